@@ -1,0 +1,16 @@
+# Copies System/ beside the programs and creates the empty build folders the
+# game build works in, plus the images and projects folders of the program.
+file(GLOB_RECURSE AVIZAD_SYSTEM_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/System/*)
+set(AVIZAD_SYSTEM_STAMP ${CMAKE_BINARY_DIR}/system_folder.stamp)
+add_custom_command(
+    OUTPUT ${AVIZAD_SYSTEM_STAMP}
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/System ${AVIZAD_PROGRAM_DIR}/System
+    COMMAND ${CMAKE_COMMAND} -E make_directory
+            ${AVIZAD_PROGRAM_DIR}/System/src ${AVIZAD_PROGRAM_DIR}/System/res
+            ${AVIZAD_PROGRAM_DIR}/System/bin ${AVIZAD_PROGRAM_DIR}/System/classes
+            ${AVIZAD_PROGRAM_DIR}/System/tmpclasses
+            ${AVIZAD_PROGRAM_DIR}/images ${AVIZAD_PROGRAM_DIR}/projects
+    COMMAND ${CMAKE_COMMAND} -E touch ${AVIZAD_SYSTEM_STAMP}
+    DEPENDS ${AVIZAD_SYSTEM_FILES}
+    COMMENT "Laying out the System folder beside the programs")
+add_custom_target(system_folder ALL DEPENDS ${AVIZAD_SYSTEM_STAMP})

@@ -1,0 +1,25 @@
+#pragma once
+// Windows-1251, the code page of every model text, and UTF-8, the code page of
+// the file system, the console and the user interface. All 256 byte values
+// convert to UTF-8 and back unchanged; 0x98, which has no letter, maps to U+0098.
+
+#include <string>
+#include <string_view>
+
+namespace avizad {
+
+// The Unicode code point of a Windows-1251 byte.
+char32_t cp1251ToUnicode(unsigned char byte);
+// The Windows-1251 byte of a code point, or '?' when it has none.
+char cp1251FromUnicode(char32_t codePoint);
+
+std::string cp1251ToUtf8(std::string_view text);
+// A character without a Windows-1251 byte, and every malformed UTF-8 sequence, becomes "?".
+std::string utf8ToCp1251(std::string_view text);
+
+}  // namespace avizad
+
+namespace avizad {
+// A Windows-1251 model text from a UTF-8 literal of the source code: win1251("Уровень").
+inline std::string win1251(std::string_view utf8) { return utf8ToCp1251(utf8); }
+}  // namespace avizad
