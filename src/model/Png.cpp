@@ -10,31 +10,97 @@
 
 namespace avizad {
 
+namespace {
+
+struct MemorySource {
+    const std::uint8_t* data;
+    std::size_t size;
+    std::size_t offset;
+};
+
+void readFromMemory(png_structp png, png_bytep out, png_size_t length) {
+    auto* source = static_cast<MemorySource*>(png_get_io_ptr(png));
+    if (length > source->size - source->offset) {
+        png_error(png, "unexpected end of data");
+    }
+    std::memcpy(out, source->data + source->offset, length);
+    source->offset += length;
+}
+
+[[noreturn]] void raiseError(png_structp png, png_const_charp message) {
+    auto* text = static_cast<std::string*>(png_get_error_ptr(png));
+    *text = message;
+    png_longjmp(png, 1);
+}
+
+void ignoreWarning(png_structp, png_const_charp) {}
+
+// Decodes into 8-bit RGBA rows; returns false with `error` set on failure.
+bool decodeRgba(const std::uint8_t* data, std::size_t size, std::vector<std::uint8_t>& rgba,
+                png_uint_32& width, png_uint_32& height, bool& hasAlpha, std::string& error) {
+    png_structp png =
+        png_create_read_struct(PNG_LIBPNG_VER_STRING, &error, raiseError, ignoreWarning);
+    if (png == nullptr) {
+        error = "out of memory";
+        return false;
+    }
+    png_infop info = png_create_info_struct(png);
+    MemorySource source{data, size, 0};
+    if (info == nullptr || setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return false;
+    }
+    png_set_read_fn(png, &source, readFromMemory);
+    png_set_user_limits(png, 65535, 65535);
+    png_read_info(png, info);
+    width = png_get_image_width(png, info);
+    height = png_get_image_height(png, info);
+    constexpr std::uint64_t kMaxPixels = 64ull * 1024ull * 1024ull;
+    if (static_cast<std::uint64_t>(width) * height > kMaxPixels) {
+        png_error(png, "image too large");
+    }
+    const int colorType = png_get_color_type(png, info);
+    hasAlpha = (colorType & PNG_COLOR_MASK_ALPHA) != 0 || png_get_valid(png, info, PNG_INFO_tRNS);
+    // Samples are taken as they stand in the file: no gamma or colour-space conversion.
+    png_set_expand(png);
+    png_set_scale_16(png);
+    if ((colorType & PNG_COLOR_MASK_COLOR) == 0) {
+        png_set_gray_to_rgb(png);
+    }
+    png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+    png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    if (png_get_rowbytes(png, info) != static_cast<std::size_t>(width) * 4) {
+        png_error(png, "unexpected row layout");
+    }
+    rgba.assign(static_cast<std::size_t>(width) * height * 4, 0);
+    std::vector<png_bytep> rows(height);
+    for (png_uint_32 y = 0; y < height; ++y) {
+        rows[y] = &rgba[static_cast<std::size_t>(y) * width * 4];
+    }
+    png_read_image(png, rows.data());
+    png_read_end(png, nullptr);
+    png_destroy_read_struct(&png, &info, nullptr);
+    return true;
+}
+
+}  // namespace
+
 Image decodePng(const std::uint8_t* data, std::size_t size, const std::string& what) {
-    png_image png;
-    std::memset(&png, 0, sizeof png);
-    png.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&png, data, size)) {
-        std::string reason = png.message;
-        png_image_free(&png);
-        throw IoError("Файл " + what + " не является изображением PNG: " + reason);
+    constexpr std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (size < 8 || std::memcmp(data, kSignature, 8) != 0) {
+        throw IoError("Файл " + what + " не является изображением PNG");
     }
-    constexpr std::uint32_t kMaxPixels = 64u * 1024u * 1024u;
-    if (png.width == 0 || png.height == 0 || png.width > 65535 || png.height > 65535 ||
-        static_cast<std::uint64_t>(png.width) * png.height > kMaxPixels) {
-        png_image_free(&png);
-        throw IoError("Изображение " + what + " слишком велико");
+    std::vector<std::uint8_t> rgba;
+    png_uint_32 width = 0;
+    png_uint_32 height = 0;
+    bool fileHasAlpha = false;
+    std::string error;
+    if (!decodeRgba(data, size, rgba, width, height, fileHasAlpha, error)) {
+        throw IoError("Изображение " + what + " повреждено или не поддерживается: " + error);
     }
-    const bool fileHasAlpha = (png.format & PNG_FORMAT_FLAG_ALPHA) != 0;
-    png.format = PNG_FORMAT_RGBA;
-    std::vector<std::uint8_t> rgba(PNG_IMAGE_SIZE(png));
-    if (!png_image_finish_read(&png, nullptr, rgba.data(), 0, nullptr)) {
-        std::string reason = png.message;
-        png_image_free(&png);
-        throw IoError("Файл " + what + " повреждён: " + reason);
-    }
-    const int w = static_cast<int>(png.width);
-    const int h = static_cast<int>(png.height);
+    const int w = static_cast<int>(width);
+    const int h = static_cast<int>(height);
     Image image(w, h);
     auto& pixels = image.pixels();
     for (std::size_t i = 0; i < pixels.size(); ++i) {
@@ -64,14 +130,6 @@ void writeToVector(png_structp png, png_bytep data, png_size_t length) {
 }
 
 void flushNothing(png_structp) {}
-
-[[noreturn]] void raiseError(png_structp png, png_const_charp message) {
-    auto* text = static_cast<std::string*>(png_get_error_ptr(png));
-    *text = message;
-    png_longjmp(png, 1);
-}
-
-void ignoreWarning(png_structp, png_const_charp) {}
 
 }  // namespace
 

@@ -1,0 +1,58 @@
+#include "model/Cp1251.h"
+
+#include <gtest/gtest.h>
+#include <iconv.h>
+
+namespace avizad {
+namespace {
+
+// glibc's converter is an independent reference for every byte it defines.
+std::string iconvToUtf8(unsigned char byte) {
+    iconv_t cd = iconv_open("UTF-8", "CP1251");
+    char in[1] = {static_cast<char>(byte)};
+    char out[8] = {};
+    char* inPtr = in;
+    char* outPtr = out;
+    std::size_t inLeft = 1;
+    std::size_t outLeft = sizeof out;
+    const std::size_t result = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    iconv_close(cd);
+    if (result == static_cast<std::size_t>(-1)) {
+        return {};
+    }
+    return std::string(out, sizeof out - outLeft);
+}
+
+TEST(Cp1251, EveryByteConvertsToUtf8AndBack) {
+    int compared = 0;
+    for (int b = 0; b < 256; ++b) {
+        const std::string byte(1, static_cast<char>(b));
+        const std::string utf8 = cp1251ToUtf8(byte);
+        EXPECT_EQ(utf8ToCp1251(utf8), byte) << "byte " << b;
+        const std::string reference = iconvToUtf8(static_cast<unsigned char>(b));
+        if (!reference.empty()) {
+            EXPECT_EQ(utf8, reference) << "byte " << b;
+            ++compared;
+        }
+    }
+    EXPECT_GE(compared, 255) << "only 0x98 may be missing from the reference";
+}
+
+TEST(Cp1251, KnownLettersAndSigns) {
+    EXPECT_EQ(cp1251ToUtf8("\xC0\xFF\xA8\xB8\xB9\x88"), "АяЁё№€");
+    EXPECT_EQ(utf8ToCp1251("Привет, мир!"), "\xCF\xF0\xE8\xE2\xE5\xF2, \xEC\xE8\xF0!");
+    EXPECT_EQ(cp1251ToUtf8(""), "");
+}
+
+TEST(Cp1251, CharactersWithoutByteAndMalformedInputBecomeQuestionMarks) {
+    EXPECT_EQ(utf8ToCp1251("a€b"), "a\x88" "b");
+    EXPECT_EQ(utf8ToCp1251("日本"), "??");
+    EXPECT_EQ(utf8ToCp1251("😀x"), "?x");
+    EXPECT_EQ(utf8ToCp1251("\xFFz"), "?z");
+    EXPECT_EQ(utf8ToCp1251("\xD0"), "?") << "truncated sequence at the end";
+    EXPECT_EQ(utf8ToCp1251("\xC0\x80"), "?") << "overlong encoding";
+    EXPECT_EQ(utf8ToCp1251("\xED\xA0\x80"), "?") << "surrogate";
+}
+
+}  // namespace
+}  // namespace avizad
