@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <charconv>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -19,25 +20,38 @@ namespace {
 
 class LineWriter {
 public:
-    explicit LineWriter(SaveFile* file) : file_(file) { buffer_.reserve(kChunk + 64); }
+    explicit LineWriter(SaveFile* file) : file_(file), buffer_(kChunk + kSlack) {}
 
     void integer(int value) {
-        char digits[16];
-        const auto result = std::to_chars(digits, digits + sizeof digits, value);
-        buffer_.append(digits, result.ptr);
-        endLine();
+        reserve(kSlack);
+        const auto result = std::to_chars(buffer_.data() + used_, buffer_.data() + used_ + 12, value);
+        used_ = static_cast<std::size_t>(result.ptr - buffer_.data());
+        buffer_[used_++] = '\r';
+        buffer_[used_++] = '\n';
     }
     void text(const std::string& value) {
-        buffer_ += value;
-        endLine();
+        reserve(value.size() + 2);
+        std::memcpy(buffer_.data() + used_, value.data(), value.size());
+        used_ += value.size();
+        buffer_[used_++] = '\r';
+        buffer_[used_++] = '\n';
     }
     void image(int w, int h, const Image& picture) {
         if (w < 0 || h < 0) {
             return;
         }
+        const bool fits = picture.width() >= w && picture.height() >= h;
+        const std::vector<Color>& pixels = picture.pixels();
+        const std::size_t stride = static_cast<std::size_t>(picture.width());
         for (int x = 0; x <= w; ++x) {
             for (int y = 0; y <= h; ++y) {
-                integer(x < w && y < h ? picture.pixel(x, y) : kNoColor);
+                if (x < w && y < h) {
+                    integer(fits ? pixels[static_cast<std::size_t>(y) * stride +
+                                          static_cast<std::size_t>(x)]
+                                 : picture.pixel(x, y));
+                } else {
+                    integer(kNoColor);
+                }
             }
         }
     }
@@ -54,30 +68,38 @@ public:
             text(action.code);
         }
     }
-    // The text written so far; with a file, the rest that is not flushed yet.
-    std::string& finish() {
-        flush();
-        return buffer_;
+    // Writes what is left to the file; without a file, returns all that was written.
+    std::string finish() {
+        if (file_ != nullptr) {
+            flush();
+            return {};
+        }
+        return std::string(buffer_.data(), used_);
     }
 
 private:
     static constexpr std::size_t kChunk = 1 << 20;
+    static constexpr std::size_t kSlack = 16;
 
-    void endLine() {
-        buffer_ += "\r\n";
-        if (buffer_.size() >= kChunk) {
+    void reserve(std::size_t size) {
+        if (used_ + size <= buffer_.size()) {
+            return;
+        }
+        if (file_ != nullptr) {
             flush();
+        }
+        if (used_ + size > buffer_.size()) {
+            buffer_.resize(std::max(buffer_.size() * 2, used_ + size));
         }
     }
     void flush() {
-        if (file_ != nullptr) {
-            file_->write(buffer_);
-            buffer_.clear();
-        }
+        file_->write(buffer_.data(), used_);
+        used_ = 0;
     }
 
     SaveFile* file_;
-    std::string buffer_;
+    std::vector<char> buffer_;
+    std::size_t used_ = 0;
 };
 
 void writeProject(const Project& p, LineWriter& out) {
@@ -580,7 +602,7 @@ void loadFromStream(Project& project, std::FILE* file, std::uint64_t size,
 std::string projectFileText(const Project& project) {
     LineWriter writer(nullptr);
     writeProject(project, writer);
-    return std::move(writer.finish());
+    return writer.finish();
 }
 
 void saveProject(const Project& project, const std::filesystem::path& path) {
