@@ -3,6 +3,7 @@
 // trajectories and events. Tables are 1-based with fixed capacities; texts are
 // Windows-1251 byte strings.
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -35,13 +36,28 @@ enum class AnimationState { Idle = 1, Move = 2, Attack = 3, Destroy = 4 };
 
 using PropertyTexts = Array1<std::string, kPropertyCount>;
 
-// A tile map of up to 100 x 100 cells, indexed [row][column] from 1.
+// A tile map of up to 100 x 100 cells, indexed [row][column] from 1. The cells are
+// allocated on the first write, so an unused map costs nothing.
 class TileMap {
 public:
-    TileMap() : cells_(static_cast<std::size_t>(kMaxMapCells * kMaxMapCells), 0) {}
-    int& at(int row, int column) { return cells_[slot(row, column)]; }
-    int at(int row, int column) const { return cells_[slot(row, column)]; }
-    bool operator==(const TileMap&) const = default;
+    int& at(int row, int column) {
+        const std::size_t i = slot(row, column);
+        if (cells_.empty()) {
+            cells_.assign(static_cast<std::size_t>(kMaxMapCells * kMaxMapCells), 0);
+        }
+        return cells_[i];
+    }
+    int at(int row, int column) const {
+        const std::size_t i = slot(row, column);
+        return cells_.empty() ? 0 : cells_[i];
+    }
+    bool operator==(const TileMap& other) const {
+        if (cells_.empty() || other.cells_.empty()) {
+            const auto& cells = cells_.empty() ? other.cells_ : cells_;
+            return std::all_of(cells.begin(), cells.end(), [](int v) { return v == 0; });
+        }
+        return cells_ == other.cells_;
+    }
 
 private:
     static std::size_t slot(int row, int column) {
