@@ -546,6 +546,9 @@ void readProject(Project& p, LineReader& in) {
         in.tag("fon_ob");
         readPlacements(in, level.backgroundPlacements, n, true, true);
         n = in.count(0, kMaxActivePlacements, "число активных объектов на уровне");
+        // Control types the file does not carry must not leak in from the project
+        // that was open before.
+        level.controlType.fill(0);
         for (int k = 1; k <= n; ++k) {
             level.controlType[k] = in.integer();
         }

@@ -151,6 +151,16 @@ TEST(ProjectFile, SecondKindValueWinsAndSeventhPlacementLineIsDiscarded) {
     EXPECT_EQ(loaded.backgrounds[1].kind, project.backgrounds[1].kind);
 }
 
+TEST(ProjectFile, ControlTypesOfThePreviousProjectDoNotLeakIn) {
+    Project project = makeFixtureProject();
+    project.levels[1].controlType[7] = 3;
+    clearProject(project);
+    const std::string text = projectFileText(makeFixtureProject());
+    loadProjectFromMemory(project, text.data(), text.size());
+    EXPECT_EQ(project.levels[1].controlType[7], 0);
+    EXPECT_EQ(project.levels[1].controlType[1], 1);
+}
+
 TEST(ProjectFile, LoadSetsCurrentLevelToLevelCount) {
     const Project loaded = loadText(projectFileText(makeFixtureProject()));
     EXPECT_EQ(loaded.currentLevel, 3);
