@@ -1,0 +1,135 @@
+#pragma once
+// The events editor's logic over the project's event table: the selection of a
+// grid cell, the commit of a condition in the modes "new", "dob" and "izm",
+// adding an action to the selected cell (metka, with the "else" toggle),
+// deleting an action and deleting the last event. The widget converts mouse
+// positions to grid cells, shows what click() returns, opens the menus of
+// ConditionCatalogue and ActionCatalogue, and hands their results here.
+//
+// Model texts are Windows-1251; the captions below and every refusal message are
+// UTF-8 for the user interface.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "events/ActionCatalogue.h"
+#include "events/BuiltText.h"
+#include "events/EditResult.h"
+#include "events/EntryValues.h"
+#include "model/Project.h"
+
+namespace avizad {
+
+// What the condition panel is for.
+enum class ConditionMode {
+    New,      // "new": the condition of a new event
+    Add,      // "dob": joined to the condition of the selected event with "&" / " и "
+    Replace,  // "izm": replaces the condition of the selected event, its actions stay
+};
+
+// "new", "dob" or "izm".
+std::string_view conditionModeName(ConditionMode mode);
+
+// What a mouse-up on the grid shows.
+struct CellClick {
+    bool conditionPopup = false;  // "добавить условие" / "заменить условие" at the mouse
+    bool cellList = false;  // the cell list is shown
+    // The cell list: the captions of the cell's actions (Windows-1251) and, last,
+    // "Новое действие" (Windows-1251).
+    std::vector<std::string> entries;
+    int actionCount = 0;  // entries before "Новое действие" (shownActionCount)
+};
+
+class EventTableEditor {
+public:
+    // User interface captions (UTF-8).
+    static constexpr std::string_view kTitle = "Управление событиями";
+    static constexpr std::string_view kElseCaption = "else";
+    static constexpr std::string_view kNewActionCaption = "Новое действие";
+    static constexpr std::string_view kAddConditionCaption = "добавить условие";
+    static constexpr std::string_view kReplaceConditionCaption = "заменить условие";
+    static constexpr std::string_view kDeleteActionCaption = "Удалить";
+    // What "else" puts in front of an action's caption and code.
+    static constexpr std::string_view kElseCaptionPrefix = "иначе ";  // UTF-8; stored as 1251
+    static constexpr std::string_view kElseCodePrefix = "}else{";
+
+    // Grid geometry in pixels.
+    static constexpr int kNumberColumnWidth = 25;
+    static constexpr int kConditionColumnWidth = 448;
+    static constexpr int kCellWidth = 25;
+    static constexpr int kRowHeight = 25;  // plus a 1-pixel line
+
+    explicit EventTableEditor(Project& project);
+
+    // --- State the widget sets --------------------------------------------------
+    bool specialToggle() const { return special_; }
+    void setSpecialToggle(bool down) { special_ = down; }
+    bool elseToggle() const { return else_; }
+    void setElseToggle(bool down) { else_ = down; }
+    // The kind chosen in the object catalogue (the main window's currentKind).
+    ObjectKind currentKind() const { return kind_; }
+    void setCurrentKind(ObjectKind kind) { kind_ = kind; }
+    ConditionMode conditionMode() const { return mode_; }
+    void setConditionMode(ConditionMode mode) { mode_ = mode; }
+
+    int selectedEvent() const { return selectedEvent_; }
+    // 0 = the condition column; 1..4 special categories or 1..n object types.
+    int selectedColumn() const { return selectedColumn_; }
+    // selectedColumn and selectedColumn - 1 as decimal text.
+    std::string objectNumber() const { return std::to_string(selectedColumn_); }
+    std::string objectNumberZeroBased() const { return std::to_string(selectedColumn_ - 1); }
+
+    // --- Grid -------------------------------------------------------------------
+    // Columns of the grid: number, condition, then 4 special categories or one per type.
+    int columnCount() const;
+    // Rows of the grid: the header and one per event.
+    int rowCount() const { return table().eventCount + 1; }
+    // The action list shown in a grid cell (column >= 2, row >= 1); nullptr outside.
+    const ActionList* cellActions(int column, int row) const;
+    // The condition caption of a row's event (status bar); empty outside the events.
+    std::string conditionCaption(int row) const;
+
+    // Mouse-up on grid cell (column, row): selects it and tells what to show.
+    CellClick click(int column, int row);
+    // The add-action menu of the selected column ("Новое действие").
+    ActionMenu actionMenu() const;
+    // The values an action entry of the selected column starts from: n = selectedColumn,
+    // level = the project's currentLevel.
+    EntryValues actionValues() const;
+
+    // --- Table operations ---------------------------------------------------------
+    // Whether a new event fits; refused with a message when the table holds 50 events.
+    EditResult checkNewEvent() const;
+    // Stores a condition built by a condition entry according to conditionMode. An empty
+    // caption (a cancelled dialog) stores nothing and is refused silently.
+    EditResult commitCondition(const BuiltText& condition);
+    // Adds an action to the selected cell, behind "иначе " / "}else{" when the else toggle
+    // is down. Refused with a message when the list holds 50 actions or the column is an
+    // object type above 30; silently when no cell is selected.
+    EditResult metka(const BuiltText& action);
+    // Deletes action `index` (1-based) of the selected cell; the following ones move up.
+    EditResult deleteAction(int index);
+    // Deletes the last event; false when the table is empty.
+    bool deleteLastEvent();
+    // Empties the table (a new project).
+    void clear();
+
+private:
+    EventTable& table() { return project_.eventTable; }
+    const EventTable& table() const { return project_.eventTable; }
+    // The list of a column (1-based: special category or type) of an event; nullptr when
+    // there is none.
+    ActionList* list(int event, int column);
+    const ActionList* list(int event, int column) const;
+
+    Project& project_;
+    bool special_ = false;
+    bool else_ = false;
+    ObjectKind kind_ = ObjectKind::Background;
+    ConditionMode mode_ = ConditionMode::New;
+    int selectedEvent_ = 0;
+    int selectedColumn_ = 0;
+};
+
+}  // namespace avizad

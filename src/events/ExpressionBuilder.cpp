@@ -1,0 +1,93 @@
+#include "events/ExpressionBuilder.h"
+
+#include <algorithm>
+
+#include "events/Translator.h"
+
+namespace avizad {
+
+namespace {
+
+const KeypadButton kKeypad[] = {
+    {"1", "1"}, {"2", "2"}, {"3", "3"}, {"4", "4"}, {"5", "5"},         {"6", "6"},
+    {"7", "7"}, {"8", "8"}, {"9", "9"}, {"0", "0"}, {"+", "+"},         {"-", "-"},
+    {"*", "*"}, {"/", "/"}, {"(", "("}, {")", ")"}, {"модуль", "abs "},
+};
+
+const Comparison kComparisons[] = {
+    {"Равно", "=="}, {"Не равно", "!="},         {"Больше", ">"}, {"Больше или равно", ">="},
+    {"Меньше", "<"}, {"Меньше или равно", "<="},
+};
+
+}  // namespace
+
+ExpressionBuilder::ExpressionBuilder(BuilderMode mode) : mode_(mode) {}
+
+std::span<const KeypadButton> ExpressionBuilder::keypad() {
+    return kKeypad;
+}
+
+std::span<const Comparison> ExpressionBuilder::comparisons() {
+    return kComparisons;
+}
+
+std::string* ExpressionBuilder::activeText() {
+    switch (active_) {
+        case Field::Left:
+            return &left_;
+        case Field::Right:
+            return &right_;
+        case Field::None:
+            break;
+    }
+    return nullptr;
+}
+
+void ExpressionBuilder::append(std::string_view token) {
+    if (std::string* text = activeText()) {
+        *text += token;
+    }
+}
+
+void ExpressionBuilder::deleteLast() {
+    std::string* text = activeText();
+    if (text != nullptr && !text->empty()) {
+        text->pop_back();
+    }
+}
+
+void ExpressionBuilder::clearField() {
+    if (std::string* text = activeText()) {
+        text->clear();
+    }
+}
+
+void ExpressionBuilder::setComparison(int index) {
+    if (index >= 0 && index < static_cast<int>(std::size(kComparisons))) {
+        comparison_ = index;
+    }
+}
+
+void ExpressionBuilder::setGlobalNumber(int k) {
+    global_ = std::clamp(k, kMinGlobal, kMaxGlobal);
+}
+
+BuiltText ExpressionBuilder::confirm() const {
+    const std::string op(kComparisons[comparison_].op);
+    const std::string global = "glob[" + std::to_string(global_) + "]";
+    switch (mode_) {
+        case BuilderMode::CompareValues:
+            return {left_ + op + right_, perevod(left_) + op + perevod(right_)};
+        case BuilderMode::CompareWithValue:
+            return {op + right_, op + perevod(right_)};
+        case BuilderMode::CompareGlobal:
+            return {global + op + right_, global + op + perevod(right_)};
+        case BuilderMode::SetGlobal:
+            return {global + "=" + right_, global + "=" + perevod(right_)};
+        case BuilderMode::EnterValue:
+            break;
+    }
+    return {right_, perevod(right_)};
+}
+
+}  // namespace avizad

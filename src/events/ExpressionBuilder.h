@@ -1,0 +1,89 @@
+#pragma once
+// The expression builder's logic: two read-only fields written by a keypad, a
+// comparison list and a global number; on confirmation the caption (the fields
+// as typed) and the code (their translation by perevod) of the mode.
+//
+//   mode               caption                  code
+//   CompareValues      left op right            tr(left) op tr(right)
+//   CompareWithValue   op right                 op tr(right)
+//   CompareGlobal      glob[K] op right         glob[K] op tr(right)
+//   SetGlobal          glob[K]=right            glob[K]=tr(right)
+//   EnterValue         right                    tr(right)
+//
+// The dialog shows what builderModeInfo(mode) says, forwards clicks and keys, and
+// reads confirm() when the user presses "Да". Texts are Windows-1251.
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "events/BuilderMode.h"
+#include "events/BuiltText.h"
+
+namespace avizad {
+
+// A keypad button: its caption (UTF-8) and the token it appends (Windows-1251 = ASCII).
+struct KeypadButton {
+    std::string_view caption;
+    std::string_view token;
+};
+
+// A comparison list entry: caption (UTF-8) and Java operator.
+struct Comparison {
+    std::string_view caption;
+    std::string_view op;
+};
+
+class ExpressionBuilder {
+public:
+    enum class Field { None = 0, Left = 1, Right = 2 };
+
+    static constexpr int kMinGlobal = 1;
+    static constexpr int kMaxGlobal = 20;
+
+    explicit ExpressionBuilder(BuilderMode mode);
+
+    BuilderMode mode() const { return mode_; }
+    const BuilderModeInfo& info() const { return builderModeInfo(mode_); }
+
+    // "0".."9", "+", "-", "*", "/", "(", ")" and "модуль" ("abs "), in keypad order.
+    static std::span<const KeypadButton> keypad();
+    // "Равно" (==), "Не равно" (!=), "Больше" (>), "Больше или равно" (>=), "Меньше" (<),
+    // "Меньше или равно" (<=).
+    static std::span<const Comparison> comparisons();
+
+    // Clicking a field makes it active; the keypad writes into the active field only.
+    void setActiveField(Field field) { active_ = field; }
+    Field activeField() const { return active_; }
+    // Appends a token (a keypad button's token) to the active field.
+    void append(std::string_view token);
+    // "удалить": removes the last character of the active field.
+    void deleteLast();
+    // "очистить": empties the active field.
+    void clearField();
+
+    const std::string& left() const { return left_; }
+    const std::string& right() const { return right_; }
+
+    // The comparison list index 0..5 (initially 0, "Равно"); others are ignored.
+    void setComparison(int index);
+    int comparison() const { return comparison_; }
+    // The global number K, kept within 1..20 (initially 1).
+    void setGlobalNumber(int k);
+    int globalNumber() const { return global_; }
+
+    // The results of "Да".
+    BuiltText confirm() const;
+
+private:
+    std::string* activeText();
+
+    BuilderMode mode_;
+    Field active_ = Field::None;
+    std::string left_;
+    std::string right_;
+    int comparison_ = 0;
+    int global_ = 1;
+};
+
+}  // namespace avizad
