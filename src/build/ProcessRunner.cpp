@@ -1,15 +1,16 @@
 #include "build/ProcessRunner.h"
 
-#include <cerrno>
-#include <chrono>
-#include <csignal>
-#include <cstdio>
-#include <ctime>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <ctime>
 
 #include "model/Cp1251.h"
 #include "model/IoError.h"
@@ -85,7 +86,9 @@ bool writeAll(int fd, std::string_view data) {
 
 }  // namespace
 
-ProcessRunner::~ProcessRunner() { stop(); }
+ProcessRunner::~ProcessRunner() {
+    stop();
+}
 
 std::string ProcessRunner::startErrorMessage(int errorCode) {
     return "Error " + std::to_string(errorCode) + ":\r\n" + systemErrorText(errorCode);
@@ -134,8 +137,8 @@ int ProcessRunner::start(Options options) {
     sigemptyset(&noneBlocked);
     posix_spawnattr_setsigmask(&attributes, &noneBlocked);
     posix_spawnattr_setpgroup(&attributes, 0);
-    posix_spawnattr_setflags(&attributes,
-                             POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setflags(
+        &attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETPGROUP);
 
     const std::string programText = options_.program.string();
     std::vector<char*> argv;
@@ -252,7 +255,8 @@ void ProcessRunner::stop() {
         std::unique_lock lock(endMutex_);
         if (!ended_) {
             ::kill(-pid_, SIGTERM);
-            if (!endSignal_.wait_for(lock, std::chrono::seconds(2), [this] { return ended_.load(); })) {
+            if (!endSignal_.wait_for(lock, std::chrono::seconds(2),
+                                     [this] { return ended_.load(); })) {
                 ::kill(-pid_, SIGKILL);
             }
         }

@@ -22,6 +22,8 @@
 //
 // sendCommand may be called from any thread, including from inside onOutput.
 
+#include <sys/types.h>
+
 #include <atomic>
 #include <condition_variable>
 #include <filesystem>
@@ -30,7 +32,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 #include <thread>
 #include <vector>
 

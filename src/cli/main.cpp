@@ -1,6 +1,7 @@
 // avizad-cli: drives the core without a window.
 //   avizad-cli roundtrip IN.yrk OUT.yrk   load a project and save it again
 //   avizad-cli info IN.yrk                counts of object types, levels, placements, events
+//   avizad-cli build IN.yrk               build the game archive System/bin/<midletName>.jar
 
 #include <cstdio>
 #include <functional>
@@ -8,9 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "build/BuildAndWait.h"
+#include "model/Cp1251.h"
 #include "model/IoError.h"
 #include "model/Project.h"
 #include "model/ProjectFile.h"
+#include "model/Settings.h"
 
 namespace {
 
@@ -20,7 +24,8 @@ int usage() {
     std::fputs(
         "usage:\n"
         "  avizad-cli roundtrip IN.yrk OUT.yrk   load a project and save it again\n"
-        "  avizad-cli info IN.yrk                show the counts of a project\n",
+        "  avizad-cli info IN.yrk                show the counts of a project\n"
+        "  avizad-cli build IN.yrk               build the game archive System/bin/<name>.jar\n",
         stderr);
     return 2;
 }
@@ -59,6 +64,28 @@ int info(const std::vector<std::string>& args) {
     return 0;
 }
 
+// Builds the game of a project below the program's folder with the tools of its
+// settings, showing the console text as it arrives. Fails when no archive was made.
+int build(const std::vector<std::string>& args) {
+    if (args.size() != 1) {
+        return usage();
+    }
+    const Project project = load(args[0]);
+    const std::filesystem::path program = programDir();
+    const Settings settings = readOptions(optionsPath(program));
+    BuildInputs inputs;
+    inputs.programDir = program;
+    inputs.projectDir = std::filesystem::absolute(args[0]).parent_path();
+    inputs.jdkDir = settings.jdkDir;
+    inputs.wtkDir = settings.wtkDir;
+    const BuildResult result = buildAndWait(project, inputs, [](std::string_view text) {
+        const std::string utf8 = cp1251ToUtf8(text);
+        std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+        std::fflush(stdout);
+    });
+    return result.archiveMade ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -68,6 +95,7 @@ int main(int argc, char** argv) {
     const std::map<std::string, std::function<int(const std::vector<std::string>&)>> commands = {
         {"roundtrip", roundtrip},
         {"info", info},
+        {"build", build},
     };
     const auto command = commands.find(argv[1]);
     if (command == commands.end()) {

@@ -1,5 +1,3 @@
-#include "build/ProcessRunner.h"
-
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -10,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "build/ProcessRunner.h"
 #include "model/Cp1251.h"
 
 namespace avizad {
@@ -55,7 +54,8 @@ protected:
     // Waits until the output holds `text`; true when it came in time.
     bool waitForOutput(const std::string& text) {
         std::unique_lock lock(mutex_);
-        return changed_.wait_for(lock, 20s, [&] { return output_.find(text) != std::string::npos; });
+        return changed_.wait_for(lock, 20s,
+                                 [&] { return output_.find(text) != std::string::npos; });
     }
     bool waitForEnd() {
         std::unique_lock lock(mutex_);
@@ -80,9 +80,9 @@ TEST_F(ShellFixture, OutputInSeveralChunksJoinsSeamlessly) {
     ASSERT_EQ(startShell(), 0);
     // 3000 numbered Russian words, about 40 KB of UTF-8 with two-byte letters, so
     // reads of 4096 bytes split lines and letters alike. Error output is mixed in.
-    ASSERT_TRUE(runner_.sendCommand(
-        "i=0; while [ $i -lt 3000 ]; do printf '" + win1251("слово") +
-        "%d,' $i; i=$((i+1)); done; echo; echo " + win1251("ошибка") + " >&2; echo done"));
+    ASSERT_TRUE(runner_.sendCommand("i=0; while [ $i -lt 3000 ]; do printf '" + win1251("слово") +
+                                    "%d,' $i; i=$((i+1)); done; echo; echo " + win1251("ошибка") +
+                                    " >&2; echo done"));
     ASSERT_TRUE(waitForOutput("done\n"));
 
     std::string expected;

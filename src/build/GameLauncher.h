@@ -1,0 +1,18 @@
+#pragma once
+// "Запуск игры": starts the emulator of the toolkit with the built archive, without
+// waiting for it.
+
+#include <filesystem>
+#include <string_view>
+
+namespace avizad {
+
+// Starts `wtkDir`/bin/emulator with System/bin/<midletName>.jar below the program
+// folder, with the program folder as its current folder and its standard input empty;
+// the emulator runs on by itself (a thread of ours collects its exit). Returns 0, or
+// the system error code: ENOENT when the archive does not exist yet, or the error of
+// starting the emulator. wtkDir and midletName are Windows-1251 texts.
+int launchGame(const std::filesystem::path& programDir, std::string_view wtkDir,
+               std::string_view midletName);
+
+}  // namespace avizad
