@@ -1,0 +1,54 @@
+#include "app/LevelPropertiesDialog.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "app/QtText.h"
+
+namespace avizad {
+
+LevelPropertiesDialog::LevelPropertiesDialog(Project& project, int level, int panelLevel,
+                                             QWidget* parent)
+    : QDialog(parent), project_(project), level_(level) {
+    setWindowTitle(QStringLiteral("Свойства уровня"));
+    const LevelProperties shown = shownLevelProperties(project, panelLevel);
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    name_ = new QLineEdit(fromModel(shown.name), this);
+    width_ = new QSpinBox(this);
+    height_ = new QSpinBox(this);
+    for (QSpinBox* field : {width_, height_}) {
+        field->setRange(kMinLevelSize, kMaxLevelSize);
+        field->setSuffix(QStringLiteral(" пикс."));
+    }
+    width_->setValue(shown.width);
+    height_->setValue(shown.height);
+    form->addRow(QStringLiteral("Название уровня"), name_);
+    form->addRow(QStringLiteral("Ширина уровня"), width_);
+    form->addRow(QStringLiteral("Высота уровня"), height_);
+    layout->addLayout(form);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto* yes = new QPushButton(QStringLiteral("Да"), this);
+    yes->setDefault(true);
+    auto* no = new QPushButton(QStringLiteral("Отмена"), this);
+    buttons->addWidget(yes);
+    buttons->addWidget(no);
+    layout->addLayout(buttons);
+    connect(yes, &QPushButton::clicked, this, &LevelPropertiesDialog::accept);
+    connect(no, &QPushButton::clicked, this, &LevelPropertiesDialog::reject);
+    resize(320, sizeHint().height());
+}
+
+void LevelPropertiesDialog::accept() {
+    outcome_ = applyLevelProperties(project_, level_,
+                                   {toModel(name_->text()), width_->value(), height_->value()});
+    QDialog::accept();
+}
+
+}  // namespace avizad

@@ -1,0 +1,61 @@
+#pragma once
+// The levels panel on the left of the main window ("Уровни"): the level list and its
+// toolbar of four commands (properties, move up, move down, delete).
+
+#include <QWidget>
+
+#include "app/WorkingValues.h"
+#include "model/Project.h"
+
+class QToolButton;
+
+namespace avizad {
+
+class LevelList;
+
+class LevelsPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kWidth = 160;
+
+    LevelsPanel(Project& project, WorkingValues& values, QWidget* parent = nullptr);
+
+    LevelList* list() const { return list_; }
+    QToolButton* propertiesButton() const { return propertiesButton_; }
+    QToolButton* upButton() const { return upButton_; }
+    QToolButton* downButton() const { return downButton_; }
+    QToolButton* deleteButton() const { return deleteButton_; }
+
+    // Redraws the list from the project.
+    void pereris();
+    // A click on a level's row.
+    void chooseLevel(int level);
+    // A double click: the level is chosen and the canvas asked for.
+    void openLevel(int level);
+    void moveUp();
+    void moveDown();
+    void deleteLevel();
+    void editProperties();
+
+signals:
+    // currentLevel changed (the canvas and the events editor redraw).
+    void levelChosen(int level);
+    // The placement canvas should be shown for this level.
+    void openCanvasRequested(int level);
+    // The level properties dialog should be opened for currentLevel.
+    void propertiesRequested(int level);
+    // Levels were moved or deleted (the canvas redraws).
+    void levelsChanged();
+
+private:
+    Project& project_;
+    WorkingValues& values_;
+    LevelList* list_ = nullptr;
+    QToolButton* propertiesButton_ = nullptr;
+    QToolButton* upButton_ = nullptr;
+    QToolButton* downButton_ = nullptr;
+    QToolButton* deleteButton_ = nullptr;
+};
+
+}  // namespace avizad

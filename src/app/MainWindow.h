@@ -1,0 +1,148 @@
+#pragma once
+// The main window: owns the one project and the editors, carries the project
+// commands on its two toolbars, and arranges the levels panel (left), the central
+// work panel and the object catalogue (right).
+
+#include <QMainWindow>
+#include <filesystem>
+#include <map>
+
+#include "app/CentralPanel.h"
+#include "app/Prompts.h"
+#include "app/WorkingValues.h"
+#include "model/Project.h"
+#include "model/Settings.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+namespace avizad {
+
+class CentralArea;
+class ConsoleWindow;
+class HelpWindow;
+class LevelsPanel;
+class ObjectCatalogue;
+
+// The commands of the main window, by their captions.
+enum class Command {
+    OpenProject,      // "Открыть" (menu) / "Открыть проект" (toolbar)
+    NewProjectMenu,   // "Создать" (menu "Файл")
+    NewProject,       // "Создать проект" (toolbar)
+    Save,             // "Сохранить" / " Сохранить проект"
+    SaveAs,           // "Сохранить как..."
+    Clean,            // "Очистка"
+    Compile,          // "Компиляция"
+    MakeJar,          // "Перевод в jar"
+    RunGame,          // "Запуск игры"
+    Exit,             // "Выход"
+    Settings,         // "Общие настройки"
+    MidletSettings,   // "Настройки мидлета"
+    NewBackground,    // "Фоновый объект" / "Создание фонового объекта"
+    NewActive,
+    NewIndicator,
+    NewText,
+    NewLevel,         // "Уровень" / "Создание нового уровня"
+    About,            // "Об авторах"
+    Help,             // "Общее"
+};
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // `programDir`: the folder with System/options.ini and the build folders.
+    MainWindow(std::filesystem::path programDir, Prompts prompts, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Project& project() { return project_; }
+    WorkingValues& values() { return values_; }
+    const Settings& settings() const { return settings_; }
+    // False when System/options.ini could not be read at startup (the window stays locked).
+    bool settingsLoaded() const { return settingsLoaded_; }
+    const std::filesystem::path& programDir() const { return programDir_; }
+
+    CentralArea* centralArea() const { return central_; }
+    LevelsPanel* levelsPanel() const { return levelsPanel_; }
+    ObjectCatalogue* catalogue() const { return catalogue_; }
+    ConsoleWindow* console() const { return console_; }
+    HelpWindow* helpWindow();
+    QToolBar* upperBar() const { return upperBar_; }
+    QToolBar* lowerBar() const { return lowerBar_; }
+    // The menu behind an upper bar button: "Файл", "Настройки", "Создать", "Справка".
+    QMenu* menu(const QString& caption) const;
+    // The toolbar button of a command of the lower bar (nullptr for menu-only commands).
+    QAction* toolbarAction(Command command) const;
+    // The menu item of a command (nullptr for toolbar-only commands).
+    QAction* menuAction(Command command) const;
+
+    // Runs a command as its button or menu item does.
+    void run(Command command);
+
+    // The project commands.
+    void openProject(bool unlock);
+    void newProject();
+    void newProjectKeepingFile();
+    enum class SaveResult { Saved, Cancelled, Failed };
+    SaveResult saveProject(bool saveAs);
+    void clean();
+    void compile();
+    void runGame();
+    void createObject(ObjectKind kind);
+    void createLevel();
+    void editLevelProperties(int level);
+    void editSettings();
+    void editMidletSettings();
+    void showAbout();
+    void showHelp();
+    // Enables the toolbars and shows the panels, unless projectDir is empty.
+    void unlockInterface();
+
+signals:
+    // The whole project was replaced (open, new): every panel redraws.
+    void projectReplaced();
+    // currentLevel was set by the levels panel.
+    void currentLevelChanged(int level);
+    // Levels were created, changed, moved or deleted.
+    void levelsChanged();
+    // The environment settings were changed by the settings dialog.
+    void settingsChanged();
+    // The object kind of the catalogue was chosen.
+    void kindChanged(avizad::ObjectKind kind);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildToolbars();
+    QAction* makeAction(Command command, const QString& caption, const QString& hint = {});
+    void setLocked(bool locked);
+    void setProjectFile(const std::filesystem::path& file);
+    void projectWasReplaced();
+    void showStatus(const QString& text);
+    void updateStatus();
+
+    std::filesystem::path programDir_;
+    Prompts prompts_;
+    Project project_;
+    WorkingValues values_;
+    Settings settings_;
+    bool settingsLoaded_ = false;
+
+    QToolBar* upperBar_ = nullptr;
+    QToolBar* lowerBar_ = nullptr;
+    std::map<QString, QMenu*> menus_;
+    std::map<Command, QAction*> toolbarActions_;
+    std::map<Command, QAction*> menuActions_;
+    CentralArea* central_ = nullptr;
+    LevelsPanel* levelsPanel_ = nullptr;
+    ObjectCatalogue* catalogue_ = nullptr;
+    ConsoleWindow* console_ = nullptr;
+    HelpWindow* help_ = nullptr;
+    QLabel* statusLevel_ = nullptr;
+};
+
+}  // namespace avizad

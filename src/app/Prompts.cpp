@@ -1,0 +1,43 @@
+#include "app/Prompts.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "model/ProjectCommands.h"
+
+namespace avizad {
+
+Prompts Prompts::interactive() {
+    Prompts prompts;
+    prompts.openProjectFile = [](QWidget* parent, const QString& folder) {
+        return QFileDialog::getOpenFileName(parent, QStringLiteral("Открыть"), folder,
+                                            QStringLiteral("Файл проекта (*.yrk)"));
+    };
+    prompts.saveProjectFile = [](QWidget* parent, const QString& folder) {
+        // The default extension is added by the caller, so the dialog gets none: a name
+        // typed with an extension of its own keeps it.
+        return QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить как"), folder,
+                                            QStringLiteral("файл проекта (*.yrk)"));
+    };
+    prompts.askSaveOnExit = [](QWidget* parent) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Сохранен е проекта"),
+                        QStringLiteral("Сохранить проект?"), QMessageBox::NoButton, parent);
+        QPushButton* save = box.addButton(QStringLiteral("Да"), QMessageBox::AcceptRole);
+        box.addButton(QStringLiteral("Нет"), QMessageBox::RejectRole);
+        box.setDefaultButton(save);
+        box.exec();
+        return box.clickedButton() == save;
+    };
+    prompts.showError = [](QWidget* parent, const QString& text) {
+        QMessageBox::critical(parent, QStringLiteral("ROR Avizad"), text);
+    };
+    prompts.showInfo = [](QWidget* parent, const QString& text) {
+        QMessageBox::information(parent, QStringLiteral("ROR Avizad"), text);
+    };
+    prompts.execDialog = [](QDialog& dialog) { return dialog.exec(); };
+    return prompts;
+}
+
+}  // namespace avizad

@@ -1,0 +1,29 @@
+#pragma once
+// The questions the main window asks the user: file dialogs, the exit question,
+// messages and modal dialogs. Tests replace them to answer without a person.
+
+#include <QString>
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace avizad {
+
+struct Prompts {
+    // The chosen project file to open, or an empty text when cancelled.
+    std::function<QString(QWidget* parent, const QString& folder)> openProjectFile;
+    // The typed project file name to save to, or an empty text when cancelled.
+    std::function<QString(QWidget* parent, const QString& folder)> saveProjectFile;
+    // The exit question: true for the first button (save), false for the second.
+    std::function<bool(QWidget* parent)> askSaveOnExit;
+    std::function<void(QWidget* parent, const QString& text)> showError;
+    std::function<void(QWidget* parent, const QString& text)> showInfo;
+    // Runs a modal dialog and returns its result (QDialog::Accepted or Rejected).
+    std::function<int(QDialog& dialog)> execDialog;
+
+    // The real dialogs and message boxes.
+    static Prompts interactive();
+};
+
+}  // namespace avizad

@@ -1,0 +1,161 @@
+// avizad-screenshots OUTDIR: renders the main window and every dialog to PNG files,
+// so the look can be reviewed without a display (run with QT_QPA_PLATFORM=offscreen).
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QLabel>
+#include <QThread>
+#include <cstdio>
+#include <filesystem>
+
+#include "app/AppIcons.h"
+#include "app/CentralArea.h"
+#include "app/HelpWindow.h"
+#include "app/LevelList.h"
+#include "app/LevelPropertiesDialog.h"
+#include "app/LevelsPanel.h"
+#include "app/MainWindow.h"
+#include "app/MidletSettingsDialog.h"
+#include "app/ObjectCatalogue.h"
+#include "app/SettingsDialog.h"
+#include "build/ui/ConsoleWindow.h"
+#include "model/Cp1251.h"
+#include "model/Settings.h"
+
+namespace {
+
+using namespace avizad;
+
+QString outDir;
+int failures = 0;
+
+void save(QWidget& widget, const QString& name) {
+    widget.show();
+    QApplication::processEvents();
+    const QString file = outDir + "/" + name + ".png";
+    if (!widget.grab().save(file)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        ++failures;
+        return;
+    }
+    std::printf("%s\n", qPrintable(file));
+}
+
+Prompts silentPrompts() {
+    Prompts prompts;
+    prompts.openProjectFile = [](QWidget*, const QString&) { return QString(); };
+    prompts.saveProjectFile = [](QWidget*, const QString&) { return QString(); };
+    prompts.askSaveOnExit = [](QWidget*) { return false; };
+    prompts.showError = [](QWidget*, const QString& text) {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    };
+    prompts.showInfo = prompts.showError;
+    prompts.execDialog = [](QDialog& dialog) {
+        dialog.accept();
+        return int(QDialog::Accepted);
+    };
+    return prompts;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: avizad-screenshots OUTDIR\n");
+        return 2;
+    }
+    outDir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(outDir);
+    const std::filesystem::path dir = programDir();
+
+    MainWindow window(dir, silentPrompts());
+    window.resize(1280, 800);
+    save(window, "main-window");
+
+    // A project of three levels, the second chosen.
+    Project& project = window.project();
+    const char* names[] = {"Лес", "", "Замок дракона"};
+    const int sizes[][2] = {{240, 320}, {1200, 320}, {480, 2000}};
+    for (int i = 1; i <= 3; ++i) {
+        project.levels[i].name = win1251(names[i - 1]);
+        project.levels[i].width = sizes[i - 1][0];
+        project.levels[i].height = sizes[i - 1][1];
+    }
+    project.levelCount = 3;
+    window.levelsPanel()->pereris();
+    window.levelsPanel()->chooseLevel(2);
+    window.catalogue()->chooseKind(ObjectKind::Active);
+    save(window, "main-window-levels");
+    window.levelsPanel()->openLevel(3);
+    save(window, "main-window-canvas");
+    window.createObject(ObjectKind::Active);
+    save(window, "main-window-editor");
+    window.centralArea()->closeEditors();
+
+    SettingsDialog settings(optionsPath(dir), &window);
+    const char* pages[] = {"settings-grid", "settings-screen", "settings-color",
+                           "settings-compiler"};
+    for (int i = 0; i < 4; ++i) {
+        settings.pages()->setCurrentIndex(i);
+        save(settings, pages[i]);
+    }
+    settings.pages()->setCurrentIndex(0);
+    settings.gridWidthField()->setText(QStringLiteral("шестнадцать"));
+    settings.accept();  // refused: shows what is wrong and stays open
+    save(settings, "settings-grid-refused");
+    settings.reject();
+
+    MidletSettingsDialog midlet(project, &window);
+    save(midlet, "midlet-settings");
+    midlet.reject();
+
+    LevelPropertiesDialog level(project, 2, 2, &window);
+    save(level, "level-properties");
+    level.reject();
+
+    QMessageBox about(QMessageBox::Information, QStringLiteral("О нас"),
+                      QStringLiteral("<b>ROR Avizad</b><br>конструктор мобильных игр<br>"
+                                     "v. 3.0 (Alpha)"),
+                      QMessageBox::Ok, &window);
+    about.setIconPixmap(AppIcons::icon(AppIcon::Application).pixmap(64, 64));
+    save(about, "about");
+    about.close();
+
+    QMessageBox question(QMessageBox::Question, QStringLiteral("Сохранен е проекта"),
+                         QStringLiteral("Сохранить проект?"), QMessageBox::NoButton, &window);
+    question.addButton(QStringLiteral("Да"), QMessageBox::AcceptRole);
+    question.addButton(QStringLiteral("Нет"), QMessageBox::RejectRole);
+    save(question, "exit-question");
+    question.close();
+
+    ConsoleWindow* console = window.console();
+    if (console->start(dir) == 0) {
+        console->sendCommand(win1251("echo Привет из командного интерпретатора"));
+        console->sendCommand("ls System");
+        for (int i = 0; i < 50 && console->text().count('\n') < 4; ++i) {
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+            QThread::msleep(20);
+        }
+    }
+    save(*console, "console");
+    console->hide();
+
+    HelpWindow* help = window.helpWindow();
+    save(*help, "help-contents");
+    help->showPage(QStringLiteral("levels.html"));
+    save(*help, "help-levels");
+    help->close();
+
+    QLabel splash;
+    splash.setPixmap(AppIcons::splash());
+    save(splash, "splash");
+
+    window.hide();
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,101 @@
+#include "model/ProjectCommands.h"
+
+#include <cctype>
+#include <system_error>
+#include <vector>
+
+#include "model/Cp1251.h"
+
+namespace avizad {
+
+namespace fs = std::filesystem;
+
+std::string untitledTitle() { return "ROR Avizad - [untitled]"; }
+
+std::string projectTitle(const fs::path& file) {
+    std::string name = file.filename().string();
+    const std::size_t dot = name.rfind('.');
+    if (dot != std::string::npos) {
+        name.erase(dot);
+    }
+    return "ROR Avizad - [" + name + "]";
+}
+
+std::string lockedTitle() { return "RORAvizad - Редактор сценария"; }
+
+fs::path withDefaultExtension(const fs::path& file, std::string_view extension) {
+    const std::string name = file.filename().string();
+    if (name.empty() || name.find('.', 1) != std::string::npos) {
+        return file;
+    }
+    fs::path result = file;
+    result += ".";
+    result += std::string(extension);
+    return result;
+}
+
+fs::path projectDialogFolder(const fs::path& programDir, const fs::path& projectFile) {
+    std::error_code error;
+    if (!projectFile.empty() && fs::is_directory(projectFile.parent_path(), error)) {
+        return projectFile.parent_path();
+    }
+    const fs::path folder = programDir / "projects";
+    fs::create_directories(folder, error);
+    return folder;
+}
+
+namespace {
+
+bool sameExtension(const fs::path& file, std::string_view extension) {
+    const std::string actual = file.extension().string();
+    if (actual.size() != extension.size() + 1) {
+        return false;
+    }
+    for (std::size_t i = 0; i < extension.size(); ++i) {
+        const auto a = static_cast<unsigned char>(actual[i + 1]);
+        const auto b = static_cast<unsigned char>(extension[i]);
+        if (std::tolower(a) != std::tolower(b)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int deleteFilesWithExtension(const fs::path& folder, std::string_view extension) {
+    std::error_code error;
+    std::vector<fs::path> found;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        if (it->is_regular_file(error) && sameExtension(it->path(), extension)) {
+            found.push_back(it->path());
+        }
+    }
+    int deleted = 0;
+    for (const fs::path& file : found) {
+        if (fs::remove(file, error)) {
+            ++deleted;
+        }
+    }
+    return deleted;
+}
+
+int cleanProgramFolder(const fs::path& programDir) {
+    int deleted = 0;
+    for (const char* extension : {"txt", "png", "class", "mid", "jar"}) {
+        deleted += deleteFilesWithExtension(programDir, extension);
+    }
+    for (const fs::path& folder : {programDir / "tmpclasses", programDir / "classes",
+                                  programDir / "System" / "tmpclasses",
+                                  programDir / "System" / "classes"}) {
+        deleted += deleteFilesWithExtension(folder, "class");
+    }
+    return deleted;
+}
+
+fs::path gameArchivePath(const fs::path& programDir, std::string_view midletName) {
+    return programDir / "System" / "bin" / (cp1251ToUtf8(midletName) + ".jar");
+}
+
+}  // namespace avizad
