@@ -270,7 +270,10 @@ void writeProject(const Project& p, LineWriter& out) {
 class LineReader {
 public:
     LineReader(std::FILE* file, std::uint64_t size, std::string source)
-        : file_(file), remaining_(size), source_(std::move(source)), buffer_(kChunk) {}
+        : file_(file),
+          remaining_(size),
+          source_(std::move(source)),
+          buffer_(static_cast<std::size_t>(std::clamp<std::uint64_t>(size + 1, 4096, kChunk))) {}
 
     [[noreturn]] void fail(const std::string& reason, std::uint64_t line) const {
         throw IoError("Ошибка в файле проекта «" + source_ + "», строка " +
