@@ -1,6 +1,5 @@
 #include "events/Translator.h"
 
-#include <algorithm>
 #include <array>
 
 #include "model/Cp1251.h"
@@ -9,40 +8,91 @@ namespace avizad {
 
 namespace {
 
+// How the text after a word's name is read.
+enum class Follow {
+    Nothing,          // the name alone
+    Space,            // the name and the space after it, if there is one
+    Number,           // the name, a number n and the space after it, if any: glob[n]
+    NumberBracketed,  // the name, a number n and "]": the object of type n
+};
+
 // A word of the value menus and what it becomes.
 struct Word {
-    std::string name;     // Windows-1251
-    std::size_t dropped;  // characters consumed: the name and what follows it
-    bool takesDigit;      // the character after the name is spliced in as d
-    std::string before;   // output: before + d + middle + d + after (without d: before only)
-    std::string middle;
+    std::string name;  // Windows-1251
+    Follow follow;
+    std::string before;  // output: before (+ n + middle + n + after when numbered)
+    std::string middle;  // "" when n appears once
     std::string after;
 };
 
 const std::array<Word, 15>& words() {
     static const std::array<Word, 15> table = {{
-        {win1251("минуты"), 6, false, "endTime_ob/1000/60", "", ""},
-        {win1251("секунды"), 7, false, "endTime_ob/1000", "", ""},
-        {win1251("сотые"), 5, false, "endTime_ob/10", "", ""},
-        {win1251("высота"), 6, false, "height", "", ""},
-        {win1251("ширина"), 6, false, "width", "", ""},
-        {win1251("уровень"), 7, false, "level", "", ""},
-        {"rand", 5, false, "rand", "", ""},
-        {win1251("Х[объект"), 10, true, "act[gr_obj[", "][kr", "]].getX()"},
-        {win1251("Y[объект"), 10, true, "act[gr_obj[", "][kr", "]].getY()"},
-        {win1251("Х[фон"), 7, true, "fon[gr_fon[", "][krf", "]].getX()"},
-        {win1251("Y[фон"), 7, true, "fon[gr_fon[", "][krf", "]].getY()"},
-        {"glob", 6, true, "glob[", "", "]"},
-        {win1251("позиция[текст"), 15, true, "tek_str[gr_text[", "][krt", "]]"},
-        {win1251("кол[индикатор"), 15, true, "line_tek[gr_line[", "][krl", "]]"},
-        {"abs", 3, false, "Math.abs", "", ""},
+        {win1251("минуты"), Follow::Nothing, "endTime_ob/1000/60", "", ""},
+        {win1251("секунды"), Follow::Nothing, "endTime_ob/1000", "", ""},
+        {win1251("сотые"), Follow::Nothing, "endTime_ob/10", "", ""},
+        {win1251("высота"), Follow::Nothing, "height", "", ""},
+        {win1251("ширина"), Follow::Nothing, "width", "", ""},
+        {win1251("уровень"), Follow::Nothing, "level", "", ""},
+        {"rand", Follow::Space, "rand", "", ""},
+        {win1251("Х[объект"), Follow::NumberBracketed, "act[gr_obj[", "][kr", "]].getX()"},
+        {win1251("Y[объект"), Follow::NumberBracketed, "act[gr_obj[", "][kr", "]].getY()"},
+        {win1251("Х[фон"), Follow::NumberBracketed, "fon[gr_fon[", "][krf", "]].getX()"},
+        {win1251("Y[фон"), Follow::NumberBracketed, "fon[gr_fon[", "][krf", "]].getY()"},
+        {"glob", Follow::Number, "glob[", "", "]"},
+        {win1251("позиция[текст"), Follow::NumberBracketed, "tek_str[gr_text[", "][krt", "]]"},
+        {win1251("кол[индикатор"), Follow::NumberBracketed, "line_tek[gr_line[", "][krl", "]]"},
+        {"abs", Follow::Nothing, "Math.abs", "", ""},
     }};
     return table;
 }
 
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 bool copiedAsIs(char c) {
-    return (c >= '0' && c <= '9') || c == '/' || c == '*' || c == '-' || c == '+' || c == '(' ||
-           c == ')';
+    return isDigit(c) || c == '/' || c == '*' || c == '-' || c == '+' || c == '(' || c == ')';
+}
+
+// Translates the word at the start of `rest`, if it is one, and drops what it read.
+bool translateWord(const Word& word, std::string_view& rest, std::string& out) {
+    if (!rest.starts_with(word.name)) {
+        return false;
+    }
+    std::size_t used = word.name.size();
+    std::string number;
+    if (word.follow == Follow::Number || word.follow == Follow::NumberBracketed) {
+        std::size_t end = used;
+        while (end < rest.size() && isDigit(rest[end])) {
+            ++end;
+        }
+        if (end == used) {
+            return false;  // no number: not this word
+        }
+        number = std::string(rest.substr(used, end - used));
+        used = end;
+        if (word.follow == Follow::NumberBracketed) {
+            if (used >= rest.size() || rest[used] != ']') {
+                return false;  // no closing bracket: not this word
+            }
+            ++used;
+        }
+    }
+    if ((word.follow == Follow::Space || word.follow == Follow::Number) && used < rest.size() &&
+        rest[used] == ' ') {
+        ++used;
+    }
+    out += word.before;
+    if (!number.empty()) {
+        out += number;
+        if (!word.middle.empty()) {
+            out += word.middle;
+            out += number;
+        }
+        out += word.after;
+    }
+    rest.remove_prefix(used);
+    return true;
 }
 
 }  // namespace
@@ -63,27 +113,10 @@ std::string perevod(std::string_view expression) {
         }
         bool matched = false;
         for (const Word& word : words()) {
-            if (!rest.starts_with(word.name)) {
-                continue;
+            if (translateWord(word, rest, out)) {
+                matched = true;
+                break;
             }
-            if (word.takesDigit) {
-                if (rest.size() <= word.name.size()) {
-                    continue;  // no character after the name: not this word
-                }
-                const char d = rest[word.name.size()];
-                out += word.before;
-                out += d;
-                if (!word.middle.empty()) {
-                    out += word.middle;
-                    out += d;
-                }
-                out += word.after;
-            } else {
-                out += word.before;
-            }
-            rest.remove_prefix(std::min(word.dropped, rest.size()));
-            matched = true;
-            break;
         }
         if (!matched) {
             out += c;  // outside the table: copied unchanged

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <span>
 #include <string>
 
 #include "events/Translator.h"
+#include "events/ValueTokens.h"
 #include "model/Cp1251.h"
 
 namespace avizad {
@@ -40,10 +42,20 @@ TEST(Translator, TranslatesTokenByToken) {
         // The builder's "модуль" key.
         {"abs (2-5)", "Math.abs(2-5)"},
         {"abs abs 1", "Math.absMath.abs1"},
+        // Numbers of more than one digit, and words followed directly by an operator.
+        {" Х[объект12] +1", "act[gr_obj[12][kr12]].getX()+1"},
+        {" кол[индикатор20] ", "line_tek[gr_line[20][krl20]]"},
+        {" glob12 +1", "glob[12]+1"},
+        {" glob3+1", "glob[3]+1"},
+        {" rand +1", "rand+1"},
+        {"rand+1", "rand+1"},
         // Characters outside the table are copied as they are.
         {"x=q", "x=q"},
         {"яблоко", "яблоко"},
         {"Х[объект", "Х[объект"},
+        {"Х[фон2", "Х[фон2"},
+        {"Y[фонa]", "Y[фонa]"},
+        {"glob", "glob"},
         {"5%", "5%"},
     };
     for (const TranslationCase& c : cases) {
@@ -69,6 +81,57 @@ TEST(Translator, KeypadInputLosesOnlyItsSpaces) {
         }
         EXPECT_EQ(perevod(input), expected) << input;
     }
+}
+
+// Every word the builder's value menus offer becomes Java, with one- and two-digit
+// object numbers.
+TEST(Translator, ValueMenuWordsBecomeJava) {
+    struct WordCase {
+        std::span<const ValueToken> menu;
+        const char* caption;
+        int n;
+        const char* typedAfter;  // what the keypad adds after the word
+        const char* java;
+    };
+    const WordCase cases[] = {
+        {ValueTokens::general(), "Генерирование случайного числа (rand)", 0, "+1", "rand+1"},
+        {ValueTokens::general(), "Глобальное значение", 0, "12", "glob[12]"},
+        {ValueTokens::general(), "Текущее значение уровня", 0, "", "level"},
+        {ValueTokens::general(), "высота", 0, "/2", "height/2"},
+        {ValueTokens::general(), "ширина", 0, "", "width"},
+        {ValueTokens::general(), "Значение таймера, минуты", 0, "", "endTime_ob/1000/60"},
+        {ValueTokens::general(), "Значение таймера, секунды", 0, "", "endTime_ob/1000"},
+        {ValueTokens::general(), "Значение таймера, 1/100", 0, "", "endTime_ob/10"},
+        {ValueTokens::objectMenu(ObjectKind::Active), "Х-координата", 3, "",
+         "act[gr_obj[3][kr3]].getX()"},
+        {ValueTokens::objectMenu(ObjectKind::Active), "Y-координата", 30, "",
+         "act[gr_obj[30][kr30]].getY()"},
+        {ValueTokens::objectMenu(ObjectKind::Background), "X", 2, "",
+         "fon[gr_fon[2][krf2]].getX()"},
+        {ValueTokens::objectMenu(ObjectKind::Background), "Y", 11, "",
+         "fon[gr_fon[11][krf11]].getY()"},
+        {ValueTokens::objectMenu(ObjectKind::Text), "позиция равно ...", 4, "",
+         "tek_str[gr_text[4][krt4]]"},
+        {ValueTokens::objectMenu(ObjectKind::Indicator), "Значение равно...", 5, "",
+         "line_tek[gr_line[5][krl5]]"},
+    };
+    for (const WordCase& c : cases) {
+        SCOPED_TRACE(c.caption);
+        const ValueToken* token = nullptr;
+        for (const ValueToken& t : c.menu) {
+            if (t.caption == c.caption && !t.subMenu) {
+                token = &t;
+            }
+        }
+        ASSERT_NE(token, nullptr);
+        EXPECT_FALSE(token->disabled);
+        EXPECT_EQ(perevod(token->text(c.n) + c.typedAfter), c.java);
+    }
+    int disabled = 0;
+    for (const ValueToken& t : ValueTokens::general()) {
+        disabled += t.disabled && t.token == nullptr ? 1 : 0;
+    }
+    EXPECT_EQ(disabled, 4);
 }
 
 // Any text, made of whole and broken words of the table and of arbitrary bytes, is
