@@ -185,6 +185,8 @@ struct BadFile {
     const char* reason;       // a piece of the message
 };
 
+void PrintTo(const BadFile& c, std::ostream* out) { *out << c.name; }
+
 class ProjectFileRejects : public ::testing::TestWithParam<BadFile> {};
 
 TEST_P(ProjectFileRejects, WithTheLineNumber) {

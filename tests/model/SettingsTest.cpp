@@ -17,6 +17,8 @@ struct NumberCase {
     std::optional<int> value;
 };
 
+void PrintTo(const NumberCase& c, std::ostream* out) { *out << '"' << c.text << '"'; }
+
 class SettingNumber : public ::testing::TestWithParam<NumberCase> {};
 
 TEST_P(SettingNumber, ConvertsAndRoundsHalvesToEven) {
