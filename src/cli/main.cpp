@@ -2,6 +2,8 @@
 //   avizad-cli roundtrip IN.yrk OUT.yrk   load a project and save it again
 //   avizad-cli info IN.yrk                counts of object types, levels, placements, events
 //   avizad-cli build IN.yrk               build the game archive System/bin/<midletName>.jar
+//   avizad-cli generate IN.yrk            write the game's sources and resources below the
+//                                         program folder (System/src, System/res, MANIFEST.MF)
 
 #include <cstdio>
 #include <functional>
@@ -10,6 +12,8 @@
 #include <vector>
 
 #include "build/BuildAndWait.h"
+#include "build/BuildFolders.h"
+#include "build/GameSources.h"
 #include "model/Cp1251.h"
 #include "model/IoError.h"
 #include "model/Project.h"
@@ -25,6 +29,7 @@ int usage() {
         "usage:\n"
         "  avizad-cli roundtrip IN.yrk OUT.yrk   load a project and save it again\n"
         "  avizad-cli info IN.yrk                show the counts of a project\n"
+        "  avizad-cli generate IN.yrk            write the game's sources and resources\n"
         "  avizad-cli build IN.yrk               build the game archive System/bin/<name>.jar\n",
         stderr);
     return 2;
@@ -64,6 +69,18 @@ int info(const std::vector<std::string>& args) {
     return 0;
 }
 
+int generate(const std::vector<std::string>& args) {
+    if (args.size() != 1) {
+        return usage();
+    }
+    const BuildFolders folders(programDir());
+    for (const std::string& file : generateGameSources(load(args[0]), folders)) {
+        std::fprintf(stderr, "avizad-cli: could not delete %s\n", file.c_str());
+    }
+    std::printf("%s\n", folders.src().string().c_str());
+    return 0;
+}
+
 // Builds the game of a project below the program's folder with the tools of its
 // settings, showing the console text as it arrives. Fails when no archive was made.
 int build(const std::vector<std::string>& args) {
@@ -96,6 +113,7 @@ int main(int argc, char** argv) {
         {"roundtrip", roundtrip},
         {"info", info},
         {"build", build},
+        {"generate", generate},
     };
     const auto command = commands.find(argv[1]);
     if (command == commands.end()) {

@@ -1,0 +1,1031 @@
+/*
+ * Stage template of the generated game. The generator writes one class per level
+ * from this file: "Etap1" and "etap1" become the level's number, every marker
+ * comment below is replaced by the level's data, and the events of the project are
+ * appended to the events method, which the last line leaves open.
+ * The run-time meaning of every name is described in docs/game-runtime.md.
+ */
+import java.io.InputStream;
+import java.util.Hashtable;
+import java.util.Random;
+import javax.microedition.lcdui.Font;
+import javax.microedition.lcdui.Graphics;
+import javax.microedition.lcdui.Image;
+import javax.microedition.lcdui.game.GameCanvas;
+import javax.microedition.lcdui.game.LayerManager;
+import javax.microedition.lcdui.game.Sprite;
+import javax.microedition.lcdui.game.TiledLayer;
+import javax.microedition.media.Manager;
+import javax.microedition.media.Player;
+
+public class Etap1 extends GameCanvas implements Runnable {
+
+/* ---- Level data written by the generator ---- */
+//quan_act
+//group_act
+//add_act
+//act_manager
+//act_obstacle
+//tileWidthob
+//tileHeightob
+//raspxob
+//raspyob
+//act_upr
+//act_type
+//act_go
+//act_stop
+//act_dead
+//act_uron
+//act_speed_tek
+//act_speed
+//grav_napr
+//act_tr_number
+//act_tr
+//act_t
+//act_xt
+//act_yt
+//quan_fon
+//fon_obstacle
+//add_fon
+//fon_tileWidth
+//fon_tileHeight
+//fon_X
+//fon_Y
+//fon_columns
+//fon_rows
+//fon_manager
+//group_fon
+//quan_line
+//add_line
+//line_ob
+//line_width
+//line_height
+//line_X
+//line_Y
+//line_manager
+//line_tek
+//line_visible
+//group_line
+//quan_text
+//text_X
+//text_Y
+//add_text
+//text_ob
+//text_p1
+//text_p2
+//text_p3
+//text_p4
+//text_p5
+//text_color
+//text_visible
+//text_W
+//text_H
+//group_text
+//tek_str
+
+/* ---- Engine constants ---- */
+static final int PERIOD = 50;          /* frame period in milliseconds */
+static final int ANIMATION_TICK = 2;   /* frames per animation frame */
+static final int TYPES = 100;          /* type numbers the event loops may name: 1..100 */
+static final int GRAVITY = 4;          /* pixels per frame an attracted object falls */
+static final int JUMP_SPEED = 11;      /* upward speed at the start of a jump */
+static final int MAX_FALL = 8;         /* fastest fall of a side-view person */
+static final int ATTACK_PAUSE = 10;    /* frames between two hits of an attacker */
+
+/* Modes of act_upr. */
+static final int MODE_IDLE = 1;
+static final int MODE_PURSUIT = 2;
+static final int MODE_ATTACK = 3;
+static final int MODE_DEATH = 5;
+static final int MODE_TRAJECTORY = 6;
+static final int MODE_PLAYER = 7;
+
+/* Directions of act_napr and grav_napr. */
+static final int RIGHT_DIR = 1;
+static final int UP_DIR = 2;
+static final int LEFT_DIR = 3;
+static final int DOWN_DIR = 4;
+
+/* ---- Run-time names used by the events ---- */
+syrk midlet;
+Player player;
+int[] glob;
+int level;
+int width;
+int height;
+int rand;
+int obtime;
+int endTime_ob;
+int fps = PERIOD - 1;
+int pressed_code;
+int keeping_code;
+int released_code;
+boolean anykey;
+int layer_kol = 1;
+int[] manager_X = new int[1];
+int[] manager_Y = new int[1];
+int kd;
+
+Sprite[] act;
+int[] act_napr;
+int[] obj_uron;
+TiledLayer[] fon;
+TiledLayer[] fonPole;
+Sprite[] line;
+int[] kol_obj = new int[TYPES + 1];
+int[] kol_fon = new int[TYPES + 1];
+int[] kol_line = new int[TYPES + 1];
+int[] kol_text = new int[TYPES + 1];
+int[][] gr_obj = new int[TYPES + 1][];
+int[][] gr_fon = new int[TYPES + 1][];
+int[][] gr_line = new int[TYPES + 1][];
+int[][] gr_text = new int[TYPES + 1][];
+
+/* ---- Engine state ---- */
+private Thread thread;
+private volatile boolean running;
+private final Random random = new Random();
+private final Hashtable images = new Hashtable();
+private LayerManager layers;
+private Image[] lineImage;
+private Font[] textFont;
+private int worldWidth;
+private int worldHeight;
+private boolean cameraByEvents;
+private int cameraX;
+private int cameraY;
+private boolean errorShown;
+private int frameNumber;
+
+/* Keys: the presses and releases the key callbacks queued, in order. */
+private final int[] keyQueue = new int[64];
+private final boolean[] keyPress = new boolean[64];
+private int keyHead;
+private int keyTail;
+private int heldCode;
+
+/* Per-object engine state. */
+private int[] seenMode;
+private int[] animKind;      /* 0 idle, 1 move, 2 destroy */
+private int[] animDir;
+private boolean[] moved;
+private boolean[] dying;
+private int[] vy;
+private int[] target;
+private int[] attackPause;
+private int[] trPoint;
+private int[] trWait;
+private boolean[] trDone;
+private boolean[] lineShown;
+
+public Etap1(syrk m) {
+    super(false);
+    midlet = m;
+    glob = m.glob;
+    setFullScreenMode(true);
+    String name = "Etap1";
+    level = Integer.parseInt(name.substring(4));
+}
+
+public void start() {
+    width = getWidth();
+    height = getHeight();
+    buildLevel();
+    running = true;
+    thread = new Thread(this);
+    thread.start();
+}
+
+public void stop() {
+    running = false;
+    if (player != null) {
+        try {
+            player.close();
+        } catch (Exception e) {
+        }
+        player = null;
+    }
+}
+
+public void run() {
+    long next = System.currentTimeMillis();
+    while (running) {
+        frame();
+        midlet.applyChange();
+        next += PERIOD;
+        long wait = next - System.currentTimeMillis();
+        if (wait > 0) {
+            try {
+                Thread.sleep(wait);
+            } catch (InterruptedException e) {
+            }
+        } else {
+            next = System.currentTimeMillis();
+        }
+    }
+}
+
+/* One frame: keys, values, events, objects, camera, drawing. */
+private void frame() {
+    readKeys();
+    rand = random.nextInt(100);
+    width = getWidth();
+    height = getHeight();
+    for (int i = 0; i < quan_act; i++) {
+        obj_uron[i] = act_uron[i];
+    }
+    syncLineVisibility();
+    int camX = manager_X[0];
+    int camY = manager_Y[0];
+    try {
+        events();
+    } catch (RuntimeException e) {
+        if (!errorShown) {
+            errorShown = true;
+            System.out.println("Etap1: event failed: " + e);
+        }
+    }
+    if (manager_X[0] != camX || manager_Y[0] != camY) {
+        cameraByEvents = true;
+    }
+    syncLineVisibility();
+    updateObjects();
+    updateCamera();
+    draw(getGraphics());
+    flushGraphics();
+    obtime += PERIOD;
+    endTime_ob += PERIOD;
+    frameNumber++;
+}
+
+/* ---- Building the level from the generated arrays ---- */
+
+private void buildLevel() {
+    text_W = atLeast(text_W, 20, 100);
+    text_H = atLeast(text_H, 20, 100);
+    layers = new LayerManager();
+    worldWidth = getWidth();
+    worldHeight = getHeight();
+    buildSprites();
+    buildBackgrounds();
+    buildIndicators();
+    buildTexts();
+    for (int i = 0; i < quan_act; i++) {
+        layers.append(act[quan_act - 1 - i]);
+    }
+    for (int i = 0; i < quan_fon; i++) {
+        layers.append(fon[quan_fon - 1 - i]);
+    }
+    gr_obj = groups(group_act, quan_act, kol_obj);
+    gr_fon = groups(group_fon, quan_fon, kol_fon);
+    gr_line = groups(group_line, quan_line, kol_line);
+    gr_text = groups(group_text, quan_text, kol_text);
+}
+
+/* gr[t] lists the indices of the objects of type t; kol[t] is their number. */
+private int[][] groups(int[] group, int count, int[] kol) {
+    int[][] gr = new int[TYPES + 1][];
+    for (int t = 0; t <= TYPES; t++) {
+        kol[t] = 0;
+    }
+    for (int i = 0; i < count; i++) {
+        int t = group[i];
+        if (t >= 0 && t <= TYPES) {
+            kol[t]++;
+        }
+    }
+    for (int t = 0; t <= TYPES; t++) {
+        gr[t] = new int[kol[t]];
+        kol[t] = 0;
+    }
+    for (int i = 0; i < count; i++) {
+        int t = group[i];
+        if (t >= 0 && t <= TYPES) {
+            gr[t][kol[t]] = i;
+            kol[t]++;
+        }
+    }
+    return gr;
+}
+
+private static int[] atLeast(int[] values, int size, int fill) {
+    if (values.length >= size) {
+        return values;
+    }
+    int[] grown = new int[size];
+    for (int i = 0; i < size; i++) {
+        grown[i] = i < values.length ? values[i] : fill;
+    }
+    return grown;
+}
+
+private Image loadImage(String path) {
+    Image image = (Image) images.get(path);
+    if (image != null) {
+        return image;
+    }
+    try {
+        image = Image.createImage(path);
+    } catch (Exception e) {
+        System.out.println("Etap1: no image " + path);
+        image = Image.createImage(1, 1);
+    }
+    images.put(path, image);
+    return image;
+}
+
+/* The image cut to a whole number of cells, as Sprite and TiledLayer require. */
+private static Image wholeCells(Image image, int cellWidth, int cellHeight) {
+    int w = image.getWidth() / cellWidth * cellWidth;
+    int h = image.getHeight() / cellHeight * cellHeight;
+    if (w == image.getWidth() && h == image.getHeight()) {
+        return image;
+    }
+    return Image.createImage(image, 0, 0, w, h, Sprite.TRANS_NONE);
+}
+
+private static int cellSize(int wanted, int imageSize) {
+    return wanted > 0 && wanted <= imageSize ? wanted : imageSize;
+}
+
+private void buildSprites() {
+    act = new Sprite[quan_act];
+    act_napr = new int[quan_act];
+    obj_uron = new int[quan_act];
+    seenMode = new int[quan_act];
+    animKind = new int[quan_act];
+    animDir = new int[quan_act];
+    moved = new boolean[quan_act];
+    dying = new boolean[quan_act];
+    vy = new int[quan_act];
+    target = new int[quan_act];
+    attackPause = new int[quan_act];
+    trPoint = new int[quan_act];
+    trWait = new int[quan_act];
+    trDone = new boolean[quan_act];
+    for (int i = 0; i < quan_act; i++) {
+        Image image = loadImage(add_act[i]);
+        int fw = cellSize(tileWidthob[i], image.getWidth());
+        int fh = cellSize(tileHeightob[i], image.getHeight());
+        act[i] = new Sprite(wholeCells(image, fw, fh), fw, fh);
+        act[i].setPosition(raspxob[i], raspyob[i]);
+        int frames = act[i].getRawFrameCount();
+        for (int d = 0; d < 4; d++) {
+            checkFrames(act_go[d][i], frames);
+            checkFrames(act_stop[d][i], frames);
+            checkFrames(act_dead[d][i], frames);
+        }
+        act_napr[i] = RIGHT_DIR;
+        animKind[i] = -1;
+        target[i] = -1;
+        seenMode[i] = act_upr[i];
+        setAnimation(i, 0);
+        grow(raspxob[i] + fw, raspyob[i] + fh);
+    }
+}
+
+private static void checkFrames(int[] sequence, int frames) {
+    for (int k = 0; k < sequence.length; k++) {
+        if (sequence[k] < 0 || sequence[k] >= frames) {
+            sequence[k] = 0;
+        }
+    }
+}
+
+private void buildBackgrounds() {
+    fon = new TiledLayer[quan_fon];
+    for (int i = 0; i < quan_fon; i++) {
+        Image image = loadImage(add_fon[i]);
+        int tw = cellSize(fon_tileWidth[i], image.getWidth());
+        int th = cellSize(fon_tileHeight[i], image.getHeight());
+        image = wholeCells(image, tw, th);
+        int columns = Math.max(1, fon_columns[i]);
+        int rows = Math.max(1, fon_rows[i]);
+        TiledLayer layer = new TiledLayer(columns, rows, image, tw, th);
+        int[] cells = readTileMap("/fon" + (level - 1) + "-" + i + ".txt");
+        int tiles = (image.getWidth() / tw) * (image.getHeight() / th);
+        for (int k = 0; k < cells.length && k < fon_columns[i] * fon_rows[i]; k++) {
+            int cell = cells[k];
+            layer.setCell(k % fon_columns[i], k / fon_columns[i],
+                    cell >= 0 && cell <= tiles ? cell : 0);
+        }
+        layer.setPosition(fon_X[i], fon_Y[i]);
+        fon[i] = layer;
+        grow(fon_X[i] + columns * tw, fon_Y[i] + rows * th);
+    }
+    /* fonPole[t - 1]: the cells of every placement of background type t in one layer. */
+    fonPole = new TiledLayer[TYPES];
+    Image empty = Image.createImage(1, 1);
+    for (int t = 1; t <= TYPES; t++) {
+        int first = -1;
+        int count = 0;
+        for (int i = 0; i < quan_fon; i++) {
+            if (group_fon[i] == t) {
+                if (first < 0) {
+                    first = i;
+                }
+                count++;
+            }
+        }
+        if (first < 0) {
+            fonPole[t - 1] = new TiledLayer(1, 1, empty, 1, 1);
+        } else if (count == 1) {
+            fonPole[t - 1] = fon[first];
+        } else {
+            fonPole[t - 1] = mergedLayer(t, first);
+        }
+    }
+}
+
+/* One layer on the cell grid of the first placement of type t holding all of them. */
+private TiledLayer mergedLayer(int t, int first) {
+    TiledLayer base = fon[first];
+    int tw = base.getCellWidth();
+    int th = base.getCellHeight();
+    int left = base.getX();
+    int top = base.getY();
+    int right = left + base.getWidth();
+    int bottom = top + base.getHeight();
+    for (int i = 0; i < quan_fon; i++) {
+        if (group_fon[i] == t) {
+            left = Math.min(left, fon[i].getX());
+            top = Math.min(top, fon[i].getY());
+            right = Math.max(right, fon[i].getX() + fon[i].getWidth());
+            bottom = Math.max(bottom, fon[i].getY() + fon[i].getHeight());
+        }
+    }
+    int x0 = base.getX() - ((base.getX() - left + tw - 1) / tw) * tw;
+    int y0 = base.getY() - ((base.getY() - top + th - 1) / th) * th;
+    int columns = (right - x0 + tw - 1) / tw;
+    int rows = (bottom - y0 + th - 1) / th;
+    TiledLayer merged = new TiledLayer(Math.max(1, columns), Math.max(1, rows),
+            loadImage(add_fon[first]), tw, th);
+    for (int i = 0; i < quan_fon; i++) {
+        if (group_fon[i] != t) {
+            continue;
+        }
+        int dc = (fon[i].getX() - x0 + tw / 2) / tw;
+        int dr = (fon[i].getY() - y0 + th / 2) / th;
+        for (int r = 0; r < fon[i].getRows(); r++) {
+            for (int c = 0; c < fon[i].getColumns(); c++) {
+                int cell = fon[i].getCell(c, r);
+                if (cell > 0 && c + dc >= 0 && c + dc < merged.getColumns()
+                        && r + dr >= 0 && r + dr < merged.getRows()) {
+                    merged.setCell(c + dc, r + dr, cell);
+                }
+            }
+        }
+    }
+    merged.setPosition(x0, y0);
+    return merged;
+}
+
+private int[] readTileMap(String path) {
+    int[] cells = new int[0];
+    InputStream in = null;
+    try {
+        in = getClass().getResourceAsStream(path);
+        if (in == null) {
+            return cells;
+        }
+        int[] buffer = new int[256];
+        int n = 0;
+        int value = 0;
+        boolean digits = false;
+        boolean negative = false;
+        int c;
+        while ((c = in.read()) >= 0) {
+            if (c >= '0' && c <= '9') {
+                value = value * 10 + (c - '0');
+                digits = true;
+            } else if (c == '-') {
+                negative = true;
+            } else if (c == ',') {
+                if (n == buffer.length) {
+                    int[] bigger = new int[buffer.length * 2];
+                    System.arraycopy(buffer, 0, bigger, 0, n);
+                    buffer = bigger;
+                }
+                buffer[n++] = digits ? (negative ? -value : value) : 0;
+                value = 0;
+                digits = false;
+                negative = false;
+            }
+        }
+        cells = new int[n];
+        System.arraycopy(buffer, 0, cells, 0, n);
+    } catch (Exception e) {
+        System.out.println("Etap1: cannot read " + path);
+    } finally {
+        try {
+            if (in != null) {
+                in.close();
+            }
+        } catch (Exception e) {
+        }
+    }
+    return cells;
+}
+
+private void buildIndicators() {
+    line = new Sprite[quan_line];
+    lineImage = new Image[quan_line];
+    lineShown = new boolean[quan_line];
+    for (int i = 0; i < quan_line; i++) {
+        lineImage[i] = loadImage(add_line[i]);
+        line[i] = new Sprite(lineImage[i]);
+        line[i].setPosition(line_X[i], line_Y[i]);
+        line[i].setVisible(line_visible[i]);
+        lineShown[i] = line_visible[i];
+    }
+}
+
+private void buildTexts() {
+    textFont = new Font[quan_text];
+    for (int i = 0; i < quan_text; i++) {
+        int face = text_p1[i] == 2 ? Font.FACE_MONOSPACE
+                : (text_p1[i] == 3 ? Font.FACE_PROPORTIONAL : Font.FACE_SYSTEM);
+        int size = text_p2[i] == 0 ? Font.SIZE_SMALL
+                : (text_p2[i] == 2 ? Font.SIZE_LARGE : Font.SIZE_MEDIUM);
+        int style = Font.STYLE_PLAIN;
+        if (text_p3[i] != 0) {
+            style |= Font.STYLE_BOLD;
+        }
+        if (text_p4[i] != 0) {
+            style |= Font.STYLE_ITALIC;
+        }
+        if (text_p5[i] != 0) {
+            style |= Font.STYLE_UNDERLINED;
+        }
+        textFont[i] = Font.getFont(face, style, size);
+    }
+}
+
+private void grow(int right, int bottom) {
+    worldWidth = Math.max(worldWidth, right);
+    worldHeight = Math.max(worldHeight, bottom);
+}
+
+/* line_visible and line[i].isVisible() follow each other: whichever changed wins. */
+private void syncLineVisibility() {
+    for (int i = 0; i < quan_line; i++) {
+        if (line_visible[i] != lineShown[i]) {
+            line[i].setVisible(line_visible[i]);
+        } else if (line[i].isVisible() != lineShown[i]) {
+            line_visible[i] = line[i].isVisible();
+        }
+        lineShown[i] = line_visible[i];
+    }
+}
+
+/* ---- Keys ---- */
+
+protected void keyPressed(int keyCode) {
+    queueKey(keyCode, true);
+}
+
+protected void keyReleased(int keyCode) {
+    queueKey(keyCode, false);
+}
+
+private synchronized void queueKey(int code, boolean press) {
+    int next = (keyTail + 1) % keyQueue.length;
+    if (next != keyHead) {
+        keyQueue[keyTail] = code;
+        keyPress[keyTail] = press;
+        keyTail = next;
+    }
+}
+
+/* At most one press and one release per frame; later ones wait for the next frames,
+   so every press is seen by exactly one frame. */
+private synchronized void readKeys() {
+    pressed_code = 0;
+    released_code = 0;
+    boolean pressed = false;
+    boolean released = false;
+    while (keyHead != keyTail) {
+        boolean press = keyPress[keyHead];
+        int code = keyQueue[keyHead];
+        if (press ? pressed : released) {
+            break;
+        }
+        keyHead = (keyHead + 1) % keyQueue.length;
+        if (press) {
+            pressed = true;
+            pressed_code = code;
+            heldCode = code;
+        } else {
+            released = true;
+            released_code = code;
+            if (heldCode == code) {
+                heldCode = 0;
+            }
+        }
+    }
+    keeping_code = heldCode;
+    anykey = pressed;
+}
+
+/* ---- Objects ---- */
+
+private void updateObjects() {
+    int keys = getKeyStates();
+    for (int i = 0; i < quan_act; i++) {
+        moved[i] = false;
+        int mode = act_upr[i];
+        if (mode != seenMode[i]) {
+            enterMode(i, mode);
+            seenMode[i] = mode;
+        }
+        if (dying[i]) {
+            continue;
+        }
+        if (mode == MODE_PURSUIT || mode == MODE_ATTACK) {
+            chase(i, mode == MODE_ATTACK);
+        } else if (mode == MODE_TRAJECTORY) {
+            followTrajectory(i);
+        } else if (mode == MODE_PLAYER) {
+            control(i, keys);
+        }
+        if (mode != MODE_PLAYER || act_type[typeOf(i)] != 2) {
+            attract(i);
+        }
+        setAnimation(i, moved[i] ? 1 : 0);
+    }
+    if (frameNumber % ANIMATION_TICK == 0) {
+        for (int i = 0; i < quan_act; i++) {
+            animate(i);
+        }
+    }
+}
+
+private int typeOf(int i) {
+    int t = group_act[i];
+    return t >= 0 && t < act_type.length ? t : 0;
+}
+
+private void enterMode(int i, int mode) {
+    dying[i] = false;
+    if (mode == MODE_DEATH) {
+        dying[i] = true;
+        setAnimation(i, 2);
+    } else if (mode == MODE_TRAJECTORY) {
+        trPoint[i] = 0;
+        trWait[i] = 0;
+        trDone[i] = false;
+    } else if (mode == MODE_PURSUIT || mode == MODE_ATTACK) {
+        target[i] = -1;
+    }
+}
+
+private void animate(int i) {
+    Sprite s = act[i];
+    if (dying[i]) {
+        if (s.getFrame() + 1 < s.getFrameSequenceLength()) {
+            s.nextFrame();
+        } else {
+            s.setVisible(false);
+        }
+    } else {
+        s.nextFrame();
+    }
+}
+
+/* Sets the animation kind (0 idle, 1 move, 2 destroy) of the current direction. */
+private void setAnimation(int i, int kind) {
+    if (dying[i] && kind != 2) {
+        return;
+    }
+    int d = act_napr[i];
+    if (d < 1 || d > 4) {
+        d = RIGHT_DIR;
+    }
+    if (animKind[i] == kind && animDir[i] == d) {
+        return;
+    }
+    animKind[i] = kind;
+    animDir[i] = d;
+    int[][][] table = kind == 1 ? act_go : (kind == 2 ? act_dead : act_stop);
+    act[i].setFrameSequence(table[d - 1][i]);
+}
+
+/* Moves object i by (dx, dy); obstacles stop it. Returns false when it was stopped. */
+private boolean move(int i, int dx, int dy) {
+    if (dx == 0 && dy == 0) {
+        return true;
+    }
+    Sprite s = act[i];
+    if (dx > 0) {
+        act_napr[i] = RIGHT_DIR;
+    } else if (dx < 0) {
+        act_napr[i] = LEFT_DIR;
+    } else if (dy < 0) {
+        act_napr[i] = UP_DIR;
+    } else {
+        act_napr[i] = DOWN_DIR;
+    }
+    boolean free = true;
+    if (dx != 0) {
+        free &= step(s, i, dx, true);
+    }
+    if (dy != 0) {
+        free &= step(s, i, dy, false);
+    }
+    moved[i] = true;
+    return free;
+}
+
+private boolean step(Sprite s, int i, int d, boolean horizontal) {
+    int x = s.getX();
+    int y = s.getY();
+    s.setPosition(horizontal ? x + d : x, horizontal ? y : y + d);
+    if (!blocked(i)) {
+        return true;
+    }
+    int unit = d > 0 ? 1 : -1;
+    int done = 0;
+    s.setPosition(x, y);
+    while (done != d) {
+        s.setPosition(horizontal ? x + done + unit : x, horizontal ? y : y + done + unit);
+        if (blocked(i)) {
+            break;
+        }
+        done += unit;
+    }
+    s.setPosition(horizontal ? x + done : x, horizontal ? y : y + done);
+    return false;
+}
+
+/* Whether object i overlaps a visible obstacle (a background of kind 1). */
+private boolean blocked(int i) {
+    int t = typeOf(i);
+    if (t >= 1 && t <= act_obstacle.length && act_obstacle[t - 1] == 0) {
+        return false;
+    }
+    for (int f = 0; f < quan_fon; f++) {
+        if (fon_obstacle[f] == 1 && act[i].collidesWith(fon[f], false)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+private boolean onLadder(int i) {
+    for (int f = 0; f < quan_fon; f++) {
+        if (fon_obstacle[f] == 2 && act[i].collidesWith(fon[f], false)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+private int speedOf(int i) {
+    return act_speed[i] > 0 ? act_speed[i] : 1;
+}
+
+/* Gravity: grav_napr 1 left, 2 up, 3 right, 4 down pulls until an obstacle holds. */
+private void attract(int i) {
+    int g = grav_napr[i];
+    if (g < 1 || g > 4) {
+        return;
+    }
+    int d = act_napr[i];
+    boolean was = moved[i];
+    move(i, g == 1 ? -GRAVITY : (g == 3 ? GRAVITY : 0),
+            g == 2 ? -GRAVITY : (g == 4 ? GRAVITY : 0));
+    act_napr[i] = d;
+    moved[i] = was;
+}
+
+/* Pursuit and attack: towards the nearest visible object under player control. */
+private void chase(int i, boolean attack) {
+    int t = target[i];
+    if (t < 0 || t >= quan_act || act_upr[t] != MODE_PLAYER || !act[t].isVisible()) {
+        t = nearestPlayer(i);
+        target[i] = t;
+    }
+    if (t < 0) {
+        return;
+    }
+    int dx = act[t].getX() - act[i].getX();
+    int dy = act[t].getY() - act[i].getY();
+    int v = speedOf(i);
+    move(i, clampStep(dx, v), clampStep(dy, v));
+    if (attack) {
+        if (attackPause[i] > 0) {
+            attackPause[i]--;
+        } else if (act[i].collidesWith(act[t], false)) {
+            act_uron[t]++;
+            attackPause[i] = ATTACK_PAUSE;
+        }
+    }
+}
+
+private int nearestPlayer(int i) {
+    int best = -1;
+    int bestDistance = Integer.MAX_VALUE;
+    for (int j = 0; j < quan_act; j++) {
+        if (j != i && act_upr[j] == MODE_PLAYER && act[j].isVisible()) {
+            int d = Math.abs(act[j].getX() - act[i].getX()) + Math.abs(act[j].getY() - act[i].getY());
+            if (d < bestDistance) {
+                bestDistance = d;
+                best = j;
+            }
+        }
+    }
+    return best;
+}
+
+private static int clampStep(int d, int v) {
+    return d > v ? v : (d < -v ? -v : d);
+}
+
+/* Trajectory act_tr_number of the level: d1 = wait in frames at the point, d2 = speed
+   towards the point (0 = the object's speed), d3 = 1 ends the path at the point. */
+private void followTrajectory(int i) {
+    int tr = act_tr_number[i];
+    if (tr < 0 || tr >= act_t.length || act_t[tr] <= 0 || trDone[i]) {
+        return;
+    }
+    if (trWait[i] > 0) {
+        trWait[i]--;
+        return;
+    }
+    int p = trPoint[i] % act_t[tr];
+    int dx = act_xt[tr][p] - act[i].getX();
+    int dy = act_yt[tr][p] - act[i].getY();
+    int v = act_tr[tr][p][1] > 0 ? act_tr[tr][p][1] : speedOf(i);
+    if (dx == 0 && dy == 0) {
+        trWait[i] = act_tr[tr][p][0];
+        if (act_tr[tr][p][2] == 1) {
+            trDone[i] = true;
+        }
+        trPoint[i] = (p + 1) % act_t[tr];
+        return;
+    }
+    if (!move(i, clampStep(dx, v), clampStep(dy, v))) {
+        trPoint[i] = (p + 1) % act_t[tr];
+    }
+}
+
+/* Player control by the level's control type of the object's type. */
+private void control(int i, int keys) {
+    int type = act_type[typeOf(i)];
+    int v = speedOf(i);
+    boolean left = (keys & LEFT_PRESSED) != 0;
+    boolean right = (keys & RIGHT_PRESSED) != 0;
+    boolean up = (keys & UP_PRESSED) != 0;
+    boolean down = (keys & DOWN_PRESSED) != 0;
+    if (type == 2) {
+        sideView(i, v, left, right, up, down);
+    } else if (type == 3) {
+        vehicle(i, v, left, right, up, down);
+    } else {
+        int dx = right ? v : (left ? -v : 0);
+        int dy = dx != 0 ? 0 : (down ? v : (up ? -v : 0));
+        move(i, dx, dy);
+    }
+}
+
+/* A person seen from the side: walks, jumps from firm ground, falls, climbs ladders. */
+private void sideView(int i, int v, boolean left, boolean right, boolean up, boolean down) {
+    int d = act_napr[i];
+    if (left || right) {
+        move(i, right ? v : -v, 0);
+        d = act_napr[i];
+    }
+    boolean walked = moved[i];
+    if (onLadder(i)) {
+        vy[i] = 0;
+        if (up || down) {
+            move(i, 0, up ? -v : v);
+            act_napr[i] = up ? UP_DIR : DOWN_DIR;
+            return;
+        }
+        return;
+    }
+    if (up && vy[i] == 0 && standing(i)) {
+        vy[i] = -JUMP_SPEED;
+    }
+    vy[i] = Math.min(vy[i] + 1, MAX_FALL);
+    if (!move(i, 0, vy[i])) {
+        vy[i] = 0;
+    }
+    act_napr[i] = d;
+    moved[i] = walked;
+}
+
+private boolean standing(int i) {
+    Sprite s = act[i];
+    s.move(0, 1);
+    boolean firm = blocked(i);
+    s.move(0, -1);
+    return firm;
+}
+
+/* A vehicle: up accelerates, down brakes and reverses, left and right turn. */
+private void vehicle(int i, int v, boolean left, boolean right, boolean up, boolean down) {
+    int speed = act_speed_tek[i];
+    if (up) {
+        speed = Math.min(speed + 1, v);
+    } else if (down) {
+        speed = Math.max(speed - 1, -v);
+    } else if (speed > 0) {
+        speed--;
+    } else if (speed < 0) {
+        speed++;
+    }
+    if ((left || right) && frameNumber % 4 == 0) {
+        int d = act_napr[i];
+        act_napr[i] = left ? d % 4 + 1 : (d + 2) % 4 + 1;
+    }
+    act_speed_tek[i] = speed;
+    int d = act_napr[i];
+    int dx = d == RIGHT_DIR ? speed : (d == LEFT_DIR ? -speed : 0);
+    int dy = d == DOWN_DIR ? speed : (d == UP_DIR ? -speed : 0);
+    if (!move(i, dx, dy)) {
+        act_speed_tek[i] = 0;
+    }
+    act_napr[i] = d;
+}
+
+/* ---- Camera ---- */
+
+/* The view follows the first object under player control, inside the level, until an
+   event sets the screen edge; from then on the events place it. */
+private void updateCamera() {
+    if (!cameraByEvents) {
+        for (int i = 0; i < quan_act; i++) {
+            if (act_upr[i] == MODE_PLAYER && act[i].isVisible()) {
+                int x = act[i].getX() + act[i].getWidth() / 2 - width / 2;
+                int y = act[i].getY() + act[i].getHeight() / 2 - height / 2;
+                x = Math.max(0, Math.min(x, worldWidth - width));
+                y = Math.max(0, Math.min(y, worldHeight - height));
+                for (int c = 0; c < layer_kol; c++) {
+                    manager_X[c] = x;
+                    manager_Y[c] = y;
+                }
+                break;
+            }
+        }
+    }
+    cameraX = manager_X[0];
+    cameraY = manager_Y[0];
+}
+
+/* ---- Drawing ---- */
+
+private void draw(Graphics g) {
+    g.setClip(0, 0, width, height);
+    g.setColor(0xFFFFFF);
+    g.fillRect(0, 0, width, height);
+    layers.setViewWindow(cameraX, cameraY, width, height);
+    layers.paint(g, 0, 0);
+    for (int i = 0; i < quan_line; i++) {
+        if (line[i].isVisible()) {
+            drawIndicator(g, i);
+        }
+    }
+    for (int i = 0; i < quan_text; i++) {
+        if (text_visible[i]) {
+            drawText(g, i);
+        }
+    }
+}
+
+/* An indicator shows line_tek of line_ob: that share of the first half of its image,
+   the rest from the second half. */
+private void drawIndicator(Graphics g, int i) {
+    Image image = lineImage[i];
+    int w = Math.min(line_width[i], image.getWidth() / 2);
+    int h = Math.min(line_height[i], image.getHeight());
+    if (w <= 0 || h <= 0) {
+        return;
+    }
+    int amount = line_ob[i] > 0 ? line_ob[i] : 1;
+    int value = Math.max(0, Math.min(line_tek[i], amount));
+    int full = w * value / amount;
+    int x = line_X[i];
+    int y = line_Y[i];
+    if (full > 0) {
+        g.drawRegion(image, 0, 0, full, h, Sprite.TRANS_NONE, x, y, Graphics.TOP | Graphics.LEFT);
+    }
+    if (full < w) {
+        g.drawRegion(image, w + full, 0, w - full, h, Sprite.TRANS_NONE, x + full, y,
+                Graphics.TOP | Graphics.LEFT);
+    }
+}
+
+private void drawText(Graphics g, int i) {
+    int[] rgb = text_color[i];
+    int color = ((rgb[0] & 255) << 16) | ((rgb[1] & 255) << 8) | (rgb[2] & 255);
+    int w = i < text_W.length ? text_W[i] : 100;
+    int h = i < text_H.length ? text_H[i] : 100;
+    MultiLineText.draw(g, add_text[i], Math.min(text_ob[i], add_text[i].length), tek_str[i],
+            text_X[i], text_Y[i], w, h, textFont[i], color);
+    g.setClip(0, 0, width, height);
+}
+
+/* ---- Events: the generator appends one line per action and closes the class ---- */
+private void events(){

@@ -1,0 +1,49 @@
+#pragma once
+// The folders and files of the game build below the program folder, and the
+// cleaning of the build folders before a build.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace avizad {
+
+struct BuildFolders {
+    explicit BuildFolders(std::filesystem::path programFolder)
+        : programDir(std::move(programFolder)) {}
+
+    std::filesystem::path programDir;
+
+    std::filesystem::path system() const { return programDir / "System"; }
+    // Templates: Etap1.java, syrk.java, etap0.java, MultiLineText.java, logo.png.
+    std::filesystem::path draft() const { return system() / "draft"; }
+    // Generated Java sources.
+    std::filesystem::path src() const { return system() / "src"; }
+    // Resources of the game: images, tile maps, sounds.
+    std::filesystem::path res() const { return system() / "res"; }
+    // The finished game archive.
+    std::filesystem::path bin() const { return system() / "bin"; }
+    std::filesystem::path classes() const { return system() / "classes"; }
+    std::filesystem::path tmpclasses() const { return system() / "tmpclasses"; }
+    // The manifest template and the manifest the archive step packs.
+    std::filesystem::path manifestTemplate() const { return system() / "MANIFEST.MF"; }
+    std::filesystem::path manifest() const { return programDir / "MANIFEST.MF"; }
+    // The stage class file of a level ("Etap" + level + ".java"; 0 is the title stage).
+    std::filesystem::path stageFile(int level) const {
+        return src() / ("Etap" + std::to_string(level) + ".java");
+    }
+};
+
+// Deletes the files of `folder` whose extension is `extension` (without the dot,
+// compared without regard to ASCII case, as the Windows mask "*.ext" does).
+// Folders and missing folders are skipped; a file that cannot be deleted is left in
+// place and its path (UTF-8) added to the returned list. Never throws for a file.
+std::vector<std::string> deleteFilesByExtension(const std::filesystem::path& folder,
+                                                const std::string& extension);
+
+// Step 1 of the build: deletes the *.java of System/src, the *.png, *.txt and *.mid of
+// System/res and the *.jar of System/bin, in that order. The build goes on when a
+// file cannot be deleted; the returned list names such files for a warning.
+std::vector<std::string> cleanBuildFolders(const BuildFolders& folders);
+
+}  // namespace avizad

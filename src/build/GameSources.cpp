@@ -1,0 +1,24 @@
+#include "build/GameSources.h"
+
+#include "build/MidletAssembly.h"
+#include "build/ResourceExport.h"
+#include "build/StageGenerator.h"
+
+namespace avizad {
+
+std::vector<std::string> generateGameSources(const Project& project, const BuildFolders& folders) {
+    std::vector<std::string> undeleted = cleanBuildFolders(folders);
+    const ResourceExport resources(project, folders);
+    const StageGenerator stages(project, folders);
+    for (int level = 1; level <= project.levelCount && level <= kMaxLevels; ++level) {
+        resources.exportLevelResources(level);
+        stages.writeStage(level);
+    }
+    const MidletAssembly midlet(project, folders);
+    midlet.writeMidletClass();
+    midlet.writeManifest();
+    midlet.copyFixedFiles();
+    return undeleted;
+}
+
+}  // namespace avizad
