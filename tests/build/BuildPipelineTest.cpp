@@ -5,12 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "build/BuildAndWait.h"
 #include "build/BuildPipeline.h"
+#include "build/GameLauncher.h"
 #include "build/ShellQuote.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
@@ -237,6 +240,26 @@ TEST_F(PipelineFixture, EmptyJdkSettingFailsTheCompileStep) {
     const BuildResult result = build();
     EXPECT_FALSE(result.archiveMade);
     EXPECT_EQ(result.failedStep, win1251("компиляция"));
+}
+
+TEST_F(PipelineFixture, LaunchStartsTheEmulatorWithTheArchiveWithoutWaiting) {
+    writeTool("tools/wtk/bin/emulator",
+              "#!/bin/sh\nsleep 0.3\nprintf '%s|' \"$@\" > emulator.args\n");
+    midlet_.midletName = win1251("Моя игра");
+    EXPECT_EQ(launchGame(program_, inputs_.wtkDir, midlet_.midletName), ENOENT) << "no archive yet";
+
+    ASSERT_TRUE(build().archiveMade) << console_;
+    const auto before = std::chrono::steady_clock::now();
+    EXPECT_EQ(launchGame(program_, inputs_.wtkDir, midlet_.midletName), 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(250));
+    const fs::path args = program_ / "emulator.args";
+    for (int i = 0; i < 100 && !fs::exists(args); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(readFileText(args), (program_ / "System" / "bin" / "Моя игра.jar").string() + "|");
+
+    EXPECT_EQ(launchGame(program_, "no-such-wtk", midlet_.midletName), ENOENT);
 }
 
 // A console without an interpreter: the test plays the interpreter's part.
