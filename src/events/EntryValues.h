@@ -5,6 +5,12 @@
 
 #include <string>
 
+#include "events/BuiltText.h"
+#include "events/DetectionSetting.h"
+#include "events/PhoneKeys.h"
+#include "events/SoundFile.h"
+#include "events/TimerSetting.h"
+
 namespace avizad {
 
 struct EntryValues {
@@ -35,6 +41,29 @@ struct EntryValues {
     // The sound file's name without its folder and its content type (SoundFile).
     std::string file{};
     std::string contentType{};
+
+    // Fill in what a confirmed dialog returned.
+    void setKey(const PhoneKey& key) {
+        keyName = std::string(key.name);
+        keyCode = std::string(key.code);
+    }
+    void setTimer(const TimerSetting& timer) {
+        timeText = timer.timeText;
+        milliseconds = timer.milliseconds;
+    }
+    void setDetection(const DetectionSetting& detection) {
+        a = detection.minimumRadius;
+        b = detection.maximumRadius;
+        m = detection.objectNumber;
+    }
+    void setBuilderResult(const BuiltText& result) {
+        builderCaption = result.caption;
+        builderCode = result.code;
+    }
+    void setSound(const SoundFile& sound) {
+        file = sound.file;
+        contentType = sound.contentType;
+    }
 };
 
 }  // namespace avizad

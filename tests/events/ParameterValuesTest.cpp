@@ -7,7 +7,9 @@
 #include <string>
 #include <utility>
 
+#include "events/ConditionCatalogue.h"
 #include "events/DetectionSetting.h"
+#include "events/ExpressionBuilder.h"
 #include "events/ParameterDialogTexts.h"
 #include "events/PhoneKeys.h"
 #include "events/TimerSetting.h"
@@ -126,6 +128,39 @@ TEST(ParameterDialogTexts, TitlesLabelsAndButtons) {
     EXPECT_FALSE(actionNumber.hasCancel);
     EXPECT_FALSE(ParameterDialogTexts::of(ParameterDialog::Key).hasCancel);
     EXPECT_EQ(ParameterDialogTexts::conditionObjectNumber(-3), "-3");
+}
+
+// A dialog's values reach the entry that asked for them.
+TEST(EntryValues, DialogResultsFeedTheEntries) {
+    EntryValues values;
+    values.n = 2;
+    values.setKey(*PhoneKeys::byName("7"));
+    const CatalogueMenu keys = ConditionCatalogue::menu(ConditionMenu::Category4);
+    EXPECT_EQ(findEntry(keys, "Отпускание клавиши...")->build(values).code, "(released_code==55)");
+
+    std::string error;
+    values.setTimer(*TimerSetting::read("1", "30", "5", error));
+    const CatalogueMenu timer = ConditionCatalogue::menu(ConditionMenu::Category5);
+    const BuiltText later = findEntry(timer, "Таймер больше значения...")->build(values);
+    EXPECT_EQ(cp1251ToUtf8(later.caption), "Таймер больше 1/30/5");
+    EXPECT_EQ(later.code, "(endTime_ob>90050)");
+
+    values.setDetection({10, 100, 1});
+    const CatalogueMenu active = ConditionCatalogue::menu(ConditionMenu::Active);
+    const BuiltText detection = findEntry(active, "обнаружение объекта")->build(values);
+    EXPECT_EQ(cp1251ToUtf8(detection.caption), "обнаружение от 10 до 100");
+    EXPECT_TRUE(detection.code.ends_with(")))&(act_upr[gr_obj[2][kr2]]!=5)"));
+
+    ExpressionBuilder builder(BuilderMode::CompareWithValue);
+    builder.setActiveField(ExpressionBuilder::Field::Right);
+    builder.append("3");
+    builder.setComparison(2);
+    values.setBuilderResult(builder.confirm());
+    EXPECT_EQ(findEntry(active, "урон")->build(values).code, "(obj_uron[gr_obj[2][kr2]]>3)");
+
+    values.setSound({"a.mp3", "audio/mpeg"});
+    EXPECT_EQ(values.file, "a.mp3");
+    EXPECT_EQ(values.contentType, "audio/mpeg");
 }
 
 }  // namespace
