@@ -2,12 +2,12 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <cerrno>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
-#include <QProcess>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -23,6 +23,8 @@
 #include "app/ObjectCatalogue.h"
 #include "app/QtText.h"
 #include "app/SettingsDialog.h"
+#include "build/BuildPipeline.h"
+#include "build/GameLauncher.h"
 #include "build/ui/ConsoleWindow.h"
 #include "model/IoError.h"
 #include "model/LevelOperations.h"
@@ -74,6 +76,14 @@ MainWindow::MainWindow(fs::path programDir, Prompts prompts, QWidget* parent)
 
     console_ = new ConsoleWindow(this);
     console_->hide();
+    BuildPipeline::Console buildConsole;
+    buildConsole.send = [this](std::string_view line) { return console_->sendQuietly(line); };
+    buildConsole.print = [this](std::string_view text) { console_->appendOutput(text); };
+    buildConsole.clear = [this] { console_->clearText(); };
+    build_ = std::make_unique<BuildPipeline>(std::move(buildConsole));
+    console_->setOutputFilter([this](std::string_view chunk) { build_->feedOutput(chunk); });
+    connect(console_, &ConsoleWindow::interpreterEnded, this,
+            [this] { build_->interpreterEnded(); });
 
     connect(levelsPanel_, &LevelsPanel::levelChosen, this, [this](int level) {
         updateStatus();
@@ -393,26 +403,41 @@ void MainWindow::clean() {
 }
 
 void MainWindow::compile() {
+    if (build_->running()) {
+        showStatus(QStringLiteral("Сборка уже идёт: дождитесь её окончания в окне «Компиляция»."));
+        console_->show();
+        console_->raise();
+        return;
+    }
+    BuildInputs inputs;
+    inputs.programDir = programDir_;
+    if (!values_.projectFile.empty()) {
+        inputs.projectDir = values_.projectFile.parent_path();
+    }
+    inputs.jdkDir = settings_.jdkDir;
+    inputs.wtkDir = settings_.wtkDir;
     console_->show();
     console_->raise();
-    console_->appendOutput(win1251(
-        "Сборка игры в этой версии программы ещё не подключена: окно показывает работу "
-        "командного интерпретатора.\n"));
+    showStatus(QStringLiteral("Идёт сборка игры..."));
+    build_->start(project_, inputs, [this](const BuildResult& result) {
+        if (!result.error.empty()) {
+            prompts_.showError(this, text(result.error));
+        }
+        showStatus(fromModel(result.summary));
+        emit buildFinished(result.archiveMade);
+    });
 }
 
 void MainWindow::runGame() {
-    const fs::path jar = gameArchivePath(programDir_, project_.midletName);
-    const fs::path emulator = resolveProgramPath(programDir_, settings_.wtkDir) / "bin" / "emulator";
-    if (!fs::exists(jar)) {
+    const int error = launchGame(programDir_, settings_.wtkDir, project_.midletName);
+    if (error == ENOENT && !fs::exists(gameArchivePath(programDir_, project_.midletName))) {
         showStatus(QStringLiteral("Игра ещё не собрана (нет файла %1): сначала выполните "
                                   "«Компиляция».")
-                       .arg(fromPath(jar)));
-        return;
-    }
-    if (!QProcess::startDetached(fromPath(emulator), {fromPath(jar)}, fromPath(programDir_))) {
-        showStatus(QStringLiteral("Не удалось запустить эмулятор %1: проверьте путь к папке с "
+                       .arg(fromPath(gameArchivePath(programDir_, project_.midletName))));
+    } else if (error != 0) {
+        showStatus(QStringLiteral("Не удалось запустить эмулятор: %1. Проверьте путь к папке с "
                                   "WTK в настройках.")
-                       .arg(fromPath(emulator)));
+                       .arg(text(systemErrorText(error))));
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <filesystem>
 #include <map>
+#include <memory>
 
 #include "app/CentralPanel.h"
 #include "app/Prompts.h"
@@ -21,6 +22,7 @@ class QToolButton;
 
 namespace avizad {
 
+class BuildPipeline;
 class CentralArea;
 class ConsoleWindow;
 class HelpWindow;
@@ -69,6 +71,7 @@ public:
     LevelsPanel* levelsPanel() const { return levelsPanel_; }
     ObjectCatalogue* catalogue() const { return catalogue_; }
     ConsoleWindow* console() const { return console_; }
+    BuildPipeline& buildPipeline() { return *build_; }
     HelpWindow* helpWindow();
     QToolBar* upperBar() const { return upperBar_; }
     QToolBar* lowerBar() const { return lowerBar_; }
@@ -110,6 +113,8 @@ signals:
     void levelsChanged();
     // The environment settings were changed by the settings dialog.
     void settingsChanged();
+    // A build has ended (made or failed).
+    void buildFinished(bool archiveMade);
     // The object kind of the catalogue was chosen.
     void kindChanged(avizad::ObjectKind kind);
 
@@ -141,6 +146,7 @@ private:
     LevelsPanel* levelsPanel_ = nullptr;
     ObjectCatalogue* catalogue_ = nullptr;
     ConsoleWindow* console_ = nullptr;
+    std::unique_ptr<BuildPipeline> build_;
     HelpWindow* help_ = nullptr;
     QLabel* statusLevel_ = nullptr;
 };

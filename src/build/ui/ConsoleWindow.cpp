@@ -61,7 +61,7 @@ int ConsoleWindow::start(const std::filesystem::path& workingDir,
     // valid for them; the queued calls run on the user-interface thread.
     options.onOutput = [this](const std::string& chunk) {
         QMetaObject::invokeMethod(
-            this, [this, chunk] { appendOutput(chunk); }, Qt::QueuedConnection);
+            this, [this, chunk] { receiveOutput(chunk); }, Qt::QueuedConnection);
     };
     options.onEnded = [this](int status) {
         QMetaObject::invokeMethod(
@@ -80,6 +80,25 @@ void ConsoleWindow::sendCommand(std::string_view command) {
     }
     if (const std::optional<std::string> echo = runner_->sendCommand(command)) {
         appendOutput(*echo);
+    }
+}
+
+std::optional<std::string> ConsoleWindow::sendQuietly(std::string_view command) {
+    if (!runner_) {
+        return std::nullopt;
+    }
+    return runner_->sendCommand(command);
+}
+
+void ConsoleWindow::setOutputFilter(std::function<void(std::string_view chunk)> filter) {
+    filter_ = std::move(filter);
+}
+
+void ConsoleWindow::receiveOutput(const std::string& chunk) {
+    if (filter_) {
+        filter_(chunk);
+    } else {
+        appendOutput(chunk);
     }
 }
 

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -32,8 +34,15 @@ public:
     // Writes a command line (Windows-1251) into the interpreter and shows it; after the
     // interpreter has ended nothing is written or shown.
     void sendCommand(std::string_view command);
+    // Writes a command line into the interpreter without showing it; returns the echo
+    // (what was written, Windows-1251) or nothing when the interpreter has ended.
+    std::optional<std::string> sendQuietly(std::string_view command);
     // Appends a chunk of output (Windows-1251) to the last line of the text.
     void appendOutput(std::string_view chunk);
+    // Hands the interpreter's output to `filter` instead of appending it (the build
+    // takes its own marker lines out and appends the rest); an empty filter restores
+    // the plain appending.
+    void setOutputFilter(std::function<void(std::string_view chunk)> filter);
     // Empties the text.
     void clearText();
 
@@ -56,7 +65,10 @@ private:
     void processEnded(int exitStatus);
 
     QPlainTextEdit* text_ = nullptr;
+    void receiveOutput(const std::string& chunk);
+
     std::unique_ptr<ProcessRunner> runner_;
+    std::function<void(std::string_view chunk)> filter_;
     bool ended_ = false;
 };
 

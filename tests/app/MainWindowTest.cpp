@@ -1,0 +1,370 @@
+// The main window: startup, project commands, title rules, the exit question, clean,
+// level creation and the levels panel.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "AppTestSupport.h"
+#include "app/CentralArea.h"
+#include "app/LevelList.h"
+#include "app/LevelPropertiesDialog.h"
+#include "app/LevelsPanel.h"
+#include "app/MainWindow.h"
+#include "app/ObjectCatalogue.h"
+#include "app/SettingsDialog.h"
+#include "build/ui/ConsoleWindow.h"
+#include "model/Cp1251.h"
+#include "model/FileUtil.h"
+#include "model/ProjectFile.h"
+
+namespace avizad {
+namespace {
+
+using testing::ProgramFolder;
+using testing::ScriptedUser;
+namespace fs = std::filesystem;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void start() {
+        window = std::make_unique<MainWindow>(program.dir(), user.prompts());
+        window->show();
+    }
+    QString path(const char* name) const {
+        return QString::fromStdString((program.dir() / name).string());
+    }
+    // A project file of `levels` levels named "L1".. with MIDlet name `midlet`.
+    QString projectFile(const char* name, int levels, const char* midlet = "saved") {
+        Project project;
+        project.levelCount = levels;
+        for (int i = 1; i <= levels; ++i) {
+            project.levels[i].name = "L" + std::to_string(i);
+            project.levels[i].width = 240;
+            project.levels[i].height = 320;
+        }
+        project.midletName = midlet;
+        saveProject(project, program.dir() / name);
+        return path(name);
+    }
+    void giveEventAndActivePlacement() {
+        Project& p = window->project();
+        p.eventTable.eventCount = 1;
+        p.eventTable.events[1].conditionCaption = "c";
+        p.levels[1].activePlacements.add(Placement{});
+    }
+    QString title() const { return window->windowTitle(); }
+    std::vector<std::string> levelNames() const {
+        std::vector<std::string> names;
+        for (int i = 1; i <= window->project().levelCount; ++i) {
+            names.push_back(window->project().levels[i].name);
+        }
+        return names;
+    }
+
+    ProgramFolder program;
+    ScriptedUser user;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, StartsUnlockedWithAnEmptyProjectOfOneLevel) {
+    start();
+    EXPECT_TRUE(window->settingsLoaded());
+    EXPECT_EQ(title(), "ROR Avizad - [untitled]");
+    EXPECT_TRUE(window->upperBar()->isEnabled());
+    EXPECT_TRUE(window->lowerBar()->isEnabled());
+    EXPECT_TRUE(window->levelsPanel()->isVisible());
+    EXPECT_EQ(window->centralArea()->current(), CentralPanel::Events);
+    EXPECT_FALSE(window->console()->isVisible());
+    const Project& p = window->project();
+    EXPECT_EQ(p.levelCount, 1);
+    EXPECT_EQ(p.levels[1].width, 240);
+    EXPECT_EQ(p.levels[1].height, 320);
+    EXPECT_EQ(p.currentLevel, 0);
+    EXPECT_EQ(p.midletName, "syrk");
+    EXPECT_EQ(p.midletVendor, "tulvask");
+    EXPECT_EQ(window->catalogue()->kindLabelText(), QStringLiteral("Фоновые объекты"));
+    EXPECT_EQ(window->settings().gridWidth, 16);
+    EXPECT_EQ(window->toolbarAction(Command::Save)->toolTip(), QStringLiteral(" Сохранить проект"));
+    EXPECT_TRUE(user.errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, MissingSettingsFileLocksTheWindowAndNamesTheFile) {
+    fs::remove(program.options());
+    start();
+    EXPECT_FALSE(window->settingsLoaded());
+    EXPECT_FALSE(window->upperBar()->isEnabled());
+    EXPECT_FALSE(window->lowerBar()->isEnabled());
+    EXPECT_FALSE(window->toolbarAction(Command::Save)->isEnabled());
+    EXPECT_EQ(title(), QStringLiteral("RORAvizad - Редактор сценария"));
+    ASSERT_EQ(user.errors.size(), 1);
+    EXPECT_TRUE(user.errors[0].contains(QString::fromStdString(program.options().string())));
+}
+
+TEST_F(MainWindowTest, SaveOfANeverSavedProjectAsksAndCancelWritesNothing) {
+    start();
+    window->toolbarAction(Command::Save)->trigger();
+    EXPECT_EQ(user.saveAsked, 1);
+    EXPECT_EQ(title(), "ROR Avizad - [untitled]");
+    EXPECT_TRUE(window->values().projectFile.empty());
+    EXPECT_FALSE(fs::exists(program.dir() / "projects" / "game.yrk"));
+}
+
+TEST_F(MainWindowTest, SaveAddsTheExtensionSetsTheTitleAndThenSavesWithoutAsking) {
+    start();
+    user.saveAnswers << path("game");
+    window->run(Command::Save);
+    EXPECT_EQ(title(), "ROR Avizad - [game]");
+    ASSERT_TRUE(fs::exists(program.dir() / "game.yrk"));
+    window->project().midletName = "changed";
+    window->run(Command::Save);
+    EXPECT_EQ(user.saveAsked, 1);
+    Project reread;
+    loadProject(reread, program.dir() / "game.yrk");
+    EXPECT_EQ(reread.midletName, "changed");
+
+    user.saveAnswers << path("other.yrk");
+    window->menuAction(Command::SaveAs)->trigger();
+    EXPECT_EQ(user.saveAsked, 2);
+    EXPECT_EQ(title(), "ROR Avizad - [other]");
+    EXPECT_TRUE(fs::exists(program.dir() / "other.yrk"));
+}
+
+TEST_F(MainWindowTest, OpenReplacesTheProjectAndSetsTheTitle) {
+    start();
+    user.openAnswers << projectFile("three.yrk", 3);
+    window->menuAction(Command::OpenProject)->trigger();
+    EXPECT_EQ(title(), "ROR Avizad - [three]");
+    EXPECT_EQ(window->project().levelCount, 3);
+    EXPECT_EQ(window->project().currentLevel, 3);
+    EXPECT_EQ(window->project().midletName, "saved");
+    EXPECT_EQ(window->values().projectDir, program.dir());
+    EXPECT_GE(window->levelsPanel()->list()->minimumHeight(), 3 * LevelList::kRowHeight);
+    // Saving goes back to the opened file without asking.
+    window->run(Command::Save);
+    EXPECT_EQ(user.saveAsked, 0);
+}
+
+TEST_F(MainWindowTest, CancelledOrFailedOpenLeavesTheProjectAsItWas) {
+    start();
+    giveEventAndActivePlacement();
+    window->run(Command::OpenProject);  // cancelled
+    EXPECT_EQ(user.openAsked, 1);
+    EXPECT_EQ(window->project().eventCount(), 1);
+    EXPECT_EQ(window->project().levels[1].activePlacements.count(), 1);
+
+    writeFileText(program.dir() / "broken.yrk", "1\r\nnot a project\r\n");
+    user.openAnswers << path("broken.yrk");
+    window->run(Command::OpenProject);
+    ASSERT_EQ(user.errors.size(), 1);
+    EXPECT_TRUE(user.errors[0].contains("broken.yrk"));
+    EXPECT_EQ(title(), "ROR Avizad - [untitled]");
+    EXPECT_EQ(window->project().eventCount(), 1);
+}
+
+TEST_F(MainWindowTest, CreateProjectButtonStartsAnUntitledProject1) {
+    start();
+    user.openAnswers << projectFile("three.yrk", 3);
+    window->run(Command::OpenProject);
+    window->toolbarAction(Command::NewProject)->trigger();
+    EXPECT_EQ(title(), "ROR Avizad - [untitled]");
+    EXPECT_EQ(window->project().midletName, "Project1");
+    EXPECT_EQ(window->project().midletVendor, "tulvask");
+    EXPECT_EQ(window->project().midletVersion, "1.0");
+    EXPECT_EQ(window->project().levelCount, 1);
+    EXPECT_TRUE(window->values().projectFile.empty());
+    window->run(Command::Save);  // asks again, although the previous project had a file
+    EXPECT_EQ(user.saveAsked, 1);
+}
+
+TEST_F(MainWindowTest, CreateMenuItemKeepsTheFileAndTitle) {
+    start();
+    user.openAnswers << projectFile("three.yrk", 3);
+    window->run(Command::OpenProject);
+    giveEventAndActivePlacement();
+    window->menuAction(Command::NewProjectMenu)->trigger();
+    EXPECT_EQ(title(), "ROR Avizad - [three]");
+    EXPECT_EQ(window->project().eventCount(), 0);
+    EXPECT_EQ(window->project().levels[1].activePlacements.count(), 0);
+    EXPECT_EQ(window->project().midletName, "saved");
+    window->run(Command::Save);
+    EXPECT_EQ(user.saveAsked, 0);
+    Project reread;
+    loadProject(reread, program.dir() / "three.yrk");
+    EXPECT_EQ(reread.levelCount, 1);
+}
+
+TEST_F(MainWindowTest, ExitWithTheSecondButtonSavesNothing) {
+    start();
+    user.saveAnswers << path("never");
+    user.saveOnExit = false;
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(user.exitAsked, 1);
+    EXPECT_EQ(user.saveAsked, 0);
+    EXPECT_FALSE(fs::exists(program.dir() / "never.yrk"));
+}
+
+TEST_F(MainWindowTest, ExitWithTheFirstButtonSavesToTheProjectFile) {
+    start();
+    user.openAnswers << projectFile("three.yrk", 3);
+    window->run(Command::OpenProject);
+    window->project().midletName = "at exit";
+    user.saveOnExit = true;
+    window->menuAction(Command::Exit)->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(user.saveAsked, 0);
+    Project reread;
+    loadProject(reread, program.dir() / "three.yrk");
+    EXPECT_EQ(reread.midletName, "at exit");
+}
+
+TEST_F(MainWindowTest, ExitWithTheFirstButtonOfANeverSavedProjectEndsEvenWhenCancelled) {
+    start();
+    user.saveOnExit = true;
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(user.saveAsked, 1);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, ExitKeepsTheWindowWhenTheProjectCannotBeWritten) {
+    start();
+    user.saveOnExit = true;
+    user.saveAnswers << path("no-such-folder/game");
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(user.errors.size(), 1);
+    EXPECT_TRUE(user.errors[0].contains("game.yrk"));
+}
+
+TEST_F(MainWindowTest, CleanDeletesLeftoversAndNothingElse) {
+    start();
+    testing::touch(program.dir() / "Etap1.class");
+    testing::touch(program.dir() / "fon1-1.txt");
+    testing::touch(program.dir() / "game.yrk");
+    window->menuAction(Command::Clean)->trigger();
+    EXPECT_FALSE(fs::exists(program.dir() / "Etap1.class"));
+    EXPECT_FALSE(fs::exists(program.dir() / "fon1-1.txt"));
+    EXPECT_TRUE(fs::exists(program.dir() / "game.yrk"));
+    EXPECT_TRUE(fs::exists(program.options()));
+    window->run(Command::Clean);  // nothing left to delete
+    EXPECT_TRUE(fs::exists(program.dir() / "game.yrk"));
+    EXPECT_TRUE(user.errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, NewLevelDialogCreatesLevelsUpToTen) {
+    start();
+    int made = 0;
+    user.inDialog = [&](QDialog& dialog) {
+        auto& properties = dynamic_cast<LevelPropertiesDialog&>(dialog);
+        properties.nameField()->setText(QStringLiteral("Уровень %1").arg(++made));
+        properties.widthField()->setValue(300 + made);
+        dialog.accept();
+    };
+    for (int i = 0; i < 9; ++i) {
+        window->toolbarAction(Command::NewLevel)->trigger();
+    }
+    EXPECT_EQ(window->project().levelCount, 10);
+    EXPECT_EQ(window->project().levels[10].name, win1251("Уровень 9"));
+    EXPECT_EQ(window->project().levels[10].width, 309);
+    EXPECT_TRUE(user.infos.isEmpty());
+    window->menuAction(Command::NewLevel)->trigger();
+    EXPECT_EQ(user.dialogsShown, 9);
+    EXPECT_EQ(window->project().levelCount, 10);
+    ASSERT_EQ(user.infos.size(), 1);
+    EXPECT_TRUE(user.infos[0].contains("10"));
+
+    user.inDialog = [](QDialog& dialog) { dialog.reject(); };
+    window->project().levelCount = 3;
+    window->run(Command::NewLevel);
+    EXPECT_EQ(window->project().levelCount, 3);
+}
+
+TEST_F(MainWindowTest, LevelsPanelChoosesMovesAndDeletes) {
+    start();
+    Project& p = window->project();
+    p.levelCount = 3;
+    for (int i = 1; i <= 3; ++i) {
+        p.levels[i].name = std::string(1, static_cast<char>('A' + i - 1));
+        p.levels[i].width = 240;
+        p.levels[i].height = 320;
+    }
+    LevelsPanel* panel = window->levelsPanel();
+    panel->pereris();
+    LevelList* list = panel->list();
+    list->resize(150, list->minimumHeight());
+
+    QTest::mouseClick(list, Qt::LeftButton, {}, list->rowRect(2).center());
+    EXPECT_EQ(p.currentLevel, 2);
+    EXPECT_EQ(window->values().panelLevel, 2);
+    EXPECT_TRUE(window->values().levelOpened);
+    EXPECT_EQ(list->marker(), 2);
+
+    QTest::mouseClick(panel->upButton(), Qt::LeftButton);
+    EXPECT_EQ(levelNames(), (std::vector<std::string>{"B", "A", "C"}));
+    EXPECT_EQ(p.currentLevel, 0);
+    EXPECT_EQ(list->marker(), 2);  // the marker stays until the next click
+
+    QTest::mouseClick(panel->downButton(), Qt::LeftButton);  // no level chosen: nothing
+    EXPECT_EQ(levelNames(), (std::vector<std::string>{"B", "A", "C"}));
+
+    QTest::mouseClick(list, Qt::LeftButton, {}, list->rowRect(1).center());
+    QTest::mouseClick(panel->downButton(), Qt::LeftButton);
+    EXPECT_EQ(levelNames(), (std::vector<std::string>{"A", "B", "C"}));
+
+    // A click below the last row chooses nothing.
+    QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(20, list->rowRect(3).bottom() + 30));
+    EXPECT_EQ(p.currentLevel, 0);
+
+    QTest::mouseClick(list, Qt::LeftButton, {}, list->rowRect(2).center());
+    QTest::mouseClick(panel->deleteButton(), Qt::LeftButton);
+    EXPECT_EQ(levelNames(), (std::vector<std::string>{"A", "C"}));
+    EXPECT_EQ(p.currentLevel, 0);
+
+    QTest::mouseDClick(list, Qt::LeftButton, {}, list->rowRect(2).center());
+    EXPECT_EQ(p.currentLevel, 2);
+    EXPECT_EQ(window->centralArea()->current(), CentralPanel::LevelCanvas);
+
+    // Properties of the chosen level go through the level properties dialog.
+    user.inDialog = [](QDialog& dialog) {
+        dynamic_cast<LevelPropertiesDialog&>(dialog).heightField()->setValue(999);
+        dialog.accept();
+    };
+    QTest::mouseClick(panel->propertiesButton(), Qt::LeftButton);
+    EXPECT_EQ(p.levels[2].height, 999);
+    EXPECT_EQ(p.levels[2].name, "C");
+    EXPECT_EQ(p.levelCount, 2);
+}
+
+TEST_F(MainWindowTest, CreateCommandsShowEditorsAndChoosingAKindHidesThem) {
+    start();
+    window->levelsPanel()->openLevel(1);
+    window->toolbarAction(Command::NewActive)->trigger();
+    EXPECT_EQ(window->centralArea()->current(), CentralPanel::ActiveEditor);
+    window->catalogue()->kindButton(ObjectKind::Text)->click();
+    EXPECT_EQ(window->values().currentKind, ObjectKind::Text);
+    EXPECT_EQ(window->catalogue()->kindLabelText(), QStringLiteral("Текстовые объекты"));
+    EXPECT_EQ(window->centralArea()->current(), CentralPanel::LevelCanvas);
+}
+
+TEST_F(MainWindowTest, SettingsDialogAppliesWhatItWrites) {
+    start();
+    user.inDialog = [](QDialog& dialog) {
+        auto& settings = dynamic_cast<SettingsDialog&>(dialog);
+        settings.gridWidthField()->setText("24");
+        settings.setScreenColor(rgb(0, 0, 255));
+        dialog.accept();
+    };
+    window->run(Command::Settings);
+    EXPECT_EQ(window->settings().gridWidth, 24);
+    EXPECT_EQ(window->settings().screenColor, rgb(0, 0, 255));
+    EXPECT_EQ(window->project().screenColor, rgb(0, 0, 255));
+    EXPECT_EQ(readOptions(program.options()).gridWidth, 24);
+}
+
+}  // namespace
+}  // namespace avizad
