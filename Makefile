@@ -54,3 +54,9 @@ format:
 
 clean:
 	rm -rf $(BUILD_DIR) $(FUZZ_DIR)
+
+# Renders the main window and every dialog to PNG files in $(BUILD_DIR)/screenshots.
+.PHONY: screenshots
+screenshots: deps $(BUILD_DIR)/CMakeCache.txt
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target avizad-screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/avizad-screenshots $(BUILD_DIR)/screenshots
