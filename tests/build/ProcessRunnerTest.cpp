@@ -91,6 +91,24 @@ TEST_F(ShellFixture, OutputInSeveralChunksJoinsSeamlessly) {
     }
     expected += "\n" + win1251("ошибка") + "\ndone\n";
     EXPECT_EQ(output(), expected);
+    {
+        std::lock_guard lock(mutex_);
+        EXPECT_GT(chunks_.size(), 1u);
+        for (const std::string& chunk : chunks_) {
+            EXPECT_LE(chunk.size(), ProcessRunner::kChunkSize);
+        }
+        chunks_.clear();
+        output_.clear();
+    }
+
+    // Three-byte lines "ж\n" read 4096 bytes at a time: reads end inside letters.
+    ASSERT_TRUE(runner_.sendCommand(win1251("yes ж | head -c 30000; echo end")));
+    ASSERT_TRUE(waitForOutput("end\n"));
+    std::string letters;
+    for (int i = 0; i < 10000; ++i) {
+        letters += win1251("ж\n");
+    }
+    EXPECT_EQ(output(), letters + "end\n");
     std::lock_guard lock(mutex_);
     EXPECT_GT(chunks_.size(), 1u);
     for (const std::string& chunk : chunks_) {
