@@ -286,8 +286,7 @@ std::vector<StageDeclaration> StageGenerator::stageDeclarations(int levelNumber)
     return declarations;
 }
 
-std::string StageGenerator::eventLine(std::string_view condition, std::string_view action,
-                                      bool withObjectLoops) {
+std::string StageGenerator::eventLine(std::string_view condition, std::string_view action) {
     std::string statement = "if(";
     statement.append(condition);
     statement += "){";
@@ -308,10 +307,10 @@ std::string StageGenerator::eventLine(std::string_view condition, std::string_vi
     };
     loops("kr", "kol_obj");
     loops("krf", "kol_fon");
-    if (withObjectLoops) {
-        loops("krl", "kol_line");
-        loops("krt", "kol_text");
-    }
+    // The special columns get these loops as well: an indicator or text condition with a
+    // special action names krlN or krtN, which no other loop would declare.
+    loops("krl", "kol_line");
+    loops("krt", "kol_text");
     return head + statement + tail;
 }
 
@@ -323,19 +322,19 @@ std::vector<std::string> StageGenerator::eventLines() const {
         if (event.conditionCode.empty()) {
             continue;  // "if(){" would not compile; an event without a condition never fires
         }
-        const auto addList = [&](const ActionList& list, bool withObjectLoops) {
+        const auto addList = [&](const ActionList& list) {
             for (const Action& action : list) {
-                lines.push_back(eventLine(event.conditionCode, action.code, withObjectLoops));
+                lines.push_back(eventLine(event.conditionCode, action.code));
             }
         };
         for (int c = 1; c <= kSpecialCategories; ++c) {
-            addList(event.specialActions[c], false);
+            addList(event.specialActions[c]);
         }
         for (const ObjectKind kind : {ObjectKind::Background, ObjectKind::Active,
                                       ObjectKind::Indicator, ObjectKind::Text}) {
             const int count = clamp(project_.typeCount(kind), 0, kActionColumns);
             for (int t = 1; t <= count; ++t) {
-                addList(event.actions(kind)[t], true);
+                addList(event.actions(kind)[t]);
             }
         }
     }

@@ -49,10 +49,9 @@ public:
                                         const std::vector<StageDeclaration>& declarations);
 
     // One event line: the statement "if(" + condition + "){" + action + "};" inside the
-    // loops over kr1..kr100 and krf1..krf100, and for object columns (withObjectLoops)
-    // also krl1..krl100 and krt1..krt100, for every loop variable the statement names.
-    static std::string eventLine(std::string_view condition, std::string_view action,
-                                 bool withObjectLoops);
+    // loops over kr1..kr100, krf1..krf100, krl1..krl100 and krt1..krt100 (in that order)
+    // for every loop variable the statement names, the same for every column.
+    static std::string eventLine(std::string_view condition, std::string_view action);
 
 private:
     const Project& project_;

@@ -247,8 +247,8 @@ inline Project makeShowcaseProject() {
     one.activePlacements.add(place(40, 100, 1, p.actives[1].name, 16, 16));
     one.activePlacements.add(place(100, 160, 2, "enemy", 12, 12));
     one.activePlacements.add(place(180, 200, 2, "enemy", 12, 12));
-    one.indicatorPlacements.add(place(8, 8, 1, "life"));
-    one.textPlacements.add(place(120, 8, 1, "title"));
+    one.indicatorPlacements.add(place(8, 8, 1, ""));
+    one.textPlacements.add(place(120, 8, 1, ""));
     for (int i = 0; i < 3; ++i) {
         one.trajectories[1].points.add(TrajectoryPoint{20 + 40 * i, 60, 5, 2, i == 2 ? 1 : 0});
     }
@@ -262,8 +262,9 @@ inline Project makeShowcaseProject() {
     two.controlType[2] = 3;
     two.backgroundPlacements.add(place(100, 100, 3, "ladder.old", 8, 8));
     two.activePlacements.add(place(60, 60, 2, "enemy", 12, 12));
-    two.indicatorPlacements.add(place(200, 300, 1, "life"));
-    two.textPlacements.add(place(10, 10, 2, "empty"));
+    two.activePlacements.add(place(20, 200, 1, p.actives[1].name, 16, 16));
+    two.indicatorPlacements.add(place(200, 300, 1, ""));
+    two.textPlacements.add(place(10, 10, 2, ""));
     two.trajectories[2].points.add(TrajectoryPoint{10, 10, 0, 0, 0});
 
     // Events. Conditions that come true in a plain run only touch values, never the
