@@ -33,6 +33,11 @@ constexpr CatalogueEntry building(int depth, std::string_view caption, BuilderMo
                                   BuildFunction build) {
     return {depth, caption, false, false, false, ParameterDialog::ExpressionBuilder, mode, build};
 }
+// The same entry, refusing some values with a message.
+constexpr CatalogueEntry refusing(CatalogueEntry entry, RefusalFunction refuse) {
+    entry.refuse = refuse;
+    return entry;
+}
 // The same entry, present but not shown.
 constexpr CatalogueEntry hidden(CatalogueEntry entry) {
     entry.hidden = true;

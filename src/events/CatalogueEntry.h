@@ -9,8 +9,9 @@
 //                       apply e.hidden and e.disabled to what was added.
 //
 // An entry with a build function asks for its dialog (if any), fills EntryValues
-// with the dialog's values and calls build(values) for the caption and code.
-// A dialog that is cancelled adds nothing. Entries without a build function add
+// with the dialog's values, shows refusal(values) and stops if that is not empty,
+// and otherwise calls build(values) for the caption and code. A dialog that is
+// cancelled or closed without confirmation adds nothing. Entries without a build function add
 // nothing when chosen (disabled placeholders and "управление игроком").
 
 #include <cstddef>
@@ -26,6 +27,10 @@
 namespace avizad {
 
 using BuildFunction = BuiltText (*)(const EntryValues&);
+// The reason (UTF-8) why the values cannot be used, or "" when they can.
+using RefusalFunction = std::string (*)(const EntryValues&);
+// The reason (UTF-8) why the values cannot be used, or "" when they can.
+using RefusalFunction = std::string (*)(const EntryValues&);
 
 struct CatalogueEntry {
     int depth = 0;             // 0 = item of the menu itself
@@ -36,8 +41,13 @@ struct CatalogueEntry {
     ParameterDialog dialog = ParameterDialog::None;
     BuilderMode builderMode = BuilderMode::EnterValue;  // for ParameterDialog::ExpressionBuilder
     BuildFunction build = nullptr;                      // nullptr: choosing the entry adds nothing
+    RefusalFunction refuse = nullptr;                   // nullptr: every value is accepted
 
     bool addsSomething() const { return build != nullptr; }
+    // The message to show instead of adding the entry, or "".
+    std::string refusal(const EntryValues& values) const {
+        return refuse != nullptr ? refuse(values) : std::string();
+    }
 };
 
 using CatalogueMenu = std::span<const CatalogueEntry>;

@@ -102,10 +102,16 @@ const CatalogueEntry kCategory4[] = {
 };
 
 const CatalogueEntry kCategory5[] = {
-    asking(0, "Каждую...", ParameterDialog::Timer,
-           [](V v) {
-               return BuiltText{w("каждые ") + v.timeText, everyCode(v.milliseconds)};
-           }),
+    // The game divides by the interval, so an interval of 0 would stop it.
+    refusing(asking(0, "Каждую...", ParameterDialog::Timer,
+                    [](V v) {
+                        return BuiltText{w("каждые ") + v.timeText, everyCode(v.milliseconds)};
+                    }),
+             [](V v) {
+                 return v.milliseconds == 0
+                            ? std::string("Интервал повторения должен быть отличен от нуля.")
+                            : std::string();
+             }),
     asking(0, "Таймер равен значению...", ParameterDialog::Timer,
            [](V v) {
                const std::string t = dec(v.milliseconds);

@@ -409,6 +409,22 @@ TEST(ConditionCatalogue, DetectionOfObjectTwoByTypeOne) {
         built.code.starts_with("((act[gr_obj[1][kr1]].getX()-act[gr_obj[2][kr2]].getX()<100)&"));
 }
 
+TEST(ConditionCatalogue, AnIntervalOfZeroIsRefused) {
+    const CatalogueEntry* every =
+        findEntry(ConditionCatalogue::menu(ConditionMenu::Category5), "Каждую...");
+    ASSERT_NE(every, nullptr);
+    EXPECT_NE(every->refusal({.timeText = "0/0/0", .milliseconds = 0}), "");
+    EXPECT_EQ(every->refusal({.timeText = "0/0/1", .milliseconds = 10}), "");
+    const CatalogueEntry* equal =
+        findEntry(ConditionCatalogue::menu(ConditionMenu::Category5), "Таймер равен значению...");
+    EXPECT_EQ(equal->refusal({.timeText = "0/0/0", .milliseconds = 0}), "");
+    for (const ConditionMenu menu : ConditionCatalogue::allMenus()) {
+        for (const CatalogueEntry& entry : ConditionCatalogue::menu(menu)) {
+            EXPECT_EQ(entry.refuse != nullptr, &entry == every) << entry.caption;
+        }
+    }
+}
+
 TEST(ConditionCatalogue, BackgroundXQuotesTheName) {
     const CatalogueEntry* entry =
         findEntry(ConditionCatalogue::menu(ConditionMenu::Background), "Координаты/X");
