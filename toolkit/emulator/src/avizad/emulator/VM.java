@@ -1,0 +1,429 @@
+package avizad.emulator;
+
+import java.util.ArrayDeque;
+import java.util.HashMap;
+import java.util.HashSet;
+import java.util.Map;
+import java.util.Set;
+import java.util.TreeSet;
+import java.util.concurrent.locks.LockSupport;
+
+/**
+ * The clock and the threads of the MIDlet.
+ *
+ * <p>The game's calls of System.currentTimeMillis, Thread.sleep, Thread.start and friends are
+ * redirected here when its classes are loaded (see {@link GameLoader}). In real-time mode they go
+ * straight to the Java SE library. In virtual mode (headless runs) time is virtual and only one
+ * MIDlet thread runs at a time: a thread gives the turn away when it sleeps, yields, ends or waits
+ * for an event, and the clock jumps to the next wake-up time when no thread is ready. Two runs with
+ * the same input therefore take the same course.
+ *
+ * <p>A thread that blocks outside this class (a monitor held by another MIDlet thread, Object.wait,
+ * input or output) while it has the turn is set aside by a watchdog after a short real-time delay;
+ * it takes a turn again at its next call into this class. Programs that synchronise only through
+ * sleeping, the event thread and Display.callSerially stay fully deterministic.
+ */
+public final class VM {
+    /** The virtual clock starts at 2010-01-01 00:00:00 UTC. */
+    public static final long EPOCH = 1262304000000L;
+
+    private static final Object LOCK = new Object();
+    private static volatile boolean virtual;
+    private static long now = EPOCH;
+    private static long sequence;
+    private static long switches;
+    private static Thread running;
+    private static final ArrayDeque<Thread> ready = new ArrayDeque<>();
+    private static final TreeSet<Sleeper> sleepers = new TreeSet<>();
+    private static final Map<Thread, Sleeper> sleeping = new HashMap<>();
+    private static final Set<Thread> parked = new HashSet<>();
+    private static final Set<Thread> permits = new HashSet<>();
+    private static final Set<Thread> inTurnWait = new HashSet<>();
+    private static final Set<Thread> detached = new HashSet<>();
+    private static final Set<Thread> interrupted = new HashSet<>();
+    /** The real thread that runs a MIDlet Thread object, and back. */
+    private static final Map<Thread, Thread> realOf = new HashMap<>();
+    private static final Map<Thread, Thread> gameOf = new HashMap<>();
+    private static final Set<Thread> finished = new HashSet<>();
+    private static IdleHandler idleHandler;
+    private static int randomCount;
+
+    /** Told when no MIDlet thread can run any more. */
+    public interface IdleHandler {
+        /** Makes something happen (returns true) or ends the run (does not return). */
+        boolean onIdle();
+    }
+
+    private static final class Sleeper implements Comparable<Sleeper> {
+        final long wake;
+        final long order;
+        final Thread thread;
+
+        Sleeper(long wake, long order, Thread thread) {
+            this.wake = wake;
+            this.order = order;
+            this.thread = thread;
+        }
+
+        @Override
+        public int compareTo(Sleeper o) {
+            if (wake != o.wake) {
+                return wake < o.wake ? -1 : 1;
+            }
+            return Long.compare(order, o.order);
+        }
+    }
+
+    private VM() {}
+
+    /** Switches to virtual time; the calling thread holds the first turn. */
+    public static void useVirtualTime(IdleHandler handler) {
+        synchronized (LOCK) {
+            virtual = true;
+            idleHandler = handler;
+            running = Thread.currentThread();
+        }
+        Thread dog = new Thread(VM::watchdog, "emulator-watchdog");
+        dog.setDaemon(true);
+        dog.start();
+    }
+
+    /** The calling thread (the launcher) gives its turn away for good. */
+    public static void leave() {
+        if (!virtual) {
+            return;
+        }
+        synchronized (LOCK) {
+            if (running == Thread.currentThread()) {
+                dispatch();
+            }
+        }
+    }
+
+    public static boolean isVirtual() {
+        return virtual;
+    }
+
+    // ---------------------------------------------------------------- redirected library calls
+
+    public static long currentTimeMillis() {
+        if (!virtual) {
+            return System.currentTimeMillis();
+        }
+        synchronized (LOCK) {
+            return now;
+        }
+    }
+
+    /** Elapsed time since the start of the run, in milliseconds. */
+    public static long uptime() {
+        return currentTimeMillis() - (virtual ? EPOCH : START);
+    }
+
+    private static final long START = System.currentTimeMillis();
+
+    public static void sleep(long millis) throws InterruptedException {
+        if (millis < 0) {
+            throw new IllegalArgumentException("timeout value is negative");
+        }
+        if (!virtual) {
+            Thread.sleep(millis);
+            return;
+        }
+        Thread me = Thread.currentThread();
+        synchronized (LOCK) {
+            attach(me);
+            if (interrupted.remove(me)) {
+                throw new InterruptedException();
+            }
+            Sleeper s = new Sleeper(now + millis, sequence++, me);
+            sleepers.add(s);
+            sleeping.put(me, s);
+            dispatch();
+            awaitTurn(me);
+            if (interrupted.remove(me)) {
+                throw new InterruptedException();
+            }
+        }
+    }
+
+    public static void yield() {
+        if (!virtual) {
+            Thread.yield();
+            return;
+        }
+        Thread me = Thread.currentThread();
+        synchronized (LOCK) {
+            attach(me);
+            ready.addLast(me);
+            dispatch();
+            awaitTurn(me);
+        }
+    }
+
+    /** Starts a MIDlet thread (the game's Thread.start()). */
+    public static void start(Thread t) {
+        if (!virtual) {
+            t.start();
+            return;
+        }
+        Thread me = Thread.currentThread();
+        synchronized (LOCK) {
+            attach(me);
+            if (realOf.containsKey(t)) {
+                throw new IllegalThreadStateException();
+            }
+            Thread real = new Thread(() -> runManaged(t), t.getName());
+            real.setDaemon(true);
+            realOf.put(t, real);
+            gameOf.put(real, t);
+            ready.addLast(real);
+            real.start();
+        }
+    }
+
+    /** Starts an emulator thread that takes part in the scheduling (event thread, timers). */
+    public static Thread startSystemThread(Runnable r, String name) {
+        Thread t = new Thread(r, name);
+        t.setDaemon(true);
+        start(t);
+        return t;
+    }
+
+    private static void runManaged(Thread t) {
+        Thread me = Thread.currentThread();
+        synchronized (LOCK) {
+            awaitTurn(me);
+        }
+        try {
+            t.run();
+        } catch (Throwable e) {
+            fail(e);
+        } finally {
+            synchronized (LOCK) {
+                finished.add(t);
+                if (detached.remove(me)) {
+                    if (running == null) {
+                        dispatch();
+                    }
+                } else if (running == me) {
+                    dispatch();
+                }
+                LOCK.notifyAll();
+            }
+        }
+    }
+
+    public static Thread currentThread() {
+        Thread me = Thread.currentThread();
+        if (!virtual) {
+            return me;
+        }
+        synchronized (LOCK) {
+            Thread g = gameOf.get(me);
+            return g != null ? g : me;
+        }
+    }
+
+    public static boolean isAlive(Thread t) {
+        if (!virtual) {
+            return t.isAlive();
+        }
+        synchronized (LOCK) {
+            return realOf.containsKey(t) && !finished.contains(t);
+        }
+    }
+
+    public static void join(Thread t) throws InterruptedException {
+        if (!virtual) {
+            t.join();
+            return;
+        }
+        while (isAlive(t)) {
+            sleep(10);
+        }
+    }
+
+    public static void interrupt(Thread t) {
+        if (!virtual) {
+            t.interrupt();
+            return;
+        }
+        synchronized (LOCK) {
+            Thread real = realOf.get(t);
+            if (real == null || finished.contains(t)) {
+                return;
+            }
+            interrupted.add(real);
+            Sleeper s = sleeping.remove(real);
+            if (s != null) {
+                sleepers.remove(s);
+                ready.addLast(real);
+            }
+        }
+    }
+
+    /** The seed of a `new Random()`: fixed per creation in virtual mode. */
+    public static long randomSeed() {
+        if (!virtual) {
+            return System.nanoTime() ^ 0x5DEECE66DL;
+        }
+        synchronized (LOCK) {
+            return 20100101L + 7919L * randomCount++;
+        }
+    }
+
+    public static java.util.Calendar calendar() {
+        java.util.Calendar c = java.util.Calendar.getInstance();
+        c.setTime(new java.util.Date(currentTimeMillis()));
+        return c;
+    }
+
+    public static java.util.Calendar calendar(java.util.TimeZone zone) {
+        java.util.Calendar c = java.util.Calendar.getInstance(zone);
+        c.setTime(new java.util.Date(currentTimeMillis()));
+        return c;
+    }
+
+    // ---------------------------------------------------------------- park and unpark
+
+    /** Blocks the calling thread until {@link #unpark} is called for it (or was called before). */
+    public static void park() {
+        Thread me = Thread.currentThread();
+        if (!virtual) {
+            synchronized (LOCK) {
+                while (!permits.remove(me)) {
+                    try {
+                        LOCK.wait();
+                    } catch (InterruptedException e) {
+                        // keep waiting for the permit
+                    }
+                }
+            }
+            return;
+        }
+        synchronized (LOCK) {
+            attach(me);
+            if (permits.remove(me)) {
+                return;
+            }
+            parked.add(me);
+            dispatch();
+            awaitTurn(me);
+        }
+    }
+
+    public static void unpark(Thread t) {
+        synchronized (LOCK) {
+            if (!virtual) {
+                permits.add(t);
+                LOCK.notifyAll();
+                return;
+            }
+            if (parked.remove(t)) {
+                ready.addLast(t);
+            } else {
+                permits.add(t);
+            }
+        }
+        LockSupport.unpark(t);
+    }
+
+    // ---------------------------------------------------------------- scheduling (LOCK held)
+
+    private static void attach(Thread me) {
+        if (detached.remove(me)) {
+            if (running == null) {
+                running = me;
+                switches++;
+            } else {
+                ready.addLast(me);
+                awaitTurn(me);
+            }
+        }
+    }
+
+    /** Hands the turn to the next thread; the caller must already be queued or parked. */
+    private static void dispatch() {
+        switches++;
+        while (true) {
+            Thread next = ready.pollFirst();
+            if (next == null && !sleepers.isEmpty()) {
+                Sleeper s = sleepers.pollFirst();
+                sleeping.remove(s.thread);
+                if (s.wake > now) {
+                    now = s.wake;
+                }
+                next = s.thread;
+            }
+            if (next != null) {
+                running = next;
+                LOCK.notifyAll();
+                return;
+            }
+            running = null;
+            LOCK.notifyAll();
+            if (!detached.isEmpty()) {
+                return; // a thread blocked outside will take the turn when it comes back
+            }
+            if (idleHandler == null || !idleHandler.onIdle()) {
+                return;
+            }
+        }
+    }
+
+    private static void awaitTurn(Thread me) {
+        inTurnWait.add(me);
+        try {
+            while (running != me) {
+                try {
+                    LOCK.wait();
+                } catch (InterruptedException e) {
+                    // turns are handed out by the scheduler only
+                }
+            }
+        } finally {
+            inTurnWait.remove(me);
+        }
+    }
+
+    private static void watchdog() {
+        Thread lastThread = null;
+        long lastSwitches = -1;
+        while (true) {
+            try {
+                Thread.sleep(100);
+            } catch (InterruptedException e) {
+                return;
+            }
+            synchronized (LOCK) {
+                Thread r = running;
+                if (r != null && r == lastThread && switches == lastSwitches
+                        && !inTurnWait.contains(r)) {
+                    Thread.State st = r.getState();
+                    if (st == Thread.State.BLOCKED || st == Thread.State.WAITING
+                            || st == Thread.State.TIMED_WAITING) {
+                        detached.add(r);
+                        dispatch();
+                    } else if (st == Thread.State.TERMINATED) {
+                        dispatch();
+                    }
+                }
+                lastThread = running;
+                lastSwitches = switches;
+            }
+        }
+    }
+
+    // ---------------------------------------------------------------- failures
+
+    /** An exception escaped the MIDlet: print it and end the emulator with a failure status. */
+    public static void fail(Throwable e) {
+        synchronized (System.err) {
+            System.err.println("emulator: uncaught exception in the MIDlet:");
+            e.printStackTrace();
+            System.err.flush();
+        }
+        Runtime.getRuntime().halt(1);
+    }
+}

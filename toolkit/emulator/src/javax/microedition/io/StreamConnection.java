@@ -1,0 +1,4 @@
+package javax.microedition.io;
+
+/** A two-way stream connection. */
+public interface StreamConnection extends InputConnection, OutputConnection {}

@@ -1,0 +1,285 @@
+package javax.microedition.lcdui;
+
+import avizad.emulator.Device;
+import avizad.emulator.EventLoop;
+import avizad.emulator.Keys;
+import avizad.emulator.LcduiAccess;
+import avizad.emulator.VM;
+import java.awt.image.BufferedImage;
+import javax.microedition.midlet.MIDlet;
+
+/** The phone's display: which displayable is current, painting and key dispatch. */
+public class Display {
+    public static final int LIST_ELEMENT = 1;
+    public static final int CHOICE_GROUP_ELEMENT = 2;
+    public static final int ALERT = 3;
+    public static final int COLOR_BACKGROUND = 0;
+    public static final int COLOR_FOREGROUND = 1;
+    public static final int COLOR_HIGHLIGHTED_BACKGROUND = 2;
+    public static final int COLOR_HIGHLIGHTED_FOREGROUND = 3;
+    public static final int COLOR_BORDER = 4;
+    public static final int COLOR_HIGHLIGHTED_BORDER = 5;
+
+    private static final Display INSTANCE = new Display();
+
+    static {
+        LcduiAccess.register(new Bridge());
+    }
+
+    private volatile Displayable current;
+    private boolean paintPending;
+
+    private Display() {}
+
+    static Display instance() {
+        return INSTANCE;
+    }
+
+    public static Display getDisplay(MIDlet m) {
+        if (m == null) {
+            throw new NullPointerException();
+        }
+        return INSTANCE;
+    }
+
+    boolean shows(Displayable d) {
+        return d != null && current == d;
+    }
+
+    public int getColor(int colorSpecifier) {
+        switch (colorSpecifier) {
+            case COLOR_BACKGROUND: return 0xFFFFFF;
+            case COLOR_FOREGROUND: return 0x000000;
+            case COLOR_HIGHLIGHTED_BACKGROUND: return 0x3060C0;
+            case COLOR_HIGHLIGHTED_FOREGROUND: return 0xFFFFFF;
+            case COLOR_BORDER: return 0x808080;
+            case COLOR_HIGHLIGHTED_BORDER: return 0x3060C0;
+            default: throw new IllegalArgumentException("bad colour specifier");
+        }
+    }
+
+    public int getBorderStyle(boolean highlighted) {
+        return highlighted ? Graphics.SOLID : Graphics.DOTTED;
+    }
+
+    public boolean isColor() {
+        return true;
+    }
+
+    public int numColors() {
+        return 1 << 24;
+    }
+
+    public int numAlphaLevels() {
+        return 256;
+    }
+
+    public Displayable getCurrent() {
+        return current;
+    }
+
+    public void setCurrent(Displayable next) {
+        if (next == null) {
+            return;
+        }
+        if (next instanceof Alert) {
+            setCurrent((Alert) next, current);
+            return;
+        }
+        EventLoop.post(() -> show(next));
+    }
+
+    public void setCurrent(Alert alert, Displayable nextDisplayable) {
+        if (alert == null) {
+            throw new NullPointerException();
+        }
+        if (nextDisplayable instanceof Alert) {
+            throw new IllegalArgumentException("the next displayable is an alert");
+        }
+        alert.next = nextDisplayable;
+        EventLoop.post(() -> show(alert));
+    }
+
+    public void setCurrentItem(Item item) {
+        Screen owner = item.owner;
+        if (owner == null || owner instanceof Alert) {
+            throw new IllegalStateException("the item is not in a form");
+        }
+        if (owner instanceof Form) {
+            ((Form) owner).focusItem(item);
+        }
+        setCurrent(owner);
+    }
+
+    public void callSerially(Runnable r) {
+        EventLoop.post(r);
+    }
+
+    public boolean flashBacklight(int duration) {
+        if (duration < 0) {
+            throw new IllegalArgumentException();
+        }
+        return false;
+    }
+
+    public boolean vibrate(int duration) {
+        if (duration < 0) {
+            throw new IllegalArgumentException();
+        }
+        return false;
+    }
+
+    public int getBestImageWidth(int imageType) {
+        return bestImageSize(imageType, Device.width());
+    }
+
+    public int getBestImageHeight(int imageType) {
+        return bestImageSize(imageType, Device.height());
+    }
+
+    private static int bestImageSize(int imageType, int screen) {
+        switch (imageType) {
+            case LIST_ELEMENT: case CHOICE_GROUP_ELEMENT: return 16;
+            case ALERT: return screen / 2;
+            default: throw new IllegalArgumentException("bad image type");
+        }
+    }
+
+    // ---------------------------------------------------------------- event thread
+
+    /** Makes d current (event thread). */
+    void show(Displayable d) {
+        Displayable old = current;
+        if (old == d) {
+            requestPaint();
+            return;
+        }
+        current = d;
+        if (old != null) {
+            old.hidden();
+        }
+        d.shown();
+        paintNow();
+    }
+
+    void requestPaint() {
+        synchronized (this) {
+            if (paintPending) {
+                return;
+            }
+            paintPending = true;
+        }
+        EventLoop.post(this::paintIfPending);
+    }
+
+    private void paintIfPending() {
+        synchronized (this) {
+            if (!paintPending) {
+                return;
+            }
+        }
+        paintNow();
+    }
+
+    void serviceRepaints() {
+        EventLoop.runAndWait(this::paintIfPending);
+    }
+
+    /** Paints the current displayable and shows the picture (event thread). */
+    void paintNow() {
+        synchronized (this) {
+            paintPending = false;
+        }
+        Displayable d = current;
+        if (d == null) {
+            return;
+        }
+        BufferedImage screen = Device.screen();
+        synchronized (screen) {
+            Graphics g = new Graphics(screen, screen.getWidth(), screen.getHeight());
+            d.paintScreen(g);
+            if (d.hasBar()) {
+                g.translate(-g.getTranslateX(), -g.getTranslateY());
+                d.paintBar(g);
+            }
+        }
+        Device.frameDone();
+    }
+
+    void keyEvent(int type, int code) {
+        Displayable d = current;
+        if (d == null) {
+            return;
+        }
+        if (code == Keys.SOFT1 || code == Keys.SOFT2) {
+            Command c = d.softCommand(code);
+            if (c != null) {
+                if (type == LcduiAccess.KEY_PRESSED) {
+                    d.fireCommand(c);
+                }
+                return;
+            }
+        }
+        d.keyEvent(type, code);
+    }
+
+    /** Alerts with a timeout go on to their next displayable once the time has passed. */
+    void scheduleDismiss(Alert alert, int timeout) {
+        VM.startSystemThread(() -> {
+            try {
+                VM.sleep(timeout);
+            } catch (InterruptedException e) {
+                return;
+            }
+            EventLoop.post(() -> {
+                if (current == alert) {
+                    alert.dismiss();
+                }
+            });
+        }, "Alert timeout");
+    }
+
+    /** The services the emulator and the game package use. */
+    private static final class Bridge implements LcduiAccess {
+        @Override
+        public void keyEvent(int type, int code) {
+            INSTANCE.keyEvent(type, code);
+        }
+
+        @Override
+        public int keyStates(Object canvas) {
+            Canvas c = (Canvas) canvas;
+            return INSTANCE.shows(c) ? c.latchKeyStates() : 0;
+        }
+
+        @Override
+        public void flush(Object canvas, Object image, int x, int y, int width, int height) {
+            Canvas c = (Canvas) canvas;
+            if (!INSTANCE.shows(c)) {
+                return;
+            }
+            Image img = (Image) image;
+            BufferedImage screen = Device.screen();
+            synchronized (screen) {
+                Graphics g = new Graphics(screen, screen.getWidth(), screen.getHeight());
+                g.setClip(0, 0, c.getWidth(), c.getHeight());
+                g.clipRect(x, y, width, height);
+                g.drawImage(img, 0, 0, Graphics.TOP | Graphics.LEFT);
+                if (c.hasBar()) {
+                    c.paintBar(g);
+                }
+            }
+            Device.frameDone();
+        }
+
+        @Override
+        public void setSuppressKeys(Object canvas, boolean suppress) {
+            ((Canvas) canvas).suppressKeys = suppress;
+        }
+
+        @Override
+        public void repaintScreen() {
+            INSTANCE.paintNow();
+        }
+    }
+}

@@ -1,0 +1,143 @@
+package javax.microedition.lcdui;
+
+import avizad.emulator.Device;
+import avizad.emulator.Keys;
+import java.util.Vector;
+
+/** Something the display can show: a canvas or a screen. */
+public abstract class Displayable {
+    static final int BAR_HEIGHT = 20;
+
+    String title;
+    Ticker ticker;
+    final Vector commands = new Vector();
+    CommandListener listener;
+
+    Displayable() {}
+
+    public String getTitle() {
+        return title;
+    }
+
+    public void setTitle(String s) {
+        title = s;
+        changed();
+    }
+
+    public Ticker getTicker() {
+        return ticker;
+    }
+
+    public void setTicker(Ticker ticker) {
+        this.ticker = ticker;
+        changed();
+    }
+
+    public boolean isShown() {
+        return Display.instance().shows(this);
+    }
+
+    public void addCommand(Command cmd) {
+        if (cmd == null) {
+            throw new NullPointerException();
+        }
+        synchronized (commands) {
+            if (!commands.contains(cmd)) {
+                commands.addElement(cmd);
+            }
+        }
+        changed();
+    }
+
+    public void removeCommand(Command cmd) {
+        synchronized (commands) {
+            commands.removeElement(cmd);
+        }
+        changed();
+    }
+
+    public void setCommandListener(CommandListener l) {
+        listener = l;
+    }
+
+    public int getWidth() {
+        return Device.width();
+    }
+
+    public int getHeight() {
+        return Device.height() - BAR_HEIGHT;
+    }
+
+    protected void sizeChanged(int w, int h) {}
+
+    /** Asks for a new picture of this displayable if it is shown. */
+    void changed() {
+        Display d = Display.instance();
+        if (d.shows(this)) {
+            d.requestPaint();
+        }
+    }
+
+    /** Draws the whole screen: the content, then the soft-key bar. */
+    abstract void paintScreen(Graphics g);
+
+    void shown() {}
+
+    void hidden() {}
+
+    /** Handles a key; returns true when the key was used. */
+    boolean keyEvent(int type, int code) {
+        return false;
+    }
+
+    boolean hasBar() {
+        return true;
+    }
+
+    /** The command a soft key runs: the left one takes a back/exit kind, the right one the rest. */
+    Command softCommand(int code) {
+        Command left = null;
+        Command right = null;
+        synchronized (commands) {
+            for (int i = 0; i < commands.size(); i++) {
+                Command c = (Command) commands.elementAt(i);
+                if (left == null && c.isNegative()) {
+                    left = c;
+                }
+            }
+            for (int i = 0; i < commands.size(); i++) {
+                Command c = (Command) commands.elementAt(i);
+                if (c != left && right == null) {
+                    right = c;
+                }
+            }
+        }
+        return code == Keys.SOFT1 ? left : code == Keys.SOFT2 ? right : null;
+    }
+
+    void fireCommand(Command c) {
+        CommandListener l = listener;
+        if (l != null && c != null) {
+            l.commandAction(c, this);
+        }
+    }
+
+    void paintBar(Graphics g) {
+        int w = Device.width();
+        int y = Device.height() - BAR_HEIGHT;
+        g.setClip(0, y, w, BAR_HEIGHT);
+        g.setColor(0xE0E0E0);
+        g.fillRect(0, y, w, BAR_HEIGHT);
+        g.setColor(0x000000);
+        g.setFont(Font.getFont(Font.FACE_SYSTEM, Font.STYLE_BOLD, Font.SIZE_SMALL));
+        Command left = softCommand(Keys.SOFT1);
+        Command right = softCommand(Keys.SOFT2);
+        if (left != null) {
+            g.drawString(left.getLabel(), 4, y + BAR_HEIGHT / 2 + 5, Graphics.LEFT | Graphics.BASELINE);
+        }
+        if (right != null) {
+            g.drawString(right.getLabel(), w - 4, y + BAR_HEIGHT / 2 + 5,
+                    Graphics.RIGHT | Graphics.BASELINE);
+        }
+    }
+}

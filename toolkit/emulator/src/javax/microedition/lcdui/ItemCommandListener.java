@@ -1,0 +1,6 @@
+package javax.microedition.lcdui;
+
+/** Receives the commands of items. */
+public interface ItemCommandListener {
+    void commandAction(Command c, Item item);
+}

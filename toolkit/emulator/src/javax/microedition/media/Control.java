@@ -1,0 +1,4 @@
+package javax.microedition.media;
+
+/** A control of a player. */
+public interface Control {}
