@@ -11,6 +11,31 @@ using namespace catalogue;
 using namespace fragments;
 using V = const EntryValues&;
 
+// A file name inside a Java string literal: quotes, backslashes and line breaks
+// escaped, so any name gives valid Java naming the same resource.
+std::string javaText(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
 std::string changeLevel(int from, const std::string& to) {
     return "{midlet.changeEtap(" + dec(from) + "," + to + ");}";
 }
@@ -48,8 +73,8 @@ const CatalogueEntry kSound[] = {
            [](V v) {
                return BuiltText{
                    w("воспроизвести ") + v.file,
-                   "try{player=Manager.createPlayer(getClass().getResourceAsStream(\"/" + v.file +
-                       "\"),\"" + v.contentType +
+                   "try{player=Manager.createPlayer(getClass().getResourceAsStream(\"/" +
+                       javaText(v.file) + "\"),\"" + v.contentType +
                        "\");player.realize();player.prefetch();player.start();}catch (Exception "
                        "e){}"};
            }),

@@ -89,6 +89,17 @@ TEST_F(SoundFileCopy, AFailedCopyStillGivesTheAction) {
     EXPECT_FALSE(fs::exists(root_ / "project" / "res" / "missing.wav"));
 }
 
+TEST(SoundFile, QuotesInTheNameStayInsideTheJavaString) {
+    EntryValues values;
+    values.file = "a\"b\\c.wav";
+    values.contentType = "audio/x-wav";
+    const BuiltText built = ActionCatalogue::menu(ActionMenu::Sound)[0].build(values);
+    EXPECT_EQ(built.caption, win1251("воспроизвести ") + "a\"b\\c.wav");
+    EXPECT_NE(built.code.find("getResourceAsStream(\"/a\\\"b\\\\c.wav\"),\"audio/x-wav\")"),
+              std::string::npos)
+        << built.code;
+}
+
 TEST_F(SoundFileCopy, CyrillicNamesBecomeModelText) {
     const SoundFile sound =
         SoundFile::prepare(source("звук.mid", "x"), root_ / "project", root_ / "program");
