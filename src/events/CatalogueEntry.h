@@ -11,8 +11,8 @@
 // An entry with a build function asks for its dialog (if any), fills EntryValues
 // with the dialog's values, shows refusal(values) and stops if that is not empty,
 // and otherwise calls build(values) for the caption and code. A dialog that is
-// cancelled or closed without confirmation adds nothing. Entries without a build function add
-// nothing when chosen (disabled placeholders and "управление игроком").
+// cancelled or closed without confirmation adds nothing. Entries without a build
+// function add nothing when chosen (disabled placeholders, "управление игроком").
 
 #include <cstddef>
 #include <span>
@@ -27,8 +27,6 @@
 namespace avizad {
 
 using BuildFunction = BuiltText (*)(const EntryValues&);
-// The reason (UTF-8) why the values cannot be used, or "" when they can.
-using RefusalFunction = std::string (*)(const EntryValues&);
 // The reason (UTF-8) why the values cannot be used, or "" when they can.
 using RefusalFunction = std::string (*)(const EntryValues&);
 

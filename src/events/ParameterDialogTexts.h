@@ -22,7 +22,8 @@ struct ParameterDialogTexts {
 
     static constexpr std::string_view kYes = "Да";         // hint of the confirm button
     static constexpr std::string_view kCancel = "Отмена";  // hint of the cancel button
-    // The expression builder's editing buttons; "объект" does nothing.
+    // The expression builder's editing buttons; "объект" may open the value words of
+    // ValueTokens.h.
     static constexpr std::string_view kBuilderDelete = "удалить";
     static constexpr std::string_view kBuilderClear = "очистить";
     static constexpr std::string_view kBuilderObject = "объект";
