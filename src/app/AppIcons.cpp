@@ -347,12 +347,12 @@ QPixmap AppIcons::splash() {
         p.drawRect(QRectF(300 + i * 26, 190, 24, 24));
     }
     p.save();
-    p.translate(250, 196);
+    p.translate(315, 146);
     p.scale(1.4, 1.4);
     drawCharacter(p);
     p.restore();
     p.setBrush(kSun);
-    p.drawEllipse(QRectF(400, 30, 44, 44));
+    p.drawEllipse(QRectF(420, 196, 36, 36));
     drawMark(p, QRectF(24, 40, 130, 150));
     QFont title("DejaVu Sans");
     title.setPixelSize(44);

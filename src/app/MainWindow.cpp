@@ -320,7 +320,7 @@ void MainWindow::setProjectFile(const fs::path& file) {
 }
 
 void MainWindow::projectWasReplaced() {
-    levelsPanel_->list()->setMarker(0);
+    levelsPanel_->list()->setMarker(project_.currentLevel);
     levelsPanel_->pereris();
     central_->closeEditors();
     updateStatus();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <optional>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTest>
@@ -349,6 +350,39 @@ TEST_F(MainWindowTest, CreateCommandsShowEditorsAndChoosingAKindHidesThem) {
     EXPECT_EQ(window->values().currentKind, ObjectKind::Text);
     EXPECT_EQ(window->catalogue()->kindLabelText(), QStringLiteral("Текстовые объекты"));
     EXPECT_EQ(window->centralArea()->current(), CentralPanel::LevelCanvas);
+}
+
+TEST_F(MainWindowTest, CompileRunsTheBuildInTheConsoleAndEndsWithItsResult) {
+    fs::copy(fs::path(AVIZAD_SOURCE_DIR) / "System", program.dir() / "System",
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    for (const char* folder : {"src", "res", "bin", "classes", "tmpclasses"}) {
+        fs::create_directories(program.dir() / "System" / folder);
+    }
+    start();
+    ASSERT_EQ(window->console()->start(program.dir()), 0);
+    std::optional<bool> made;
+    QObject::connect(window.get(), &MainWindow::buildFinished, [&](bool m) { made = m; });
+    window->menuAction(Command::Compile)->trigger();
+    EXPECT_TRUE(window->console()->isVisible());
+    ASSERT_TRUE(testing::waitUntil([&] { return made.has_value(); }, 30000));
+    // The stage class was written; the program folder has no JDK, so compiling fails
+    // and the console's last line says so.
+    EXPECT_TRUE(fs::exists(program.dir() / "System" / "src" / "Etap1.java"));
+    EXPECT_FALSE(*made);
+    const QString text = window->console()->text();
+    EXPECT_TRUE(text.contains(QStringLiteral("Архив не создан"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("«компиляция»"))) << text.toStdString();
+    EXPECT_TRUE(user.errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, CompileThatCannotWriteTheGameFilesShowsTheError) {
+    start();  // the program folder has no game templates
+    std::optional<bool> made;
+    QObject::connect(window.get(), &MainWindow::buildFinished, [&](bool m) { made = m; });
+    window->toolbarAction(Command::Compile)->trigger();
+    ASSERT_TRUE(made.has_value());
+    EXPECT_FALSE(*made);
+    EXPECT_EQ(user.errors.size(), 1);
 }
 
 TEST_F(MainWindowTest, SettingsDialogAppliesWhatItWrites) {
