@@ -1,5 +1,7 @@
 #include "events/EventTableEditor.h"
 
+#include <utility>
+
 #include "model/Cp1251.h"
 
 namespace avizad {
