@@ -415,7 +415,7 @@ private void buildBackgrounds() {
     }
     /* fonPole[t - 1]: the cells of every placement of background type t in one layer. */
     fonPole = new TiledLayer[TYPES];
-    Image empty = Image.createImage(1, 1);
+    TiledLayer empty = new TiledLayer(1, 1, Image.createImage(1, 1), 1, 1);
     for (int t = 1; t <= TYPES; t++) {
         int first = -1;
         int count = 0;
@@ -428,7 +428,7 @@ private void buildBackgrounds() {
             }
         }
         if (first < 0) {
-            fonPole[t - 1] = new TiledLayer(1, 1, empty, 1, 1);
+            fonPole[t - 1] = empty;
         } else if (count == 1) {
             fonPole[t - 1] = fon[first];
         } else {
@@ -459,7 +459,7 @@ private TiledLayer mergedLayer(int t, int first) {
     int columns = (right - x0 + tw - 1) / tw;
     int rows = (bottom - y0 + th - 1) / th;
     TiledLayer merged = new TiledLayer(Math.max(1, columns), Math.max(1, rows),
-            loadImage(add_fon[first]), tw, th);
+            wholeCells(loadImage(add_fon[first]), tw, th), tw, th);
     for (int i = 0; i < quan_fon; i++) {
         if (group_fon[i] != t) {
             continue;
