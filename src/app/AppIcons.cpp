@@ -75,8 +75,8 @@ void drawGear(QPainter& p, QPointF centre, double radius) {
         QTransform t;
         t.translate(centre.x(), centre.y());
         t.rotate(i * 45.0);
-        gear.addPolygon(t.map(QPolygonF(QRectF(-radius * 0.22, -radius * 1.25, radius * 0.44,
-                                               radius * 0.6))));
+        gear.addPolygon(
+            t.map(QPolygonF(QRectF(-radius * 0.22, -radius * 1.25, radius * 0.44, radius * 0.6))));
     }
     gear.addEllipse(centre, radius, radius);
     p.setPen(QPen(kInk, 1.0));
@@ -250,12 +250,16 @@ QPixmap paint(AppIcon which) {
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     switch (which) {
-        case AppIcon::OpenProject: drawFolder(p); break;
+        case AppIcon::OpenProject:
+            drawFolder(p);
+            break;
         case AppIcon::NewProject:
             drawPage(p);
             drawPlus(p);
             break;
-        case AppIcon::SaveProject: drawDisk(p); break;
+        case AppIcon::SaveProject:
+            drawDisk(p);
+            break;
         case AppIcon::Compile:
             drawGear(p, QPointF(13, 14), 7.5);
             drawGear(p, QPointF(24, 24), 4.5);
@@ -290,22 +294,42 @@ QPixmap paint(AppIcon which) {
             drawLevel(p);
             drawGear(p, QPointF(23, 23), 5);
             break;
-        case AppIcon::MoveUp: drawArrow(p, true); break;
-        case AppIcon::MoveDown: drawArrow(p, false); break;
-        case AppIcon::Delete: drawCross(p); break;
-        case AppIcon::KindBackground: drawBackgroundTiles(p); break;
-        case AppIcon::KindActive: drawCharacter(p); break;
-        case AppIcon::KindIndicator: drawBar(p); break;
-        case AppIcon::KindText: drawLetter(p); break;
-        case AppIcon::Help: drawQuestion(p); break;
-        case AppIcon::Application: drawMark(p, QRectF(0, 0, kSize, kSize)); break;
+        case AppIcon::MoveUp:
+            drawArrow(p, true);
+            break;
+        case AppIcon::MoveDown:
+            drawArrow(p, false);
+            break;
+        case AppIcon::Delete:
+            drawCross(p);
+            break;
+        case AppIcon::KindBackground:
+            drawBackgroundTiles(p);
+            break;
+        case AppIcon::KindActive:
+            drawCharacter(p);
+            break;
+        case AppIcon::KindIndicator:
+            drawBar(p);
+            break;
+        case AppIcon::KindText:
+            drawLetter(p);
+            break;
+        case AppIcon::Help:
+            drawQuestion(p);
+            break;
+        case AppIcon::Application:
+            drawMark(p, QRectF(0, 0, kSize, kSize));
+            break;
     }
     return pixmap;
 }
 
 }  // namespace
 
-QIcon AppIcons::icon(AppIcon which) { return QIcon(paint(which)); }
+QIcon AppIcons::icon(AppIcon which) {
+    return QIcon(paint(which));
+}
 
 QPixmap AppIcons::logo(int height) {
     const int width = height * 4;

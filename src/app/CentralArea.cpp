@@ -37,9 +37,8 @@ const PanelText kPanels[] = {
 
 CentralArea::CentralArea(QWidget* parent) : QStackedWidget(parent) {
     for (const PanelText& p : kPanels) {
-        auto* placeholder = new PlaceholderPanel(QString::fromUtf8(p.title),
-                                                 QString::fromUtf8(p.text),
-                                                 isObjectEditor(p.panel), this);
+        auto* placeholder = new PlaceholderPanel(
+            QString::fromUtf8(p.title), QString::fromUtf8(p.text), isObjectEditor(p.panel), this);
         if (isObjectEditor(p.panel)) {
             connect(placeholder, &PlaceholderPanel::closeRequested, this,
                     &CentralArea::closeEditors);
@@ -63,7 +62,9 @@ void CentralArea::setPanel(CentralPanel which, QWidget* widget) {
     }
 }
 
-QWidget* CentralArea::panel(CentralPanel which) const { return panels_.at(which); }
+QWidget* CentralArea::panel(CentralPanel which) const {
+    return panels_.at(which);
+}
 
 void CentralArea::showPanel(CentralPanel which) {
     current_ = which;

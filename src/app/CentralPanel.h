@@ -4,8 +4,8 @@ namespace avizad {
 
 // The work panels of the main window's centre; one is shown at a time.
 enum class CentralPanel {
-    Events,           // the events editor
-    LevelCanvas,      // the level placement canvas
+    Events,       // the events editor
+    LevelCanvas,  // the level placement canvas
     BackgroundEditor,
     ActiveEditor,
     IndicatorEditor,

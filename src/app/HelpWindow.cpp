@@ -8,7 +8,9 @@
 #include "app/AppIcons.h"
 
 // The help pages live in the resources of a static library: register them explicitly.
-static void registerHelpPages() { Q_INIT_RESOURCE(app); }
+static void registerHelpPages() {
+    Q_INIT_RESOURCE(app);
+}
 
 namespace avizad {
 

@@ -36,7 +36,9 @@ QRect LevelList::rowRect(int level) const {
     return QRect(2, 5 + (level - 1) * kRowHeight, width() - 4, kRowHeight - 2);
 }
 
-QSize LevelList::sizeHint() const { return QSize(150, kRowHeight * project_.levelCount + 10); }
+QSize LevelList::sizeHint() const {
+    return QSize(150, kRowHeight * project_.levelCount + 10);
+}
 
 void LevelList::paintEvent(QPaintEvent*) {
     QPainter p(this);

@@ -47,7 +47,7 @@ LevelPropertiesDialog::LevelPropertiesDialog(Project& project, int level, int pa
 
 void LevelPropertiesDialog::accept() {
     outcome_ = applyLevelProperties(project_, level_,
-                                   {toModel(name_->text()), width_->value(), height_->value()});
+                                    {toModel(name_->text()), width_->value(), height_->value()});
     QDialog::accept();
 }
 

@@ -42,8 +42,8 @@ LevelsPanel::LevelsPanel(Project& project, WorkingValues& values, QWidget* paren
 
     auto* bar = new QHBoxLayout;
     bar->setSpacing(2);
-    propertiesButton_ = toolButton(this, AppIcon::LevelProperties, "Свойства уровня",
-                                   "levelProperties");
+    propertiesButton_ =
+        toolButton(this, AppIcon::LevelProperties, "Свойства уровня", "levelProperties");
     upButton_ = toolButton(this, AppIcon::MoveUp, "Переместить уровень вверх", "levelUp");
     downButton_ = toolButton(this, AppIcon::MoveDown, "Переместить уровень вниз", "levelDown");
     deleteButton_ = toolButton(this, AppIcon::Delete, "Удалить уровень", "levelDelete");
@@ -68,7 +68,9 @@ LevelsPanel::LevelsPanel(Project& project, WorkingValues& values, QWidget* paren
     connect(deleteButton_, &QToolButton::clicked, this, &LevelsPanel::deleteLevel);
 }
 
-void LevelsPanel::pereris() { list_->pereris(); }
+void LevelsPanel::pereris() {
+    list_->pereris();
+}
 
 void LevelsPanel::chooseLevel(int level) {
     if (level < 1 || level > project_.levelCount) {

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <cerrno>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,6 +11,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QWidgetAction>
+#include <cerrno>
 
 #include "app/AppIcons.h"
 #include "app/CentralArea.h"
@@ -39,15 +39,21 @@ namespace {
 
 CentralPanel editorOf(ObjectKind kind) {
     switch (kind) {
-        case ObjectKind::Background: return CentralPanel::BackgroundEditor;
-        case ObjectKind::Active: return CentralPanel::ActiveEditor;
-        case ObjectKind::Indicator: return CentralPanel::IndicatorEditor;
-        case ObjectKind::Text: break;
+        case ObjectKind::Background:
+            return CentralPanel::BackgroundEditor;
+        case ObjectKind::Active:
+            return CentralPanel::ActiveEditor;
+        case ObjectKind::Indicator:
+            return CentralPanel::IndicatorEditor;
+        case ObjectKind::Text:
+            break;
     }
     return CentralPanel::TextEditor;
 }
 
-QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 }  // namespace
 
@@ -291,25 +297,61 @@ void MainWindow::unlockInterface() {
 
 void MainWindow::run(Command command) {
     switch (command) {
-        case Command::OpenProject: openProject(true); break;
-        case Command::NewProjectMenu: newProjectKeepingFile(); break;
-        case Command::NewProject: newProject(); break;
-        case Command::Save: saveProject(false); break;
-        case Command::SaveAs: saveProject(true); break;
-        case Command::Clean: clean(); break;
+        case Command::OpenProject:
+            openProject(true);
+            break;
+        case Command::NewProjectMenu:
+            newProjectKeepingFile();
+            break;
+        case Command::NewProject:
+            newProject();
+            break;
+        case Command::Save:
+            saveProject(false);
+            break;
+        case Command::SaveAs:
+            saveProject(true);
+            break;
+        case Command::Clean:
+            clean();
+            break;
         case Command::Compile:
-        case Command::MakeJar: compile(); break;
-        case Command::RunGame: runGame(); break;
-        case Command::Exit: close(); break;
-        case Command::Settings: editSettings(); break;
-        case Command::MidletSettings: editMidletSettings(); break;
-        case Command::NewBackground: createObject(ObjectKind::Background); break;
-        case Command::NewActive: createObject(ObjectKind::Active); break;
-        case Command::NewIndicator: createObject(ObjectKind::Indicator); break;
-        case Command::NewText: createObject(ObjectKind::Text); break;
-        case Command::NewLevel: createLevel(); break;
-        case Command::About: showAbout(); break;
-        case Command::Help: showHelp(); break;
+        case Command::MakeJar:
+            compile();
+            break;
+        case Command::RunGame:
+            runGame();
+            break;
+        case Command::Exit:
+            close();
+            break;
+        case Command::Settings:
+            editSettings();
+            break;
+        case Command::MidletSettings:
+            editMidletSettings();
+            break;
+        case Command::NewBackground:
+            createObject(ObjectKind::Background);
+            break;
+        case Command::NewActive:
+            createObject(ObjectKind::Active);
+            break;
+        case Command::NewIndicator:
+            createObject(ObjectKind::Indicator);
+            break;
+        case Command::NewText:
+            createObject(ObjectKind::Text);
+            break;
+        case Command::NewLevel:
+            createLevel();
+            break;
+        case Command::About:
+            showAbout();
+            break;
+        case Command::Help:
+            showHelp();
+            break;
     }
 }
 
@@ -441,7 +483,9 @@ void MainWindow::runGame() {
     }
 }
 
-void MainWindow::createObject(ObjectKind kind) { central_->showPanel(editorOf(kind)); }
+void MainWindow::createObject(ObjectKind kind) {
+    central_->showPanel(editorOf(kind));
+}
 
 void MainWindow::createLevel() {
     if (!canAppendLevel(project_)) {
@@ -503,7 +547,9 @@ void MainWindow::showHelp() {
     help->raise();
 }
 
-void MainWindow::showStatus(const QString& message) { statusBar()->showMessage(message, 8000); }
+void MainWindow::showStatus(const QString& message) {
+    statusBar()->showMessage(message, 8000);
+}
 
 void MainWindow::updateStatus() {
     const int level = project_.currentLevel;

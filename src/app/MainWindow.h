@@ -31,25 +31,25 @@ class ObjectCatalogue;
 
 // The commands of the main window, by their captions.
 enum class Command {
-    OpenProject,      // "Открыть" (menu) / "Открыть проект" (toolbar)
-    NewProjectMenu,   // "Создать" (menu "Файл")
-    NewProject,       // "Создать проект" (toolbar)
-    Save,             // "Сохранить" / " Сохранить проект"
-    SaveAs,           // "Сохранить как..."
-    Clean,            // "Очистка"
-    Compile,          // "Компиляция"
-    MakeJar,          // "Перевод в jar"
-    RunGame,          // "Запуск игры"
-    Exit,             // "Выход"
-    Settings,         // "Общие настройки"
-    MidletSettings,   // "Настройки мидлета"
-    NewBackground,    // "Фоновый объект" / "Создание фонового объекта"
+    OpenProject,     // "Открыть" (menu) / "Открыть проект" (toolbar)
+    NewProjectMenu,  // "Создать" (menu "Файл")
+    NewProject,      // "Создать проект" (toolbar)
+    Save,            // "Сохранить" / " Сохранить проект"
+    SaveAs,          // "Сохранить как..."
+    Clean,           // "Очистка"
+    Compile,         // "Компиляция"
+    MakeJar,         // "Перевод в jar"
+    RunGame,         // "Запуск игры"
+    Exit,            // "Выход"
+    Settings,        // "Общие настройки"
+    MidletSettings,  // "Настройки мидлета"
+    NewBackground,  // "Фоновый объект" / "Создание фонового объекта"
     NewActive,
     NewIndicator,
     NewText,
-    NewLevel,         // "Уровень" / "Создание нового уровня"
-    About,            // "Об авторах"
-    Help,             // "Общее"
+    NewLevel,  // "Уровень" / "Создание нового уровня"
+    About,     // "Об авторах"
+    Help,      // "Общее"
 };
 
 class MainWindow : public QMainWindow {

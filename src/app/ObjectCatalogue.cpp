@@ -26,7 +26,9 @@ const KindButton kKindButtons[] = {
     {ObjectKind::Text, AppIcon::KindText, "Тип объекта: текст"},
 };
 
-int slot(ObjectKind kind) { return static_cast<int>(kind) - 1; }
+int slot(ObjectKind kind) {
+    return static_cast<int>(kind) - 1;
+}
 
 }  // namespace
 
@@ -68,10 +70,10 @@ ObjectCatalogue::ObjectCatalogue(QWidget* parent) : QWidget(parent) {
     kindLabel_->setStyleSheet("font-weight: bold; padding: 2px;");
     layout_->addWidget(kindLabel_);
 
-    auto* placeholder = new QLabel(
-        QStringLiteral("Здесь появится список объектов выбранного типа — вместе с "
-                       "редактором уровня. В этой версии его ещё нет."),
-        this);
+    auto* placeholder =
+        new QLabel(QStringLiteral("Здесь появится список объектов выбранного типа — вместе с "
+                                  "редактором уровня. В этой версии его ещё нет."),
+                   this);
     placeholder->setWordWrap(true);
     placeholder->setAlignment(Qt::AlignCenter);
     placeholder->setStyleSheet(
@@ -87,7 +89,9 @@ void ObjectCatalogue::chooseKind(ObjectKind kind) {
     emit kindChosen(kind);
 }
 
-QString ObjectCatalogue::kindLabelText() const { return kindLabel_->text(); }
+QString ObjectCatalogue::kindLabelText() const {
+    return kindLabel_->text();
+}
 
 QToolButton* ObjectCatalogue::kindButton(ObjectKind kind) const {
     return buttons_[static_cast<std::size_t>(slot(kind))];

@@ -15,7 +15,9 @@ inline QString fromModel(std::string_view cp1251) {
     return QString::fromStdString(cp1251ToUtf8(cp1251));
 }
 // A widget's text for the model (characters without a Windows-1251 byte become "?").
-inline std::string toModel(const QString& text) { return utf8ToCp1251(text.toStdString()); }
+inline std::string toModel(const QString& text) {
+    return utf8ToCp1251(text.toStdString());
+}
 
 inline QString fromPath(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());

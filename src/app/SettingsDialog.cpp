@@ -22,7 +22,9 @@ namespace avizad {
 
 namespace {
 
-QColor toQColor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+QColor toQColor(Color c) {
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}
 
 QIcon swatch(Color c) {
     QPixmap pixmap(24, 16);
@@ -175,7 +177,9 @@ SettingsForm SettingsDialog::form() const {
     return form;
 }
 
-QString SettingsDialog::errorText() const { return error_->isHidden() ? QString() : error_->text(); }
+QString SettingsDialog::errorText() const {
+    return error_->isHidden() ? QString() : error_->text();
+}
 
 void SettingsDialog::setGridColor(Color color) {
     gridColor_ = color;
@@ -213,7 +217,8 @@ void SettingsDialog::accept() {
     const struct {
         QLineEdit* field;
         const char* name;
-    } gridFields[] = {{gridX_, "X"}, {gridY_, "Y"}, {gridWidth_, "Ширина"}, {gridHeight_, "Высота"}};
+    } gridFields[] = {
+        {gridX_, "X"}, {gridY_, "Y"}, {gridWidth_, "Ширина"}, {gridHeight_, "Высота"}};
     for (const auto& g : gridFields) {
         if (!parseSettingNumber(toModel(g.field->text()))) {
             pages_->setCurrentIndex(0);

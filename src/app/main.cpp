@@ -34,10 +34,10 @@ int main(int argc, char* argv[]) {
     std::filesystem::path interpreter = "/bin/sh";
     if (!std::filesystem::exists(interpreter)) {
         bool ok = false;
-        const QString answer = QInputDialog::getText(
-            nullptr, QStringLiteral("Unable to find /bin/sh"),
-            QStringLiteral("Please specify it's location:"), QLineEdit::Normal,
-            fromPath(interpreter), &ok);
+        const QString answer =
+            QInputDialog::getText(nullptr, QStringLiteral("Unable to find /bin/sh"),
+                                  QStringLiteral("Please specify it's location:"),
+                                  QLineEdit::Normal, fromPath(interpreter), &ok);
         if (ok) {
             interpreter = toPath(answer);
         }

@@ -4,11 +4,11 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTextBrowser>
-#include <QLabel>
 #include <QThread>
 #include <cstdio>
 #include <filesystem>

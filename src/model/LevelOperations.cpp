@@ -30,7 +30,9 @@ void copy_ur(Project& project, int from, int to) {
     }
 }
 
-void clear_ur(Project& project, int index) { project.levels[index] = Level{}; }
+void clear_ur(Project& project, int index) {
+    project.levels[index] = Level{};
+}
 
 bool moveLevelUp(Project& project) {
     const int c = project.currentLevel;
@@ -101,7 +103,9 @@ LevelPropertiesResult applyLevelProperties(Project& project, int level,
     return LevelPropertiesResult::Changed;
 }
 
-bool canAppendLevel(const Project& project) { return project.levelCount < kMaxLevels; }
+bool canAppendLevel(const Project& project) {
+    return project.levelCount < kMaxLevels;
+}
 
 int levelAtPosition(int y, int rowHeight, int levelCount) {
     if (y < 0 || rowHeight <= 0) {

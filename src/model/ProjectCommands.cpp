@@ -10,7 +10,9 @@ namespace avizad {
 
 namespace fs = std::filesystem;
 
-std::string untitledTitle() { return "ROR Avizad - [untitled]"; }
+std::string untitledTitle() {
+    return "ROR Avizad - [untitled]";
+}
 
 std::string projectTitle(const fs::path& file) {
     std::string name = file.filename().string();
@@ -21,7 +23,9 @@ std::string projectTitle(const fs::path& file) {
     return "ROR Avizad - [" + name + "]";
 }
 
-std::string lockedTitle() { return "RORAvizad - Редактор сценария"; }
+std::string lockedTitle() {
+    return "RORAvizad - Редактор сценария";
+}
 
 fs::path withDefaultExtension(const fs::path& file, std::string_view extension) {
     const std::string name = file.filename().string();
@@ -66,8 +70,7 @@ bool sameExtension(const fs::path& file, std::string_view extension) {
 int deleteFilesWithExtension(const fs::path& folder, std::string_view extension) {
     std::error_code error;
     std::vector<fs::path> found;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         if (it->is_regular_file(error) && sameExtension(it->path(), extension)) {
             found.push_back(it->path());
         }
@@ -86,9 +89,9 @@ int cleanProgramFolder(const fs::path& programDir) {
     for (const char* extension : {"txt", "png", "class", "mid", "jar"}) {
         deleted += deleteFilesWithExtension(programDir, extension);
     }
-    for (const fs::path& folder : {programDir / "tmpclasses", programDir / "classes",
-                                  programDir / "System" / "tmpclasses",
-                                  programDir / "System" / "classes"}) {
+    for (const fs::path& folder :
+         {programDir / "tmpclasses", programDir / "classes", programDir / "System" / "tmpclasses",
+          programDir / "System" / "classes"}) {
         deleted += deleteFilesWithExtension(folder, "class");
     }
     return deleted;

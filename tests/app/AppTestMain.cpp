@@ -1,7 +1,8 @@
 // The GUI tests run under Qt's offscreen platform with one application object.
 
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

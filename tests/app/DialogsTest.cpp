@@ -53,8 +53,8 @@ TEST(SettingsDialogTest, RefusesGridFieldsThatAreNotUsableNumbers) {
         const char* text;
         int field;  // 0 X, 2 width
     };
-    for (const Case c : {Case{"abc", 0}, Case{"", 0}, Case{"1.2.3", 0}, Case{"0", 2},
-                         Case{"-4", 2}}) {
+    for (const Case c :
+         {Case{"abc", 0}, Case{"", 0}, Case{"1.2.3", 0}, Case{"0", 2}, Case{"-4", 2}}) {
         ProgramFolder program;
         const std::string before = readFileText(program.options());
         SettingsDialog dialog(program.options());

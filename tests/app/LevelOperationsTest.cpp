@@ -69,9 +69,15 @@ TEST_P(LevelMoves, MoveWholeLevelBlocks) {
     Project project = projectWithLevels(c.count, c.current);
     bool acted = false;
     switch (c.op) {
-        case Op::Up: acted = moveLevelUp(project); break;
-        case Op::Down: acted = moveLevelDown(project); break;
-        case Op::Delete: acted = deleteLevel(project); break;
+        case Op::Up:
+            acted = moveLevelUp(project);
+            break;
+        case Op::Down:
+            acted = moveLevelDown(project);
+            break;
+        case Op::Delete:
+            acted = deleteLevel(project);
+            break;
     }
     EXPECT_EQ(acted, c.acted);
     EXPECT_EQ(order(project), c.expected);
@@ -94,15 +100,14 @@ INSTANTIATE_TEST_SUITE_P(
         LevelMoveCase{"up: second of three", 3, 2, Op::Up, true, {2, 1, 3}, 0},
         LevelMoveCase{"up: first stays", 3, 1, Op::Up, true, {1, 2, 3}, 0},
         LevelMoveCase{"up: none chosen", 3, 0, Op::Up, false, {1, 2, 3}, 0},
-        LevelMoveCase{"up: tenth of ten", 10, 10, Op::Up, true, {1, 2, 3, 4, 5, 6, 7, 8, 10, 9},
-                      0},
+        LevelMoveCase{"up: tenth of ten", 10, 10, Op::Up, true, {1, 2, 3, 4, 5, 6, 7, 8, 10, 9}, 0},
         LevelMoveCase{"down: first of two", 2, 1, Op::Down, true, {2, 1}, 0},
         LevelMoveCase{"down: last stays", 3, 3, Op::Down, true, {1, 2, 3}, 0},
-        LevelMoveCase{"down: ninth of ten", 10, 9, Op::Down, true,
-                      {1, 2, 3, 4, 5, 6, 7, 8, 10, 9}, 0},
+        LevelMoveCase{
+            "down: ninth of ten", 10, 9, Op::Down, true, {1, 2, 3, 4, 5, 6, 7, 8, 10, 9}, 0},
         LevelMoveCase{"delete: second of three", 3, 2, Op::Delete, true, {1, 3}, 0},
-        LevelMoveCase{"delete: first of ten", 10, 1, Op::Delete, true, {2, 3, 4, 5, 6, 7, 8, 9, 10},
-                      0},
+        LevelMoveCase{
+            "delete: first of ten", 10, 1, Op::Delete, true, {2, 3, 4, 5, 6, 7, 8, 9, 10}, 0},
         LevelMoveCase{"delete: the only level", 1, 1, Op::Delete, false, {1}, 1},
         LevelMoveCase{"delete: none chosen", 3, 0, Op::Delete, false, {1, 2, 3}, 0}),
     [](const auto& param) { return "case" + std::to_string(param.index); });

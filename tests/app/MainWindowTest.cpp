@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <optional>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <optional>
 
 #include "AppTestSupport.h"
 #include "app/CentralArea.h"

@@ -21,11 +21,10 @@ TEST(WindowTitle, NameWithoutFolderAndExtension) {
         const char* file;
         const char* title;
     };
-    for (const Case c : {Case{"/home/u/game.yrk", "ROR Avizad - [game]"},
-                         Case{"game.yrk", "ROR Avizad - [game]"},
-                         Case{"/p/my.game.yrk", "ROR Avizad - [my.game]"},
-                         Case{"/p/noext", "ROR Avizad - [noext]"},
-                         Case{"/p/Игра.yrk", "ROR Avizad - [Игра]"}}) {
+    for (const Case c :
+         {Case{"/home/u/game.yrk", "ROR Avizad - [game]"}, Case{"game.yrk", "ROR Avizad - [game]"},
+          Case{"/p/my.game.yrk", "ROR Avizad - [my.game]"},
+          Case{"/p/noext", "ROR Avizad - [noext]"}, Case{"/p/Игра.yrk", "ROR Avizad - [Игра]"}}) {
         EXPECT_EQ(projectTitle(c.file), c.title) << c.file;
     }
     EXPECT_EQ(untitledTitle(), "ROR Avizad - [untitled]");
@@ -71,10 +70,18 @@ TEST(Clean, DeletesBuildLeftoversOnly) {
     }
     fs::create_directories(p / "folder.txt");  // not a file: stays
     EXPECT_EQ(cleanProgramFolder(p), 9);
-    const std::set<std::string> expected = {
-        "System", "System/options.ini", "System/classes", "System/classes/keep.txt",
-        "System/tmpclasses", "System/bin", "System/bin/keep.png", "tmpclasses", "classes",
-        "keep.yrk", "keep.java", "folder.txt"};
+    const std::set<std::string> expected = {"System",
+                                            "System/options.ini",
+                                            "System/classes",
+                                            "System/classes/keep.txt",
+                                            "System/tmpclasses",
+                                            "System/bin",
+                                            "System/bin/keep.png",
+                                            "tmpclasses",
+                                            "classes",
+                                            "keep.yrk",
+                                            "keep.java",
+                                            "folder.txt"};
     EXPECT_EQ(filesBelow(p), expected);
 }
 

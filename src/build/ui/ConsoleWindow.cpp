@@ -113,9 +113,13 @@ void ConsoleWindow::appendOutput(std::string_view chunk) {
     emit textAppended();
 }
 
-void ConsoleWindow::clearText() { text_->clear(); }
+void ConsoleWindow::clearText() {
+    text_->clear();
+}
 
-QString ConsoleWindow::text() const { return text_->toPlainText(); }
+QString ConsoleWindow::text() const {
+    return text_->toPlainText();
+}
 
 bool ConsoleWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == text_->viewport() && event->type() == QEvent::MouseButtonPress) {
