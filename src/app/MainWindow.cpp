@@ -483,8 +483,18 @@ void MainWindow::runGame() {
     }
 }
 
+void MainWindow::installObjectEditor(ObjectKind kind, QWidget* panel,
+                                     std::function<void()> startNew) {
+    central_->setPanel(editorOf(kind), panel);
+    startNewObject_[kind] = std::move(startNew);
+}
+
 void MainWindow::createObject(ObjectKind kind) {
     central_->showPanel(editorOf(kind));
+    const auto it = startNewObject_.find(kind);
+    if (it != startNewObject_.end() && it->second) {
+        it->second();
+    }
 }
 
 void MainWindow::createLevel() {

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -82,6 +83,12 @@ public:
     // The menu item of a command (nullptr for toolbar-only commands).
     QAction* menuAction(Command command) const;
 
+    // Installs the editor of an object kind: `panel` takes the place of the editor's
+    // placeholder in the central area, and `startNew` runs each time a create command
+    // shows it (it prepares the editor for a new object and asks for its image). The
+    // editor's close button should call centralArea()->closeEditors().
+    void installObjectEditor(ObjectKind kind, QWidget* panel, std::function<void()> startNew);
+
     // Runs a command as its button or menu item does.
     void run(Command command);
 
@@ -94,6 +101,7 @@ public:
     void clean();
     void compile();
     void runGame();
+    // A create command: shows the kind's editor and lets it start a new object.
     void createObject(ObjectKind kind);
     void createLevel();
     void editLevelProperties(int level);
@@ -147,6 +155,7 @@ private:
     ObjectCatalogue* catalogue_ = nullptr;
     ConsoleWindow* console_ = nullptr;
     std::unique_ptr<BuildPipeline> build_;
+    std::map<ObjectKind, std::function<void()>> startNewObject_;
     HelpWindow* help_ = nullptr;
     QLabel* statusLevel_ = nullptr;
 };

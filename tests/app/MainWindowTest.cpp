@@ -385,6 +385,22 @@ TEST_F(MainWindowTest, CompileThatCannotWriteTheGameFilesShowsTheError) {
     EXPECT_EQ(user.errors.size(), 1);
 }
 
+TEST_F(MainWindowTest, InstalledEditorReplacesItsPlaceholderAndStartsNewObjects) {
+    start();
+    auto* editor = new QWidget;
+    int started = 0;
+    window->installObjectEditor(ObjectKind::Indicator, editor, [&] { ++started; });
+    EXPECT_EQ(window->centralArea()->panel(CentralPanel::IndicatorEditor), editor);
+    window->menuAction(Command::NewIndicator)->trigger();
+    EXPECT_EQ(window->centralArea()->currentWidget(), editor);
+    EXPECT_EQ(started, 1);
+    window->centralArea()->closeEditors();
+    EXPECT_EQ(window->centralArea()->current(), CentralPanel::Events);
+    window->run(Command::NewText);  // still a placeholder
+    EXPECT_EQ(window->centralArea()->current(), CentralPanel::TextEditor);
+    EXPECT_EQ(started, 1);
+}
+
 TEST_F(MainWindowTest, SettingsDialogAppliesWhatItWrites) {
     start();
     user.inDialog = [](QDialog& dialog) {
