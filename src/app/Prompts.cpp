@@ -16,10 +16,17 @@ Prompts Prompts::interactive() {
                                             QStringLiteral("Файл проекта (*.yrk)"));
     };
     prompts.saveProjectFile = [](QWidget* parent, const QString& folder) {
-        // The default extension is added by the caller, so the dialog gets none: a name
-        // typed with an extension of its own keeps it.
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить как"), folder,
-                                            QStringLiteral("файл проекта (*.yrk)"));
+        QFileDialog dialog(parent, QStringLiteral("Сохранить как"), folder,
+                           QStringLiteral("файл проекта (*.yrk)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // A name typed without an extension gets the project's one before the dialog
+        // asks whether to replace an existing file.
+        dialog.setDefaultSuffix(QString::fromUtf8(kProjectExtension.data(),
+                                                  static_cast<int>(kProjectExtension.size())));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return QString();
+        }
+        return dialog.selectedFiles().constFirst();
     };
     prompts.askSaveOnExit = [](QWidget* parent) {
         QMessageBox box(QMessageBox::Question, QStringLiteral("Сохранен е проекта"),

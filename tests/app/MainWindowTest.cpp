@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -383,6 +384,13 @@ TEST_F(MainWindowTest, CompileThatCannotWriteTheGameFilesShowsTheError) {
     ASSERT_TRUE(made.has_value());
     EXPECT_FALSE(*made);
     EXPECT_EQ(user.errors.size(), 1);
+}
+
+TEST_F(MainWindowTest, RunGameBeforeAnyBuildSaysWhatIsMissing) {
+    start();
+    window->toolbarAction(Command::RunGame)->trigger();
+    EXPECT_TRUE(window->statusBar()->currentMessage().contains(QStringLiteral("Компиляция")));
+    EXPECT_TRUE(user.errors.isEmpty());
 }
 
 TEST_F(MainWindowTest, InstalledEditorReplacesItsPlaceholderAndStartsNewObjects) {
