@@ -1,0 +1,44 @@
+#!/bin/sh
+# A class that uses an API outside CLDC 1.1 / MIDP 2.0 is refused: by javac at compile time,
+# and by preverify (naming the class and the member) when it was compiled against Java SE.
+# A class file above version 48 is refused by preverify as well.
+# Usage: preverify_test.sh TOOLKIT_DIR TEST_SOURCE_DIR ECJ WORK_DIR
+set -u
+tk=$1
+src=$2
+ecj=$3
+work=$4
+jdk=$tk/jdk
+wtk=$tk/wtk
+cp="$wtk/lib/cldcapi11.jar:$wtk/lib/midpapi20.jar"
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+rm -rf "$work"
+mkdir -p "$work/in" "$work/new" || fail "cannot create $work"
+cd "$work" || fail "cannot enter $work"
+
+if "$jdk/bin/javac" -source 1.3 -classpath "$cp" -d in "$src/bad/Bad.java" > javac.out 2>&1; then
+    fail "javac compiled String.format"
+fi
+grep -q "format" javac.out || fail "javac did not name the method: $(cat javac.out)"
+
+# Compiled against Java SE, the class reaches the preverifier.
+"$ecj" -source 1.3 -nowarn -d in "$src/bad/Bad.java" || fail "ecj could not compile Bad.java"
+if "$wtk/bin/preverify" -classpath "$cp" -d out in > preverify.out 2>&1; then
+    fail "preverify accepted String.format"
+fi
+grep -q "class Bad uses method java.lang.String.format(java.lang.String,java.lang.Object\[\])" \
+    preverify.out || fail "preverify did not name class and member: $(cat preverify.out)"
+[ ! -e out/Bad.class ] || fail "preverify wrote the refused class"
+
+printf 'public class New { int f(int x) { return x > 0 ? x : -x; } }\n' > New.java
+"$ecj" -1.8 -proc:none -nowarn -d new New.java || fail "ecj could not compile New.java"
+if "$wtk/bin/preverify" -classpath "$cp" -d out new > new.out 2>&1; then
+    fail "preverify accepted a class of version 52"
+fi
+grep -q "class file version 52" new.out || fail "no version message: $(cat new.out)"
+echo "ok"
