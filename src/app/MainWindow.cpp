@@ -136,7 +136,10 @@ MainWindow::MainWindow(fs::path programDir, Prompts prompts, QWidget* parent)
     updateStatus();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The console outlives the build pipeline by a moment: it must not feed it any more.
+    console_->setOutputFilter({});
+}
 
 QAction* MainWindow::makeAction(Command command, const QString& caption, const QString& hint) {
     auto* action = new QAction(caption, this);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QThread>
@@ -34,11 +35,26 @@ using namespace avizad;
 QString outDir;
 int failures = 0;
 
+// The widget as it looks, under a strip with its window title (the offscreen platform
+// draws no window frames).
 void save(QWidget& widget, const QString& name) {
     widget.show();
     QApplication::processEvents();
+    const QPixmap content = widget.grab();
+    const int strip = 26;
+    QPixmap picture(content.width(), content.height() + strip);
+    picture.fill(QColor(58, 98, 170));
+    QPainter painter(&picture);
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(QRect(8, 0, picture.width() - 16, strip), Qt::AlignVCenter | Qt::AlignLeft,
+                     widget.windowTitle());
+    painter.drawPixmap(0, strip, content);
+    painter.end();
     const QString file = outDir + "/" + name + ".png";
-    if (!widget.grab().save(file)) {
+    if (!picture.save(file)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
         ++failures;
         return;
