@@ -13,6 +13,9 @@ struct BuildFolders {
         : programDir(std::move(programFolder)) {}
 
     std::filesystem::path programDir;
+    // The folder of the open project (empty while it was never saved): the sound action
+    // keeps its sound files in its folder "res", from where the build takes them.
+    std::filesystem::path projectDir;
 
     std::filesystem::path system() const { return programDir / "System"; }
     // Templates: Etap1.java, syrk.java, etap0.java, MultiLineText.java, logo.png.

@@ -9,6 +9,7 @@ namespace avizad {
 std::vector<std::string> generateGameSources(const Project& project, const BuildFolders& folders) {
     std::vector<std::string> undeleted = cleanBuildFolders(folders);
     const ResourceExport resources(project, folders);
+    resources.exportSounds(folders.projectDir);
     const StageGenerator stages(project, folders);
     for (int level = 1; level <= project.levelCount && level <= kMaxLevels; ++level) {
         resources.exportLevelResources(level);

@@ -11,9 +11,10 @@
 
 namespace avizad {
 
-// Runs the steps in the build's order below folders.programDir. Throws IoError at the
-// first file that cannot be read or written (files written until then stay). Returns
-// the files the cleaning could not delete (UTF-8 paths), for a warning.
+// Runs the steps in the build's order below folders.programDir; after the cleaning, the
+// sound files of folders.projectDir/res (if set) are copied to System/res. Throws IoError
+// at the first file that cannot be read or written (files written until then stay).
+// Returns the files the cleaning could not delete (UTF-8 paths), for a warning.
 std::vector<std::string> generateGameSources(const Project& project, const BuildFolders& folders);
 
 }  // namespace avizad

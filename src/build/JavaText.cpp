@@ -16,7 +16,9 @@ std::string unicodeEscape(char32_t codePoint) {
 
 }  // namespace
 
-std::string javaNumber(int value) { return std::to_string(value); }
+std::string javaNumber(int value) {
+    return std::to_string(value);
+}
 
 std::string javaStringContent(std::string_view text) {
     std::string out;

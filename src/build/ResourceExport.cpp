@@ -10,21 +10,55 @@ namespace avizad {
 
 namespace {
 
-int clamp(int value, int low, int high) { return value < low ? low : (value > high ? high : value); }
+int clamp(int value, int low, int high) {
+    return value < low ? low : (value > high ? high : value);
+}
 
 void writeImage(const std::filesystem::path& file, const Image& image,
                 const std::string& objectName, std::optional<Color> transparent = std::nullopt) {
     if (image.isNull()) {
-        throw IoError("У объекта «" + cp1251ToUtf8(objectName) +
-                      "» нет изображения, файл «" + displayPath(file) + "» не записан");
+        throw IoError("У объекта «" + cp1251ToUtf8(objectName) + "» нет изображения, файл «" +
+                      displayPath(file) + "» не записан");
     }
     writePng(file, image, transparent);
+}
+
+bool isSoundFile(const std::filesystem::path& file) {
+    std::string extension = file.extension().string();
+    for (char& c : extension) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return extension == ".mid" || extension == ".wav" || extension == ".mp3";
 }
 
 }  // namespace
 
 ResourceExport::ResourceExport(const Project& project, BuildFolders folders)
     : project_(project), folders_(std::move(folders)) {}
+
+void ResourceExport::exportSounds(const std::filesystem::path& projectDir) const {
+    namespace fs = std::filesystem;
+    if (projectDir.empty()) {
+        return;
+    }
+    std::error_code error;
+    fs::directory_iterator it(projectDir / "res", error);
+    if (error) {
+        return;
+    }
+    for (const fs::directory_entry& entry : it) {
+        if (!entry.is_regular_file(error) || !isSoundFile(entry.path())) {
+            continue;
+        }
+        const fs::path target = folders_.res() / entry.path().filename();
+        if (!fs::copy_file(entry.path(), target, fs::copy_options::overwrite_existing, error)) {
+            throw IoError("Не удаётся скопировать файл «" + displayPath(entry.path()) + "» в «" +
+                          displayPath(target) + "»: " + error.message());
+        }
+    }
+}
 
 std::string ResourceExport::tileMapText(const BackgroundObject& background) {
     std::string text;

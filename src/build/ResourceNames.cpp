@@ -23,8 +23,7 @@ std::string indicatorFileName(std::string_view name) {
     return std::string(lastPathPart(name)) + ".png";
 }
 
-std::filesystem::path resourcePath(const std::filesystem::path& folder,
-                                   std::string_view fileName) {
+std::filesystem::path resourcePath(const std::filesystem::path& folder, std::string_view fileName) {
     return folder / std::filesystem::path(cp1251ToUtf8(lastPathPart(fileName)));
 }
 

@@ -22,8 +22,7 @@ std::string indicatorFileName(std::string_view name);
 // The path of a resource file below `folder`: the Windows-1251 file name in UTF-8.
 // The names made by the two functions above are one path component that always
 // ends in ".png", so the path never leaves `folder`.
-std::filesystem::path resourcePath(const std::filesystem::path& folder,
-                                   std::string_view fileName);
+std::filesystem::path resourcePath(const std::filesystem::path& folder, std::string_view fileName);
 
 // The name of the tile map file of background placement `placement` of level `level`
 // (both 1-based): "fon" + (level - 1) + "-" + (placement - 1) + ".txt".

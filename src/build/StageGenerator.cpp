@@ -15,21 +15,18 @@ namespace avizad {
 namespace {
 
 constexpr std::array<std::string_view, StageGenerator::kMarkerCount> kMarkers = {
-    "//quan_act",      "//group_act",     "//add_act",        "//act_manager",
-    "//act_obstacle",  "//tileWidthob",   "//tileHeightob",   "//raspxob",
-    "//raspyob",       "//act_upr",       "//quan_fon",       "//fon_obstacle",
-    "//add_fon",       "//fon_tileWidth", "//fon_tileHeight", "//fon_X",
-    "//fon_Y",         "//fon_columns",   "//fon_rows",       "//fon_manager",
-    "//group_fon",     "//quan_line",     "//add_line",       "//line_ob",
-    "//line_width",    "//line_height",   "//line_X",         "//line_Y",
-    "//line_manager",  "//line_tek",      "//line_visible",   "//group_line",
-    "//quan_text",     "//text_X",        "//text_Y",         "//add_text",
-    "//text_ob",       "//text_p1",       "//text_p2",        "//text_p3",
-    "//text_p4",       "//text_p5",       "//text_color",     "//text_visible",
-    "//text_W",        "//text_H",        "//group_text",     "//tek_str",
-    "//act_type",      "//act_go",        "//act_stop",       "//act_dead",
-    "//act_uron",      "//act_speed_tek", "//act_speed",      "//grav_napr",
-    "//act_tr_number", "//act_tr",        "//act_t",          "//act_xt",
+    "//quan_act",     "//group_act",     "//add_act",     "//act_manager",   "//act_obstacle",
+    "//tileWidthob",  "//tileHeightob",  "//raspxob",     "//raspyob",       "//act_upr",
+    "//quan_fon",     "//fon_obstacle",  "//add_fon",     "//fon_tileWidth", "//fon_tileHeight",
+    "//fon_X",        "//fon_Y",         "//fon_columns", "//fon_rows",      "//fon_manager",
+    "//group_fon",    "//quan_line",     "//add_line",    "//line_ob",       "//line_width",
+    "//line_height",  "//line_X",        "//line_Y",      "//line_manager",  "//line_tek",
+    "//line_visible", "//group_line",    "//quan_text",   "//text_X",        "//text_Y",
+    "//add_text",     "//text_ob",       "//text_p1",     "//text_p2",       "//text_p3",
+    "//text_p4",      "//text_p5",       "//text_color",  "//text_visible",  "//text_W",
+    "//text_H",       "//group_text",    "//tek_str",     "//act_type",      "//act_go",
+    "//act_stop",     "//act_dead",      "//act_uron",    "//act_speed_tek", "//act_speed",
+    "//grav_napr",    "//act_tr_number", "//act_tr",      "//act_t",         "//act_xt",
     "//act_yt",
 };
 
@@ -71,14 +68,16 @@ std::string kindName(ObjectKind kind) {
 // would make the game read another object's data.
 int checkedType(const Project& project, ObjectKind kind, int level, const Placement& placement) {
     if (placement.object < 1 || placement.object > project.typeCount(kind)) {
-        throw IoError("Уровень " + std::to_string(level) + ": размещение " + kindName(kind) +
-                      " «" + cp1251ToUtf8(placement.objectName) + "» ссылается на объект номер " +
+        throw IoError("Уровень " + std::to_string(level) + ": размещение " + kindName(kind) + " «" +
+                      cp1251ToUtf8(placement.objectName) + "» ссылается на объект номер " +
                       std::to_string(placement.object) + ", которого нет");
     }
     return placement.object;
 }
 
-int clamp(int value, int low, int high) { return value < low ? low : (value > high ? high : value); }
+int clamp(int value, int low, int high) {
+    return value < low ? low : (value > high ? high : value);
+}
 
 }  // namespace
 
@@ -116,17 +115,17 @@ std::vector<StageDeclaration> StageGenerator::stageDeclarations(int levelNumber)
 
     std::map<std::string_view, std::string> d;
     // Active placements.
-    d["//tileWidthob"] = listDeclaration("int[]tileWidthob={", acts,
-                                         [&](const Placement& pl) { return n(act(pl).frameWidth); });
+    d["//tileWidthob"] = listDeclaration(
+        "int[]tileWidthob={", acts, [&](const Placement& pl) { return n(act(pl).frameWidth); });
     d["//tileHeightob"] = listDeclaration(
         "int[]tileHeightob={", acts, [&](const Placement& pl) { return n(act(pl).frameHeight); });
-    d["//raspxob"] = listDeclaration("int[]raspxob={", acts,
-                                     [&](const Placement& pl) { return n(pl.x); });
-    d["//raspyob"] = listDeclaration("int[]raspyob={", acts,
-                                     [&](const Placement& pl) { return n(pl.y); });
-    d["//group_act"] = listDeclaration(
-        "int[]group_act={", acts,
-        [&](const Placement& pl) { return n(checkedType(p, ObjectKind::Active, levelNumber, pl)); });
+    d["//raspxob"] =
+        listDeclaration("int[]raspxob={", acts, [&](const Placement& pl) { return n(pl.x); });
+    d["//raspyob"] =
+        listDeclaration("int[]raspyob={", acts, [&](const Placement& pl) { return n(pl.y); });
+    d["//group_act"] = listDeclaration("int[]group_act={", acts, [&](const Placement& pl) {
+        return n(checkedType(p, ObjectKind::Active, levelNumber, pl));
+    });
     d["//act_speed"] = listDeclaration("int[]act_speed={", acts,
                                        [&](const Placement& pl) { return n(act(pl).moveSpeed); });
     d["//act_speed_tek"] = listDeclaration("int[]act_speed_tek={", acts, always("0"));
@@ -143,10 +142,10 @@ std::vector<StageDeclaration> StageGenerator::stageDeclarations(int levelNumber)
                                          [&](const Placement& pl) { return n(fon(pl).columns); });
     d["//fon_rows"] = listDeclaration("int[]fon_rows={", fons,
                                       [&](const Placement& pl) { return n(fon(pl).rows); });
-    d["//fon_X"] = listDeclaration("int[]fon_X={", fons,
-                                   [&](const Placement& pl) { return n(pl.x); });
-    d["//fon_Y"] = listDeclaration("int[]fon_Y={", fons,
-                                   [&](const Placement& pl) { return n(pl.y); });
+    d["//fon_X"] =
+        listDeclaration("int[]fon_X={", fons, [&](const Placement& pl) { return n(pl.x); });
+    d["//fon_Y"] =
+        listDeclaration("int[]fon_Y={", fons, [&](const Placement& pl) { return n(pl.y); });
     d["//fon_obstacle"] = listDeclaration("int[]fon_obstacle={", fons,
                                           [&](const Placement& pl) { return n(fon(pl).kind); });
     d["//group_fon"] = listDeclaration("int[]group_fon={", fons, [&](const Placement& pl) {
@@ -157,10 +156,10 @@ std::vector<StageDeclaration> StageGenerator::stageDeclarations(int levelNumber)
         "int[]line_width={", lines, [&](const Placement& pl) { return n(ind(pl).imageWidth / 2); });
     d["//line_height"] = listDeclaration(
         "int[]line_height={", lines, [&](const Placement& pl) { return n(ind(pl).imageHeight); });
-    d["//line_X"] = listDeclaration("int[]line_X={", lines,
-                                    [&](const Placement& pl) { return n(pl.x); });
-    d["//line_Y"] = listDeclaration("int[]line_Y={", lines,
-                                    [&](const Placement& pl) { return n(pl.y); });
+    d["//line_X"] =
+        listDeclaration("int[]line_X={", lines, [&](const Placement& pl) { return n(pl.x); });
+    d["//line_Y"] =
+        listDeclaration("int[]line_Y={", lines, [&](const Placement& pl) { return n(pl.y); });
     d["//line_ob"] = listDeclaration("int[]line_ob={", lines,
                                      [&](const Placement& pl) { return n(ind(pl).amount); });
     d["//line_tek"] = listDeclaration("int[]line_tek={", lines, always("0"));
@@ -169,10 +168,10 @@ std::vector<StageDeclaration> StageGenerator::stageDeclarations(int levelNumber)
         return n(checkedType(p, ObjectKind::Indicator, levelNumber, pl));
     });
     // Text placements.
-    d["//text_X"] = listDeclaration("int[]text_X={", texts,
-                                    [&](const Placement& pl) { return n(pl.x); });
-    d["//text_Y"] = listDeclaration("int[]text_Y={", texts,
-                                    [&](const Placement& pl) { return n(pl.y); });
+    d["//text_X"] =
+        listDeclaration("int[]text_X={", texts, [&](const Placement& pl) { return n(pl.x); });
+    d["//text_Y"] =
+        listDeclaration("int[]text_Y={", texts, [&](const Placement& pl) { return n(pl.y); });
     d["//text_ob"] = listDeclaration("int[]text_ob={", texts,
                                      [&](const Placement& pl) { return n(txt(pl).lineCount); });
     d["//text_p1"] = listDeclaration("int[]text_p1={", texts,

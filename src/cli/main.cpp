@@ -3,7 +3,8 @@
 //   avizad-cli info IN.yrk                counts of object types, levels, placements, events
 //   avizad-cli build IN.yrk               build the game archive System/bin/<midletName>.jar
 //   avizad-cli generate IN.yrk            write the game's sources and resources below the
-//                                         program folder (System/src, System/res, MANIFEST.MF)
+//                                         program folder (System/src, System/res, MANIFEST.MF);
+//                                         sounds come from the folder res beside IN.yrk
 
 #include <cstdio>
 #include <functional>
@@ -73,7 +74,8 @@ int generate(const std::vector<std::string>& args) {
     if (args.size() != 1) {
         return usage();
     }
-    const BuildFolders folders(programDir());
+    BuildFolders folders(programDir());
+    folders.projectDir = std::filesystem::absolute(args[0]).parent_path();
     for (const std::string& file : generateGameSources(load(args[0]), folders)) {
         std::fprintf(stderr, "avizad-cli: could not delete %s\n", file.c_str());
     }

@@ -37,8 +37,8 @@ TEST(ShowcaseSample, IsTheShowcaseProject) {
 
 // Runs a shell command in `dir`, its output going to `log`; returns its exit status.
 int run(const fs::path& dir, const std::string& command, const fs::path& log) {
-    const std::string line = "cd '" + dir.string() + "' && " + command + " > '" + log.string() +
-                             "' 2>&1";
+    const std::string line =
+        "cd '" + dir.string() + "' && " + command + " > '" + log.string() + "' 2>&1";
     const int status = std::system(line.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

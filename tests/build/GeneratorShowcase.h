@@ -21,7 +21,9 @@ inline constexpr Color kLifeFull = rgb(220, 0, 0);
 inline constexpr Color kLifeEmpty = rgb(128, 128, 128);
 inline constexpr Color kLadderColor = rgb(150, 100, 50);
 
-inline Image flatImage(int w, int h, Color c) { return Image(w, h, c); }
+inline Image flatImage(int w, int h, Color c) {
+    return Image(w, h, c);
+}
 
 inline Placement place(int x, int y, int object, const std::string& name, int w = 0, int h = 0) {
     Placement p;
@@ -45,8 +47,8 @@ inline std::string actRef(int n) {
 
 inline std::string timerEvery(int t) {
     const std::string T = std::to_string(t);
-    return "((endTime_ob-(endTime_ob/" + T + ")*" + T + ">=0)&(endTime_ob-(endTime_ob/" + T +
-           ")*" + T + "<=fps))";
+    return "((endTime_ob-(endTime_ob/" + T + ")*" + T + ">=0)&(endTime_ob-(endTime_ob/" + T + ")*" +
+           T + "<=fps))";
 }
 
 inline std::string detection(int n, int m, int a, int b) {
@@ -56,10 +58,10 @@ inline std::string detection(int n, int m, int a, int b) {
     const std::string B = std::to_string(b);
     return "((" + N + ".getX()-" + M + ".getX()<" + B + ")&(" + N + ".getX()-" + M + ".getX()>-" +
            B + ")&(" + N + ".getY()-" + M + ".getY()<" + B + ")&(" + N + ".getY()-" + M +
-           ".getY()>-" + B + ")&((" + N + ".getX()-" + M + ".getX()>" + A + ")|(" + N +
-           ".getX()-" + M + ".getX()<-" + A + ")|(" + N + ".getY()-" + M + ".getY()>" + A +
-           ")|(" + N + ".getY()-" + M + ".getY()<-" + A + ")))&(act_upr[gr_obj[" +
-           std::to_string(n) + "][kr" + std::to_string(n) + "]]!=5)";
+           ".getY()>-" + B + ")&((" + N + ".getX()-" + M + ".getX()>" + A + ")|(" + N + ".getX()-" +
+           M + ".getX()<-" + A + ")|(" + N + ".getY()-" + M + ".getY()>" + A + ")|(" + N +
+           ".getY()-" + M + ".getY()<-" + A + ")))&(act_upr[gr_obj[" + std::to_string(n) + "][kr" +
+           std::to_string(n) + "]]!=5)";
 }
 
 // "слева" (x, "<"), "справа" (x, ">"), "сверху" (y, "<"), "снизу" (y, ">").
@@ -69,10 +71,9 @@ inline std::string position(int n, int m, bool horizontal, const char* op) {
     const std::string mi = "[gr_obj[" + std::to_string(m) + "][kr" + std::to_string(m) + "]]";
     const std::string xM = "(" + M + ".getX()+tileWidthob" + mi + "/2)";
     const std::string yM = "(" + M + ".getY()+tileHeightob" + mi + "/2)";
-    const std::string first = horizontal ? "(" + N + ".getX()" + op + M + ".getX()+tileWidthob" +
-                                               mi + "/2)"
-                                         : "(" + N + ".getY()" + op + M + ".getY()+tileHeightob" +
-                                               mi + "/2)";
+    const std::string first =
+        horizontal ? "(" + N + ".getX()" + op + M + ".getX()+tileWidthob" + mi + "/2)"
+                   : "(" + N + ".getY()" + op + M + ".getY()+tileHeightob" + mi + "/2)";
     const std::string own = horizontal ? "Math.abs(" + N + ".getX()-" + xM + ")"
                                        : "Math.abs(" + N + ".getY()-" + yM + ")";
     const std::string other = horizontal ? "Math.abs(" + N + ".getY()-" + yM + ")"
@@ -360,25 +361,30 @@ inline Project makeShowcaseProject() {
                   "}else{{act_upr[gr_obj[1][kr1]]=1;}");
         addAction(e.activeActions[2], win1251("режим: преследование"),
                   "{act_upr[gr_obj[2][kr2]]=2;kd=kr1;}");
-        addAction(e.activeActions[2], win1251("режим: атака"), "{act_upr[gr_obj[2][kr2]]=3;kd=kr1;}");
+        addAction(e.activeActions[2], win1251("режим: атака"),
+                  "{act_upr[gr_obj[2][kr2]]=3;kd=kr1;}");
         addAction(e.activeActions[2], win1251("режим: смерть"), "{act_upr[gr_obj[2][kr2]]=5;}");
         addAction(e.activeActions[2], win1251("режим: перемещение по траектории 1"),
                   "{act_upr[gr_obj[2][kr2]]=6;act_tr_number[gr_obj[2][kr2]]=0;}");
         addAction(e.activeActions[1], win1251("режим: управление игроком"),
                   "{act_upr[gr_obj[1][kr1]]=7;}");
         addAction(e.activeActions[1], win1251("урон+1"), "{act_uron[gr_obj[1][kr1]]+=1;}");
-        addAction(e.activeActions[1], win1251("притяжение: влево"), "{grav_napr[gr_obj[1][kr1]]=1;}");
+        addAction(e.activeActions[1], win1251("притяжение: влево"),
+                  "{grav_napr[gr_obj[1][kr1]]=1;}");
         addAction(e.activeActions[1], win1251("притяжение: вправо"),
                   "{grav_napr[gr_obj[1][kr1]]=3;}");
-        addAction(e.activeActions[1], win1251("притяжение: вверх"), "{grav_napr[gr_obj[1][kr1]]=2;}");
-        addAction(e.activeActions[1], win1251("притяжение: вниз"), "{grav_napr[gr_obj[1][kr1]]=4;}");
+        addAction(e.activeActions[1], win1251("притяжение: вверх"),
+                  "{grav_napr[gr_obj[1][kr1]]=2;}");
+        addAction(e.activeActions[1], win1251("притяжение: вниз"),
+                  "{grav_napr[gr_obj[1][kr1]]=4;}");
         addAction(e.activeActions[1], win1251("невидимый"), "{" + a1 + ".setVisible(false);}");
         addAction(e.textActions[1], win1251("X = 5"), "{text_X" + t1 + "=5;}");
         addAction(e.textActions[1], win1251("Y = 5"), "{text_Y" + t1 + "=5;}");
         addAction(e.textActions[1], win1251("высота = 50"), "{text_H[0]=50;}");
         addAction(e.textActions[2], win1251("ширина = 50"), "{text_W[1]=50;}");
         addAction(e.textActions[1], win1251("невидимый"), "{text_visible" + t1 + "=false;}");
-        addAction(e.indicatorActions[1], win1251("невидимый"), "{line" + l1 + ".setVisible(false);}");
+        addAction(e.indicatorActions[1], win1251("невидимый"),
+                  "{line" + l1 + ".setVisible(false);}");
         addAction(e.indicatorActions[1], "X = 1", "{line_X" + l1 + "=1;}");
         addAction(e.indicatorActions[1], "Y = 1", "{line_Y" + l1 + "=1;}");
         addAction(e.backgroundActions[1], win1251("Х=1"),

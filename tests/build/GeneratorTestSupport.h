@@ -42,6 +42,8 @@ private:
     std::filesystem::path root_;
 };
 
-inline std::string fileText(const std::filesystem::path& path) { return readFileText(path); }
+inline std::string fileText(const std::filesystem::path& path) {
+    return readFileText(path);
+}
 
 }  // namespace avizad::testing

@@ -60,17 +60,25 @@ TEST(ManifestLines, ReplaceThePlaceholdersInOrderAndAreUtf8) {
         std::string icon;
         std::vector<std::string> expected;
     } cases[] = {
-        {"tulvask", "1.0", "/i.png",
+        {"tulvask",
+         "1.0",
+         "/i.png",
          {"MIDlet-Vendor: tulvask", "MIDlet-Version: 1.0", "MIDlet-1: syrk, /i.png, syrk",
           "Both: tulvask/1.0"}},
-        {"", "2.1", "",
+        {"",
+         "2.1",
+         "",
          {"MIDlet-Vendor: ", "MIDlet-Version: 2.1", "MIDlet-1: syrk, , syrk", "Both: /2.1"}},
         // A vendor holding a later placeholder has it replaced too.
-        {"a vs2 b", "3.0", "",
+        {"a vs2 b",
+         "3.0",
+         "",
          {"MIDlet-Vendor: a 3.0 b", "MIDlet-Version: 3.0", "MIDlet-1: syrk, , syrk",
           "Both: a 3.0 b/3.0"}},
         // Russian text is written in UTF-8; a line break cannot start a new entry.
-        {win1251("Ёжик"), "1.0\r\nMIDlet-2: x", "",
+        {win1251("Ёжик"),
+         "1.0\r\nMIDlet-2: x",
+         "",
          {"MIDlet-Vendor: Ёжик", "MIDlet-Version: 1.0  MIDlet-2: x", "MIDlet-1: syrk, , syrk",
           "Both: Ёжик/1.0  MIDlet-2: x"}},
     };

@@ -199,8 +199,10 @@ TEST(StageDeclarations, ListOneElementPerPlacement) {
         {"//act_tr_number", "int[]act_tr_number={0,0,};"},
         {"//act_type", "int[]act_type={0,1,0,3,};"},
         {"//act_go", "int[][][]act_go={{{2,4,},{0,},},{{0,},{0,},},{{0,},{0,},},{{0,},{0,},},};"},
-        {"//act_stop", "int[][][]act_stop={{{0,},{0,},},{{0,3,},{0,},},{{0,},{0,},},{{0,},{0,},},};"},
-        {"//act_dead", "int[][][]act_dead={{{0,},{0,},},{{0,},{0,},},{{0,},{0,},},{{0,1,},{0,},},};"},
+        {"//act_stop",
+         "int[][][]act_stop={{{0,},{0,},},{{0,3,},{0,},},{{0,},{0,},},{{0,},{0,},},};"},
+        {"//act_dead",
+         "int[][][]act_dead={{{0,},{0,},},{{0,},{0,},},{{0,},{0,},},{{0,1,},{0,},},};"},
         {"//quan_fon", "int quan_fon=2;"},
         {"//add_fon", "String[]add_fon={\"/wall.png\",\"/wall.png\",};"},
         {"//fon_obstacle", "int[]fon_obstacle={2,2,};"},
@@ -301,7 +303,8 @@ TEST(EventLine, WrapsTheStatementInTheLoopsItNames) {
          "for(int kr1=0;kr1<=kol_obj[1]-1;kr1++){for(int kr12=0;kr12<=kol_obj[12]-1;kr12++){if(("
          "obtime>0)){{act_upr[gr_obj[12][kr12]]=1;}};}}"},
         // kr1 does not occur in krf1, krl1 or krt1; object loops in kind order.
-        {"(fon[gr_fon[1][krf1]].getX()>0)", "{line_tek[gr_line[3][krl3]]=tek_str[gr_text[1][krt1]];}",
+        {"(fon[gr_fon[1][krf1]].getX()>0)",
+         "{line_tek[gr_line[3][krl3]]=tek_str[gr_text[1][krt1]];}",
          "for(int krf1=0;krf1<=kol_fon[1]-1;krf1++){for(int krl3=0;krl3<=kol_line[3]-1;krl3++){"
          "for(int krt1=0;krt1<=kol_text[1]-1;krt1++){if((fon[gr_fon[1][krf1]].getX()>0)){{line_"
          "tek[gr_line[3][krl3]]=tek_str[gr_text[1][krt1]];}};}}}"},
@@ -318,8 +321,7 @@ TEST(EventLine, WrapsTheStatementInTheLoopsItNames) {
          "}};}"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(StageGenerator::eventLine(c.condition, c.action), c.expected)
-            << c.action;
+        EXPECT_EQ(StageGenerator::eventLine(c.condition, c.action), c.expected) << c.action;
     }
 }
 
@@ -347,9 +349,9 @@ TEST(EventLines, FollowTheEventAndColumnOrder) {
     table.events[3].activeActions[1].add(Action{"", "{x();}"});
     const StageGenerator generator(project, BuildFolders("/x"));
     const std::vector<std::string> expected = {
-        "if((obtime>0)){s1();};",      "if((obtime>0)){s2();};",  "if((obtime>0)){{c3();}};",
-        "if((obtime>0)){{f1();}};",    "if((obtime>0)){{a3();}};", "if((obtime>0)){{l1();}};",
-        "if((obtime>0)){{t1();}};",    "if((anykey==true)){{x();}};",
+        "if((obtime>0)){s1();};",   "if((obtime>0)){s2();};",      "if((obtime>0)){{c3();}};",
+        "if((obtime>0)){{f1();}};", "if((obtime>0)){{a3();}};",    "if((obtime>0)){{l1();}};",
+        "if((obtime>0)){{t1();}};", "if((anykey==true)){{x();}};",
     };
     EXPECT_EQ(generator.eventLines(), expected);
 }
