@@ -7,13 +7,12 @@
 // output (at most 4096 bytes read from the pipe) to `onOutput`, and a wait thread that
 // calls `onEnded` once when the process has ended. Both callbacks are plain
 // std::function objects and run on those worker threads; a caller that needs them on
-// its user-interface thread delivers them there itself. The Qt console window does it
-// with a blocking queued call (QMetaObject::invokeMethod with
-// Qt::BlockingQueuedConnection), so the worker waits until the window has taken the
-// text and output keeps its order. A caller doing so must not wait for the runner on
-// that same thread while a callback may be pending: destroy the runner or call stop()
-// only after finished() is true (call stop() first, then process events until then),
-// or make the callbacks return at once once the window is closing.
+// its user-interface thread delivers them there itself, in order. The Qt console window
+// posts them to its thread with queued calls (QMetaObject::invokeMethod), which keep
+// their order and never block the workers. stop() and the destructor wait for both
+// workers; a caller that delivers the callbacks with a blocking queued call
+// (Qt::BlockingQueuedConnection) must therefore not call them on the thread the
+// callbacks wait for while one may be pending.
 //
 // Texts: the program's texts are Windows-1251, the interpreter's are UTF-8. Commands go
 // in converted to UTF-8; output comes back converted to Windows-1251. A UTF-8 sequence
