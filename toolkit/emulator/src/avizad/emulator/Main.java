@@ -136,6 +136,7 @@ public final class Main {
         } else {
             PhoneWindow.open(title, scale);
         }
+        Thread.setDefaultUncaughtExceptionHandler((t, e) -> VM.fail(e));
         final String cls = midletClass;
         EventLoop.start();
         EventLoop.post(() -> startMidlet(loader, cls));
