@@ -4,16 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QToolButton>
 #include <optional>
 
 #include "AppTestSupport.h"
 #include "app/CentralArea.h"
+#include "app/HelpWindow.h"
 #include "app/LevelList.h"
 #include "app/LevelPropertiesDialog.h"
 #include "app/LevelsPanel.h"
@@ -384,6 +390,43 @@ TEST_F(MainWindowTest, CompileThatCannotWriteTheGameFilesShowsTheError) {
     ASSERT_TRUE(made.has_value());
     EXPECT_FALSE(*made);
     EXPECT_EQ(user.errors.size(), 1);
+}
+
+TEST_F(MainWindowTest, HelpShowsThePagesAndEveryLinkLeadsToOne) {
+    start();
+    window->menuAction(Command::Help)->trigger();
+    HelpWindow* help = window->helpWindow();
+    ASSERT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->browser()->toPlainText().contains(QStringLiteral("Содержание")));
+    const QStringList pages = QDir(":/help").entryList({"*.html"});
+    EXPECT_GE(pages.size(), 6);
+    const QRegularExpression link(R"(href="([^"#]+\.html))");
+    int links = 0;
+    for (const QString& page : pages) {
+        QFile file(":/help/" + page);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
+        const QString html = QString::fromUtf8(file.readAll());
+        for (auto it = link.globalMatch(html); it.hasNext();) {
+            const QString target = it.next().captured(1);
+            ++links;
+            EXPECT_TRUE(pages.contains(target))
+                << page.toStdString() << " -> " << target.toStdString();
+        }
+    }
+    EXPECT_GE(links, 12);  // the contents and the way back from every page
+}
+
+TEST_F(MainWindowTest, AboutBoxNamesTheProgramAndItsVersion) {
+    start();
+    QString shown;
+    user.inDialog = [&](QDialog& dialog) {
+        shown = dialog.windowTitle() + "|" + dynamic_cast<QMessageBox&>(dialog).text();
+    };
+    window->menuAction(Command::About)->trigger();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("О нас|")));
+    EXPECT_TRUE(shown.contains("ROR Avizad"));
+    EXPECT_TRUE(shown.contains(QStringLiteral("конструктор мобильных игр")));
+    EXPECT_TRUE(shown.contains("v. 3.0 (Alpha)"));
 }
 
 TEST_F(MainWindowTest, RunGameBeforeAnyBuildSaysWhatIsMissing) {
