@@ -135,10 +135,11 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
         for (const std::string& path : writeSources_(project, folders_)) {
             print(win1251("Не удалось удалить файл «") + utf8ToCp1251(path) + win1251("»\n"));
         }
+        // Sound files come only from the project: those of an earlier project go.
+        for (const char* extension : {"wav", "mp3"}) {
+            deleteFilesByExtension(folders_.res(), extension);
+        }
         if (!inputs.projectDir.empty()) {
-            for (const char* extension : {"wav", "mp3"}) {
-                deleteFilesByExtension(folders_.res(), extension);
-            }
             copyFilesWithExtensions(inputs.projectDir / "res", folders_.res(), kSoundExtensions);
         }
         deleteFilesByExtension(folders_.classes(), "class");

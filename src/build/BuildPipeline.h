@@ -18,7 +18,8 @@
 // The steps:
 //   1-3  clean the build folders, write the stage classes, resources, MIDlet class,
 //        manifest and fixed files (the SourceWriter), copy the project's sound files
-//        (*.mid, *.wav, *.mp3 of the project folder's "res") into System/res;
+//        (*.mid, *.wav, *.mp3 of the project folder's "res") into System/res in place
+//        of those an earlier build left there;
 //        delete class files left in System/classes and System/tmpclasses;
 //   4    compile System/src/*.java into System/tmpclasses ("-encoding Cp1251");
 //   5    preverify into System/classes;

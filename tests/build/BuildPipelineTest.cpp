@@ -136,6 +136,7 @@ TEST_F(PipelineFixture, BuildsTheArchiveWithEveryStepInOrder) {
     writeFileText(project_ / "res" / "Music.MID", "mid");
     writeFileText(project_ / "res" / "notes.doc", "not a sound");
     writeFileText(program_ / "System" / "tmpclasses" / "Stale.class", "left by a broken build");
+    writeFileText(program_ / "System" / "res" / "other.mp3", "sound of an earlier project");
 
     const BuildResult result = build();
 
