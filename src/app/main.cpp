@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QSplashScreen>
 #include <QTimer>
+#include <QTranslator>
 #include <filesystem>
 
 #include "app/AppIcons.h"
@@ -19,6 +21,13 @@ int main(int argc, char* argv[]) {
     using namespace avizad;
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    // Qt's own dialogs (files, colours, standard buttons) speak Russian as well, when the
+    // system has Qt's translations.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
     QApplication::setApplicationName(QStringLiteral("ROR Avizad"));
     QApplication::setWindowIcon(AppIcons::icon(AppIcon::Application));
 
