@@ -339,6 +339,13 @@ public class Graphics {
         if (width == 0 || height == 0) {
             return;
         }
+        if (transform == 0) {
+            int dx = anchorX(xDest, width, anchor) + tx;
+            int dy = anchorY(yDest, height, anchor) + ty;
+            g.drawImage(src.pixels(), dx, dy, dx + width, dy + height, xSrc, ySrc, xSrc + width,
+                    ySrc + height, null);
+            return;
+        }
         BufferedImage region = Image.transformed(src.pixels(), xSrc, ySrc, width, height, transform);
         int w = region.getWidth();
         int h = region.getHeight();
