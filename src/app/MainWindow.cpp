@@ -304,7 +304,7 @@ void MainWindow::run(Command command) {
             openProject(true);
             break;
         case Command::NewProjectMenu:
-            newProjectKeepingFile();
+            clearScenario();
             break;
         case Command::NewProject:
             newProject();
@@ -408,14 +408,8 @@ void MainWindow::newProject() {
     projectWasReplaced();
 }
 
-void MainWindow::newProjectKeepingFile() {
-    Project fresh;
-    fresh.screenColor = project_.screenColor;
-    fresh.midletName = project_.midletName;
-    fresh.midletVendor = project_.midletVendor;
-    fresh.midletVersion = project_.midletVersion;
-    fresh.midletIcon = project_.midletIcon;
-    project_ = std::move(fresh);
+void MainWindow::clearScenario() {
+    clearProject(project_);
     projectWasReplaced();
     unlockInterface();
 }

@@ -94,8 +94,12 @@ public:
 
     // The project commands.
     void openProject(bool unlock);
+    // "Создать проект": an empty project "Project1" without a file.
     void newProject();
-    void newProjectKeepingFile();
+    // "Создать" of the menu: a new scenario in the same project: the events and the
+    // active placements go; object types, levels, the other placements, the MIDlet
+    // settings and the project file stay.
+    void clearScenario();
     enum class SaveResult { Saved, Cancelled, Failed };
     SaveResult saveProject(bool saveAs);
     void clean();

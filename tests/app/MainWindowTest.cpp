@@ -190,21 +190,26 @@ TEST_F(MainWindowTest, CreateProjectButtonStartsAnUntitledProject1) {
     EXPECT_EQ(user.saveAsked, 1);
 }
 
-TEST_F(MainWindowTest, CreateMenuItemKeepsTheFileAndTitle) {
+TEST_F(MainWindowTest, CreateMenuItemClearsTheScenarioAndKeepsTheFileAndTitle) {
     start();
     user.openAnswers << projectFile("three.yrk", 3);
     window->run(Command::OpenProject);
     giveEventAndActivePlacement();
+    window->project().levels[1].backgroundPlacements.add(Placement{});
     window->menuAction(Command::NewProjectMenu)->trigger();
     EXPECT_EQ(title(), "ROR Avizad - [three]");
-    EXPECT_EQ(window->project().eventCount(), 0);
-    EXPECT_EQ(window->project().levels[1].activePlacements.count(), 0);
-    EXPECT_EQ(window->project().midletName, "saved");
+    const Project& p = window->project();
+    EXPECT_EQ(p.eventCount(), 0);
+    EXPECT_EQ(p.levels[1].activePlacements.count(), 0);
+    EXPECT_EQ(p.levels[1].backgroundPlacements.count(), 1);
+    EXPECT_EQ(p.levelCount, 3);
+    EXPECT_EQ(p.midletName, "saved");
     window->run(Command::Save);
     EXPECT_EQ(user.saveAsked, 0);
     Project reread;
     loadProject(reread, program.dir() / "three.yrk");
-    EXPECT_EQ(reread.levelCount, 1);
+    EXPECT_EQ(reread.eventCount(), 0);
+    EXPECT_EQ(reread.levels[1].backgroundPlacements.count(), 1);
 }
 
 TEST_F(MainWindowTest, ExitWithTheSecondButtonSavesNothing) {
