@@ -92,10 +92,12 @@ protected:
         return jar;
     }
 
-    // Runs the game headless; the key script starts level 1 from the title screen.
-    Image runGame(const fs::path& jar, int frames, std::string& output) {
+    // Runs the game headless with a key script ("2 tap 49" starts level 1 from the title
+    // screen).
+    Image runGame(const fs::path& jar, int frames, std::string& output,
+                  const std::string& keys = "2 tap 49\n") {
         const fs::path root = folder_.root();
-        std::ofstream(root / "keys.txt") << "2 tap 49\n";
+        std::ofstream(root / "keys.txt") << keys;
         const fs::path shot = root / "shot.png";
         const fs::path log = root / "emulator.log";
         const int status = run(root,
@@ -154,6 +156,30 @@ TEST_F(GeneratedGame, ShowcaseRunsAndDrawsEveryObjectWherePlaced) {
         }
     }
     EXPECT_GT(textPixels, 20);
+}
+
+TEST_F(GeneratedGame, KeyEventChangesTheLevel) {
+    // Key 7 runs "следующий уровень"; level 2 shows its ladder, enemy and hero.
+    const fs::path jar = buildGame(testing::makeShowcaseProject());
+    std::string output;
+    const Image screen = runGame(jar, 60, output, "2 tap 49\n20 tap 55\n");
+    EXPECT_EQ(output.find("Exception"), std::string::npos) << output;
+    ASSERT_FALSE(screen.isNull());
+    EXPECT_EQ(screen.pixel(100 + 4, 100 + 20), testing::kLadderColor);
+    EXPECT_EQ(screen.pixel(60 + 6, 60 + 6), testing::kEnemyColor);
+    EXPECT_EQ(screen.pixel(20 + 8, 200 + 8), testing::kHeroColor);
+    EXPECT_EQ(screen.pixel(40 + 8, 100 + 8), rgb(255, 255, 255));  // level 1's hero is gone
+}
+
+TEST_F(GeneratedGame, EmptyProjectRuns) {
+    Project project;
+    project.midletVendor = "";
+    const fs::path jar = buildGame(project);
+    std::string output;
+    const Image screen = runGame(jar, 30, output);
+    EXPECT_EQ(output.find("Exception"), std::string::npos) << output;
+    ASSERT_FALSE(screen.isNull());
+    EXPECT_EQ(screen.pixel(120, 160), rgb(255, 255, 255));
 }
 
 }  // namespace
