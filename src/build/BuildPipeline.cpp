@@ -135,7 +135,8 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
         for (const std::string& path : writeSources_(project, folders_)) {
             print(win1251("Не удалось удалить файл «") + utf8ToCp1251(path) + win1251("»\n"));
         }
-        // Sound files come only from the project: those of an earlier project go.
+        // Sound files come only from the project: those of an earlier project go. (The
+        // pipeline copies them itself, after the writer, so folders_.projectDir stays empty.)
         for (const char* extension : {"wav", "mp3"}) {
             deleteFilesByExtension(folders_.res(), extension);
         }
