@@ -286,6 +286,10 @@ void MainWindow::setLocked(bool locked) {
     for (const auto& [command, action] : toolbarActions_) {
         action->setEnabled(!locked);
     }
+    // Without settings the panels cannot work either.
+    levelsPanel_->setEnabled(!locked);
+    central_->setEnabled(!locked);
+    catalogue_->setEnabled(!locked);
 }
 
 void MainWindow::unlockInterface() {

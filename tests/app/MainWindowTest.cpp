@@ -87,6 +87,7 @@ TEST_F(MainWindowTest, StartsUnlockedWithAnEmptyProjectOfOneLevel) {
     EXPECT_TRUE(window->upperBar()->isEnabled());
     EXPECT_TRUE(window->lowerBar()->isEnabled());
     EXPECT_TRUE(window->levelsPanel()->isVisible());
+    EXPECT_TRUE(window->levelsPanel()->isEnabled());
     EXPECT_EQ(window->centralArea()->current(), CentralPanel::Events);
     EXPECT_FALSE(window->console()->isVisible());
     const Project& p = window->project();
@@ -109,6 +110,7 @@ TEST_F(MainWindowTest, MissingSettingsFileLocksTheWindowAndNamesTheFile) {
     EXPECT_FALSE(window->upperBar()->isEnabled());
     EXPECT_FALSE(window->lowerBar()->isEnabled());
     EXPECT_FALSE(window->toolbarAction(Command::Save)->isEnabled());
+    EXPECT_FALSE(window->levelsPanel()->isEnabled());
     EXPECT_EQ(title(), QStringLiteral("RORAvizad - Редактор сценария"));
     ASSERT_EQ(user.errors.size(), 1);
     EXPECT_TRUE(user.errors[0].contains(QString::fromStdString(program.options().string())));
