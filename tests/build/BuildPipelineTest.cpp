@@ -224,7 +224,10 @@ INSTANTIATE_TEST_SUITE_P(
     Tools, FailingToolTest,
     ::testing::Values(FailingTool{"fail-javac", BuildPipeline::kCompileStep, 1, "javac"},
                       FailingTool{"fail-preverify", BuildPipeline::kPreverifyStep, 2, "preverify"},
-                      FailingTool{"fail-jar", BuildPipeline::kArchiveStep, 6, "jar"}));
+                      FailingTool{"fail-jar", BuildPipeline::kArchiveStep, 6, "jar"}),
+    [](const ::testing::TestParamInfo<FailingTool>& param) {
+        return std::string(param.param.lastTool);
+    });
 
 TEST_F(PipelineFixture, MissingJdkFolderFailsTheCompileStep) {
     inputs_.jdkDir = (dir_ / "no such jdk").string();
