@@ -61,4 +61,10 @@ status=$?
 [ $status -ne 0 ] || fail "an exception escaping the MIDlet gave status 0"
 grep -q "test exception requested" throw.out || fail "the exception was not printed: $(cat throw.out)"
 grep -q "TestCanvas.keyPressed" throw.out || fail "no stack trace: $(cat throw.out)"
+# A key script with a mistake is refused before the MIDlet starts, naming the line.
+printf '1 press RIGHT\n2 push LEFT\n' > bad-keys.txt
+"$wtk/bin/emulator" --headless --frames 5 --keys bad-keys.txt System/bin/Test.jar > bad-keys.out 2>&1
+status=$?
+[ $status -eq 2 ] || fail "a bad key script gave status $status"
+grep -q "bad-keys.txt:2: unknown action: push" bad-keys.out || fail "no message: $(cat bad-keys.out)"
 echo "ok"

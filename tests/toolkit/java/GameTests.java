@@ -186,6 +186,25 @@ public final class GameTests {
         return Image.createRGBImage(px, 20, 10, true);
     }
 
+    static final int A = 0xFF000001;
+    static final int B = 0xFF000002;
+    static final int C = 0xFF000003;
+    static final int D = 0xFF000004;
+    static final int E = 0xFF000005;
+    static final int F = 0xFF000006;
+
+    /** The picture of the frame {a b c / d e f} under each transform, row by row. */
+    static final Object[][] PICTURES = {
+        {Sprite.TRANS_NONE, new int[][] {{A, B, C}, {D, E, F}}},
+        {Sprite.TRANS_MIRROR, new int[][] {{C, B, A}, {F, E, D}}},
+        {Sprite.TRANS_ROT180, new int[][] {{F, E, D}, {C, B, A}}},
+        {Sprite.TRANS_MIRROR_ROT180, new int[][] {{D, E, F}, {A, B, C}}},
+        {Sprite.TRANS_ROT90, new int[][] {{D, A}, {E, B}, {F, C}}},
+        {Sprite.TRANS_ROT270, new int[][] {{C, F}, {B, E}, {A, D}}},
+        {Sprite.TRANS_MIRROR_ROT90, new int[][] {{F, C}, {E, B}, {D, A}}},
+        {Sprite.TRANS_MIRROR_ROT270, new int[][] {{A, D}, {B, E}, {C, F}}},
+    };
+
     static void transformTests() {
         test("transforms keep the reference pixel in place", () -> {
             for (int[] t : TRANSFORMS) {
@@ -203,6 +222,27 @@ public final class GameTests {
                 Image c = canvas(200, 100);
                 s.paint(c.getGraphics());
                 eq(MARK & 0xFFFFFF, pixel(c, 100, 50), w + ": the ref pixel is painted at (100, 50)");
+            }
+        });
+        test("each transform paints the frame as documented", () -> {
+            Image frame = Image.createRGBImage(new int[] {A, B, C, D, E, F}, 3, 2, true);
+            for (Object[] p : PICTURES) {
+                int t = (Integer) p[0];
+                int[][] rows = (int[][]) p[1];
+                Sprite s = new Sprite(frame);
+                s.setTransform(t);
+                s.setPosition(1, 1);
+                eq(rows[0].length, s.getWidth(), "transform " + t + " width");
+                eq(rows.length, s.getHeight(), "transform " + t + " height");
+                Image c = canvas(5, 5);
+                s.paint(c.getGraphics());
+                for (int y = 0; y < rows.length; y++) {
+                    for (int x = 0; x < rows[y].length; x++) {
+                        eq(rows[y][x] & 0xFFFFFF, pixel(c, 1 + x, 1 + y),
+                                "transform " + t + " pixel (" + x + ", " + y + ")");
+                    }
+                }
+                eq(0, pixel(c, 1 + rows[0].length, 1), "transform " + t + ": nothing beside");
             }
         });
         test("rotation by 90 degrees turns clockwise", () -> {
