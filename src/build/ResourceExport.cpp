@@ -1,5 +1,6 @@
 #include "build/ResourceExport.h"
 
+#include "build/ResourceFileNames.h"
 #include "build/ResourceNames.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
@@ -85,10 +86,11 @@ void ResourceExport::exportLevelResources(int levelNumber) const {
     const Project& p = project_;
     const Level& level = p.levels[levelNumber];
     const std::filesystem::path res = folders_.res();
+    const ResourceFileNames files(p);
 
     for (int t = 1; t <= clamp(p.activeCount, 0, kMaxActiveTypes); ++t) {
         const ActiveObject& active = p.actives[t];
-        writeImage(resourcePath(res, imageFileName(active.name)), active.strip, active.name,
+        writeImage(resourcePath(res, files.active(t)), active.strip, active.name,
                    stripTransparentColor(active));
     }
     for (int i = 1; i <= level.backgroundPlacements.count(); ++i) {
@@ -100,13 +102,11 @@ void ResourceExport::exportLevelResources(int levelNumber) const {
         }
         const BackgroundObject& background = p.backgrounds[type];
         writeFileText(res / tileMapFileName(levelNumber, i), tileMapText(background));
-        writeImage(resourcePath(res, imageFileName(background.name)), background.tileSet,
-                   background.name);
+        writeImage(resourcePath(res, files.background(type)), background.tileSet, background.name);
     }
     for (int t = 1; t <= clamp(p.indicatorCount, 0, kMaxIndicatorTypes); ++t) {
         const IndicatorObject& indicator = p.indicators[t];
-        writeImage(resourcePath(res, indicatorFileName(indicator.name)), indicator.image,
-                   indicator.name);
+        writeImage(resourcePath(res, files.indicator(t)), indicator.image, indicator.name);
     }
 }
 

@@ -4,7 +4,7 @@
 #include <map>
 
 #include "build/JavaText.h"
-#include "build/ResourceNames.h"
+#include "build/ResourceFileNames.h"
 #include "build/TemplateLines.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
@@ -109,6 +109,7 @@ std::vector<StageDeclaration> StageGenerator::stageDeclarations(int levelNumber)
         return p.texts[checkedType(p, ObjectKind::Text, levelNumber, pl)];
     };
     const auto n = [](int value) { return javaNumber(value); };
+    const ResourceFileNames files(p);
     const auto always = [](std::string value) {
         return [value](const Placement&) { return value; };
     };
@@ -213,13 +214,15 @@ std::vector<StageDeclaration> StageGenerator::stageDeclarations(int levelNumber)
     d["//fon_manager"] = "int[]fon_manager=" + kEighteenOnes;
     d["//line_manager"] = "int[]line_manager=" + kEighteenOnes;
     d["//add_act"] = listDeclaration("String[]add_act={", acts, [&](const Placement& pl) {
-        return javaLiteral("/" + imageFileName(act(pl).name));
+        return javaLiteral("/" + files.active(checkedType(p, ObjectKind::Active, levelNumber, pl)));
     });
     d["//add_fon"] = listDeclaration("String[]add_fon={", fons, [&](const Placement& pl) {
-        return javaLiteral("/" + imageFileName(fon(pl).name));
+        return javaLiteral(
+            "/" + files.background(checkedType(p, ObjectKind::Background, levelNumber, pl)));
     });
     d["//add_line"] = listDeclaration("String[]add_line={", lines, [&](const Placement& pl) {
-        return javaLiteral("/" + indicatorFileName(ind(pl).name));
+        return javaLiteral("/" +
+                           files.indicator(checkedType(p, ObjectKind::Indicator, levelNumber, pl)));
     });
     // Control types of every active object type of the project on this level.
     std::string actType = "int[]act_type={0,";

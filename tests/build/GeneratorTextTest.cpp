@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "build/JavaText.h"
+#include "build/ResourceFileNames.h"
 #include "build/ResourceNames.h"
 #include "build/TemplateLines.h"
 #include "model/Cp1251.h"
@@ -47,6 +48,30 @@ TEST(ResourcePath, IsTheUtf8NameInsideTheFolder) {
     EXPECT_EQ(resourcePath(res, indicatorFileName("../../x")).parent_path(), res);
     EXPECT_EQ(tileMapFileName(1, 1), "fon0-0.txt");
     EXPECT_EQ(tileMapFileName(10, 100), "fon9-99.txt");
+}
+
+TEST(ResourceFileNames, GiveEveryObjectTypeAnImageOfItsOwn) {
+    Project project;
+    project.activeCount = 4;
+    project.actives[1].name = "hero";
+    project.actives[2].name = "hero.old";  // the naming rule makes hero.png of it too
+    project.actives[3].name = "logo";      // the title screen's logo.png
+    project.actives[4].name = "enemy";
+    project.backgroundCount = 2;
+    project.backgrounds[1].name = "hero";
+    project.backgrounds[2].name = "wall";
+    project.indicatorCount = 2;
+    project.indicators[1].name = "wall";
+    project.indicators[2].name = "hero-2";
+    const ResourceFileNames names(project);
+    EXPECT_EQ(names.active(1), "hero.png");
+    EXPECT_EQ(names.active(2), "hero-2.png");
+    EXPECT_EQ(names.active(3), "logo-2.png");
+    EXPECT_EQ(names.active(4), "enemy.png");
+    EXPECT_EQ(names.background(1), "hero-3.png");
+    EXPECT_EQ(names.background(2), "wall.png");
+    EXPECT_EQ(names.indicator(1), "wall-2.png");
+    EXPECT_EQ(names.indicator(2), "hero-2-2.png");
 }
 
 TEST(JavaStringContent, EscapesWhatWouldBreakTheLiteral) {

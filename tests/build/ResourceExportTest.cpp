@@ -5,6 +5,7 @@
 #include "GeneratorShowcase.h"
 #include "GeneratorTestSupport.h"
 #include "build/ResourceExport.h"
+#include "build/StageGenerator.h"
 #include "model/Cp1251.h"
 #include "model/IoError.h"
 #include "model/Png.h"
@@ -96,6 +97,26 @@ TEST(ExportLevelResources, NeverWritesOutsideTheResourceFolder) {
     EXPECT_TRUE(std::filesystem::exists(folder.root() / "System/res/outside.png"));
     EXPECT_FALSE(std::filesystem::exists(folder.root() / "escape.png"));
     EXPECT_FALSE(std::filesystem::exists(folder.root() / "System/outside.png"));
+}
+
+TEST(ExportLevelResources, KeepsTheImagesOfLikeNamedObjectsApart) {
+    ProgramFolder folder;
+    Project project;
+    project.activeCount = 1;
+    project.actives[1].name = "tree";
+    project.actives[1].strip = Image(2, 2, rgb(1, 1, 1));
+    project.backgroundCount = 1;
+    project.backgrounds[1].name = "tree.bmp";
+    project.backgrounds[1].tileSet = Image(2, 2, rgb(2, 2, 2));
+    project.levels[1].backgroundPlacements.add(Placement{0, 0, 1, "tree.bmp", 2, 2});
+    project.levels[1].activePlacements.add(Placement{0, 0, 1, "tree", 2, 2});
+    ResourceExport(project, folder.folders()).exportLevelResources(1);
+    EXPECT_EQ(readPng(folder.root() / "System/res/tree.png").pixel(0, 0), rgb(1, 1, 1));
+    EXPECT_EQ(readPng(folder.root() / "System/res/tree-2.png").pixel(0, 0), rgb(2, 2, 2));
+    const StageGenerator generator(project, folder.folders());
+    const auto declarations = generator.stageDeclarations(1);
+    EXPECT_EQ(declarations[2].second, "String[]add_act={\"/tree.png\",};");
+    EXPECT_EQ(declarations[12].second, "String[]add_fon={\"/tree-2.png\",};");
 }
 
 TEST(ExportLevelResources, ReportsAnObjectWithoutImage) {
