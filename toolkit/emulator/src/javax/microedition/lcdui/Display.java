@@ -28,6 +28,9 @@ public class Display {
 
     private volatile Displayable current;
     private boolean paintPending;
+    /** The soft-key menu while it is open: its commands and the highlighted one. */
+    private java.util.Vector menu;
+    private int menuIndex;
 
     private Display() {}
 
@@ -155,6 +158,7 @@ public class Display {
             return;
         }
         current = d;
+        menu = null;
         if (old != null) {
             old.hidden();
         }
@@ -202,8 +206,56 @@ public class Display {
                 g.translate(-g.getTranslateX(), -g.getTranslateY());
                 d.paintBar(g);
             }
+            paintMenu(g);
         }
         Device.frameDone();
+    }
+
+    /** Draws the open soft-key menu above the soft-key bar. */
+    private void paintMenu(Graphics g) {
+        java.util.Vector m = menu;
+        if (m == null) {
+            return;
+        }
+        Font f = Font.getDefaultFont();
+        int rowH = f.getHeight() + 4;
+        int h = rowH * m.size();
+        int w = Device.width() * 2 / 3;
+        int x = Device.width() - w;
+        int y = Device.height() - Displayable.BAR_HEIGHT - h;
+        g.translate(-g.getTranslateX(), -g.getTranslateY());
+        g.setClip(0, 0, Device.width(), Device.height());
+        g.setFont(f);
+        for (int i = 0; i < m.size(); i++) {
+            boolean on = i == menuIndex;
+            g.setColor(on ? 0x3060C0 : 0xF0F0F0);
+            g.fillRect(x, y + i * rowH, w, rowH);
+            g.setColor(on ? 0xFFFFFF : 0x000000);
+            Command c = (Command) m.elementAt(i);
+            String label = c.getLongLabel() != null ? c.getLongLabel() : c.getLabel();
+            g.drawString(label, x + 4, y + i * rowH + 2, Graphics.TOP | Graphics.LEFT);
+        }
+        g.setColor(0x808080);
+        g.drawRect(x, y, w - 1, h - 1);
+    }
+
+    /** A key while the soft-key menu is open. */
+    private void menuKey(Displayable d, int type, int code) {
+        if (type == LcduiAccess.KEY_RELEASED) {
+            return;
+        }
+        int n = menu.size();
+        if (code == Keys.UP || code == Keys.DOWN) {
+            menuIndex = (menuIndex + (code == Keys.UP ? n - 1 : 1)) % n;
+        } else if (type == LcduiAccess.KEY_PRESSED
+                && (code == Keys.FIRE || code == Keys.SOFT2 || code == Keys.SOFT1)) {
+            Command c = code == Keys.SOFT1 ? null : (Command) menu.elementAt(menuIndex);
+            menu = null;
+            if (c != null) {
+                d.fireCommand(c);
+            }
+        }
+        requestPaint();
     }
 
     void keyEvent(int type, int code) {
@@ -211,11 +263,21 @@ public class Display {
         if (d == null) {
             return;
         }
+        if (menu != null) {
+            menuKey(d, type, code);
+            return;
+        }
         if (code == Keys.SOFT1 || code == Keys.SOFT2) {
             Command c = d.softCommand(code);
             if (c != null) {
                 if (type == LcduiAccess.KEY_PRESSED) {
-                    d.fireCommand(c);
+                    if (c == Displayable.MENU) {
+                        menu = d.menuCommands();
+                        menuIndex = 0;
+                        requestPaint();
+                    } else {
+                        d.fireCommand(c);
+                    }
                 }
                 return;
             }
@@ -268,6 +330,7 @@ public class Display {
                 if (c.hasBar()) {
                     c.paintBar(g);
                 }
+                INSTANCE.paintMenu(g);
             }
             Device.frameDone();
         }

@@ -94,9 +94,30 @@ public abstract class Displayable {
         return true;
     }
 
-    /** The command a soft key runs: the left one takes a back/exit kind, the right one the rest. */
+    /** The menu command the right soft key shows when there are more commands than keys. */
+    static final Command MENU = new Command("Menu", Command.SCREEN, 0);
+
+    /** The commands the right soft key's menu lists (all but the one on the left key). */
+    Vector menuCommands() {
+        Vector out = new Vector();
+        Command left = softCommand(Keys.SOFT1);
+        synchronized (commands) {
+            for (int i = 0; i < commands.size(); i++) {
+                if (commands.elementAt(i) != left) {
+                    out.addElement(commands.elementAt(i));
+                }
+            }
+        }
+        return out;
+    }
+
+    /**
+     * The command a soft key runs: the left one takes the first command of a back or exit kind,
+     * the right one the other command, or a menu of the others when there are several.
+     */
     Command softCommand(int code) {
         Command left = null;
+        int others = 0;
         Command right = null;
         synchronized (commands) {
             for (int i = 0; i < commands.size(); i++) {
@@ -107,10 +128,16 @@ public abstract class Displayable {
             }
             for (int i = 0; i < commands.size(); i++) {
                 Command c = (Command) commands.elementAt(i);
-                if (c != left && right == null) {
-                    right = c;
+                if (c != left) {
+                    others++;
+                    if (right == null) {
+                        right = c;
+                    }
                 }
             }
+        }
+        if (others > 1) {
+            right = MENU;
         }
         return code == Keys.SOFT1 ? left : code == Keys.SOFT2 ? right : null;
     }
