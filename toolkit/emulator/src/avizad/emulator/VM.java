@@ -110,10 +110,25 @@ public final class VM {
         if (!virtual) {
             return System.currentTimeMillis();
         }
+        Thread me = Thread.currentThread();
         synchronized (LOCK) {
+            if (++spins > SPIN_LIMIT && running == me) {
+                // A thread that waits for the clock without sleeping: let time pass, one
+                // millisecond a call, and let the threads whose time has come run.
+                now++;
+                if (!sleepers.isEmpty() && sleepers.first().wake <= now) {
+                    ready.addLast(me);
+                    dispatch();
+                    awaitTurn(me);
+                }
+            }
             return now;
         }
     }
+
+    /** Calls of currentTimeMillis while the clock stands still before it starts to move. */
+    private static final int SPIN_LIMIT = 1000;
+    private static int spins;
 
     /** Elapsed time since the start of the run, in milliseconds. */
     public static long uptime() {
@@ -347,13 +362,17 @@ public final class VM {
     private static void dispatch() {
         switches++;
         while (true) {
+            while (!sleepers.isEmpty() && sleepers.first().wake <= now) {
+                Sleeper s = sleepers.pollFirst();
+                sleeping.remove(s.thread);
+                ready.addLast(s.thread);
+            }
             Thread next = ready.pollFirst();
             if (next == null && !sleepers.isEmpty()) {
                 Sleeper s = sleepers.pollFirst();
                 sleeping.remove(s.thread);
-                if (s.wake > now) {
-                    now = s.wake;
-                }
+                now = s.wake;
+                spins = 0;
                 next = s.thread;
             }
             if (next != null) {

@@ -333,6 +333,8 @@ public class Display {
                 INSTANCE.paintMenu(g);
             }
             Device.frameDone();
+            // A game loop that never sleeps still lets key events and serial calls through.
+            VM.yield();
         }
 
         @Override
