@@ -156,6 +156,7 @@ private int cameraX;
 private int cameraY;
 private boolean errorShown;
 private int frameNumber;
+private boolean trace;
 
 /* Keys: the presses and releases the key callbacks queued, in order. */
 private final int[] keyQueue = new int[64];
@@ -182,6 +183,7 @@ public Etap1(syrk m) {
     super(false);
     midlet = m;
     glob = m.glob;
+    trace = "1".equals(m.getAppProperty("Avizad-Trace"));
     setFullScreenMode(true);
     String name = "Etap1";
     level = Integer.parseInt(name.substring(4));
@@ -253,9 +255,32 @@ private void frame() {
     updateCamera();
     draw(getGraphics());
     flushGraphics();
+    if (trace) {
+        printTrace();
+    }
     obtime += PERIOD;
     endTime_ob += PERIOD;
     frameNumber++;
+}
+
+/* With the suite property "Avizad-Trace: 1", one line per frame for tests:
+   "trace L F obtime endTime_ob pressed keeping released | glob 1..20 | x,y,mode,visible,uron
+   of every sprite". */
+private void printTrace() {
+    StringBuffer b = new StringBuffer("trace ");
+    b.append(level).append(' ').append(frameNumber).append(' ').append(obtime).append(' ')
+            .append(endTime_ob).append(' ').append(pressed_code).append(' ')
+            .append(keeping_code).append(' ').append(released_code).append(" |");
+    for (int g = 1; g < glob.length; g++) {
+        b.append(' ').append(glob[g]);
+    }
+    b.append(" |");
+    for (int i = 0; i < quan_act; i++) {
+        b.append(' ').append(act[i].getX()).append(',').append(act[i].getY()).append(',')
+                .append(act_upr[i]).append(',').append(act[i].isVisible() ? 1 : 0).append(',')
+                .append(act_uron[i]);
+    }
+    System.out.println(b.toString());
 }
 
 /* ---- Building the level from the generated arrays ---- */

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 
 #include "GeneratorShowcase.h"
 #include "GeneratorTestSupport.h"
@@ -59,10 +60,14 @@ protected:
         }
     }
 
-    // Generates, compiles, preverifies and packs the project; returns the jar.
-    fs::path buildGame(const Project& project) {
+    // Generates, compiles, preverifies and packs the project; returns the jar. With
+    // `trace` the stages print a line per frame.
+    fs::path buildGame(const Project& project, bool trace = false) {
         const fs::path root = folder_.root();
         generateGameSources(project, folder_.folders());
+        if (trace) {
+            std::ofstream(root / "MANIFEST.MF", std::ios::app) << "Avizad-Trace: 1\r\n";
+        }
         const std::string jdk = (toolkit_ / "jdk").string();
         const std::string wtk = (toolkit_ / "wtk").string();
         const std::string classPath = wtk + "/lib/cldcapi11.jar:" + wtk + "/lib/midpapi20.jar";
@@ -169,6 +174,59 @@ TEST_F(GeneratedGame, KeyEventChangesTheLevel) {
     EXPECT_EQ(screen.pixel(60 + 6, 60 + 6), testing::kEnemyColor);
     EXPECT_EQ(screen.pixel(20 + 8, 200 + 8), testing::kHeroColor);
     EXPECT_EQ(screen.pixel(40 + 8, 100 + 8), rgb(255, 255, 255));  // level 1's hero is gone
+}
+
+// The trace lines of level 1: frame, obtime, endTime_ob and the global values.
+struct TraceFrame {
+    int frame = 0;
+    int obtime = 0;
+    int timer = 0;
+    std::vector<int> glob;
+};
+
+std::vector<TraceFrame> levelOneTrace(const std::string& output) {
+    std::vector<TraceFrame> frames;
+    std::istringstream lines(output);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream in(line);
+        std::string word;
+        int level = 0;
+        TraceFrame f;
+        int keys[3];
+        if (!(in >> word >> level >> f.frame >> f.obtime >> f.timer >> keys[0] >> keys[1] >>
+              keys[2] >> word) ||
+            level != 1) {
+            continue;
+        }
+        for (int g = 0; g < 20; ++g) {
+            int value = 0;
+            in >> value;
+            f.glob.push_back(value);
+        }
+        frames.push_back(f);
+    }
+    return frames;
+}
+
+TEST_F(GeneratedGame, TimedEventsFireAsTheirCaptionsSay) {
+    const fs::path jar = buildGame(testing::makeShowcaseProject(), true);
+    std::string output;
+    runGame(jar, 200, output);
+    const std::vector<TraceFrame> frames = levelOneTrace(output);
+    ASSERT_GT(frames.size(), 150u) << output.substr(0, 2000);
+    for (std::size_t k = 0; k < frames.size(); ++k) {
+        const TraceFrame& f = frames[k];
+        ASSERT_EQ(f.frame, static_cast<int>(k));
+        EXPECT_EQ(f.obtime, 50 * f.frame);
+        EXPECT_EQ(f.timer, 50 * f.frame);
+        // "Всегда" runs from the second frame on: glob[2] counts the frames after the first.
+        EXPECT_EQ(f.glob[1], f.frame) << "frame " << f.frame;
+        // "Каждую 0/1/0" runs once a second, the first time at the level's start.
+        EXPECT_EQ(f.glob[2], f.timer / 1000 + 1) << "frame " << f.frame;
+        // "Начало уровня" and "glob[1]==5".
+        EXPECT_EQ(f.glob[0], 5);
+    }
 }
 
 TEST_F(GeneratedGame, EmptyProjectRuns) {

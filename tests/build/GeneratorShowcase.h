@@ -430,10 +430,11 @@ inline Project makeShowcaseProject() {
         "(" + f1 + ".getX()>=0)",
         "(" + f1 + ".getY()>=0)",
     };
-    int value = 7;
+    // Each sets one of glob[7..20] (glob[1..6] belong to the events above).
+    int value = 0;
     for (const std::string& condition : conditions) {
         Event& e = event("условие", condition);
-        addAction(e.specialActions[1], "glob", "glob[" + std::to_string(value++ % 20 + 1) + "]=1;");
+        addAction(e.specialActions[1], "glob", "glob[" + std::to_string(7 + value++ % 14) + "]=1;");
     }
     return p;
 }
