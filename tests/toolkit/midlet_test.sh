@@ -45,13 +45,16 @@ done
     || fail "class file checks"
 
 run() {
-    "$wtk/bin/emulator" --headless --frames 20 --keys "$src/midlet/keys.txt" \
+    "$wtk/bin/emulator" --headless --frames "$2" --keys "$src/midlet/keys.txt" \
         --screenshot "$1" --timeout 60 System/bin/Test.jar
 }
-run shot1.png || fail "the emulator failed (status $?)"
+run early.png 4 || fail "the emulator failed (status $?)"
+"$java_se" -Djava.awt.headless=true -cp check ToolkitCheck pixels early.png \
+    "$src/midlet/expected-early.txt" || fail "the early screenshot differs from the expected pixels"
+run shot1.png 20 || fail "the emulator failed (status $?)"
 "$java_se" -Djava.awt.headless=true -cp check ToolkitCheck pixels shot1.png \
     "$src/midlet/expected.txt" || fail "the screenshot differs from the expected pixels"
-run shot2.png || fail "the second run failed"
+run shot2.png 20 || fail "the second run failed"
 cmp -s shot1.png shot2.png || fail "two runs with the same keys gave different pictures"
 
 printf '3 press #\n' > throw.txt
