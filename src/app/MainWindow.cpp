@@ -23,6 +23,8 @@
 #include "app/ObjectCatalogue.h"
 #include "app/QtText.h"
 #include "app/SettingsDialog.h"
+#include "build/BuildCommands.h"
+#include "build/BuildFolders.h"
 #include "build/BuildPipeline.h"
 #include "build/GameLauncher.h"
 #include "build/ui/ConsoleWindow.h"
@@ -473,10 +475,11 @@ void MainWindow::compile() {
 
 void MainWindow::runGame() {
     const int error = launchGame(programDir_, settings_.wtkDir, project_.midletName);
-    if (error == ENOENT && !fs::exists(gameArchivePath(programDir_, project_.midletName))) {
+    const fs::path archive = archivePath(BuildFolders(programDir_), project_.midletName);
+    if (error == ENOENT && !fs::exists(archive)) {
         showStatus(QStringLiteral("Игра ещё не собрана (нет файла %1): сначала выполните "
                                   "«Компиляция».")
-                       .arg(fromPath(gameArchivePath(programDir_, project_.midletName))));
+                       .arg(fromPath(archive)));
     } else if (error != 0) {
         showStatus(QStringLiteral("Не удалось запустить эмулятор: %1. Проверьте путь к папке с "
                                   "WTK в настройках.")

@@ -97,8 +97,4 @@ int cleanProgramFolder(const fs::path& programDir) {
     return deleted;
 }
 
-fs::path gameArchivePath(const fs::path& programDir, std::string_view midletName) {
-    return programDir / "System" / "bin" / (cp1251ToUtf8(midletName) + ".jar");
-}
-
 }  // namespace avizad

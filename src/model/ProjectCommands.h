@@ -42,9 +42,4 @@ int cleanProgramFolder(const std::filesystem::path& programDir);
 // case); returns how many were deleted. A missing folder deletes nothing.
 int deleteFilesWithExtension(const std::filesystem::path& folder, std::string_view extension);
 
-// The archive the build makes: System/bin/<midletName>.jar below the program folder
-// (the name is Windows-1251 as in the project).
-std::filesystem::path gameArchivePath(const std::filesystem::path& programDir,
-                                      std::string_view midletName);
-
 }  // namespace avizad

@@ -93,9 +93,5 @@ TEST(Clean, FolderWithoutMatchingFilesStaysAsItIs) {
     EXPECT_EQ(filesBelow(program.dir()), before);
 }
 
-TEST(GameArchive, NamedAfterTheMidlet) {
-    EXPECT_EQ(gameArchivePath("/g", win1251("Игра")), fs::path("/g/System/bin/Игра.jar"));
-}
-
 }  // namespace
 }  // namespace avizad

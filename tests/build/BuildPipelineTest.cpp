@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "build/BuildAndWait.h"
+#include "build/BuildCommands.h"
+#include "build/BuildFolders.h"
 #include "build/BuildPipeline.h"
 #include "build/GameLauncher.h"
 #include "build/ShellQuote.h"
@@ -366,6 +368,18 @@ TEST_F(FakeConsoleTest, FailedSourceWritingSendsNoCommand) {
     EXPECT_EQ(result_->failedStep, win1251("подготовка файлов игры"));
     EXPECT_NE(result_->error.find("Etap1.java»: No such file or directory"), std::string::npos);
     EXPECT_EQ(console_, result_->summary + "\n");
+}
+
+}  // namespace
+}  // namespace avizad
+
+namespace avizad {
+namespace {
+
+TEST(ArchivePath, NamedAfterTheMidletWithSlashesReplaced) {
+    const BuildFolders folders("/g");
+    EXPECT_EQ(archivePath(folders, win1251("Игра")), std::filesystem::path("/g/System/bin/Игра.jar"));
+    EXPECT_EQ(archivePath(folders, "a/b"), std::filesystem::path("/g/System/bin/a_b.jar"));
 }
 
 }  // namespace
