@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build test run bench fuzz fuzz-smoke format clean
+.PHONY: all deps build test run bench fuzz fuzz-smoke format clean screenshots
 
 all: build
 
@@ -34,6 +34,7 @@ run: build
 
 bench: build
 	$(BUILD_DIR)/bin/avizad-bench
+	sh bench/pipeline_overhead.sh $(BUILD_DIR) 3
 
 # libFuzzer targets are built with clang in a separate tree.
 FUZZ_DIR ?= build-fuzz
