@@ -41,6 +41,16 @@ void appendWrapped(std::vector<std::string>& out, const std::string& line) {
 MidletAssembly::MidletAssembly(const Project& project, BuildFolders folders)
     : project_(project), folders_(std::move(folders)) {}
 
+std::string MidletAssembly::suiteName() const {
+    std::string name = manifestValue(project_.midletName);
+    for (char& c : name) {
+        if (c == ',') {
+            c = ' ';  // MIDlet-1 separates its fields by commas
+        }
+    }
+    return name.find_first_not_of(' ') == std::string::npos ? "syrk" : name;
+}
+
 std::array<std::string, 3> MidletAssembly::midletInsertions() const {
     std::array<std::string, 3> insertions;
     const int levels = project_.levelCount < 1 ? 1 : std::min(project_.levelCount, kMaxLevels);
@@ -76,6 +86,7 @@ std::vector<std::string> MidletAssembly::manifestLines(
         text = replaceAll(text, "vs2", manifestValue(project_.midletVersion));
         text = replaceAll(text, "vs3", "syrk");
         text = replaceAll(text, "vs4", manifestValue(project_.midletIcon));
+        text = replaceAll(text, "vs5", suiteName());
         appendWrapped(out, text);
     }
     return out;

@@ -24,11 +24,16 @@ public:
     void writeMidletClass() const;
 
     // The manifest lines for the template lines given: "vs1" replaced by the vendor,
-    // "vs2" by the version, "vs3" by "syrk", "vs4" by the icon, in that order. The
-    // result is UTF-8 (a jar manifest is read as UTF-8); line breaks inside a setting
-    // become blanks, and a line longer than 72 bytes continues on lines that begin
-    // with a blank, as the jar format requires.
+    // "vs2" by the version, "vs3" by "syrk", "vs4" by the icon and then "vs5" by the
+    // suite name, in that order. The result is UTF-8 (a jar manifest is read as UTF-8);
+    // line breaks inside a setting become blanks, and a line longer than 72 bytes
+    // continues on lines that begin with a blank, as the jar format requires.
     std::vector<std::string> manifestLines(const std::vector<std::string>& templateLines) const;
+
+    // The name the phone lists the game under (MIDlet-Name and the name of MIDlet-1): the
+    // MIDlet name of the project, commas made blanks, "syrk" when it is empty. Phones tell
+    // suites apart by name and vendor, so each game needs its own name.
+    std::string suiteName() const;
 
     // Writes MANIFEST.MF in the program folder from System/MANIFEST.MF. Throws IoError.
     void writeManifest() const;

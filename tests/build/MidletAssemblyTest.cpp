@@ -91,6 +91,18 @@ TEST(ManifestLines, ReplaceThePlaceholdersInOrderAndAreUtf8) {
     }
 }
 
+TEST(SuiteName, IsTheMidletNameOrSyrk) {
+    Project project;
+    const struct {
+        std::string midletName;
+        std::string expected;
+    } cases[] = {{"Project1", "Project1"}, {"", "syrk"}, {"  ", "syrk"}, {"a,b", "a b"}};
+    for (const auto& c : cases) {
+        project.midletName = c.midletName;
+        EXPECT_EQ(MidletAssembly(project, BuildFolders("/x")).suiteName(), c.expected);
+    }
+}
+
 TEST(ManifestLines, ContinueALineLongerThan72Bytes) {
     Project project;
     project.midletVendor = std::string(100, 'v');
@@ -104,14 +116,15 @@ TEST(ManifestLines, ContinueALineLongerThan72Bytes) {
 TEST(WriteManifest, WritesTheProgramFoldersManifestFromTheInstalledTemplate) {
     ProgramFolder folder;
     Project project;
+    project.midletName = win1251("Ёлка, игра");
     project.midletVendor = win1251("Авизад");
     project.midletVersion = "1.2";
     MidletAssembly(project, folder.folders()).writeManifest();
     EXPECT_EQ(fileText(folder.root() / "MANIFEST.MF"),
-              "MIDlet-Name: syrk\r\n"
+              "MIDlet-Name: Ёлка  игра\r\n"
               "MIDlet-Vendor: Авизад\r\n"
               "MIDlet-Version: 1.2\r\n"
-              "MIDlet-1: syrk, , syrk\r\n"
+              "MIDlet-1: Ёлка  игра, , syrk\r\n"
               "MicroEdition-Profile: MIDP-2.0\r\n"
               "MicroEdition-Configuration: CLDC-1.1\r\n");
 }
