@@ -1,13 +1,15 @@
 #!/bin/sh
-# A class that uses an API outside CLDC 1.1 / MIDP 2.0 is refused: by javac at compile time,
-# and by preverify (naming the class and the member) when it was compiled against Java SE.
-# A class file above version 48 is refused by preverify as well.
-# Usage: preverify_test.sh TOOLKIT_DIR TEST_SOURCE_DIR ECJ WORK_DIR
+# javac reads sources as Windows-1251 unless told otherwise. A class that uses an API outside
+# CLDC 1.1 / MIDP 2.0 is refused: by javac at compile time, and by preverify (naming the class
+# and the member) when it was compiled against Java SE. A class file above version 48 is
+# refused by preverify as well.
+# Usage: tools_test.sh TOOLKIT_DIR TEST_SOURCE_DIR ECJ JAVA WORK_DIR
 set -u
 tk=$1
 src=$2
 ecj=$3
-work=$4
+java_se=$4
+work=$5
 jdk=$tk/jdk
 wtk=$tk/wtk
 cp="$wtk/lib/cldcapi11.jar:$wtk/lib/midpapi20.jar"
@@ -18,8 +20,14 @@ fail() {
 }
 
 rm -rf "$work"
-mkdir -p "$work/in" "$work/new" || fail "cannot create $work"
+mkdir -p "$work/in" "$work/new" "$work/enc" || fail "cannot create $work"
 cd "$work" || fail "cannot enter $work"
+
+# "Счёт" in Windows-1251: four letters, the first U+0421 (1057).
+printf 'public class Enc { public static void main(String[] a) { String s = "\321\367\270\362";
+System.out.println(s.length() + " " + (int) s.charAt(0)); } }\n' > Enc.java
+"$jdk/bin/javac" -source 1.3 -classpath "$cp" -d enc Enc.java || fail "javac refused Enc.java"
+[ "$("$java_se" -cp enc Enc)" = "4 1057" ] || fail "javac did not read the source as Windows-1251"
 
 if "$jdk/bin/javac" -source 1.3 -classpath "$cp" -d in "$src/bad/Bad.java" > javac.out 2>&1; then
     fail "javac compiled String.format"
