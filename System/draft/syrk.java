@@ -70,6 +70,13 @@ public void quit() {
     notifyDestroyed();
 }
 
+/* The title screen starts a new game. */
+private void clearGlobals() {
+    for (int i = 0; i < glob.length; i++) {
+        glob[i] = 0;
+    }
+}
+
 private void hide() {
     switch (current) {
 //vstavka2
@@ -81,16 +88,15 @@ shown = null;
 }
 
 private void show(int to) {
-    if (to <= 0) {
-        for (int i = 0; i < glob.length; i++) {
-            glob[i] = 0;
-        }
+    if (to == 0) {
+        clearGlobals();
     }
     current = to;
     switch (to) {
 //vstavka3
 default:
 current = 0;
+clearGlobals();
 etap0 = new Etap0(this);
 etap0.start();
 Display.getDisplay(this).setCurrent(etap0);
