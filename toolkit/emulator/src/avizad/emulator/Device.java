@@ -5,7 +5,6 @@ import java.io.IOException;
 import java.io.InputStream;
 import java.nio.file.Path;
 import java.util.HashMap;
-import java.util.List;
 import java.util.Map;
 import javax.imageio.ImageIO;
 
@@ -163,10 +162,5 @@ public final class Device {
         System.out.flush();
         System.err.flush();
         Runtime.getRuntime().halt(status);
-    }
-
-    /** Splits a list for messages. */
-    static String join(List<String> items) {
-        return String.join(", ", items);
     }
 }

@@ -14,7 +14,7 @@ public final class Manager {
 
     public static String[] getSupportedContentTypes(String protocol) {
         if (protocol == null || protocol.equals("device")) {
-            return (String[]) TYPES.clone();
+            return TYPES.clone();
         }
         return new String[0];
     }

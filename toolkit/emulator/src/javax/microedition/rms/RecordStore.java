@@ -391,7 +391,7 @@ public class RecordStore {
             InvalidRecordIDException, RecordStoreException {
         checkOpen();
         byte[] r = find(recordId);
-        return r.length == 0 ? null : (byte[]) r.clone();
+        return r.length == 0 ? null : r.clone();
     }
 
     public void setRecord(int recordId, byte[] newData, int offset, int numBytes)

@@ -50,7 +50,7 @@ public class Sprite extends Layer {
         frameWidth = s.frameWidth;
         frameHeight = s.frameHeight;
         rawFrames = s.rawFrames;
-        sequence = (int[]) s.sequence.clone();
+        sequence = s.sequence.clone();
         customSequence = s.customSequence;
         sequenceIndex = s.sequenceIndex;
         refX = s.refX;
@@ -158,7 +158,7 @@ public class Sprite extends Layer {
                 throw new ArrayIndexOutOfBoundsException("raw frame " + sequence[i]);
             }
         }
-        this.sequence = (int[]) sequence.clone();
+        this.sequence = sequence.clone();
         customSequence = true;
         sequenceIndex = 0;
     }
