@@ -134,7 +134,17 @@ public final class Main {
             startTimeout(timeout);
             VM.useVirtualTime(Device::onIdle);
         } else {
-            PhoneWindow.open(title, scale);
+            try {
+                PhoneWindow.open(title, scale);
+            } catch (java.awt.HeadlessException | java.awt.AWTError e) {
+                usage("no display to open a window on (is DISPLAY set?); use --headless");
+            } catch (java.lang.reflect.InvocationTargetException e) {
+                if (e.getCause() instanceof java.awt.HeadlessException
+                        || e.getCause() instanceof java.awt.AWTError) {
+                    usage("no display to open a window on (is DISPLAY set?); use --headless");
+                }
+                throw e;
+            }
         }
         Thread.setDefaultUncaughtExceptionHandler((t, e) -> VM.fail(e));
         final String cls = midletClass;

@@ -53,6 +53,27 @@ final class PhoneWindow {
         return 0;
     }
 
+    /** Tells the user that the MIDlet failed; returns when the message is closed. */
+    private static void showFailure(JFrame frame, Throwable e) {
+        java.io.StringWriter text = new java.io.StringWriter();
+        e.printStackTrace(new java.io.PrintWriter(text));
+        Runnable show = () -> {
+            javax.swing.JTextArea area = new javax.swing.JTextArea(text.toString(), 12, 60);
+            area.setEditable(false);
+            javax.swing.JOptionPane.showMessageDialog(frame, new javax.swing.JScrollPane(area),
+                    "The MIDlet failed", javax.swing.JOptionPane.ERROR_MESSAGE);
+        };
+        try {
+            if (SwingUtilities.isEventDispatchThread()) {
+                show.run();
+            } else {
+                SwingUtilities.invokeAndWait(show);
+            }
+        } catch (Exception ignored) {
+            // nothing more can be shown
+        }
+    }
+
     static void open(String title, int scale) throws Exception {
         SwingUtilities.invokeAndWait(() -> build(title, scale));
     }
@@ -114,6 +135,7 @@ final class PhoneWindow {
             return false;
         });
         Device.setRepaintHook(screen::repaint);
+        VM.setFailureHook(e -> showFailure(frame, e));
         frame.setVisible(true);
     }
 }

@@ -436,12 +436,27 @@ public final class VM {
 
     // ---------------------------------------------------------------- failures
 
+    private static volatile java.util.function.Consumer<Throwable> failureHook;
+
+    /** Shows a failure to the user (in a window) before the emulator ends. */
+    public static void setFailureHook(java.util.function.Consumer<Throwable> hook) {
+        failureHook = hook;
+    }
+
     /** An exception escaped the MIDlet: print it and end the emulator with a failure status. */
     public static void fail(Throwable e) {
         synchronized (System.err) {
             System.err.println("emulator: uncaught exception in the MIDlet:");
             e.printStackTrace();
             System.err.flush();
+        }
+        java.util.function.Consumer<Throwable> hook = failureHook;
+        if (hook != null) {
+            try {
+                hook.accept(e);
+            } catch (RuntimeException | Error ignored) {
+                // the status tells the failure all the same
+            }
         }
         Runtime.getRuntime().halt(1);
     }
