@@ -318,6 +318,7 @@ public class Display {
         public void flush(Object canvas, Object image, int x, int y, int width, int height) {
             Canvas c = (Canvas) canvas;
             if (!INSTANCE.shows(c)) {
+                VM.yield(); // the event thread may be about to show it
                 return;
             }
             Image img = (Image) image;
