@@ -9,7 +9,8 @@ import javax.microedition.lcdui.game.TiledLayer;
 /**
  * Behaviour of the emulator's Sprite, TiledLayer and LayerManager as the MIDP 2.0 documentation
  * describes it: frame sequences, transforms about the reference pixel, collisions at rectangle
- * and pixel level, animated tiles and the view window. Runs on Java SE with emulator.jar.
+ * and pixel level, animated tiles and the view window; and of the Graphics and Image they draw
+ * with: anchors, clip and translation, rectangles, pixels. Runs on Java SE with emulator.jar.
  */
 public final class GameTests {
     private interface Body {
@@ -482,11 +483,97 @@ public final class GameTests {
         });
     }
 
+    // ---------------------------------------------------------------- graphics and images
+
+    /** {anchor, x, y of the top-left corner} for a 4 x 2 image drawn at (10, 10). */
+    static final int[][] IMAGE_ANCHORS = {
+        {0, 10, 10},
+        {Graphics.LEFT | Graphics.TOP, 10, 10},
+        {Graphics.HCENTER | Graphics.TOP, 8, 10},
+        {Graphics.RIGHT | Graphics.TOP, 6, 10},
+        {Graphics.LEFT | Graphics.VCENTER, 10, 9},
+        {Graphics.HCENTER | Graphics.VCENTER, 8, 9},
+        {Graphics.RIGHT | Graphics.BOTTOM, 6, 8},
+    };
+
+    static void graphicsTests() {
+        test("drawImage places the image by its anchor", () -> {
+            for (int[] a : IMAGE_ANCHORS) {
+                Image c = canvas(20, 20);
+                c.getGraphics().drawImage(solid(4, 2, RED), 10, 10, a[0]);
+                String w = "anchor " + a[0];
+                eq(RED & 0xFFFFFF, pixel(c, a[1], a[2]), w + ": top-left corner");
+                eq(RED & 0xFFFFFF, pixel(c, a[1] + 3, a[2] + 1), w + ": bottom-right corner");
+                eq(0, pixel(c, a[1] - 1, a[2]), w + ": nothing left of it");
+                eq(0, pixel(c, a[1], a[2] + 2), w + ": nothing below it");
+            }
+        });
+        test("bad anchors are refused", () -> {
+            Graphics g = canvas(4, 4).getGraphics();
+            Image img = solid(1, 1, RED);
+            fails(IllegalArgumentException.class,
+                    () -> g.drawImage(img, 0, 0, Graphics.LEFT | Graphics.BASELINE),
+                    "images have no baseline");
+            fails(IllegalArgumentException.class,
+                    () -> g.drawImage(img, 0, 0, Graphics.LEFT | Graphics.RIGHT | Graphics.TOP),
+                    "two horizontal anchors");
+            fails(IllegalArgumentException.class, () -> g.drawImage(img, 0, 0, Graphics.LEFT),
+                    "no vertical anchor");
+            fails(IllegalArgumentException.class,
+                    () -> g.drawString("x", 0, 0, Graphics.LEFT | Graphics.VCENTER),
+                    "text has no vertical centre");
+        });
+        test("translation moves drawing and the clip's coordinates", () -> {
+            Image c = canvas(20, 20);
+            Graphics g = c.getGraphics();
+            g.setClip(2, 2, 6, 6);
+            g.translate(2, 2);
+            eq(0, g.getClipX(), "clip x in translated coordinates");
+            eq(6, g.getClipWidth(), "clip width");
+            g.setColor(0x00FF00);
+            g.fillRect(-5, -5, 30, 30);
+            eq(0x00FF00, pixel(c, 2, 2), "inside the clip");
+            eq(0x00FF00, pixel(c, 7, 7), "last pixel of the clip");
+            eq(0, pixel(c, 8, 8), "outside the clip");
+            eq(0, pixel(c, 1, 5), "outside the clip");
+            g.clipRect(1, 1, 100, 100);
+            eq(1, g.getClipX(), "clipRect intersects");
+            eq(5, g.getClipWidth(), "clipRect intersects");
+        });
+        test("drawRect covers width + 1 by height + 1 pixels", () -> {
+            Image c = canvas(10, 10);
+            Graphics g = c.getGraphics();
+            g.setColor(0xFFFFFF);
+            g.drawRect(1, 1, 3, 2);
+            eq(0xFFFFFF, pixel(c, 4, 3), "bottom-right corner");
+            eq(0, pixel(c, 5, 3), "beyond the right edge");
+            eq(0, pixel(c, 2, 2), "the inside stays empty");
+            g.fillRect(6, 6, 2, 2);
+            eq(0xFFFFFF, pixel(c, 7, 7), "fillRect's last pixel");
+            eq(0, pixel(c, 8, 8), "fillRect covers width by height");
+        });
+        test("image pixels: mutable images start white, RGB images keep or drop alpha", () -> {
+            int[] one = new int[1];
+            Image.createImage(3, 3).getRGB(one, 0, 1, 2, 2, 1, 1);
+            eq(0xFFFFFFFF, one[0], "a new mutable image is opaque white");
+            Image.createRGBImage(new int[] {0x10203040}, 1, 1, false).getRGB(one, 0, 1, 0, 0, 1, 1);
+            eq(0xFF203040, one[0], "without alpha processing pixels are opaque");
+            Image.createRGBImage(new int[] {0x10203040}, 1, 1, true).getRGB(one, 0, 1, 0, 0, 1, 1);
+            eq(0x10203040, one[0], "with alpha processing alpha is kept");
+            fails(IllegalArgumentException.class,
+                    () -> Image.createImage(3, 3).getRGB(new int[9], 0, 3, 1, 1, 3, 3),
+                    "region outside the image");
+            fails(IllegalStateException.class, () -> solid(2, 2, RED).getGraphics(),
+                    "an immutable image has no Graphics");
+        });
+    }
+
     public static void main(String[] args) {
         frameTests();
         transformTests();
         collisionTests();
         tiledTests();
+        graphicsTests();
         int failed = 0;
         for (int i = 0; i < names.size(); i++) {
             try {
