@@ -116,7 +116,7 @@ public final class VM {
                 // A thread that waits for the clock without sleeping: let time pass, one
                 // millisecond a call, and let the threads whose time has come run.
                 now++;
-                if (!sleepers.isEmpty() && sleepers.first().wake <= now) {
+                if (!ready.isEmpty() || (!sleepers.isEmpty() && sleepers.first().wake <= now)) {
                     ready.addLast(me);
                     dispatch();
                     awaitTurn(me);
@@ -125,6 +125,27 @@ public final class VM {
             return now;
         }
     }
+
+    /**
+     * Called when a thread has shown a frame. A thread that shows frames without ever sleeping
+     * or waiting gives the turn to the others after each frame from its second on, so key
+     * events still reach a game loop that never sleeps. (Games that sleep every frame are not
+     * interrupted here, which keeps them clear of monitors they may hold while drawing.)
+     */
+    public static void frameShown() {
+        if (!virtual) {
+            return;
+        }
+        boolean busy;
+        synchronized (LOCK) {
+            busy = ++framesAwake > 1;
+        }
+        if (busy) {
+            VM.yield();
+        }
+    }
+
+    private static int framesAwake;
 
     /** Calls of currentTimeMillis while the clock stands still before it starts to move. */
     private static final int SPIN_LIMIT = 1000;
@@ -151,6 +172,7 @@ public final class VM {
             if (interrupted.remove(me)) {
                 throw new InterruptedException();
             }
+            framesAwake = 0;
             Sleeper s = new Sleeper(now + millis, sequence++, me);
             sleepers.add(s);
             sleeping.put(me, s);
@@ -322,6 +344,7 @@ public final class VM {
             if (permits.remove(me)) {
                 return;
             }
+            framesAwake = 0;
             parked.add(me);
             dispatch();
             awaitTurn(me);

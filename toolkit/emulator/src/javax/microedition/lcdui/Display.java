@@ -318,7 +318,7 @@ public class Display {
         public void flush(Object canvas, Object image, int x, int y, int width, int height) {
             Canvas c = (Canvas) canvas;
             if (!INSTANCE.shows(c)) {
-                VM.yield(); // the event thread may be about to show it
+                VM.frameShown(); // the event thread may be about to show it
                 return;
             }
             Image img = (Image) image;
@@ -334,8 +334,7 @@ public class Display {
                 INSTANCE.paintMenu(g);
             }
             Device.frameDone();
-            // A game loop that never sleeps still lets key events and serial calls through.
-            VM.yield();
+            VM.frameShown();
         }
 
         @Override
