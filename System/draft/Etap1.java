@@ -82,6 +82,7 @@ public class Etap1 extends GameCanvas implements Runnable {
 //text_H
 //group_text
 //tek_str
+//level_size
 
 /* ---- Engine constants ---- */
 static final int PERIOD = 50;          /* frame period in milliseconds */
@@ -147,6 +148,7 @@ private volatile boolean running;
 private final Random random = new Random();
 private final Hashtable images = new Hashtable();
 private LayerManager layers;
+private final Hashtable solidBoxes = new Hashtable();
 private Image[] lineImage;
 private Font[] textFont;
 private int worldWidth;
@@ -178,6 +180,10 @@ private int[] trPoint;
 private int[] trWait;
 private boolean[] trDone;
 private boolean[] lineShown;
+private int[][] solid;        /* the opaque part of every frame: {x, y, w, h} in the frame */
+private int[] obstacles;      /* indices of the backgrounds of kind 1 */
+private int[] ladders;        /* indices of the backgrounds of kind 2 */
+private boolean pausedSeen;
 
 public Etap1(syrk m) {
     super(false);
@@ -212,6 +218,12 @@ public void stop() {
 public void run() {
     long next = System.currentTimeMillis();
     while (running) {
+        if (midlet.isPaused()) {
+            holdPaused();
+            next = System.currentTimeMillis();
+            continue;
+        }
+        pausedSeen = false;
         frame();
         midlet.applyChange();
         next += PERIOD;
@@ -224,6 +236,24 @@ public void run() {
         } else {
             next = System.currentTimeMillis();
         }
+    }
+}
+
+/* While the phone has paused the game (a call, say) no frame runs and the game clock
+   stands; the sound stops. The frames go on when the MIDlet is started again. */
+private void holdPaused() {
+    if (!pausedSeen) {
+        pausedSeen = true;
+        if (player != null) {
+            try {
+                player.stop();
+            } catch (Exception e) {
+            }
+        }
+    }
+    try {
+        Thread.sleep(PERIOD);
+    } catch (InterruptedException e) {
     }
 }
 
@@ -264,8 +294,8 @@ private void frame() {
 }
 
 /* With the suite property "Avizad-Trace: 1", one line per frame for tests:
-   "trace L F obtime endTime_ob pressed keeping released | glob 1..20 | x,y,mode,visible,uron
-   of every sprite". */
+   "trace L F obtime endTime_ob pressed keeping released | glob 1..20 | x,y,mode,visible,uron,
+   direction of every sprite | view x,y". */
 private void printTrace() {
     StringBuffer b = new StringBuffer("trace ");
     b.append(level).append(' ').append(frameNumber).append(' ').append(obtime).append(' ')
@@ -278,8 +308,9 @@ private void printTrace() {
     for (int i = 0; i < quan_act; i++) {
         b.append(' ').append(act[i].getX()).append(',').append(act[i].getY()).append(',')
                 .append(act_upr[i]).append(',').append(act[i].isVisible() ? 1 : 0).append(',')
-                .append(act_uron[i]);
+                .append(act_uron[i]).append(',').append(act_napr[i]);
     }
+    b.append(" | ").append(cameraX).append(',').append(cameraY);
     System.out.println(b.toString());
 }
 
@@ -293,6 +324,11 @@ private void buildLevel() {
     worldHeight = getHeight();
     buildSprites();
     buildBackgrounds();
+    if (level_width > 0 && level_height > 0) {
+        /* The level's own size, set in its properties; at least one screen. */
+        worldWidth = Math.max(level_width, getWidth());
+        worldHeight = Math.max(level_height, getHeight());
+    }
     buildIndicators();
     buildTexts();
     for (int i = 0; i < quan_act; i++) {
@@ -388,12 +424,18 @@ private void buildSprites() {
     trPoint = new int[quan_act];
     trWait = new int[quan_act];
     trDone = new boolean[quan_act];
+    solid = new int[quan_act][];
     for (int i = 0; i < quan_act; i++) {
         Image image = loadImage(add_act[i]);
         int fw = cellSize(tileWidthob[i], image.getWidth());
         int fh = cellSize(tileHeightob[i], image.getHeight());
-        act[i] = new Sprite(wholeCells(image, fw, fh), fw, fh);
+        Image strip = wholeCells(image, fw, fh);
+        act[i] = new Sprite(strip, fw, fh);
         act[i].setPosition(raspxob[i], raspyob[i]);
+        solid[i] = solidBox(add_act[i], strip, fw, fh);
+        /* Collisions of the events count touching: the visible part grown by a pixel. */
+        act[i].defineCollisionRectangle(solid[i][0] - 1, solid[i][1] - 1, solid[i][2] + 2,
+                solid[i][3] + 2);
         int frames = act[i].getRawFrameCount();
         for (int d = 0; d < 4; d++) {
             checkFrames(act_go[d][i], frames);
@@ -407,6 +449,40 @@ private void buildSprites() {
         setAnimation(i, 0);
         grow(raspxob[i] + fw, raspyob[i] + fh);
     }
+}
+
+/* The smallest rectangle of a frame that holds the opaque pixels of every frame of the
+   image; the whole frame when it has none. Shared by the sprites of one image. */
+private int[] solidBox(String path, Image image, int fw, int fh) {
+    String key = path + ' ' + fw + ' ' + fh;
+    int[] box = (int[]) solidBoxes.get(key);
+    if (box != null) {
+        return box;
+    }
+    int w = image.getWidth();
+    int h = image.getHeight();
+    int left = fw;
+    int top = fh;
+    int right = -1;
+    int bottom = -1;
+    int[] row = new int[w];
+    for (int y = 0; y < h; y++) {
+        image.getRGB(row, 0, w, 0, y, w, 1);
+        int fy = y % fh;
+        for (int x = 0; x < w; x++) {
+            if ((row[x] & 0xFF000000) != 0) {
+                int fx = x % fw;
+                left = Math.min(left, fx);
+                right = Math.max(right, fx);
+                top = Math.min(top, fy);
+                bottom = Math.max(bottom, fy);
+            }
+        }
+    }
+    box = right < 0 ? new int[] {0, 0, fw, fh}
+            : new int[] {left, top, right - left + 1, bottom - top + 1};
+    solidBoxes.put(key, box);
+    return box;
 }
 
 private static void checkFrames(int[] sequence, int frames) {
@@ -438,6 +514,8 @@ private void buildBackgrounds() {
         fon[i] = layer;
         grow(fon_X[i] + columns * tw, fon_Y[i] + rows * th);
     }
+    obstacles = backgroundsOfKind(1);
+    ladders = backgroundsOfKind(2);
     /* fonPole[t - 1]: the cells of every placement of background type t in one layer. */
     fonPole = new TiledLayer[TYPES];
     TiledLayer empty = new TiledLayer(1, 1, Image.createImage(1, 1), 1, 1);
@@ -460,6 +538,23 @@ private void buildBackgrounds() {
             fonPole[t - 1] = mergedLayer(t, first);
         }
     }
+}
+
+private int[] backgroundsOfKind(int kind) {
+    int n = 0;
+    for (int i = 0; i < quan_fon; i++) {
+        if (fon_obstacle[i] == kind) {
+            n++;
+        }
+    }
+    int[] list = new int[n];
+    n = 0;
+    for (int i = 0; i < quan_fon; i++) {
+        if (fon_obstacle[i] == kind) {
+            list[n++] = i;
+        }
+    }
+    return list;
 }
 
 /* One layer on the cell grid of the first placement of type t holding all of them. */
@@ -782,24 +877,54 @@ private boolean step(Sprite s, int i, int d, boolean horizontal) {
     return false;
 }
 
-/* Whether object i overlaps a visible obstacle (a background of kind 1). */
+/* Whether the visible part of object i overlaps a visible obstacle (a background of
+   kind 1); objects flush against an obstacle do not. */
 private boolean blocked(int i) {
     int t = typeOf(i);
     if (t >= 1 && t <= act_obstacle.length && act_obstacle[t - 1] == 0) {
         return false;
     }
-    for (int f = 0; f < quan_fon; f++) {
-        if (fon_obstacle[f] == 1 && act[i].collidesWith(fon[f], false)) {
+    return overlapsAny(i, obstacles);
+}
+
+private boolean onLadder(int i) {
+    return overlapsAny(i, ladders);
+}
+
+private boolean overlapsAny(int i, int[] backgrounds) {
+    int[] box = solid[i];
+    int x = act[i].getX() + box[0];
+    int y = act[i].getY() + box[1];
+    for (int k = 0; k < backgrounds.length; k++) {
+        if (overlapsCells(fon[backgrounds[k]], x, y, box[2], box[3])) {
             return true;
         }
     }
     return false;
 }
 
-private boolean onLadder(int i) {
-    for (int f = 0; f < quan_fon; f++) {
-        if (fon_obstacle[f] == 2 && act[i].collidesWith(fon[f], false)) {
-            return true;
+/* Whether the rectangle (x, y, w, h) of the level overlaps a filled cell of the layer. */
+private static boolean overlapsCells(TiledLayer layer, int x, int y, int w, int h) {
+    if (!layer.isVisible() || w <= 0 || h <= 0) {
+        return false;
+    }
+    int lx = layer.getX();
+    int ly = layer.getY();
+    if (x >= lx + layer.getWidth() || y >= ly + layer.getHeight() || x + w <= lx
+            || y + h <= ly) {
+        return false;
+    }
+    int cw = layer.getCellWidth();
+    int ch = layer.getCellHeight();
+    int c0 = Math.max(0, (x - lx) / cw);
+    int c1 = Math.min(layer.getColumns() - 1, (x + w - 1 - lx) / cw);
+    int r0 = Math.max(0, (y - ly) / ch);
+    int r1 = Math.min(layer.getRows() - 1, (y + h - 1 - ly) / ch);
+    for (int r = r0; r <= r1; r++) {
+        for (int c = c0; c <= c1; c++) {
+            if (layer.getCell(c, r) != 0) {
+                return true;
+            }
         }
     }
     return false;

@@ -15,6 +15,7 @@ public class syrk extends MIDlet {
 public int[] glob = new int[21];
 
 private int current = -1;
+private volatile boolean paused;
 private Displayable shown;
 private boolean requested;
 private int requestedEtap;
@@ -23,6 +24,7 @@ public syrk() {
 }
 
 public void startApp() {
+    paused = false;
     if (current < 0) {
         show(0);
     } else if (shown != null) {
@@ -30,7 +32,13 @@ public void startApp() {
     }
 }
 
+/* The running stage holds its frames while the game is paused. */
 public void pauseApp() {
+    paused = true;
+}
+
+public boolean isPaused() {
+    return paused;
 }
 
 public void destroyApp(boolean unconditional) {

@@ -356,7 +356,12 @@ std::string StageGenerator::copyTemplateLine(std::string_view line, int level,
 
 std::string StageGenerator::stageText(int level,
                                       const std::vector<std::string>& templateLines) const {
-    const std::vector<StageDeclaration> declarations = stageDeclarations(level);
+    std::vector<StageDeclaration> declarations = stageDeclarations(level);
+    // Besides the 61 markers: the level's size for the game's view.
+    const Level& levelData = project_.levels[level];
+    declarations.emplace_back("//level_size", "int level_width=" + javaNumber(levelData.width) +
+                                                  ";int level_height=" +
+                                                  javaNumber(levelData.height) + ";");
     std::string text;
     for (const std::string& line : templateLines) {
         text += javaAsciiSource(copyTemplateLine(line, level, declarations));

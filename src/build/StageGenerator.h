@@ -40,7 +40,9 @@ public:
     // CR LF. Throws IoError when the template cannot be read or the file not written.
     void writeStage(int level) const;
 
-    // The whole text writeStage writes, for the template lines given.
+    // The whole text writeStage writes, for the template lines given. Besides the 61
+    // markers, a template line "//level_size" becomes the level's size,
+    // "int level_width=W;int level_height=H;".
     std::string stageText(int level, const std::vector<std::string>& templateLines) const;
 
     // One template line for level `level`: "etap1" and "Etap1" renamed, then every
