@@ -1,6 +1,5 @@
 package avizad.preverify;
 
-import java.io.ByteArrayOutputStream;
 import java.io.DataInputStream;
 import java.io.File;
 import java.io.FileInputStream;
@@ -15,16 +14,14 @@ import java.util.regex.Matcher;
 import java.util.regex.Pattern;
 import java.util.zip.ZipEntry;
 import java.util.zip.ZipFile;
-import proguard.Configuration;
-import proguard.ConfigurationParser;
-import proguard.ProGuard;
 
 /**
  * The CLDC preverifier: {@code preverify [-classpath CP] [-d OUTDIR] INPUT...}. Each input (a
  * folder of classes or a jar) is checked against the class path and written to OUTDIR (default
  * "output") with the StackMap attributes that CLDC virtual machines need. ProGuard does the work
- * (-microedition, no shrinking, optimisation or obfuscation). A class that uses anything the class
- * path does not have, or whose class file version is above 48, is refused and nothing is written.
+ * (-microedition, no shrinking, optimisation or obfuscation), run as a program of its own from the
+ * jar named by the system property avizad.proguard.jar. A class that uses anything the class path
+ * does not have, or whose class file version is above 48, is refused and nothing is written.
  */
 public final class Preverify {
     /** The newest class file version CLDC 1.1 devices load (Java 1.4). */
@@ -118,33 +115,34 @@ public final class Preverify {
                 pg.add(quote(lib));
             }
         }
-        ByteArrayOutputStream log = new ByteArrayOutputStream();
-        PrintStream capture = new PrintStream(log, true, StandardCharsets.UTF_8);
-        PrintStream oldOut = System.out;
-        PrintStream oldErr = System.err;
+        String proguardJar = System.getProperty("avizad.proguard.jar", "/usr/share/java/proguard.jar");
+        List<String> command = new ArrayList<>();
+        command.add(new File(System.getProperty("java.home"), "bin/java").getPath());
+        command.add("-Xshare:auto");
+        command.add("-XX:TieredStopAtLevel=1");
+        command.add("-cp");
+        command.add(proguardJar);
+        command.add("proguard.ProGuard");
+        command.addAll(pg);
         boolean ok;
         String failure = null;
-        System.setOut(capture);
-        System.setErr(capture);
+        byte[] output;
         try {
-            Configuration conf = new Configuration();
-            ConfigurationParser parser =
-                    new ConfigurationParser(pg.toArray(new String[0]), System.getProperties());
-            try {
-                parser.parse(conf);
-            } finally {
-                parser.close();
+            Process p = new ProcessBuilder(command).redirectErrorStream(true).start();
+            p.getOutputStream().close();
+            output = p.getInputStream().readAllBytes();
+            ok = p.waitFor() == 0;
+            if (!ok) {
+                failure = "ProGuard failed (status " + p.exitValue() + ")";
             }
-            new ProGuard(conf).execute();
-            ok = true;
-        } catch (Exception e) {
-            ok = false;
-            failure = e.getMessage();
-        } finally {
-            System.setOut(oldOut);
-            System.setErr(oldErr);
+        } catch (IOException e) {
+            err.println("preverify: cannot run ProGuard (" + proguardJar + "): " + e.getMessage());
+            return 1;
+        } catch (InterruptedException e) {
+            Thread.currentThread().interrupt();
+            return 1;
         }
-        String text = log.toString(StandardCharsets.UTF_8);
+        String text = new String(output, StandardCharsets.UTF_8);
         if (verbose) {
             out.print(text);
         }
