@@ -116,7 +116,8 @@ public final class VM {
                 // A thread that waits for the clock without sleeping: let time pass, one
                 // millisecond a call, and let the threads whose time has come run.
                 now++;
-                if (!ready.isEmpty() || (!sleepers.isEmpty() && sleepers.first().wake <= now)) {
+                if ((!ready.isEmpty() || (!sleepers.isEmpty() && sleepers.first().wake <= now))
+                        && !holdsMonitors()) {
                     ready.addLast(me);
                     dispatch();
                     awaitTurn(me);
@@ -140,9 +141,29 @@ public final class VM {
         synchronized (LOCK) {
             busy = ++framesAwake > 1;
         }
-        if (busy) {
+        if (busy && !holdsMonitors()) {
             VM.yield();
         }
+    }
+
+    /**
+     * Whether the calling thread holds a monitor besides the scheduler's: handing the turn away
+     * then could leave the next thread blocked on it.
+     */
+    private static boolean holdsMonitors() {
+        java.lang.management.ThreadInfo[] info = java.lang.management.ManagementFactory
+                .getThreadMXBean().getThreadInfo(new long[] {Thread.currentThread().getId()},
+                        true, false);
+        if (info.length == 0 || info[0] == null) {
+            return false;
+        }
+        int mine = System.identityHashCode(LOCK);
+        for (java.lang.management.MonitorInfo m : info[0].getLockedMonitors()) {
+            if (m.getIdentityHashCode() != mine) {
+                return true;
+            }
+        }
+        return false;
     }
 
     private static int framesAwake;
