@@ -2,9 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
-#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -29,7 +29,7 @@ public:
         buffer_[used_++] = '\r';
         buffer_[used_++] = '\n';
     }
-    void text(const std::string& value) {
+    void text(std::string_view value) {
         reserve(value.size() + 2);
         std::memcpy(buffer_.data() + used_, value.data(), value.size());
         used_ += value.size();
@@ -53,19 +53,6 @@ public:
                     integer(kNoColor);
                 }
             }
-        }
-    }
-    void properties(const PropertyTexts& names, const PropertyTexts& values) {
-        for (int k = 1; k <= kPropertyCount; ++k) {
-            text(names[k]);
-            text(values[k]);
-        }
-    }
-    void actions(const ActionList& list) {
-        integer(list.count());
-        for (const Action& action : list) {
-            text(action.caption);
-            text(action.code);
         }
     }
     // Writes what is left to the file; without a file, returns all that was written.
@@ -102,171 +89,9 @@ private:
     std::size_t used_ = 0;
 };
 
-void writeProject(const Project& p, LineWriter& out) {
-    out.integer(p.backgroundCount);
-    for (int i = 1; i <= p.backgroundCount; ++i) {
-        const BackgroundObject& o = p.backgrounds[i];
-        out.text(o.name);
-        out.integer(o.kind);
-        out.integer(o.tileWidth);
-        out.integer(o.tileHeight);
-        out.integer(o.columns);
-        out.integer(o.rows);
-        for (int r = 1; r <= o.rows; ++r) {
-            for (int c = 1; c <= o.columns; ++c) {
-                out.integer(o.tileMap.at(r, c));
-            }
-        }
-        out.integer(o.kind);
-        out.integer(o.mapPictureWidth);
-        out.integer(o.mapPictureHeight);
-        out.image(o.mapPictureWidth, o.mapPictureHeight, o.mapPicture);
-        out.integer(o.tileSetWidth);
-        out.integer(o.tileSetHeight);
-        out.image(o.tileSetWidth, o.tileSetHeight, o.tileSet);
-        out.integer(o.reservedInt);
-        out.properties(o.propertyNames, o.propertyValues);
-    }
-
-    out.integer(p.activeCount);
-    for (int t = 1; t <= p.activeCount; ++t) {
-        const ActiveObject& o = p.actives[t];
-        out.text(o.name);
-        out.text(o.placingName);
-        out.integer(o.frameCount);
-        out.integer(o.frameWidth);
-        out.integer(o.frameHeight);
-        for (int u = 1; u <= kAnimationSteps; ++u) {
-            for (int v = 1; v <= kDirections; ++v) {
-                for (int w = 1; w <= kAnimationStates; ++w) {
-                    out.integer(o.animation[u][v][w]);
-                }
-            }
-        }
-        out.integer(o.reservedInt2);
-        out.integer(o.moveSpeed);
-        out.integer(o.acceleration);
-        out.integer(o.braking);
-        out.integer(o.reservedInt);
-        out.integer(o.iconWidth);
-        out.integer(o.iconHeight);
-        out.image(o.iconWidth, o.iconHeight, o.icon);
-        out.integer(o.stripWidth);
-        out.integer(o.stripHeight);
-        out.image(o.stripWidth, o.stripHeight, o.strip);
-        out.integer(o.transparentBackground);
-        out.properties(o.propertyNames, o.propertyValues);
-    }
-
-    out.integer(p.textCount);
-    for (int t = 1; t <= p.textCount; ++t) {
-        const TextObject& o = p.texts[t];
-        for (const int v : {o.kind, o.size, o.bold, o.italic, o.underline, o.colorR, o.colorG,
-                            o.colorB, o.lineCount}) {
-            out.integer(v);
-        }
-        for (int k = 1; k <= o.lineCount; ++k) {
-            out.text(o.lines[k]);
-        }
-        out.text(o.fileName);
-        out.properties(o.propertyNames, o.propertyValues);
-    }
-
-    out.integer(p.indicatorCount);
-    for (int t = 1; t <= p.indicatorCount; ++t) {
-        const IndicatorObject& o = p.indicators[t];
-        out.text(o.name);
-        out.integer(o.imageWidth);
-        out.integer(o.imageHeight);
-        out.text(o.reservedText);
-        out.integer(o.amount);
-        out.integer(o.pngWidth);
-        out.integer(o.pngHeight);
-        out.image(o.pngWidth, o.pngHeight, o.image);
-        out.properties(o.propertyNames, o.propertyValues);
-    }
-
-    const EventTable& table = p.eventTable;
-    out.integer(table.eventCount);
-    for (int e = 1; e <= table.eventCount; ++e) {
-        const Event& event = table.events[e];
-        out.text(event.conditionCode);
-        out.text(event.conditionCaption);
-        out.text(event.tag);
-        for (int c = 1; c <= kSpecialCategories; ++c) {
-            out.actions(event.specialActions[c]);
-        }
-        for (const ObjectKind kind : kAllKinds) {
-            for (int t = 1; t <= p.typeCount(kind); ++t) {
-                out.actions(event.actions(kind)[t]);
-            }
-        }
-    }
-
-    out.integer(p.levelCount);
-    for (int l = 1; l <= p.levelCount; ++l) {
-        const Level& level = p.levels[l];
-        out.integer(level.backgroundPlacements.count());
-        out.text("fon_ob");
-        for (const Placement& m : level.backgroundPlacements) {
-            out.integer(m.x);
-            out.integer(m.y);
-            out.integer(m.object);
-            out.text(m.objectName);
-            out.integer(m.width);
-            out.integer(m.height);
-            out.integer(m.height);
-        }
-        out.integer(level.activePlacements.count());
-        for (int k = 1; k <= level.activePlacements.count(); ++k) {
-            out.integer(level.controlType[k]);
-        }
-        out.text("active_ob");
-        for (const Placement& m : level.activePlacements) {
-            out.integer(m.x);
-            out.integer(m.y);
-            out.integer(m.object);
-            out.text(m.objectName);
-            out.integer(m.width);
-            out.integer(m.height);
-        }
-        for (const PlacementList* list : {&level.indicatorPlacements, &level.textPlacements}) {
-            out.integer(list->count());
-            for (const Placement& m : *list) {
-                out.integer(m.x);
-                out.integer(m.y);
-                out.integer(m.object);
-            }
-        }
-        out.integer(p.screenColor);
-    }
-    for (int l = 1; l <= p.levelCount; ++l) {
-        const Level& level = p.levels[l];
-        out.text(level.name);
-        out.integer(level.width);
-        out.integer(level.height);
-        out.text(level.reservedText);
-    }
-    out.text(p.midletName);
-    out.text(p.midletVendor);
-    out.text(p.midletVersion);
-    out.text(p.midletIcon);
-    for (int l = 1; l <= p.levelCount; ++l) {
-        for (int g = 1; g <= kStoredTrajectories; ++g) {
-            const Trajectory& trajectory = p.levels[l].trajectories[g];
-            out.integer(trajectory.pointCount());
-            for (const TrajectoryPoint& point : trajectory.points) {
-                for (const int v : {point.x, point.y, point.d1, point.d2, point.d3}) {
-                    out.integer(v);
-                }
-            }
-        }
-    }
-}
 
 // ---------------------------------------------------------------- reading
 
-// Hands out the lines of a stream one by one, from a buffer refilled in large chunks.
 class LineReader {
 public:
     LineReader(std::FILE* file, std::uint64_t size, std::string source)
@@ -403,191 +228,278 @@ private:
     std::uint64_t line_ = 0;
 };
 
-void readProperties(LineReader& in, PropertyTexts& names, PropertyTexts& values) {
+
+// ---------------------------------------------------------------- the file's order
+
+// The writer's side of transferProject: every value is written.
+class WriteArchive {
+public:
+    static constexpr bool kReading = false;
+    explicit WriteArchive(LineWriter& out) : out_(out) {}
+
+    void integer(int value) { out_.integer(value); }
+    void ignoredInteger(int value) { out_.integer(value); }
+    void count(int value, int, int, const char*) { out_.integer(value); }
+    void text(const std::string& value) { out_.text(value); }
+    void tag(std::string_view tag) { out_.text(tag); }
+    void image(int w, int h, const Image& picture) { out_.image(w, h, picture); }
+    template <typename List>
+    void resize(const List&, int) {}
+
+private:
+    LineWriter& out_;
+};
+
+// The reader's side: every value is read, counts are checked against their capacity.
+class ReadArchive {
+public:
+    static constexpr bool kReading = true;
+    explicit ReadArchive(LineReader& in) : in_(in) {}
+
+    void integer(int& value) { value = in_.integer(); }
+    void ignoredInteger(int) { in_.integer(); }
+    void count(int& value, int lo, int hi, const char* what) { value = in_.count(lo, hi, what); }
+    void text(std::string& value) { value = in_.text(); }
+    void tag(std::string_view tag) { in_.tag(tag); }
+    void image(int w, int h, Image& picture) { in_.image(w, h, picture, in_.line()); }
+    template <typename List>
+    void resize(List& list, int n) {
+        list.clear();
+        list.resize(n);
+    }
+
+private:
+    LineReader& in_;
+};
+
+template <typename Archive, typename Texts>
+void transferProperties(Archive& ar, Texts& names, Texts& values) {
     for (int k = 1; k <= kPropertyCount; ++k) {
-        names[k] = in.text();
-        values[k] = in.text();
+        ar.text(names[k]);
+        ar.text(values[k]);
     }
 }
 
-void readActions(LineReader& in, ActionList& list) {
-    const int n = in.count(0, kMaxActions, "число действий");
-    list.clear();
-    for (int i = 1; i <= n; ++i) {
-        Action& action = list.add();
-        action.caption = in.text();
-        action.code = in.text();
+template <typename Archive, typename List>
+void transferActions(Archive& ar, List& list) {
+    int n = list.count();
+    ar.count(n, 0, kMaxActions, "число действий");
+    ar.resize(list, n);
+    for (auto& action : list) {
+        ar.text(action.caption);
+        ar.text(action.code);
     }
 }
 
-void readPlacements(LineReader& in, PlacementList& list, int n, bool full, bool background) {
-    list.clear();
-    for (int m = 1; m <= n; ++m) {
-        Placement& placement = list.add();
-        placement.x = in.integer();
-        placement.y = in.integer();
-        placement.object = in.integer();
+// x, y, object and, for background and active placements, objectName, width, height.
+template <typename Archive, typename List>
+void transferPlacements(Archive& ar, List& list, int n, bool full, bool background) {
+    ar.resize(list, n);
+    for (auto& m : list) {
+        ar.integer(m.x);
+        ar.integer(m.y);
+        ar.integer(m.object);
         if (full) {
-            placement.objectName = in.text();
-            placement.width = in.integer();
-            placement.height = in.integer();
+            ar.text(m.objectName);
+            ar.integer(m.width);
+            ar.integer(m.height);
             if (background) {
-                in.integer();  // the height once more
+                ar.ignoredInteger(m.height);  // the height once more
             }
         }
     }
 }
 
-void readProject(Project& p, LineReader& in) {
-    p.backgroundCount = in.count(0, kMaxBackgroundTypes, "число фоновых объектов");
+template <typename Archive, typename Object>
+void transferBackground(Archive& ar, Object& o) {
+    ar.text(o.name);
+    ar.integer(o.kind);
+    ar.integer(o.tileWidth);
+    ar.integer(o.tileHeight);
+    ar.count(o.columns, 0, kMaxMapCells, "число столбцов карты");
+    ar.count(o.rows, 0, kMaxMapCells, "число строк карты");
+    for (int r = 1; r <= o.rows; ++r) {
+        for (int c = 1; c <= o.columns; ++c) {
+            ar.integer(o.tileMap.at(r, c));
+        }
+    }
+    ar.integer(o.kind);  // again: the second value is the one kept
+    ar.integer(o.mapPictureWidth);
+    ar.integer(o.mapPictureHeight);
+    ar.image(o.mapPictureWidth, o.mapPictureHeight, o.mapPicture);
+    ar.integer(o.tileSetWidth);
+    ar.integer(o.tileSetHeight);
+    ar.image(o.tileSetWidth, o.tileSetHeight, o.tileSet);
+    ar.integer(o.reservedInt);
+    transferProperties(ar, o.propertyNames, o.propertyValues);
+}
+
+template <typename Archive, typename Object>
+void transferActive(Archive& ar, Object& o) {
+    ar.text(o.name);
+    ar.text(o.placingName);
+    ar.count(o.frameCount, 0, kMaxFrames, "число кадров");
+    ar.integer(o.frameWidth);
+    ar.integer(o.frameHeight);
+    for (int u = 1; u <= kAnimationSteps; ++u) {
+        for (int v = 1; v <= kDirections; ++v) {
+            for (int w = 1; w <= kAnimationStates; ++w) {
+                ar.integer(o.animation[u][v][w]);
+            }
+        }
+    }
+    ar.integer(o.reservedInt2);
+    ar.integer(o.moveSpeed);
+    ar.integer(o.acceleration);
+    ar.integer(o.braking);
+    ar.integer(o.reservedInt);
+    ar.integer(o.iconWidth);
+    ar.integer(o.iconHeight);
+    ar.image(o.iconWidth, o.iconHeight, o.icon);
+    ar.integer(o.stripWidth);
+    ar.integer(o.stripHeight);
+    ar.image(o.stripWidth, o.stripHeight, o.strip);
+    ar.integer(o.transparentBackground);
+    transferProperties(ar, o.propertyNames, o.propertyValues);
+}
+
+template <typename Archive, typename Object>
+void transferText(Archive& ar, Object& o) {
+    ar.integer(o.kind);
+    ar.integer(o.size);
+    ar.integer(o.bold);
+    ar.integer(o.italic);
+    ar.integer(o.underline);
+    ar.integer(o.colorR);
+    ar.integer(o.colorG);
+    ar.integer(o.colorB);
+    ar.count(o.lineCount, 0, kMaxTextLines, "число строк текста");
+    for (int k = 1; k <= o.lineCount; ++k) {
+        ar.text(o.lines[k]);
+    }
+    ar.text(o.fileName);
+    transferProperties(ar, o.propertyNames, o.propertyValues);
+}
+
+template <typename Archive, typename Object>
+void transferIndicator(Archive& ar, Object& o) {
+    ar.text(o.name);
+    ar.integer(o.imageWidth);
+    ar.integer(o.imageHeight);
+    ar.text(o.reservedText);
+    ar.integer(o.amount);
+    ar.integer(o.pngWidth);
+    ar.integer(o.pngHeight);
+    ar.image(o.pngWidth, o.pngHeight, o.image);
+    transferProperties(ar, o.propertyNames, o.propertyValues);
+}
+
+// The objects placed on one level (group 12 of the file).
+template <typename Archive, typename LevelT, typename ColorT>
+void transferLevelObjects(Archive& ar, LevelT& level, ColorT& screenColor) {
+    int n = level.backgroundPlacements.count();
+    ar.count(n, 0, kMaxBackgroundPlacements, "число фоновых объектов на уровне");
+    ar.tag("fon_ob");
+    transferPlacements(ar, level.backgroundPlacements, n, true, true);
+
+    n = level.activePlacements.count();
+    ar.count(n, 0, kMaxActivePlacements, "число активных объектов на уровне");
+    for (int k = 1; k <= n; ++k) {
+        ar.integer(level.controlType[k]);
+    }
+    ar.tag("active_ob");
+    transferPlacements(ar, level.activePlacements, n, true, false);
+
+    n = level.indicatorPlacements.count();
+    ar.count(n, 0, kMaxIndicatorPlacements, "число индикаторов на уровне");
+    transferPlacements(ar, level.indicatorPlacements, n, false, false);
+    n = level.textPlacements.count();
+    ar.count(n, 0, kMaxTextPlacements, "число текстов на уровне");
+    transferPlacements(ar, level.textPlacements, n, false, false);
+    ar.integer(screenColor);
+}
+
+// Resets a slot before it is read, so that nothing of what it held before stays.
+template <typename Archive, typename T>
+void fresh(T& slot) {
+    if constexpr (Archive::kReading) {
+        slot = T{};
+    }
+}
+
+// The whole file in its order; P is Project for reading and const Project for writing.
+template <typename Archive, typename P>
+void transferProject(Archive& ar, P& p) {
+    ar.count(p.backgroundCount, 0, kMaxBackgroundTypes, "число фоновых объектов");
     for (int i = 1; i <= p.backgroundCount; ++i) {
-        BackgroundObject& o = p.backgrounds[i];
-        o.name = in.text();
-        o.kind = in.integer();
-        o.tileWidth = in.integer();
-        o.tileHeight = in.integer();
-        o.columns = in.count(0, kMaxMapCells, "число столбцов карты");
-        o.rows = in.count(0, kMaxMapCells, "число строк карты");
-        o.tileMap = TileMap();
-        for (int r = 1; r <= o.rows; ++r) {
-            for (int c = 1; c <= o.columns; ++c) {
-                o.tileMap.at(r, c) = in.integer();
-            }
-        }
-        o.kind = in.integer();
-        o.mapPictureWidth = in.integer();
-        o.mapPictureHeight = in.integer();
-        in.image(o.mapPictureWidth, o.mapPictureHeight, o.mapPicture, in.line());
-        o.tileSetWidth = in.integer();
-        o.tileSetHeight = in.integer();
-        in.image(o.tileSetWidth, o.tileSetHeight, o.tileSet, in.line());
-        o.reservedInt = in.integer();
-        readProperties(in, o.propertyNames, o.propertyValues);
+        fresh<Archive>(p.backgrounds[i]);
+        transferBackground(ar, p.backgrounds[i]);
     }
-
-    p.activeCount = in.count(0, kMaxActiveTypes, "число активных объектов");
+    ar.count(p.activeCount, 0, kMaxActiveTypes, "число активных объектов");
     for (int t = 1; t <= p.activeCount; ++t) {
-        ActiveObject& o = p.actives[t];
-        o.name = in.text();
-        o.placingName = in.text();
-        o.frameCount = in.count(0, kMaxFrames, "число кадров");
-        o.frameWidth = in.integer();
-        o.frameHeight = in.integer();
-        for (int u = 1; u <= kAnimationSteps; ++u) {
-            for (int v = 1; v <= kDirections; ++v) {
-                for (int w = 1; w <= kAnimationStates; ++w) {
-                    o.animation[u][v][w] = in.integer();
-                }
-            }
-        }
-        o.reservedInt2 = in.integer();
-        o.moveSpeed = in.integer();
-        o.acceleration = in.integer();
-        o.braking = in.integer();
-        o.reservedInt = in.integer();
-        o.iconWidth = in.integer();
-        o.iconHeight = in.integer();
-        in.image(o.iconWidth, o.iconHeight, o.icon, in.line());
-        o.stripWidth = in.integer();
-        o.stripHeight = in.integer();
-        in.image(o.stripWidth, o.stripHeight, o.strip, in.line());
-        o.transparentBackground = in.integer();
-        readProperties(in, o.propertyNames, o.propertyValues);
+        fresh<Archive>(p.actives[t]);
+        transferActive(ar, p.actives[t]);
     }
-
-    p.textCount = in.count(0, kMaxTextTypes, "число текстовых объектов");
+    ar.count(p.textCount, 0, kMaxTextTypes, "число текстовых объектов");
     for (int t = 1; t <= p.textCount; ++t) {
-        TextObject& o = p.texts[t];
-        for (int* v : {&o.kind, &o.size, &o.bold, &o.italic, &o.underline, &o.colorR, &o.colorG,
-                       &o.colorB}) {
-            *v = in.integer();
-        }
-        o.lineCount = in.count(0, kMaxTextLines, "число строк текста");
-        for (int k = 1; k <= o.lineCount; ++k) {
-            o.lines[k] = in.text();
-        }
-        o.fileName = in.text();
-        readProperties(in, o.propertyNames, o.propertyValues);
+        fresh<Archive>(p.texts[t]);
+        transferText(ar, p.texts[t]);
     }
-
-    p.indicatorCount = in.count(0, kMaxIndicatorTypes, "число объектов-индикаторов");
+    ar.count(p.indicatorCount, 0, kMaxIndicatorTypes, "число объектов-индикаторов");
     for (int t = 1; t <= p.indicatorCount; ++t) {
-        IndicatorObject& o = p.indicators[t];
-        o.name = in.text();
-        o.imageWidth = in.integer();
-        o.imageHeight = in.integer();
-        o.reservedText = in.text();
-        o.amount = in.integer();
-        o.pngWidth = in.integer();
-        o.pngHeight = in.integer();
-        in.image(o.pngWidth, o.pngHeight, o.image, in.line());
-        readProperties(in, o.propertyNames, o.propertyValues);
+        fresh<Archive>(p.indicators[t]);
+        transferIndicator(ar, p.indicators[t]);
     }
 
-    EventTable& table = p.eventTable;
-    table.eventCount = in.count(0, kMaxEvents, "число событий");
+    auto& table = p.eventTable;
+    ar.count(table.eventCount, 0, kMaxEvents, "число событий");
     for (int e = 1; e <= table.eventCount; ++e) {
-        Event& event = table.events[e];
-        event.conditionCode = in.text();
-        event.conditionCaption = in.text();
-        event.tag = in.text();
+        auto& event = table.events[e];
+        fresh<Archive>(event);
+        ar.text(event.conditionCode);
+        ar.text(event.conditionCaption);
+        ar.text(event.tag);
         for (int c = 1; c <= kSpecialCategories; ++c) {
-            readActions(in, event.specialActions[c]);
+            transferActions(ar, event.specialActions[c]);
         }
         for (const ObjectKind kind : kAllKinds) {
             for (int t = 1; t <= p.typeCount(kind); ++t) {
-                readActions(in, event.actions(kind)[t]);
+                transferActions(ar, event.actions(kind)[t]);
             }
         }
     }
 
-    p.levelCount = in.count(1, kMaxLevels, "число уровней");
+    ar.count(p.levelCount, 1, kMaxLevels, "число уровней");
     for (int l = 1; l <= p.levelCount; ++l) {
-        p.currentLevel = l;
-        Level& level = p.levels[l];
-        int n = in.count(0, kMaxBackgroundPlacements, "число фоновых объектов на уровне");
-        in.tag("fon_ob");
-        readPlacements(in, level.backgroundPlacements, n, true, true);
-        n = in.count(0, kMaxActivePlacements, "число активных объектов на уровне");
-        // Control types the file does not carry must not leak in from the project
-        // that was open before.
-        level.controlType.fill(0);
-        for (int k = 1; k <= n; ++k) {
-            level.controlType[k] = in.integer();
-        }
-        in.tag("active_ob");
-        readPlacements(in, level.activePlacements, n, true, false);
-        n = in.count(0, kMaxIndicatorPlacements, "число индикаторов на уровне");
-        readPlacements(in, level.indicatorPlacements, n, false, false);
-        n = in.count(0, kMaxTextPlacements, "число текстов на уровне");
-        readPlacements(in, level.textPlacements, n, false, false);
-        p.screenColor = in.integer();
+        fresh<Archive>(p.levels[l]);
+        transferLevelObjects(ar, p.levels[l], p.screenColor);
     }
     for (int l = 1; l <= p.levelCount; ++l) {
-        Level& level = p.levels[l];
-        level.name = in.text();
-        level.width = in.integer();
-        level.height = in.integer();
-        level.reservedText = in.text();
+        auto& level = p.levels[l];
+        ar.text(level.name);
+        ar.integer(level.width);
+        ar.integer(level.height);
+        ar.text(level.reservedText);
     }
-    p.midletName = in.text();
-    p.midletVendor = in.text();
-    p.midletVersion = in.text();
-    p.midletIcon = in.text();
+    ar.text(p.midletName);
+    ar.text(p.midletVendor);
+    ar.text(p.midletVersion);
+    ar.text(p.midletIcon);
     for (int l = 1; l <= p.levelCount; ++l) {
         for (int g = 1; g <= kStoredTrajectories; ++g) {
-            List1<TrajectoryPoint>& points = p.levels[l].trajectories[g].points;
-            const int n = in.count(0, kMaxTrajectoryPoints, "число точек траектории");
-            points.clear();
-            for (int k = 1; k <= n; ++k) {
-                TrajectoryPoint& point = points.add();
-                for (int* v : {&point.x, &point.y, &point.d1, &point.d2, &point.d3}) {
-                    *v = in.integer();
-                }
+            auto& points = p.levels[l].trajectories[g].points;
+            int n = points.count();
+            ar.count(n, 0, kMaxTrajectoryPoints, "число точек траектории");
+            ar.resize(points, n);
+            for (auto& point : points) {
+                ar.integer(point.x);
+                ar.integer(point.y);
+                ar.integer(point.d1);
+                ar.integer(point.d2);
+                ar.integer(point.d3);
             }
         }
     }
-    p.currentLevel = p.levelCount;
 }
 
 struct FileCloser {
@@ -599,7 +511,9 @@ void loadFromStream(Project& project, std::FILE* file, std::uint64_t size,
     // Read into a copy so that a failed load leaves the project as it was.
     Project loaded = project;
     LineReader reader(file, size, source);
-    readProject(loaded, reader);
+    ReadArchive archive(reader);
+    transferProject(archive, loaded);
+    loaded.currentLevel = loaded.levelCount;
     project = std::move(loaded);
 }
 
@@ -607,14 +521,16 @@ void loadFromStream(Project& project, std::FILE* file, std::uint64_t size,
 
 std::string projectFileText(const Project& project) {
     LineWriter writer(nullptr);
-    writeProject(project, writer);
+    WriteArchive archive(writer);
+    transferProject(archive, project);
     return writer.finish();
 }
 
 void saveProject(const Project& project, const std::filesystem::path& path) {
     SaveFile file(path);
     LineWriter writer(&file);
-    writeProject(project, writer);
+    WriteArchive archive(writer);
+    transferProject(archive, project);
     writer.finish();
     file.commit();
 }
