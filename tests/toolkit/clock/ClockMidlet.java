@@ -5,8 +5,9 @@ import java.util.TimerTask;
 import javax.microedition.midlet.MIDlet;
 
 /**
- * Prints what the MIDlet sees of time and threads, then ends: the emulator's virtual clock must
- * make every line the same on every run.
+ * Prints what the MIDlet sees of time and threads (sleep, Thread subclasses, join, Timer,
+ * wait and notify), then ends: the emulator's virtual clock must make every line the same on
+ * every run.
  */
 public class ClockMidlet extends MIDlet implements Runnable {
     private long start;
@@ -70,6 +71,37 @@ public class ClockMidlet extends MIDlet implements Runnable {
                 // waits for the clock without sleeping
             }
             System.out.println("busy wait done");
+            final Object lock = new Object();
+            final int[] box = new int[1];
+            final long[] got = new long[1];
+            final long before = now();
+            Thread consumer = new Thread() {
+                public void run() {
+                    synchronized (lock) {
+                        while (box[0] == 0) {
+                            try {
+                                lock.wait();
+                            } catch (InterruptedException e) {
+                                return;
+                            }
+                        }
+                        got[0] = now() - before;
+                    }
+                }
+            };
+            consumer.start();
+            Thread.sleep(100);
+            synchronized (lock) {
+                box[0] = 7;
+                lock.notify();
+            }
+            consumer.join();
+            System.out.println("notified " + box[0] + " after " + got[0]);
+            long t0 = now();
+            synchronized (lock) {
+                lock.wait(250);
+            }
+            System.out.println("waited " + (now() - t0));
             notifyDestroyed();
         } catch (InterruptedException e) {
             System.out.println("interrupted");

@@ -23,7 +23,8 @@ import org.objectweb.asm.commons.SimpleRemapper;
 /**
  * Loads the classes and resources of a MIDlet suite jar. Each class is rewritten on loading so
  * that its view of time and threads goes through {@link VM}: System.currentTimeMillis, the
- * Thread calls, new Random(), new Date(), Calendar.getInstance, java.util.Timer and TimerTask.
+ * Thread calls, Object.wait and notify, new Random(), new Date(), Calendar.getInstance,
+ * java.util.Timer and TimerTask.
  */
 public final class GameLoader extends ClassLoader {
     private static final String VM_CLASS = "avizad/emulator/VM";
@@ -143,6 +144,20 @@ public final class GameLoader extends ClassLoader {
                                 || key.equals("isAlive()Z") || key.equals("interrupt()V"))) {
                     super.visitMethodInsn(Opcodes.INVOKESTATIC, VM_CLASS, name,
                             "(Ljava/lang/Thread;)" + desc.substring(2), false);
+                    return;
+                }
+            }
+            if (op == Opcodes.INVOKEVIRTUAL && !itf) {
+                // Object.wait and notify are final: whatever the owner, they are Object's.
+                if (name.equals("wait") && (desc.equals("()V") || desc.equals("(J)V")
+                        || desc.equals("(JI)V"))) {
+                    super.visitMethodInsn(Opcodes.INVOKESTATIC, VM_CLASS, "waitOn",
+                            "(Ljava/lang/Object;" + desc.substring(1), false);
+                    return;
+                }
+                if ((name.equals("notify") || name.equals("notifyAll")) && desc.equals("()V")) {
+                    super.visitMethodInsn(Opcodes.INVOKESTATIC, VM_CLASS, name + "On",
+                            "(Ljava/lang/Object;)V", false);
                     return;
                 }
             }

@@ -54,10 +54,29 @@ public final class VM {
         boolean onIdle();
     }
 
+    /** A thread in the MIDlet's Object.wait. */
+    private static final class Waiter {
+        final Thread thread;
+        final Object monitor;
+        boolean woken;
+        Sleeper timeout;
+
+        Waiter(Thread thread, Object monitor) {
+            this.thread = thread;
+            this.monitor = monitor;
+        }
+    }
+
+    private static final java.util.IdentityHashMap<Object, ArrayDeque<Waiter>> waiters =
+            new java.util.IdentityHashMap<>();
+    private static final Map<Thread, ArrayDeque<Thread>> joiners = new HashMap<>();
+
     private static final class Sleeper implements Comparable<Sleeper> {
         final long wake;
         final long order;
         final Thread thread;
+        /** Set when the sleep is the timeout of an Object.wait. */
+        Waiter waiter;
 
         Sleeper(long wake, long order, Thread thread) {
             this.wake = wake;
@@ -260,6 +279,10 @@ public final class VM {
         } finally {
             synchronized (LOCK) {
                 finished.add(t);
+                ArrayDeque<Thread> waiting = joiners.remove(t);
+                if (waiting != null) {
+                    ready.addAll(waiting);
+                }
                 if (detached.remove(me)) {
                     if (running == null) {
                         dispatch();
@@ -297,8 +320,122 @@ public final class VM {
             t.join();
             return;
         }
-        while (isAlive(t)) {
-            sleep(10);
+        Thread me = Thread.currentThread();
+        synchronized (LOCK) {
+            attach(me);
+            if (!realOf.containsKey(t) || finished.contains(t)) {
+                return;
+            }
+            joiners.computeIfAbsent(t, k -> new ArrayDeque<>()).addLast(me);
+            framesAwake = 0;
+            dispatch();
+            awaitTurn(me);
+        }
+    }
+
+    // ---------------------------------------------------------------- Object.wait and notify
+
+    public static void waitOn(Object monitor, long millis) throws InterruptedException {
+        if (millis < 0) {
+            throw new IllegalArgumentException("timeout value is negative");
+        }
+        if (!virtual) {
+            monitor.wait(millis);
+            return;
+        }
+        if (!Thread.holdsLock(monitor)) {
+            throw new IllegalMonitorStateException("current thread is not owner");
+        }
+        Thread me = Thread.currentThread();
+        Waiter w = new Waiter(me, monitor);
+        synchronized (LOCK) {
+            attach(me);
+            waiters.computeIfAbsent(monitor, k -> new ArrayDeque<>()).addLast(w);
+            if (millis > 0) {
+                Sleeper s = new Sleeper(now + millis, sequence++, me);
+                s.waiter = w;
+                w.timeout = s;
+                sleepers.add(s);
+                sleeping.put(me, s);
+            }
+            framesAwake = 0;
+            dispatch();
+        }
+        // The monitor is released while the thread waits to be picked again.
+        while (true) {
+            synchronized (LOCK) {
+                if (w.woken) {
+                    break;
+                }
+            }
+            monitor.wait(5);
+        }
+        synchronized (LOCK) {
+            awaitTurn(me);
+        }
+    }
+
+    public static void waitOn(Object monitor, long millis, int nanos) throws InterruptedException {
+        if (nanos < 0 || nanos > 999999) {
+            throw new IllegalArgumentException("nanosecond timeout value out of range");
+        }
+        waitOn(monitor, millis + (nanos > 0 ? 1 : 0));
+    }
+
+    public static void waitOn(Object monitor) throws InterruptedException {
+        waitOn(monitor, 0L);
+    }
+
+    public static void notifyOn(Object monitor) {
+        wake(monitor, false);
+    }
+
+    public static void notifyAllOn(Object monitor) {
+        wake(monitor, true);
+    }
+
+    private static void wake(Object monitor, boolean all) {
+        if (!virtual) {
+            if (all) {
+                monitor.notifyAll();
+            } else {
+                monitor.notify();
+            }
+            return;
+        }
+        if (!Thread.holdsLock(monitor)) {
+            throw new IllegalMonitorStateException("current thread is not owner");
+        }
+        synchronized (LOCK) {
+            ArrayDeque<Waiter> q = waiters.get(monitor);
+            while (q != null && !q.isEmpty()) {
+                Waiter w = q.pollFirst();
+                woken(w);
+                ready.addLast(w.thread);
+                if (!all) {
+                    break;
+                }
+            }
+            if (q != null && q.isEmpty()) {
+                waiters.remove(monitor);
+            }
+        }
+        monitor.notifyAll();
+    }
+
+    /** Marks a waiter as picked (LOCK held). */
+    private static void woken(Waiter w) {
+        w.woken = true;
+        if (w.timeout != null) {
+            sleepers.remove(w.timeout);
+            sleeping.remove(w.thread);
+        }
+        ArrayDeque<Waiter> q = waiters.get(w.monitor);
+        if (q != null) {
+            q.remove(w);
+            if (q.isEmpty()) {
+                waiters.remove(w.monitor);
+            }
         }
     }
 
@@ -409,12 +546,18 @@ public final class VM {
             while (!sleepers.isEmpty() && sleepers.first().wake <= now) {
                 Sleeper s = sleepers.pollFirst();
                 sleeping.remove(s.thread);
+                if (s.waiter != null) {
+                    woken(s.waiter);
+                }
                 ready.addLast(s.thread);
             }
             Thread next = ready.pollFirst();
             if (next == null && !sleepers.isEmpty()) {
                 Sleeper s = sleepers.pollFirst();
                 sleeping.remove(s.thread);
+                if (s.waiter != null) {
+                    woken(s.waiter);
+                }
                 now = s.wake;
                 spins = 0;
                 next = s.thread;
