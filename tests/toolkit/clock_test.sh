@@ -1,9 +1,9 @@
 #!/bin/sh
 # The emulator's virtual clock and threads in a headless run: sleeping, Thread subclasses
 # (start, isAlive, join, currentThread), Object.wait and notify, java.util.Timer, new Date() and
-# new Random() give the
-# same output on every run, matching the expected lines; a game loop that never sleeps still
-# gets its key events, and one that flushes inside a synchronized block does not stall.
+# new Random() give the same output on every run, matching the expected lines; a game loop that
+# never sleeps still gets its key events, and one that flushes inside a synchronized block does
+# not stall.
 # Usage: clock_test.sh TOOLKIT_DIR TEST_SOURCE_DIR WORK_DIR
 set -u
 tk=$1
