@@ -362,13 +362,22 @@ public final class VM {
             dispatch();
         }
         // The monitor is released while the thread waits to be picked again.
-        while (true) {
-            synchronized (LOCK) {
-                if (w.woken) {
-                    break;
+        synchronized (LOCK) {
+            inTurnWait.add(me);
+        }
+        try {
+            while (true) {
+                synchronized (LOCK) {
+                    if (w.woken) {
+                        break;
+                    }
                 }
+                monitor.wait(5);
             }
-            monitor.wait(5);
+        } finally {
+            synchronized (LOCK) {
+                inTurnWait.remove(me);
+            }
         }
         synchronized (LOCK) {
             awaitTurn(me);
@@ -593,9 +602,15 @@ public final class VM {
         }
     }
 
+    /**
+     * Sets aside the thread that has the turn when it has been blocked outside the scheduler for
+     * three checks in a row (a tenth of a second apart) without any change of turn. A thread
+     * waiting for its turn counts as blocked only on a monitor, not while it waits.
+     */
     private static void watchdog() {
         Thread lastThread = null;
         long lastSwitches = -1;
+        int stuckChecks = 0;
         while (true) {
             try {
                 Thread.sleep(100);
@@ -604,16 +619,23 @@ public final class VM {
             }
             synchronized (LOCK) {
                 Thread r = running;
-                if (r != null && r == lastThread && switches == lastSwitches
-                        && !inTurnWait.contains(r)) {
+                boolean stuck = false;
+                if (r != null && r == lastThread && switches == lastSwitches) {
                     Thread.State st = r.getState();
-                    if (st == Thread.State.BLOCKED || st == Thread.State.WAITING
-                            || st == Thread.State.TIMED_WAITING) {
-                        detached.add(r);
+                    if (st == Thread.State.TERMINATED) {
                         dispatch();
-                    } else if (st == Thread.State.TERMINATED) {
-                        dispatch();
+                    } else if (inTurnWait.contains(r)) {
+                        stuck = st == Thread.State.BLOCKED;
+                    } else {
+                        stuck = st == Thread.State.BLOCKED || st == Thread.State.WAITING
+                                || st == Thread.State.TIMED_WAITING;
                     }
+                }
+                stuckChecks = stuck ? stuckChecks + 1 : 0;
+                if (stuckChecks >= 3) {
+                    stuckChecks = 0;
+                    detached.add(r);
+                    dispatch();
                 }
                 lastThread = running;
                 lastSwitches = switches;
