@@ -11,17 +11,16 @@ import java.util.concurrent.locks.LockSupport;
 /**
  * The clock and the threads of the MIDlet.
  *
- * <p>The game's calls of System.currentTimeMillis, Thread.sleep, Thread.start and friends are
- * redirected here when its classes are loaded (see {@link GameLoader}). In real-time mode they go
- * straight to the Java SE library. In virtual mode (headless runs) time is virtual and only one
- * MIDlet thread runs at a time: a thread gives the turn away when it sleeps, yields, ends or waits
- * for an event, and the clock jumps to the next wake-up time when no thread is ready. Two runs with
- * the same input therefore take the same course.
+ * <p>The game's calls of System.currentTimeMillis, Thread.sleep, Thread.start, Object.wait and
+ * friends are redirected here when its classes are loaded (see {@link GameLoader}). In real-time
+ * mode they go straight to the Java SE library. In virtual mode (headless runs) time is virtual
+ * and only one MIDlet thread runs at a time: a thread gives the turn away when it sleeps, yields,
+ * waits, ends or waits for an event, and the clock jumps to the next wake-up time when no thread
+ * is ready. Two runs with the same input therefore take the same course.
  *
- * <p>A thread that blocks outside this class (a monitor held by another MIDlet thread, Object.wait,
- * input or output) while it has the turn is set aside by a watchdog after a short real-time delay;
- * it takes a turn again at its next call into this class. Programs that synchronise only through
- * sleeping, the event thread and Display.callSerially stay fully deterministic.
+ * <p>A thread that blocks outside this class (on a monitor held by a MIDlet thread that gave its
+ * turn away, in input or output) while it has the turn is set aside by a watchdog after a short
+ * real-time delay; it takes a turn again at its next call into this class.
  */
 public final class VM {
     /** The virtual clock starts at 2010-01-01 00:00:00 UTC. */
