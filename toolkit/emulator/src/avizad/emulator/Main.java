@@ -126,6 +126,7 @@ public final class Main {
             }
         }
 
+        setPlatformProperties();
         Device.setSize(width, height);
         GameLoader loader = new GameLoader(jar, Main.class.getClassLoader());
         Device.setSuite(loader, props);
@@ -159,6 +160,29 @@ public final class Main {
             while (true) {
                 forever.wait();
             }
+        }
+    }
+
+    /** The system properties a MIDP 2.0 device defines. */
+    private static void setPlatformProperties() {
+        java.util.Locale l = java.util.Locale.getDefault();
+        String locale = l.getLanguage() + (l.getCountry().isEmpty() ? "" : "-" + l.getCountry());
+        String[][] props = {
+            {"microedition.platform", "Avizad"},
+            {"microedition.configuration", "CLDC-1.1"},
+            {"microedition.profiles", "MIDP-2.0"},
+            {"microedition.locale", locale},
+            {"microedition.encoding", java.nio.charset.Charset.defaultCharset().name()},
+            {"microedition.commports", ""},
+            {"microedition.hostname", "localhost"},
+            {"supports.mixing", "false"},
+            {"supports.audio.capture", "false"},
+            {"supports.video.capture", "false"},
+            {"supports.recording", "false"},
+            {"audio.encodings", ""},
+        };
+        for (String[] p : props) {
+            System.setProperty(p[0], p[1]);
         }
     }
 
