@@ -1,5 +1,6 @@
 #!/bin/sh
-# javac reads sources as Windows-1251 unless told otherwise. A class that uses an API outside
+# javac reads sources as Windows-1251 unless told otherwise, and the tools find files whose
+# names are not ASCII whatever the locale. A class that uses an API outside
 # CLDC 1.1 / MIDP 2.0 is refused: by javac at compile time, and by preverify (naming the class
 # and the member) when it was compiled against Java SE. A class file above version 48 is
 # refused by preverify as well.
@@ -20,14 +21,20 @@ fail() {
 }
 
 rm -rf "$work"
-mkdir -p "$work/in" "$work/new" "$work/enc" || fail "cannot create $work"
+mkdir -p "$work/in" "$work/new" || fail "cannot create $work"
 cd "$work" || fail "cannot enter $work"
 
-# "Счёт" in Windows-1251: four letters, the first U+0421 (1057).
+# "Счёт" in Windows-1251: four letters, the first U+0421 (1057). The folder's name is not ASCII
+# and the locale is not UTF-8: the tools still find the files.
+mkdir -p "$work/Папка" || fail "cannot create a folder"
 printf 'public class Enc { public static void main(String[] a) { String s = "\321\367\270\362";
-System.out.println(s.length() + " " + (int) s.charAt(0)); } }\n' > Enc.java
-"$jdk/bin/javac" -source 1.3 -classpath "$cp" -d enc Enc.java || fail "javac refused Enc.java"
-[ "$("$java_se" -cp enc Enc)" = "4 1057" ] || fail "javac did not read the source as Windows-1251"
+System.out.println(s.length() + " " + (int) s.charAt(0)); } }\n' > "$work/Папка/Enc.java"
+LC_ALL=C "$jdk/bin/javac" -source 1.3 -classpath "$cp" -d "$work/Папка/out" "$work/Папка/Enc.java" \
+    || fail "javac refused Enc.java"
+LC_ALL=C "$wtk/bin/preverify" -classpath "$cp" -d "$work/Папка/pre" "$work/Папка/out" \
+    || fail "preverify refused Enc.class"
+[ "$(LC_ALL=C.UTF-8 "$java_se" -cp "$work/Папка/pre" Enc)" = "4 1057" ] \
+    || fail "javac did not read the source as Windows-1251"
 
 if "$jdk/bin/javac" -source 1.3 -classpath "$cp" -d in "$src/bad/Bad.java" > javac.out 2>&1; then
     fail "javac compiled String.format"
