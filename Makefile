@@ -35,6 +35,7 @@ run: build
 bench: build
 	$(BUILD_DIR)/bin/avizad-bench
 	sh bench/pipeline_overhead.sh $(BUILD_DIR) 3
+	$(BUILD_DIR)/bin/avizad-engine-bench $(BUILD_DIR)/bin 600 3
 
 # libFuzzer targets are built with clang in a separate tree.
 FUZZ_DIR ?= build-fuzz
