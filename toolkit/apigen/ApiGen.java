@@ -58,7 +58,8 @@ public final class ApiGen {
         }
         File classes = new File(args[1]);
         ClassLoader loader =
-                new URLClassLoader(new URL[] {classes.toURI().toURL()}, ApiGen.class.getClassLoader());
+                new URLClassLoader(new URL[] {classes.toURI().toURL()},
+                        ApiGen.class.getClassLoader());
         ApiGen gen = new ApiGen(loader);
         List<String[]> members = gen.readCldcList(Path.of(args[0]));
         for (int i = 4; i < args.length; i++) {
@@ -168,7 +169,8 @@ public final class ApiGen {
                     c.fields.add(findField(c.type, spec));
                 } else {
                     String name = spec.substring(0, spec.indexOf('('));
-                    String inner = spec.substring(spec.indexOf('(') + 1, spec.lastIndexOf(')')).strip();
+                    String inner = spec.substring(spec.indexOf('(') + 1,
+                            spec.lastIndexOf(')')).strip();
                     List<Class<?>> params = new ArrayList<>();
                     if (!inner.isEmpty()) {
                         for (String p : inner.split(",")) {
@@ -433,7 +435,8 @@ public final class ApiGen {
         for (Class<?> x : e.getExceptionTypes()) {
             if (api.containsKey(x.getName())) {
                 ex.add(x.getName());
-            } else if (!RuntimeException.class.isAssignableFrom(x) && !Error.class.isAssignableFrom(x)) {
+            } else if (!RuntimeException.class.isAssignableFrom(x)
+                    && !Error.class.isAssignableFrom(x)) {
                 problems.add(where + " throws " + x.getName() + ", which is not part of the API");
             }
         }
@@ -477,7 +480,8 @@ public final class ApiGen {
         for (Field f : c.fields) {
             String where = t.getName() + "." + f.getName();
             int mod = f.getModifiers();
-            sb.append("    ").append(modifiers(mod, isInterface)).append(typeName(f.getType(), where));
+            sb.append("    ").append(modifiers(mod, isInterface));
+            sb.append(typeName(f.getType(), where));
             sb.append(' ').append(f.getName());
             if (Modifier.isStatic(mod) && Modifier.isFinal(mod)) {
                 Object v = null;

@@ -166,7 +166,9 @@ public final class GameTests {
 
     // ---------------------------------------------------------------- transforms
 
-    /** {transform, x, y, width, height} for a 20 x 10 frame, ref pixel (4, 2) placed at (100, 50). */
+    /**
+     * {transform, x, y, width, height} for a 20 x 10 frame, ref pixel (4, 2) placed at (100, 50).
+     */
     static final int[][] TRANSFORMS = {
         {Sprite.TRANS_NONE, 96, 48, 20, 10},
         {Sprite.TRANS_MIRROR, 85, 48, 20, 10},
@@ -222,7 +224,8 @@ public final class GameTests {
                 eq(50, s.getRefPixelY(), w + " ref y");
                 Image c = canvas(200, 100);
                 s.paint(c.getGraphics());
-                eq(MARK & 0xFFFFFF, pixel(c, 100, 50), w + ": the ref pixel is painted at (100, 50)");
+                eq(MARK & 0xFFFFFF, pixel(c, 100, 50),
+                        w + ": the ref pixel is painted at (100, 50)");
             }
         });
         test("each transform paints the frame as documented", () -> {
@@ -275,7 +278,8 @@ public final class GameTests {
             eq(12, s.getRefPixelX(), "ref x follows");
             eq(14, s.getRefPixelY(), "ref y follows");
         });
-        test("setImage with a new frame size keeps the reference pixel and resets collisions", () -> {
+        test("setImage with a new frame size keeps the reference pixel and resets collisions",
+                () -> {
             Sprite s = new Sprite(markedFrame(), 20, 10);
             s.defineReferencePixel(4, 2);
             s.setRefPixelPosition(100, 50);

@@ -30,7 +30,8 @@ public final class ToolkitCheck {
         } else if (args.length == 3 && args[0].equals("pixels")) {
             checkPixels(new File(args[1]), new File(args[2]), problems);
         } else {
-            System.err.println("usage: ToolkitCheck classes DIR CLASS.METHOD... | pixels PNG EXPECTED");
+            System.err.println(
+                    "usage: ToolkitCheck classes DIR CLASS.METHOD... | pixels PNG EXPECTED");
             System.exit(2);
         }
         for (String p : problems) {
@@ -153,7 +154,8 @@ public final class ToolkitCheck {
             return;
         }
         if (img.getWidth() != 240 || img.getHeight() != 320) {
-            problems.add("picture is " + img.getWidth() + " x " + img.getHeight() + ", not 240 x 320");
+            problems.add("picture is " + img.getWidth() + " x " + img.getHeight()
+                    + ", not 240 x 320");
             return;
         }
         int checked = 0;
@@ -169,7 +171,8 @@ public final class ToolkitCheck {
             int got = img.getRGB(x, y) & 0xFFFFFF;
             checked++;
             if (got != want) {
-                problems.add(String.format("pixel (%d, %d): expected %06X, got %06X", x, y, want, got));
+                problems.add(String.format("pixel (%d, %d): expected %06X, got %06X", x, y, want,
+                        got));
             }
         }
         if (checked == 0) {

@@ -36,7 +36,8 @@ public final class WindowCheck {
     }
 
     private static BufferedImage capture(Robot robot) {
-        return robot.createScreenCapture(new Rectangle(Toolkit.getDefaultToolkit().getScreenSize()));
+        Rectangle all = new Rectangle(Toolkit.getDefaultToolkit().getScreenSize());
+        return robot.createScreenCapture(all);
     }
 
     /** The leftmost x of the sprite's red bottom row (y 107) on the phone screen, or -1. */

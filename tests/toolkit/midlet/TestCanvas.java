@@ -127,7 +127,8 @@ public class TestCanvas extends GameCanvas implements Runnable, PlayerListener {
             g.fillRect(random.nextInt(200), 300, 3, 3);
             g.setFont(Font.getFont(Font.FACE_SYSTEM, Font.STYLE_BOLD, Font.SIZE_SMALL));
             g.setColor(0xFFFFFF);
-            g.drawString("\u0421\u0447\u0451\u0442 " + elapsed, 120, 280, Graphics.HCENTER | Graphics.BASELINE);
+            g.drawString("\u0421\u0447\u0451\u0442 " + elapsed, 120, 280,
+                    Graphics.HCENTER | Graphics.BASELINE);
             layers.paint(g, 0, 0);
             flushGraphics();
             try {

@@ -27,7 +27,8 @@ public final class Device {
     private static BufferedImage newScreen() {
         BufferedImage img = new BufferedImage(width, height, BufferedImage.TYPE_INT_RGB);
         java.util.Arrays.fill(
-                ((java.awt.image.DataBufferInt) img.getRaster().getDataBuffer()).getData(), 0xFFFFFF);
+                ((java.awt.image.DataBufferInt) img.getRaster().getDataBuffer()).getData(),
+                        0xFFFFFF);
         return img;
     }
 
@@ -147,7 +148,8 @@ public final class Device {
             BufferedImage img = screen();
             BufferedImage copy;
             synchronized (img) {
-                copy = new BufferedImage(img.getWidth(), img.getHeight(), BufferedImage.TYPE_INT_RGB);
+                copy = new BufferedImage(img.getWidth(), img.getHeight(),
+                        BufferedImage.TYPE_INT_RGB);
                 copy.setData(img.getData());
             }
             try {

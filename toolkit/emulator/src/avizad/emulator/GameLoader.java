@@ -163,7 +163,8 @@ public final class GameLoader extends ClassLoader {
             }
             if (op == Opcodes.INVOKESPECIAL && name.equals("<init>") && desc.equals("()V")) {
                 if (owner.equals("java/util/Random")) {
-                    super.visitMethodInsn(Opcodes.INVOKESTATIC, VM_CLASS, "randomSeed", "()J", false);
+                    super.visitMethodInsn(Opcodes.INVOKESTATIC, VM_CLASS, "randomSeed", "()J",
+                            false);
                     super.visitMethodInsn(op, owner, name, "(J)V", false);
                     return;
                 }

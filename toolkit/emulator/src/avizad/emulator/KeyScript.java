@@ -47,7 +47,8 @@ public final class KeyScript {
             String[] f = line.split("\\s+");
             String where = name + ":" + lineNo + ": ";
             if (f.length != 3) {
-                throw new IllegalArgumentException(where + "expected FRAME ACTION KEY, got: " + line);
+                throw new IllegalArgumentException(where + "expected FRAME ACTION KEY, got: "
+                        + line);
             }
             long frame;
             try {

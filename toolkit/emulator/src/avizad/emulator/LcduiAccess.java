@@ -15,7 +15,9 @@ public interface LcduiAccess {
     /** The key states of a game canvas since the last call, latched presses included. */
     int keyStates(Object canvas);
 
-    /** Copies a region of a game canvas's buffer (an Image) to the screen if the canvas is shown. */
+    /**
+     * Copies a region of a game canvas's buffer (an Image) to the screen if the canvas is shown.
+     */
     void flush(Object canvas, Object image, int x, int y, int width, int height);
 
     /** Whether game keys reach the canvas's keyPressed and keyReleased. */
@@ -27,7 +29,8 @@ public interface LcduiAccess {
     static LcduiAccess get() {
         if (Holder.access == null) {
             try {
-                Class.forName("javax.microedition.lcdui.Display", true, LcduiAccess.class.getClassLoader());
+                Class.forName("javax.microedition.lcdui.Display", true,
+                        LcduiAccess.class.getClassLoader());
             } catch (ClassNotFoundException e) {
                 throw new IllegalStateException(e);
             }

@@ -210,7 +210,8 @@ public final class Main {
             Class<?> c = Class.forName(cls, true, loader);
             m = c.getDeclaredConstructor().newInstance();
         } catch (ReflectiveOperationException e) {
-            Throwable cause = e instanceof java.lang.reflect.InvocationTargetException ? e.getCause() : e;
+            Throwable cause = e instanceof java.lang.reflect.InvocationTargetException
+                    ? e.getCause() : e;
             VM.fail(cause);
             return;
         }

@@ -115,7 +115,8 @@ public final class Preverify {
                 pg.add(quote(lib));
             }
         }
-        String proguardJar = System.getProperty("avizad.proguard.jar", "/usr/share/java/proguard.jar");
+        String proguardJar = System.getProperty("avizad.proguard.jar",
+                "/usr/share/java/proguard.jar");
         List<String> command = new ArrayList<>();
         command.add(new File(System.getProperty("java.home"), "bin/java").getPath());
         command.add("-Xshare:auto");
@@ -168,7 +169,8 @@ public final class Preverify {
     }
 
     private static final Pattern MEMBER = Pattern.compile(
-            "Warning: (\\S+): can't find referenced (method|field) '(.*)' in (?:library |program )?class (\\S+)");
+            "Warning: (\\S+): can't find referenced (method|field) '(.*)' in "
+                    + "(?:library |program )?class (\\S+)");
     private static final Pattern CLASS = Pattern.compile(
             "Warning: (\\S+): can't find referenced class (\\S+)");
     private static final Pattern SUPER = Pattern.compile(

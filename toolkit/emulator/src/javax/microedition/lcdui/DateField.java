@@ -60,7 +60,8 @@ public class DateField extends Item {
         if (date != null) {
             Calendar c = Calendar.getInstance(zone);
             c.setTime(date);
-            String d = two(c.get(Calendar.DAY_OF_MONTH)) + "." + two(c.get(Calendar.MONTH) + 1) + "."
+            String d = two(c.get(Calendar.DAY_OF_MONTH)) + "." + two(c.get(Calendar.MONTH) + 1)
+                    + "."
                     + c.get(Calendar.YEAR);
             String t = two(c.get(Calendar.HOUR_OF_DAY)) + ":" + two(c.get(Calendar.MINUTE));
             s = mode == DATE ? d : mode == TIME ? t : d + " " + t;

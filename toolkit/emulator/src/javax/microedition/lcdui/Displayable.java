@@ -160,7 +160,8 @@ public abstract class Displayable {
         Command left = softCommand(Keys.SOFT1);
         Command right = softCommand(Keys.SOFT2);
         if (left != null) {
-            g.drawString(left.getLabel(), 4, y + BAR_HEIGHT / 2 + 5, Graphics.LEFT | Graphics.BASELINE);
+            g.drawString(left.getLabel(), 4, y + BAR_HEIGHT / 2 + 5,
+                    Graphics.LEFT | Graphics.BASELINE);
         }
         if (right != null) {
             g.drawString(right.getLabel(), w - 4, y + BAR_HEIGHT / 2 + 5,

@@ -33,7 +33,8 @@ public final class Font {
         this.face = face;
         this.style = style;
         this.size = size;
-        String family = face == FACE_MONOSPACE ? java.awt.Font.MONOSPACED : java.awt.Font.SANS_SERIF;
+        String family = face == FACE_MONOSPACE ? java.awt.Font.MONOSPACED
+                : java.awt.Font.SANS_SERIF;
         int points = size == SIZE_SMALL ? 11 : size == SIZE_LARGE ? 16 : 13;
         int awtStyle = ((style & STYLE_BOLD) != 0 ? java.awt.Font.BOLD : 0)
                 | ((style & STYLE_ITALIC) != 0 ? java.awt.Font.ITALIC : 0);

@@ -216,7 +216,8 @@ public class Graphics {
     }
 
     public void fillTriangle(int x1, int y1, int x2, int y2, int x3, int y3) {
-        g.fillPolygon(new int[] {x1 + tx, x2 + tx, x3 + tx}, new int[] {y1 + ty, y2 + ty, y3 + ty}, 3);
+        g.fillPolygon(new int[] {x1 + tx, x2 + tx, x3 + tx}, new int[] {y1 + ty, y2 + ty, y3
+                + ty}, 3);
     }
 
     // ---------------------------------------------------------------- text
@@ -346,7 +347,8 @@ public class Graphics {
                     ySrc + height, null);
             return;
         }
-        BufferedImage region = Image.transformed(src.pixels(), xSrc, ySrc, width, height, transform);
+        BufferedImage region = Image.transformed(src.pixels(), xSrc, ySrc, width, height,
+                transform);
         int w = region.getWidth();
         int h = region.getHeight();
         g.drawImage(region, anchorX(xDest, w, anchor) + tx, anchorY(yDest, h, anchor) + ty, null);
@@ -357,7 +359,8 @@ public class Graphics {
         checkImageAnchor(anchor);
         int sx = xSrc + tx;
         int sy = ySrc + ty;
-        if (width < 0 || height < 0 || sx < 0 || sy < 0 || sx + width > maxW || sy + height > maxH) {
+        if (width < 0 || height < 0 || sx < 0 || sy < 0 || sx + width > maxW || sy
+                + height > maxH) {
             throw new IllegalArgumentException("area outside the destination");
         }
         if (width == 0 || height == 0) {

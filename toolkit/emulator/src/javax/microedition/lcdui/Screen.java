@@ -8,7 +8,8 @@ import avizad.emulator.LcduiAccess;
 public abstract class Screen extends Displayable {
     static final int TITLE_HEIGHT = 20;
     static final Font TEXT_FONT = Font.getDefaultFont();
-    static final Font TITLE_FONT = Font.getFont(Font.FACE_SYSTEM, Font.STYLE_BOLD, Font.SIZE_MEDIUM);
+    static final Font TITLE_FONT = Font.getFont(Font.FACE_SYSTEM, Font.STYLE_BOLD,
+            Font.SIZE_MEDIUM);
     int scrollY;
 
     Screen() {}
@@ -104,7 +105,8 @@ public abstract class Screen extends Displayable {
             g.drawSubstring(text, start, end - start, x, y + used, Graphics.TOP | Graphics.LEFT);
             used += lineH;
             start = end;
-            if (start < text.length() && (text.charAt(start) == '\n' || text.charAt(start) == ' ')) {
+            if (start < text.length() && (text.charAt(start) == '\n'
+                    || text.charAt(start) == ' ')) {
                 start++;
             }
         }

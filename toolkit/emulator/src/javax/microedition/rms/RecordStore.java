@@ -42,7 +42,8 @@ public class RecordStore {
         File root = base != null && base.length() > 0 ? new File(base)
                 : new File(System.getProperty("user.home"), ".local/share");
         String suite = Device.property("MIDlet-Vendor") + "_" + Device.property("MIDlet-Name");
-        return new File(new File(root, "avizad-emulator/rms"), suite.replaceAll("[^A-Za-z0-9_.-]", "_"));
+        return new File(new File(root, "avizad-emulator/rms"),
+                suite.replaceAll("[^A-Za-z0-9_.-]", "_"));
     }
 
     private static File file(String name) {

@@ -236,8 +236,10 @@ public class Sprite extends Layer {
         }
         int ax = Pixels.mapX(transform, collX, collY, frameWidth, frameHeight);
         int ay = Pixels.mapY(transform, collX, collY, frameWidth, frameHeight);
-        int bx = Pixels.mapX(transform, collX + collW - 1, collY + collH - 1, frameWidth, frameHeight);
-        int by = Pixels.mapY(transform, collX + collW - 1, collY + collH - 1, frameWidth, frameHeight);
+        int bx = Pixels.mapX(transform, collX + collW - 1, collY + collH - 1, frameWidth,
+                frameHeight);
+        int by = Pixels.mapY(transform, collX + collW - 1, collY + collH - 1, frameWidth,
+                frameHeight);
         int left = Math.min(ax, bx);
         int top = Math.min(ay, by);
         return new int[] {x + left, y + top, Math.abs(bx - ax) + 1, Math.abs(by - ay) + 1};
