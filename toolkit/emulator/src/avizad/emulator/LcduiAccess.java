@@ -26,6 +26,12 @@ public interface LcduiAccess {
     /** Paints the whole screen anew (event thread). */
     void repaintScreen();
 
+    /** The MIDlet goes to the background: the current displayable is hidden (event thread). */
+    void hideCurrent();
+
+    /** The MIDlet comes back: the current displayable is shown again (event thread). */
+    void showCurrent();
+
     static LcduiAccess get() {
         if (Holder.access == null) {
             try {

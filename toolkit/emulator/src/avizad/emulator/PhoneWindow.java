@@ -102,6 +102,28 @@ final class PhoneWindow {
         frame.setDefaultCloseOperation(JFrame.DO_NOTHING_ON_CLOSE);
         frame.addWindowListener(new WindowAdapter() {
             @Override
+            public void windowIconified(WindowEvent e) {
+                EventLoop.post(() -> {
+                    Object m = Device.midlet();
+                    LcduiAccess.get().hideCurrent();
+                    if (m != null) {
+                        Main.callLifeCycle(m, "pauseApp");
+                    }
+                });
+            }
+
+            @Override
+            public void windowDeiconified(WindowEvent e) {
+                EventLoop.post(() -> {
+                    Object m = Device.midlet();
+                    if (m != null) {
+                        Main.callLifeCycle(m, "startApp");
+                    }
+                    LcduiAccess.get().showCurrent();
+                });
+            }
+
+            @Override
             public void windowClosing(WindowEvent e) {
                 EventLoop.post(() -> {
                     Object m = Device.midlet();

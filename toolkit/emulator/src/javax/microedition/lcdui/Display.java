@@ -27,6 +27,8 @@ public class Display {
     }
 
     private volatile Displayable current;
+    /** Whether the MIDlet is in the background (paused): nothing is shown. */
+    private volatile boolean background;
     private boolean paintPending;
     /** The soft-key menu while it is open: its commands and the highlighted one. */
     private java.util.Vector menu;
@@ -46,7 +48,7 @@ public class Display {
     }
 
     boolean shows(Displayable d) {
-        return d != null && current == d;
+        return d != null && current == d && !background;
     }
 
     public int getColor(int colorSpecifier) {
@@ -153,6 +155,11 @@ public class Display {
     /** Makes d current (event thread). */
     void show(Displayable d) {
         Displayable old = current;
+        if (background) {
+            current = d; // shown when the MIDlet comes back
+            menu = null;
+            return;
+        }
         if (old == d) {
             requestPaint();
             return;
@@ -195,7 +202,7 @@ public class Display {
             paintPending = false;
         }
         Displayable d = current;
-        if (d == null) {
+        if (d == null || background) {
             return;
         }
         BufferedImage screen = Device.screen();
@@ -345,6 +352,27 @@ public class Display {
         @Override
         public void repaintScreen() {
             INSTANCE.paintNow();
+        }
+
+        @Override
+        public void hideCurrent() {
+            Displayable d = INSTANCE.current;
+            if (d != null && !INSTANCE.background) {
+                INSTANCE.background = true;
+                d.hidden();
+            }
+        }
+
+        @Override
+        public void showCurrent() {
+            Displayable d = INSTANCE.current;
+            if (INSTANCE.background) {
+                INSTANCE.background = false;
+                if (d != null) {
+                    d.shown();
+                    INSTANCE.paintNow();
+                }
+            }
         }
     }
 }
