@@ -117,7 +117,8 @@ TEST_F(EndToEndTest, SampleProjectBuildsAndRunsHeadless) {
 
     const fs::path unpacked = unpack(result.archive);
     const std::string manifest = fileText(unpacked / "META-INF" / "MANIFEST.MF");
-    EXPECT_NE(manifest.find("MIDlet-1: syrk"), std::string::npos) << manifest;
+    EXPECT_NE(manifest.find("MIDlet-Name: Пример\r\n"), std::string::npos) << manifest;
+    EXPECT_NE(manifest.find("MIDlet-1: Пример, , syrk\r\n"), std::string::npos) << manifest;
     EXPECT_NE(manifest.find("MIDlet-Vendor: tulvask"), std::string::npos) << manifest;
     // Resources of the objects, tile maps, the logo and the project's sound file.
     for (const char* name : {"hero.png", "enemy.png", "grass.png", "life.png", "logo.png",
