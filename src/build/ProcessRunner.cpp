@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,10 +11,9 @@
 #include <cstdio>
 #include <ctime>
 
+#include "build/Spawn.h"
 #include "model/Cp1251.h"
 #include "model/IoError.h"
-
-extern char** environ;
 
 namespace avizad {
 
@@ -119,40 +117,9 @@ int ProcessRunner::start(Options options) {
     // of the output pipe as standard output and standard error; every other descriptor
     // of ours is close-on-exec. It runs in its own process group, so stop() reaches the
     // tools it starts, with SIGPIPE at its default and no signal blocked.
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, input[0], STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, output[1], STDERR_FILENO);
-    if (!options_.workingDir.empty()) {
-        posix_spawn_file_actions_addchdir_np(&actions, options_.workingDir.c_str());
-    }
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    sigset_t defaults;
-    sigemptyset(&defaults);
-    sigaddset(&defaults, SIGPIPE);
-    posix_spawnattr_setsigdefault(&attributes, &defaults);
-    sigset_t noneBlocked;
-    sigemptyset(&noneBlocked);
-    posix_spawnattr_setsigmask(&attributes, &noneBlocked);
-    posix_spawnattr_setpgroup(&attributes, 0);
-    posix_spawnattr_setflags(
-        &attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETPGROUP);
-
-    const std::string programText = options_.program.string();
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(programText.c_str()));
-    for (const std::string& argument : options_.arguments) {
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    }
-    argv.push_back(nullptr);
-
     pid_t pid = -1;
-    const int error =
-        ::posix_spawn(&pid, programText.c_str(), &actions, &attributes, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    posix_spawnattr_destroy(&attributes);
+    const int error = spawnProcess(options_.program, options_.arguments, options_.workingDir,
+                                   input[0], output[1], pid);
     if (error != 0) {
         closeAll();
         return error;
