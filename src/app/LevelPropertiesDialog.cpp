@@ -1,12 +1,11 @@
 #include "app/LevelPropertiesDialog.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "app/DialogButtons.h"
 #include "app/QtText.h"
 
 namespace avizad {
@@ -32,16 +31,7 @@ LevelPropertiesDialog::LevelPropertiesDialog(Project& project, int level, int pa
     form->addRow(QStringLiteral("Высота уровня"), height_);
     layout->addLayout(form);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* yes = new QPushButton(QStringLiteral("Да"), this);
-    yes->setDefault(true);
-    auto* no = new QPushButton(QStringLiteral("Отмена"), this);
-    buttons->addWidget(yes);
-    buttons->addWidget(no);
-    layout->addLayout(buttons);
-    connect(yes, &QPushButton::clicked, this, &LevelPropertiesDialog::accept);
-    connect(no, &QPushButton::clicked, this, &LevelPropertiesDialog::reject);
+    addYesCancelButtons(this, layout);
     resize(320, sizeHint().height());
 }
 

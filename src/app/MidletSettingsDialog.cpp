@@ -1,12 +1,11 @@
 #include "app/MidletSettingsDialog.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/DialogButtons.h"
 #include "app/QtText.h"
 
 namespace avizad {
@@ -29,16 +28,7 @@ MidletSettingsDialog::MidletSettingsDialog(Project& project, QWidget* parent)
     icon_->hide();
     layout->addLayout(form);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* yes = new QPushButton(QStringLiteral("Да"), this);
-    yes->setDefault(true);
-    auto* no = new QPushButton(QStringLiteral("Отмена"), this);
-    buttons->addWidget(yes);
-    buttons->addWidget(no);
-    layout->addLayout(buttons);
-    connect(yes, &QPushButton::clicked, this, &MidletSettingsDialog::accept);
-    connect(no, &QPushButton::clicked, this, &MidletSettingsDialog::reject);
+    addYesCancelButtons(this, layout);
     resize(360, sizeHint().height());
 }
 

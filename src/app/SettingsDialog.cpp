@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <climits>
 
+#include "app/DialogButtons.h"
 #include "app/QtText.h"
 #include "model/IoError.h"
 
@@ -125,18 +126,7 @@ SettingsDialog::SettingsDialog(std::filesystem::path optionsFile, QWidget* paren
     error_->hide();
     layout->addWidget(error_);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* yes = new QPushButton(QStringLiteral("Да"), this);
-    yes->setToolTip(QStringLiteral("Да"));
-    yes->setDefault(true);
-    auto* no = new QPushButton(QStringLiteral("Отмена"), this);
-    no->setToolTip(QStringLiteral("Отмена"));
-    buttons->addWidget(yes);
-    buttons->addWidget(no);
-    layout->addLayout(buttons);
-    connect(yes, &QPushButton::clicked, this, &SettingsDialog::accept);
-    connect(no, &QPushButton::clicked, this, &SettingsDialog::reject);
+    addYesCancelButtons(this, layout);
 
     // The file is read again each time the dialog opens.
     SettingsForm form;
