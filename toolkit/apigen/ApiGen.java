@@ -161,16 +161,16 @@ public final class ApiGen {
     private void resolveCldcMembers(List<String[]> members) {
         for (String[] m : members) {
             StubClass c = api.get(m[0]);
-            String spec = m[1];
+            String member = m[1];
             try {
-                if (spec.equals("*")) {
+                if (member.equals("*")) {
                     addAllMembers(c);
-                } else if (!spec.contains("(")) {
-                    c.fields.add(findField(c.type, spec));
+                } else if (!member.contains("(")) {
+                    c.fields.add(findField(c.type, member));
                 } else {
-                    String name = spec.substring(0, spec.indexOf('('));
-                    String inner = spec.substring(spec.indexOf('(') + 1,
-                            spec.lastIndexOf(')')).strip();
+                    String name = member.substring(0, member.indexOf('('));
+                    String inner = member.substring(member.indexOf('(') + 1,
+                            member.lastIndexOf(')')).strip();
                     List<Class<?>> params = new ArrayList<>();
                     if (!inner.isEmpty()) {
                         for (String p : inner.split(",")) {
@@ -185,7 +185,7 @@ public final class ApiGen {
                     }
                 }
             } catch (ReflectiveOperationException e) {
-                problems.add(m[0] + ": no member " + spec + " (" + e + ")");
+                problems.add(m[0] + ": no member " + member + " (" + e + ")");
             }
         }
     }
