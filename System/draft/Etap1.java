@@ -92,6 +92,8 @@ static final int GRAVITY = 4;          /* pixels per frame an attracted object f
 static final int JUMP_SPEED = 11;      /* upward speed at the start of a jump */
 static final int MAX_FALL = 8;         /* fastest fall of a side-view person */
 static final int ATTACK_PAUSE = 10;    /* frames between two hits of an attacker */
+static final int PLAYERS = 4;          /* sounds that play at once */
+static final int UNSET = Integer.MIN_VALUE;
 
 /* Modes of act_upr. */
 static final int MODE_IDLE = 1;
@@ -149,6 +151,8 @@ private final Random random = new Random();
 private final Hashtable images = new Hashtable();
 private LayerManager layers;
 private final Hashtable solidBoxes = new Hashtable();
+private final Player[] players = new Player[PLAYERS];
+private Player lastPlayer;
 private Image[] lineImage;
 private Font[] textFont;
 private int worldWidth;
@@ -206,13 +210,8 @@ public void start() {
 
 public void stop() {
     running = false;
-    if (player != null) {
-        try {
-            player.close();
-        } catch (Exception e) {
-        }
-        player = null;
-    }
+    closeAllPlayers();
+    player = null;
 }
 
 public void run() {
@@ -244,10 +243,12 @@ public void run() {
 private void holdPaused() {
     if (!pausedSeen) {
         pausedSeen = true;
-        if (player != null) {
-            try {
-                player.stop();
-            } catch (Exception e) {
+        for (int k = 0; k < PLAYERS; k++) {
+            if (players[k] != null) {
+                try {
+                    players[k].stop();
+                } catch (Exception e) {
+                }
             }
         }
     }
@@ -267,20 +268,9 @@ private void frame() {
         obj_uron[i] = act_uron[i];
     }
     syncLineVisibility();
-    int camX = manager_X[0];
-    int camY = manager_Y[0];
-    try {
-        events();
-    } catch (RuntimeException e) {
-        if (!errorShown) {
-            errorShown = true;
-            System.out.println("Etap1: event failed: " + e);
-        }
-    }
-    if (manager_X[0] != camX || manager_Y[0] != camY) {
-        cameraByEvents = true;
-    }
+    runEvents();
     syncLineVisibility();
+    collectPlayers();
     updateObjects();
     updateCamera();
     draw(getGraphics());
@@ -293,9 +283,79 @@ private void frame() {
     frameNumber++;
 }
 
+/* The events of the frame. An event that fails ends the frame's events; the first failure
+   is printed. The screen edges are marked unset while the events run, so that any edge an
+   event sets, even to the value it had, hands the view to the events. */
+private void runEvents() {
+    for (int c = 0; c < layer_kol; c++) {
+        manager_X[c] = UNSET;
+        manager_Y[c] = UNSET;
+    }
+    try {
+        events();
+    } catch (RuntimeException e) {
+        if (!errorShown) {
+            errorShown = true;
+            System.out.println("Etap1: event failed: " + e);
+        }
+    }
+    for (int c = 0; c < layer_kol; c++) {
+        if (manager_X[c] != UNSET || manager_Y[c] != UNSET) {
+            cameraByEvents = true;
+        }
+        if (manager_X[c] == UNSET) {
+            manager_X[c] = cameraX;
+        }
+        if (manager_Y[c] == UNSET) {
+            manager_Y[c] = cameraY;
+        }
+    }
+}
+
+/* Every sound action makes a new player. Players that have finished (or never started)
+   are closed, and at most PLAYERS play at once, so a sound played again and again never
+   uses up the phone's players. */
+private void collectPlayers() {
+    if (player != null && player != lastPlayer) {
+        lastPlayer = player;
+        if (players[PLAYERS - 1] != null) {
+            closePlayer(players[PLAYERS - 1]);
+        }
+        System.arraycopy(players, 0, players, 1, PLAYERS - 1);
+        players[0] = player;
+    }
+    for (int k = PLAYERS - 1; k >= 0; k--) {
+        Player p = players[k];
+        if (p != null && p.getState() != Player.STARTED) {
+            closePlayer(p);
+            System.arraycopy(players, k + 1, players, k, PLAYERS - 1 - k);
+            players[PLAYERS - 1] = null;
+        }
+    }
+}
+
+private void closeAllPlayers() {
+    for (int k = 0; k < PLAYERS; k++) {
+        if (players[k] != null) {
+            closePlayer(players[k]);
+            players[k] = null;
+        }
+    }
+    if (player != null) {
+        closePlayer(player);
+    }
+}
+
+private static void closePlayer(Player p) {
+    try {
+        p.close();
+    } catch (Exception e) {
+    }
+}
+
 /* With the suite property "Avizad-Trace: 1", one line per frame for tests:
    "trace L F obtime endTime_ob pressed keeping released | glob 1..20 | x,y,mode,visible,uron,
-   direction of every sprite | view x,y". */
+   direction,animation (0 idle, 1 move, 2 destroy) of every sprite | view x,y". */
 private void printTrace() {
     StringBuffer b = new StringBuffer("trace ");
     b.append(level).append(' ').append(frameNumber).append(' ').append(obtime).append(' ')
@@ -308,7 +368,8 @@ private void printTrace() {
     for (int i = 0; i < quan_act; i++) {
         b.append(' ').append(act[i].getX()).append(',').append(act[i].getY()).append(',')
                 .append(act_upr[i]).append(',').append(act[i].isVisible() ? 1 : 0).append(',')
-                .append(act_uron[i]).append(',').append(act_napr[i]);
+                .append(act_uron[i]).append(',').append(act_napr[i]).append(',')
+                .append(animKind[i]);
     }
     b.append(" | ").append(cameraX).append(',').append(cameraY);
     System.out.println(b.toString());
@@ -830,7 +891,8 @@ private void setAnimation(int i, int kind) {
     act[i].setFrameSequence(table[d - 1][i]);
 }
 
-/* Moves object i by (dx, dy); obstacles stop it. Returns false when it was stopped. */
+/* Moves object i by (dx, dy); obstacles stop it. Returns false when it was stopped. The
+   object counts as moving by itself (its move animation) only when its place changed. */
 private boolean move(int i, int dx, int dy) {
     if (dx == 0 && dy == 0) {
         return true;
@@ -845,6 +907,8 @@ private boolean move(int i, int dx, int dy) {
     } else {
         act_napr[i] = DOWN_DIR;
     }
+    int x = s.getX();
+    int y = s.getY();
     boolean free = true;
     if (dx != 0) {
         free &= step(s, i, dx, true);
@@ -852,7 +916,9 @@ private boolean move(int i, int dx, int dy) {
     if (dy != 0) {
         free &= step(s, i, dy, false);
     }
-    moved[i] = true;
+    if (s.getX() != x || s.getY() != y) {
+        moved[i] = true;
+    }
     return free;
 }
 

@@ -10,7 +10,7 @@
 //   level 4  pursuit, attack, death and a trajectory around a still player.
 //
 // Key 9 goes to the next level (past the last one: the title screen), key 7 to a level
-// that does not exist.
+// that does not exist, key 1 sets the screen's edges.
 
 #include <string>
 
@@ -311,6 +311,12 @@ inline Project makeEngineProject() {
         "{midlet.changeEtap(1,level+1);}");
     act(event("нажатие клавиши 7", "(pressed_code==55)").specialActions[3],
         "{midlet.changeEtap(1,9);}");
+    act(event("Любая клавиша", "(anykey==true)").specialActions[1], "glob[15]=glob[15]+1;");
+    {
+        Event& e = event("нажатие клавиши 1", "(pressed_code==49)");
+        act(e.specialActions[1], "for(int count=0;count<layer_kol;count++){manager_X[count]=100;}");
+        act(e.specialActions[1], "for(int count=0;count<layer_kol;count++){manager_Y[count]=20;}");
+    }
     return p;
 }
 

@@ -29,6 +29,7 @@ struct SpriteState {
     bool visible = false;
     int damage = 0;
     int direction = 0;
+    int animation = 0;  // 0 idle, 1 move, 2 destroy
 };
 
 // One trace line: "trace L F obtime endTime_ob pressed keeping released | glob[1..20] |
@@ -67,7 +68,7 @@ bool parseFrame(const std::string& line, Frame& f) {
         int visible = 0;
         std::istringstream token(word);
         token >> s.x >> c >> s.y >> c >> s.mode >> c >> visible >> c >> s.damage >> c >>
-            s.direction;
+            s.direction >> c >> s.animation;
         s.visible = visible != 0;
         f.sprites.push_back(s);
     }
@@ -181,7 +182,7 @@ protected:
     static const Play& vehicle() {
         return play("vehicle", 110,
                     "2 tap 49\n6 tap 9\n16 tap 9\n30 press UP\n45 release UP\n60 press LEFT\n"
-                    "64 release LEFT\n75 press UP\n90 release UP\n");
+                    "64 release LEFT\n75 press UP\n90 release UP\n95 tap 1\n");
     }
     static const Play& modes() {
         return play("modes", 230, "2 tap 49\n6 tap 9\n16 tap 9\n26 tap 9\n");
@@ -262,6 +263,8 @@ TEST_F(Engine, KeysArePressedHeldAndReleasedInTheirFrames) {
         const bool held =
             (i >= presses[0] && i < releases[0]) || (i >= presses[1] && i < releases[1]);
         EXPECT_EQ(frames[k].keeping, held ? -4 : 0) << "frame " << k;
+        // "Любая клавиша" counts the presses, in their frames.
+        EXPECT_EQ(frames[k].glob[15], (i >= presses[0]) + (i >= presses[1])) << "frame " << k;
         if (frames[k].pressed != -4) {
             EXPECT_EQ(frames[k].pressed, 0) << "frame " << k;
         }
@@ -279,11 +282,14 @@ TEST_F(Engine, PersonSeenFromAboveWalksWhileTheKeyIsHeldAndStopsAtTheWall) {
     const auto x = [&](int k) { return frames[k].sprites.at(0).x; };
     EXPECT_EQ(x(0), kHeroStartX);
     // Held: three pixels (its speed) a frame to the right; released: it stands.
+    const auto animation = [&](int k) { return frames[k].sprites[0].animation; };
     for (int k = presses[0] + 1; k < releases[0]; ++k) {
         EXPECT_EQ(x(k) - x(k - 1), kHeroSpeed) << "frame " << k;
+        EXPECT_EQ(animation(k), 1) << "frame " << k;  // the move animation
     }
     for (int k = releases[0] + 1; k < presses[1]; ++k) {
         EXPECT_EQ(x(k), x(k - 1)) << "frame " << k;
+        EXPECT_EQ(animation(k), 0) << "frame " << k;  // the idle animation
     }
     // The wall stops its visible part (the frame less the transparent margin) flush.
     const int stop = kWallX - kHeroFrame + kHeroMargin;
@@ -297,6 +303,10 @@ TEST_F(Engine, PersonSeenFromAboveWalksWhileTheKeyIsHeldAndStopsAtTheWall) {
     }
     ASSERT_GT(reached, presses[1]);
     ASSERT_LT(reached, releases[1]);
+    // Pushing against the wall is no walking: the idle animation.
+    for (int k = reached + 1; k < releases[1]; ++k) {
+        EXPECT_EQ(animation(k), 0) << "frame " << k;
+    }
     EXPECT_EQ(x(static_cast<int>(frames.size()) - 1), stop);
     EXPECT_EQ(frames.back().sprites[0].direction, 1);  // faces right
 }
@@ -334,6 +344,20 @@ TEST_F(Engine, ViewFollowsThePlayerAndStaysInsideTheLevel) {
     EXPECT_EQ(screen.pixel(heroOnScreen + 8, kHeroY + 8), kHero);
     EXPECT_EQ(screen.pixel(heroOnScreen + 1, kHeroY + 1), kWhite);  // transparent margin
     EXPECT_EQ(screen.pixel(kWallX - right + 4, 110), kWall);
+}
+
+TEST_F(Engine, ScreenEdgesSetByEventsPlaceTheView) {
+    // Level 3 is one screen: the view stays at 0,0 until key 1 sets the edges to 100, 20;
+    // from then on it stays there.
+    const std::vector<Frame>& frames = vehicle().level(3);
+    const std::vector<int> ones = framesWhere(frames, &Frame::pressed, 49);
+    ASSERT_EQ(ones.size(), 1u);
+    ASSERT_LT(ones[0] + 5, static_cast<int>(frames.size()));
+    for (std::size_t k = 0; k < frames.size(); ++k) {
+        const bool set = static_cast<int>(k) >= ones[0];
+        EXPECT_EQ(frames[k].viewX, set ? 100 : 0) << "frame " << k;
+        EXPECT_EQ(frames[k].viewY, set ? 20 : 0) << "frame " << k;
+    }
 }
 
 TEST_F(Engine, IndicatorsTextsAndVisibilitySwitches) {
@@ -532,6 +556,7 @@ TEST_F(Engine, DeathPlaysTheDestroyAnimationThenHides) {
     for (std::size_t k = 0; k < frames.size(); ++k) {
         const SpriteState& s = frames[k].sprites[kDying4];
         EXPECT_EQ(s.mode, 5);
+        EXPECT_EQ(s.animation, 2);
         EXPECT_EQ(s.x, 120);
         EXPECT_EQ(s.y, 50);
         if (hidden < 0 && !s.visible) {
