@@ -92,6 +92,7 @@ static final int GRAVITY = 4;          /* pixels per frame an attracted object f
 static final int JUMP_SPEED = 11;      /* upward speed at the start of a jump */
 static final int MAX_FALL = 8;         /* fastest fall of a side-view person */
 static final int ATTACK_PAUSE = 10;    /* frames between two hits of an attacker */
+static final int TURN_PAUSE = 4;       /* frames between two turns of a vehicle */
 static final int PLAYERS = 4;          /* sounds that play at once */
 static final int UNSET = Integer.MIN_VALUE;
 
@@ -180,6 +181,7 @@ private boolean[] dying;
 private int[] vy;
 private int[] target;
 private int[] attackPause;
+private int[] turnWait;
 private int[] trPoint;
 private int[] trWait;
 private boolean[] trDone;
@@ -482,6 +484,7 @@ private void buildSprites() {
     vy = new int[quan_act];
     target = new int[quan_act];
     attackPause = new int[quan_act];
+    turnWait = new int[quan_act];
     trPoint = new int[quan_act];
     trWait = new int[quan_act];
     trDone = new boolean[quan_act];
@@ -1152,9 +1155,15 @@ private void vehicle(int i, int v, boolean left, boolean right, boolean up, bool
     } else if (speed < 0) {
         speed++;
     }
-    if ((left || right) && frameNumber % 4 == 0) {
+    /* A turn key turns at once, then every TURN_PAUSE frames while it is held. */
+    if (!left && !right) {
+        turnWait[i] = 0;
+    } else if (turnWait[i] > 0) {
+        turnWait[i]--;
+    } else {
         int d = act_napr[i];
         act_napr[i] = left ? d % 4 + 1 : (d + 2) % 4 + 1;
+        turnWait[i] = TURN_PAUSE - 1;
     }
     act_speed_tek[i] = speed;
     int d = act_napr[i];

@@ -11,6 +11,15 @@
 //
 // Key 9 goes to the next level (past the last one: the title screen), key 7 to a level
 // that does not exist, key 1 sets the screen's edges.
+//
+// Global values the events set:
+//   1 frames counted by "Всегда"          9  "столкновение акт[1] с фон[1]" (this frame)
+//   2 levels started ("Начало уровня")    10 indicator 2 is invisible (this frame)
+//   3 "каждые 0/0/50" firings             11 "обнаружение" of the hero by the pursuer
+//   4 "Таймер равен 0/1/0" firings        12 the pursuer "справа от" the hero
+//   5, 6 width, height                    13 "столкновение акт[4] с акт[1]"
+//   7 rand    8 level                     14 level starts that passed the sound actions
+//   15 "Любая клавиша" firings            16 the hero's "урон" above 2
 
 #include <string>
 
@@ -283,7 +292,7 @@ inline Project makeEngineProject() {
         // Every frame: the level, and the flags of the conditions below cleared.
         Event& e = event("obtime>=0", "(obtime>=0)");
         act(e.specialActions[1], "glob[8]=level;");
-        for (int g = 9; g <= 13; ++g) {
+        for (const int g : {9, 10, 11, 12, 13, 16}) {
             act(e.specialActions[1], "glob[" + std::to_string(g) + "]=0;");
         }
     }
@@ -312,6 +321,8 @@ inline Project makeEngineProject() {
     act(event("нажатие клавиши 7", "(pressed_code==55)").specialActions[3],
         "{midlet.changeEtap(1,9);}");
     act(event("Любая клавиша", "(anykey==true)").specialActions[1], "glob[15]=glob[15]+1;");
+    act(event("урон акт[1] >2", "(" + ref("obj_uron", kHeroType) + ">2)").specialActions[1],
+        "glob[16]=1;");
     {
         Event& e = event("нажатие клавиши 1", "(pressed_code==49)");
         act(e.specialActions[1], "for(int count=0;count<layer_kol;count++){manager_X[count]=100;}");

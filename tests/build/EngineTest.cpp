@@ -181,8 +181,9 @@ protected:
     }
     static const Play& vehicle() {
         return play("vehicle", 110,
-                    "2 tap 49\n6 tap 9\n16 tap 9\n30 press UP\n45 release UP\n60 press LEFT\n"
-                    "64 release LEFT\n75 press UP\n90 release UP\n95 tap 1\n");
+                    "2 tap 49\n6 tap 9\n16 tap 9\n30 press UP\n45 release UP\n50 press DOWN\n"
+                    "56 release DOWN\n60 press LEFT\n64 release LEFT\n75 press UP\n90 release "
+                    "UP\n95 tap 1\n");
     }
     static const Play& modes() {
         return play("modes", 230, "2 tap 49\n6 tap 9\n16 tap 9\n26 tap 9\n");
@@ -471,25 +472,30 @@ TEST_F(Engine, VehicleAcceleratesBrakesAndTurns) {
     EXPECT_EQ(step(upReleases[0]), kHeroSpeed - 1);
     EXPECT_EQ(step(upReleases[0] + 1), kHeroSpeed - 2);
     EXPECT_EQ(step(upReleases[0] + 2), 0);
-    // "left" turns it a quarter to the left; "up" then drives it the way it faces.
+    // "down" brakes and drives it backwards, still facing right; released, it stops.
+    const std::vector<int> downs = framesWhere(frames, &Frame::pressed, -2);
+    const std::vector<int> downReleases = framesWhere(frames, &Frame::released, -2);
+    ASSERT_EQ(downs.size(), 1u);
+    ASSERT_EQ(downReleases.size(), 1u);
+    for (int k = downs[0]; k < downReleases[0]; ++k) {
+        EXPECT_EQ(step(k), -std::min(k - downs[0] + 1, kHeroSpeed)) << "frame " << k;
+        EXPECT_EQ(frames[k].sprites[0].direction, 1);
+    }
+    EXPECT_EQ(step(downReleases[0] + 2), 0);
+    // "left" held for four frames turns it a quarter to the left once (at the press);
+    // "up" then drives it upwards.
+    const std::vector<int> lefts = framesWhere(frames, &Frame::pressed, -3);
+    ASSERT_EQ(lefts.size(), 1u);
+    EXPECT_EQ(frames[lefts[0] - 1].sprites[0].direction, 1);
+    EXPECT_EQ(frames[lefts[0]].sprites[0].direction, 2);
     const Frame& turned = frames[ups[1] - 1];
-    const int direction = turned.sprites[0].direction;
-    ASSERT_NE(direction, 1);
-    const Frame& last = frames.back();
-    const int dx = last.sprites[0].x - turned.sprites[0].x;
-    const int dy = last.sprites[0].y - turned.sprites[0].y;
-    EXPECT_EQ(last.sprites[0].direction, direction);
-    switch (direction) {
-        case 2:
-            EXPECT_LT(dy, -10);
-            EXPECT_EQ(dx, 0);
-            break;
-        case 3:
-            EXPECT_LT(dx, -10);
-            EXPECT_EQ(dy, 0);
-            break;
-        default:
-            ADD_FAILURE() << "turned to " << direction;
+    EXPECT_EQ(turned.sprites[0].direction, 2);
+    for (int k = ups[1]; k < upReleases[1]; ++k) {
+        EXPECT_EQ(frames[k].sprites[0].y - frames[k - 1].sprites[0].y,
+                  -std::min(k - ups[1] + 1, kHeroSpeed))
+            << "frame " << k;
+        EXPECT_EQ(step(k), 0);
+        EXPECT_EQ(frames[k].sprites[0].direction, 2);
     }
 }
 
@@ -531,6 +537,8 @@ TEST_F(Engine, AttackerRaisesThePlayersDamageOnContact) {
         const int before = frames[k - 1].sprites[kHero4].damage;
         const int now = frames[k].sprites[kHero4].damage;
         ASSERT_TRUE(now == before || now == before + 1) << "frame " << k;
+        // The condition "урон" reads the damage as the frame began.
+        EXPECT_EQ(frames[k].glob[16], before > 2 ? 1 : 0) << "frame " << k;
         if (now == before + 1) {
             // A hit needs contact: the attacker's square touches the hero's visible part.
             const SpriteState& a = frames[k].sprites[kAttacker4];
