@@ -170,7 +170,8 @@ private final int[] keyQueue = new int[64];
 private final boolean[] keyPress = new boolean[64];
 private int keyHead;
 private int keyTail;
-private int heldCode;
+private final int[] held = new int[8];
+private int heldCount;
 
 /* Per-object engine state. */
 private int[] seenMode;
@@ -798,17 +799,34 @@ private synchronized void readKeys() {
         if (press) {
             pressed = true;
             pressed_code = code;
-            heldCode = code;
+            hold(code);
         } else {
             released = true;
             released_code = code;
-            if (heldCode == code) {
-                heldCode = 0;
-            }
+            letGo(code);
         }
     }
-    keeping_code = heldCode;
+    keeping_code = heldCount > 0 ? held[heldCount - 1] : 0;
     anykey = pressed;
+}
+
+/* The keys held down, in the order they were pressed. */
+private void hold(int code) {
+    letGo(code);
+    if (heldCount == held.length) {
+        letGo(held[0]);
+    }
+    held[heldCount++] = code;
+}
+
+private void letGo(int code) {
+    for (int k = 0; k < heldCount; k++) {
+        if (held[k] == code) {
+            System.arraycopy(held, k + 1, held, k, heldCount - k - 1);
+            heldCount--;
+            return;
+        }
+    }
 }
 
 /* ---- Objects ---- */
@@ -853,6 +871,7 @@ private void enterMode(int i, int mode) {
     dying[i] = false;
     if (mode == MODE_DEATH) {
         dying[i] = true;
+        animKind[i] = -1;
         setAnimation(i, 2);
     } else if (mode == MODE_TRAJECTORY) {
         trPoint[i] = 0;

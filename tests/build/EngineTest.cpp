@@ -173,7 +173,8 @@ protected:
 
     static const Play& walk() {
         return play("walk", 270,
-                    "2 tap 49\n10 press RIGHT\n30 release RIGHT\n40 press RIGHT\n250 release "
+                    "2 tap 49\n10 press RIGHT\n30 release RIGHT\n40 press RIGHT\n100 press 3\n110 "
+                    "release 3\n250 release "
                     "RIGHT\n");
     }
     static const Play& sideView() {
@@ -252,22 +253,36 @@ TEST_F(Engine, ScreenSizeLevelAndRandomValues) {
 }
 
 TEST_F(Engine, KeysArePressedHeldAndReleasedInTheirFrames) {
+    // "right" pressed twice; while it is held the second time, 3 is pressed and released.
     const std::vector<Frame>& frames = walk().level(1);
     const std::vector<int> presses = framesWhere(frames, &Frame::pressed, -4);
     const std::vector<int> releases = framesWhere(frames, &Frame::released, -4);
+    const std::vector<int> three = framesWhere(frames, &Frame::pressed, 51);
+    const std::vector<int> threeReleased = framesWhere(frames, &Frame::released, 51);
     ASSERT_EQ(presses.size(), 2u);
     ASSERT_EQ(releases.size(), 2u);
+    ASSERT_EQ(three.size(), 1u);
+    ASSERT_EQ(threeReleased.size(), 1u);
     EXPECT_EQ(releases[0] - presses[0], 20);
     EXPECT_EQ(releases[1] - presses[1], 210);
+    EXPECT_EQ(threeReleased[0] - three[0], 10);
+    ASSERT_GT(three[0], presses[1]);
+    ASSERT_LT(threeReleased[0], releases[1]);
     for (std::size_t k = 0; k < frames.size(); ++k) {
         const int i = static_cast<int>(k);
-        const bool held =
+        const bool right =
             (i >= presses[0] && i < releases[0]) || (i >= presses[1] && i < releases[1]);
-        EXPECT_EQ(frames[k].keeping, held ? -4 : 0) << "frame " << k;
+        const bool threeHeld = i >= three[0] && i < threeReleased[0];
+        // The key pressed last while it is held, then again the one held before it.
+        EXPECT_EQ(frames[k].keeping, threeHeld ? 51 : (right ? -4 : 0)) << "frame " << k;
         // "Любая клавиша" counts the presses, in their frames.
-        EXPECT_EQ(frames[k].glob[15], (i >= presses[0]) + (i >= presses[1])) << "frame " << k;
-        if (frames[k].pressed != -4) {
+        EXPECT_EQ(frames[k].glob[15], (i >= presses[0]) + (i >= presses[1]) + (i >= three[0]))
+            << "frame " << k;
+        if (frames[k].pressed != -4 && frames[k].pressed != 51) {
             EXPECT_EQ(frames[k].pressed, 0) << "frame " << k;
+        }
+        if (frames[k].released != -4 && frames[k].released != 51) {
+            EXPECT_EQ(frames[k].released, 0) << "frame " << k;
         }
     }
 }
