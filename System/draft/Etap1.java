@@ -206,6 +206,7 @@ public void start() {
     width = getWidth();
     height = getHeight();
     buildLevel();
+    midlet.started(this);
     running = true;
     thread = new Thread(this);
     thread.start();

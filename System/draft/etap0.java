@@ -26,6 +26,7 @@ public class Etap0 extends GameCanvas implements Runnable {
         } catch (Exception e) {
             logo = null;
         }
+        midlet.started(this);
         running = true;
         new Thread(this).start();
     }

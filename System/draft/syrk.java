@@ -110,6 +110,12 @@ etap0.start();
 Display.getDisplay(this).setCurrent(etap0);
 break;
 }
-shown = Display.getDisplay(this).getCurrent();
+}
+
+/* Every stage calls this when it starts: the stage to show again when the game resumes.
+   (The display's current one may still be the stage before, as setCurrent can take
+   effect later.) */
+public void started(Displayable stage) {
+    shown = stage;
 }
 }

@@ -10,7 +10,8 @@
 //   level 4  pursuit, attack, death and a trajectory around a still player.
 //
 // Key 9 goes to the next level (past the last one: the title screen), key 7 to a level
-// that does not exist, key 1 sets the screen's edges.
+// that does not exist, key 1 sets the screen's edges, key 5 pauses the game for a second
+// (as a phone does for a call), key # runs an action that divides by zero.
 //
 // Global values the events set:
 //   1 frames counted by "Всегда"          9  "столкновение акт[1] с фон[1]" (this frame)
@@ -20,6 +21,7 @@
 //   5, 6 width, height                    13 "столкновение акт[4] с акт[1]"
 //   7 rand    8 level                     14 level starts that passed the sound actions
 //   15 "Любая клавиша" firings            16 the hero's "урон" above 2
+//   17 the phone's clock (ms)             18, 20 key # before and after a failing action
 
 #include <string>
 
@@ -323,6 +325,19 @@ inline Project makeEngineProject() {
     act(event("Любая клавиша", "(anykey==true)").specialActions[1], "glob[15]=glob[15]+1;");
     act(event("урон акт[1] >2", "(" + ref("obj_uron", kHeroType) + ">2)").specialActions[1],
         "glob[16]=1;");
+    // For the tests only (no menu gives these): the phone's clock, a pause of the game for
+    // a second by key 5, and an event that fails by key #.
+    act(event("Всегда", "(obtime>=0)").specialActions[1],
+        "glob[17]=(int)(System.currentTimeMillis()%100000000);");
+    act(event("нажатие клавиши 5", "(pressed_code==53)").specialActions[1],
+        "{midlet.pauseApp();new Thread(){public void run(){try{Thread.sleep(1000);}"
+        "catch(InterruptedException e){}midlet.startApp();}}.start();}");
+    {
+        Event& e = event("нажатие клавиши #", "(pressed_code==35)");
+        act(e.specialActions[1], "glob[18]=glob[18]+1;");
+        act(e.specialActions[1], "glob[19]=1/glob[20];");
+        act(e.specialActions[1], "glob[20]=glob[20]+1;");
+    }
     {
         Event& e = event("нажатие клавиши 1", "(pressed_code==49)");
         act(e.specialActions[1], "for(int count=0;count<layer_kol;count++){manager_X[count]=100;}");

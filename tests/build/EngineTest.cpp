@@ -142,7 +142,8 @@ protected:
 
     // Plays a scenario once (later calls reuse it): "2 tap 49" on the title screen
     // starts level 1, each "tap 9" goes one level on.
-    static const Play& play(const std::string& name, int frames, const std::string& keys) {
+    static const Play& play(const std::string& name, int frames, const std::string& keys,
+                            bool eventFails = false) {
         auto found = plays_.find(name);
         if (found != plays_.end()) {
             return found->second;
@@ -151,8 +152,10 @@ protected:
         const fs::path shot = game_->root() / (name + ".png");
         const int status = game_->play(frames, keys, shot, p.output);
         EXPECT_EQ(status, 0) << p.output;
-        EXPECT_EQ(p.output.find("Exception"), std::string::npos) << p.output;
-        EXPECT_EQ(p.output.find("event failed"), std::string::npos) << p.output;
+        if (!eventFails) {
+            EXPECT_EQ(p.output.find("Exception"), std::string::npos) << p.output;
+            EXPECT_EQ(p.output.find("event failed"), std::string::npos) << p.output;
+        }
         std::istringstream lines(p.output);
         std::string line;
         while (std::getline(lines, line)) {
@@ -192,6 +195,10 @@ protected:
     static const Play& levels() {
         return play("levels", 80,
                     "2 tap 49\n10 tap 9\n20 tap 9\n30 tap 9\n40 tap 9\n50 tap 49\n60 tap 7\n");
+    }
+
+    static const Play& interruptions() {
+        return play("interruptions", 80, "2 tap 49\n20 tap 5\n40 tap #\n50 tap #\n", true);
     }
 
     static std::unique_ptr<GameToolchain> game_;
@@ -672,6 +679,42 @@ TEST_F(Engine, SoundActionsNeverBreakTheGame) {
     for (int l = 0; l < 4; ++l) {
         EXPECT_EQ(p.levels[l].front().glob[14], l + 1);
     }
+}
+
+TEST_F(Engine, PausedGameHoldsItsFramesAndClock) {
+    // Key 5 pauses the game and a second later starts it again, as a phone does.
+    const std::vector<Frame>& frames = interruptions().level(1);
+    const std::vector<int> fives = framesWhere(frames, &Frame::pressed, 53);
+    ASSERT_EQ(fives.size(), 1u);
+    ASSERT_LT(fives[0] + 10, static_cast<int>(frames.size()));
+    for (std::size_t k = 1; k < frames.size(); ++k) {
+        const int clock = frames[k].glob[17] - frames[k - 1].glob[17];
+        EXPECT_EQ(frames[k].obtime - frames[k - 1].obtime, 50) << "frame " << k;
+        if (static_cast<int>(k) == fives[0] + 1) {
+            EXPECT_GE(clock, 1000) << "no frame while paused";
+        } else {
+            EXPECT_EQ(clock, 50) << "frame " << k;
+        }
+    }  // Resumed, the phone shows the level again (not the title screen the game began with).
+    const Image& screen = interruptions().screen;
+    ASSERT_EQ(screen.width(), 240);
+    EXPECT_EQ(screen.pixel(kHeroStartX + 8, kHeroY + 8), kHero);
+}
+
+TEST_F(Engine, AFailingEventEndsItsFrameOnlyAndIsReportedOnce) {
+    const Play& p = interruptions();
+    const std::vector<Frame>& frames = p.level(1);
+    const std::vector<int> hashes = framesWhere(frames, &Frame::pressed, 35);
+    ASSERT_EQ(hashes.size(), 2u);
+    ASSERT_LT(hashes[1] + 5, static_cast<int>(frames.size()));
+    const Frame& last = frames.back();
+    EXPECT_EQ(last.glob[18], 2);          // the actions before the failing one ran
+    EXPECT_EQ(last.glob[20], 0);          // the one after it did not
+    EXPECT_EQ(last.glob[1], last.frame);  // and the game went on
+    const std::string failure = "Etap1: event failed: java.lang.ArithmeticException";
+    const std::size_t first = p.output.find(failure);
+    EXPECT_NE(first, std::string::npos) << p.output;
+    EXPECT_EQ(p.output.find(failure, first + 1), std::string::npos) << "reported once";
 }
 
 TEST(EngineStage, CarriesTheLevelSize) {
