@@ -359,7 +359,7 @@ private static void closePlayer(Player p) {
 
 /* With the suite property "Avizad-Trace: 1", one line per frame for tests:
    "trace L F obtime endTime_ob pressed keeping released | glob 1..20 | x,y,mode,visible,uron,
-   direction,animation (0 idle, 1 move, 2 destroy) of every sprite | view x,y". */
+   direction,animation (0 idle, 1 move, 2 destroy),frame of every sprite | view x,y". */
 private void printTrace() {
     StringBuffer b = new StringBuffer("trace ");
     b.append(level).append(' ').append(frameNumber).append(' ').append(obtime).append(' ')
@@ -373,10 +373,18 @@ private void printTrace() {
         b.append(' ').append(act[i].getX()).append(',').append(act[i].getY()).append(',')
                 .append(act_upr[i]).append(',').append(act[i].isVisible() ? 1 : 0).append(',')
                 .append(act_uron[i]).append(',').append(act_napr[i]).append(',')
-                .append(animKind[i]);
+                .append(animKind[i]).append(',').append(shownFrame(i));
     }
     b.append(" | ").append(cameraX).append(',').append(cameraY);
     System.out.println(b.toString());
+}
+
+/* The frame of the strip (from 0) that sprite i shows. */
+private int shownFrame(int i) {
+    int[][][] table = animKind[i] == 1 ? act_go : (animKind[i] == 2 ? act_dead : act_stop);
+    int[] sequence = table[animDir[i] - 1][i];
+    int k = act[i].getFrame();
+    return k >= 0 && k < sequence.length ? sequence[k] : -1;
 }
 
 /* ---- Building the level from the generated arrays ---- */

@@ -191,7 +191,12 @@ inline Project makeEngineProject() {
     addActiveType(p, kAttackerType, "attacker", flatImage(12, 12, rgb(120, 0, 120)), 12,
                   kAttackerSpeed);
     addActiveType(p, kDyingType, "dying", flatImage(36, 12, rgb(60, 60, 0)), 12, 1, 3);
-    addActiveType(p, kWalkerType, "walker", flatImage(12, 12, rgb(0, 100, 0)), 12, kWalkerSpeed);
+    // The walker's move animation shows frame d (of 4) when it goes in direction d.
+    addActiveType(p, kWalkerType, "walker", flatImage(48, 12, rgb(0, 100, 0)), 12, kWalkerSpeed);
+    for (int d = 1; d <= kDirections; ++d) {
+        p.actives[kWalkerType].animation[1][d][static_cast<int>(AnimationState::Move)] = d;
+        p.actives[kWalkerType].animation[2][d][static_cast<int>(AnimationState::Move)] = 0;
+    }
 
     addBackgroundType(p, kWallType, "wall", 1, kWall, 1, 4);
     addBackgroundType(p, kGrassType, "grass", 0, kGrass, 3, 3);

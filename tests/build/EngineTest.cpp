@@ -30,6 +30,7 @@ struct SpriteState {
     int damage = 0;
     int direction = 0;
     int animation = 0;  // 0 idle, 1 move, 2 destroy
+    int frame = 0;      // the frame of the strip shown, from 0
 };
 
 // One trace line: "trace L F obtime endTime_ob pressed keeping released | glob[1..20] |
@@ -68,7 +69,7 @@ bool parseFrame(const std::string& line, Frame& f) {
         int visible = 0;
         std::istringstream token(word);
         token >> s.x >> c >> s.y >> c >> s.mode >> c >> visible >> c >> s.damage >> c >>
-            s.direction >> c >> s.animation;
+            s.direction >> c >> s.animation >> c >> s.frame;
         s.visible = visible != 0;
         f.sprites.push_back(s);
     }
@@ -601,7 +602,7 @@ TEST_F(Engine, DeathPlaysTheDestroyAnimationThenHides) {
     EXPECT_LE(hidden, 8);
 }
 
-TEST_F(Engine, TrajectoryWaitsChangesSpeedAndEndsWhereItSays) {
+TEST_F(Engine, TrajectoryWaitsChangesSpeedEndsAndAnimatesPerDirection) {
     // Points (100,100), (160,100) with d1 = 5 (wait), (160,140) with d2 = 4 (speed) and
     // d3 = 1 (end).
     const std::vector<Frame>& frames = modes().level(4);
@@ -616,6 +617,10 @@ TEST_F(Engine, TrajectoryWaitsChangesSpeedAndEndsWhereItSays) {
         if (arrived < 0) {
             EXPECT_EQ(b.x - a.x, std::min(kWalkerSpeed, 160 - a.x)) << "frame " << k;
             EXPECT_EQ(b.y, 100);
+            // The move animation of direction 1 (right): frame 1 of the strip.
+            EXPECT_EQ(b.direction, 1);
+            EXPECT_EQ(b.animation, 1) << "frame " << k;
+            EXPECT_EQ(b.frame, 0) << "frame " << k;
             if (b.x == 160) {
                 arrived = k;
             }
@@ -623,15 +628,25 @@ TEST_F(Engine, TrajectoryWaitsChangesSpeedAndEndsWhereItSays) {
             if (b.y != 100) {
                 left = k;
                 EXPECT_EQ(b.y - a.y, 4);
+            } else if (k > arrived + 1) {
+                EXPECT_EQ(b.animation, 0) << "waiting, frame " << k;
             }
         } else if (ended < 0) {
             EXPECT_EQ(b.y - a.y, std::min(4, 140 - a.y)) << "frame " << k;
+            // Going down (direction 4): frame 4 of the strip.
+            EXPECT_EQ(b.direction, 4);
+            EXPECT_EQ(b.animation, 1) << "frame " << k;
+            EXPECT_EQ(b.frame, 3) << "frame " << k;
             if (b.y == 140) {
                 ended = k;
             }
         } else {
             EXPECT_EQ(b.x, 160);
             EXPECT_EQ(b.y, 140);
+            if (k > ended + 1) {
+                EXPECT_EQ(b.animation, 0) << "frame " << k;  // idle, frame 1
+                EXPECT_EQ(b.frame, 0) << "frame " << k;
+            }
         }
     }
     ASSERT_GT(ended, 0) << "the walker never reached the last point";
