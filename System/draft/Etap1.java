@@ -1045,7 +1045,8 @@ private void attract(int i) {
     moved[i] = was;
 }
 
-/* Pursuit and attack: towards the nearest visible object under player control. */
+/* Pursuit and attack: towards the nearest visible object under player control, until
+   the centres of their visible parts meet. */
 private void chase(int i, boolean attack) {
     int t = target[i];
     if (t < 0 || t >= quan_act || act_upr[t] != MODE_PLAYER || !act[t].isVisible()) {
@@ -1055,8 +1056,8 @@ private void chase(int i, boolean attack) {
     if (t < 0) {
         return;
     }
-    int dx = act[t].getX() - act[i].getX();
-    int dy = act[t].getY() - act[i].getY();
+    int dx = centreX(t) - centreX(i);
+    int dy = centreY(t) - centreY(i);
     int v = speedOf(i);
     move(i, clampStep(dx, v), clampStep(dy, v));
     if (attack) {
@@ -1067,6 +1068,14 @@ private void chase(int i, boolean attack) {
             attackPause[i] = ATTACK_PAUSE;
         }
     }
+}
+
+private int centreX(int i) {
+    return act[i].getX() + solid[i][0] + solid[i][2] / 2;
+}
+
+private int centreY(int i) {
+    return act[i].getY() + solid[i][1] + solid[i][3] / 2;
 }
 
 private int nearestPlayer(int i) {

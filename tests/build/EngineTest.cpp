@@ -527,28 +527,40 @@ TEST_F(Engine, VehicleAcceleratesBrakesAndTurns) {
 constexpr int kHero4 = 0, kPursuer4 = 1, kAttacker4 = 2, kDying4 = 3, kWalker4 = 4;
 
 TEST_F(Engine, PursuerReachesThePlayerAndTheConditionsSeeIt) {
+    // The pursuer (12 x 12) goes at its speed until its centre is on the centre of the
+    // hero's visible part: its corner 2 pixels right of and below the hero's.
     const std::vector<Frame>& frames = modes().level(4);
     ASSERT_GT(frames.size(), 150u);
     const SpriteState& hero = frames.back().sprites[kHero4];
+    const int goalX = hero.x + kHeroFrame / 2 - 6;
+    const int goalY = hero.y + kHeroFrame / 2 - 6;
     for (std::size_t k = 1; k < frames.size(); ++k) {
         const SpriteState& before = frames[k - 1].sprites[kPursuer4];
         const SpriteState& now = frames[k].sprites[kPursuer4];
         EXPECT_EQ(now.mode, 2);
-        EXPECT_EQ(now.x, std::max(before.x - kPursuerSpeed, hero.x)) << "frame " << k;
-        EXPECT_EQ(now.y, 250);
+        EXPECT_EQ(now.x, std::max(before.x - kPursuerSpeed, goalX)) << "frame " << k;
+        EXPECT_EQ(now.y, std::min(before.y + kPursuerSpeed, goalY)) << "frame " << k;
         // Conditions read the places of the previous frame: detection within 40
         // pixels, "справа от", collision.
         const SpriteState& h = frames[k - 1].sprites[kHero4];
         const int dx = before.x - h.x;
-        EXPECT_EQ(frames[k].glob[11], dx < 40 && dx > 0 ? 1 : 0) << "frame " << k;
+        const int dy = before.y - h.y;
+        const bool detected = std::abs(dx) < 40 && std::abs(dy) < 40 && (dx != 0 || dy != 0);
+        EXPECT_EQ(frames[k].glob[11], detected ? 1 : 0) << "frame " << k;
         const int centreX = h.x + kHeroFrame / 2;
         const bool right = before.x > centreX && std::abs(before.x - centreX) >
                                                      std::abs(before.y - (h.y + kHeroFrame / 2));
         EXPECT_EQ(frames[k].glob[12], right ? 1 : 0) << "frame " << k;
-        // Touching counts: the pursuer's square at most a pixel from the hero's visible part.
-        EXPECT_EQ(frames[k].glob[13], dx <= kHeroFrame - kHeroMargin + 1 ? 1 : 0) << "frame " << k;
+        // Touching counts: the pursuer's square at most a pixel from the hero's visible
+        // part (12 x 12 at the margin of 2).
+        const int visibleX = h.x + kHeroMargin;
+        const int visibleY = h.y + kHeroMargin;
+        const bool touching = before.x <= visibleX + 12 + 1 && before.x + 12 + 1 >= visibleX &&
+                              before.y <= visibleY + 12 + 1 && before.y + 12 + 1 >= visibleY;
+        EXPECT_EQ(frames[k].glob[13], touching ? 1 : 0) << "frame " << k;
     }
-    EXPECT_EQ(frames.back().sprites[kPursuer4].x, hero.x);
+    EXPECT_EQ(frames.back().sprites[kPursuer4].x, goalX);
+    EXPECT_EQ(frames.back().sprites[kPursuer4].y, goalY);
 }
 
 TEST_F(Engine, AttackerRaisesThePlayersDamageOnContact) {
