@@ -13,7 +13,7 @@ set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$here/build}" && pwd)
 runs=${2:-5}
-sample="$here/tests/build/sample/sample.yrk"
+sample="$here/tests/pipeline/sample/sample.yrk"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

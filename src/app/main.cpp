@@ -13,8 +13,8 @@
 #include "app/AppIcons.h"
 #include "app/MainWindow.h"
 #include "app/QtText.h"
-#include "build/ProcessRunner.h"
-#include "build/ui/ConsoleWindow.h"
+#include "pipeline/ProcessRunner.h"
+#include "pipeline/ui/ConsoleWindow.h"
 #include "model/Settings.h"
 
 int main(int argc, char* argv[]) {

@@ -24,7 +24,7 @@
 #include "app/MidletSettingsDialog.h"
 #include "app/ObjectCatalogue.h"
 #include "app/SettingsDialog.h"
-#include "build/ui/ConsoleWindow.h"
+#include "pipeline/ui/ConsoleWindow.h"
 #include "model/Cp1251.h"
 #include "model/Settings.h"
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "build/BuildAndWait.h"
-#include "build/BuildFolders.h"
-#include "build/GameSources.h"
+#include "pipeline/BuildAndWait.h"
+#include "generator/BuildFolders.h"
+#include "generator/GameSources.h"
 #include "model/Cp1251.h"
 #include "model/IoError.h"
 #include "model/Project.h"

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "AppTestSupport.h"
-#include "build/ui/ConsoleWindow.h"
+#include "pipeline/ui/ConsoleWindow.h"
 #include "model/Cp1251.h"
 
 namespace avizad {

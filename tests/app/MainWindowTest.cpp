@@ -26,7 +26,7 @@
 #include "app/MainWindow.h"
 #include "app/ObjectCatalogue.h"
 #include "app/SettingsDialog.h"
-#include "build/ui/ConsoleWindow.h"
+#include "pipeline/ui/ConsoleWindow.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
 #include "model/ProjectFile.h"

@@ -1,0 +1,20 @@
+#pragma once
+// The file steps of the game build, before any tool runs: clean the build folders,
+// export the resources and write the stage class of every level, then write the
+// MIDlet class and the manifest and copy the fixed files.
+
+#include <string>
+#include <vector>
+
+#include "generator/BuildFolders.h"
+#include "model/Project.h"
+
+namespace avizad {
+
+// Runs the steps in the build's order below folders.programDir; after the cleaning, the
+// sound files of folders.projectDir/res (if set) are copied to System/res. Throws IoError
+// at the first file that cannot be read or written (files written until then stay).
+// Returns the files the cleaning could not delete (UTF-8 paths), for a warning.
+std::vector<std::string> generateGameSources(const Project& project, const BuildFolders& folders);
+
+}  // namespace avizad

@@ -1,0 +1,113 @@
+#include "generator/MidletAssembly.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "generator/JavaText.h"
+#include "generator/TemplateLines.h"
+#include "model/Cp1251.h"
+#include "model/FileUtil.h"
+
+namespace avizad {
+
+namespace {
+
+constexpr std::size_t kManifestLineBytes = 72;
+
+// A setting as one manifest value: UTF-8, without line breaks.
+std::string manifestValue(const std::string& cp1251) {
+    std::string value = cp1251ToUtf8(cp1251);
+    for (char& c : value) {
+        if (c == '\r' || c == '\n' || c == '\0') {
+            c = ' ';
+        }
+    }
+    return value;
+}
+
+void appendWrapped(std::vector<std::string>& out, const std::string& line) {
+    if (line.size() <= kManifestLineBytes) {
+        out.push_back(line);
+        return;
+    }
+    out.push_back(line.substr(0, kManifestLineBytes));
+    for (std::size_t at = kManifestLineBytes; at < line.size(); at += kManifestLineBytes - 1) {
+        out.push_back(" " + line.substr(at, kManifestLineBytes - 1));
+    }
+}
+
+}  // namespace
+
+MidletAssembly::MidletAssembly(const Project& project, BuildFolders folders)
+    : project_(project), folders_(std::move(folders)) {}
+
+std::string MidletAssembly::suiteName() const {
+    std::string name = manifestValue(project_.midletName);
+    for (char& c : name) {
+        if (c == ',') {
+            c = ' ';  // MIDlet-1 separates its fields by commas
+        }
+    }
+    return name.find_first_not_of(' ') == std::string::npos ? "syrk" : name;
+}
+
+std::array<std::string, 3> MidletAssembly::midletInsertions() const {
+    std::array<std::string, 3> insertions;
+    const int levels = project_.levelCount < 1 ? 1 : std::min(project_.levelCount, kMaxLevels);
+    for (int s = 0; s <= levels; ++s) {
+        const std::string n = std::to_string(s);
+        insertions[0] += "private Etap" + n + " etap" + n + "=null;";
+        insertions[1] += "case " + n + ":etap" + n + ".stop();etap" + n + "=null;break;";
+        insertions[2] += "case " + n + ":etap" + n + "=new Etap" + n + "(this);etap" + n +
+                         ".start();Display.getDisplay(this).setCurrent(etap" + n + ");break;";
+    }
+    return insertions;
+}
+
+void MidletAssembly::writeMidletClass() const {
+    const std::vector<std::string> lines = readTemplateLines(folders_.draft() / "syrk.java");
+    const std::array<std::string, 3> insertions = midletInsertions();
+    std::string text;
+    for (const std::string& line : lines) {
+        std::string out = replaceAll(line, "//vstavka1", insertions[0]);
+        out = replaceAll(out, "//vstavka2", insertions[1]);
+        out = replaceAll(out, "//vstavka3", insertions[2]);
+        text += javaAsciiSource(out);
+        text += "\r\n";
+    }
+    writeFileText(folders_.src() / "syrk.java", text);
+}
+
+std::vector<std::string> MidletAssembly::manifestLines(
+    const std::vector<std::string>& templateLines) const {
+    std::vector<std::string> out;
+    for (const std::string& line : templateLines) {
+        std::string text = replaceAll(line, "vs1", manifestValue(project_.midletVendor));
+        text = replaceAll(text, "vs2", manifestValue(project_.midletVersion));
+        text = replaceAll(text, "vs3", "syrk");
+        text = replaceAll(text, "vs4", manifestValue(project_.midletIcon));
+        text = replaceAll(text, "vs5", suiteName());
+        appendWrapped(out, text);
+    }
+    return out;
+}
+
+void MidletAssembly::writeManifest() const {
+    writeFileText(folders_.manifest(),
+                  joinCrLf(manifestLines(readTemplateLines(folders_.manifestTemplate()))));
+}
+
+void MidletAssembly::copyFixedFiles() const {
+    namespace fs = std::filesystem;
+    const auto copy = [](const fs::path& from, const fs::path& to) {
+        std::error_code error;
+        if (!fs::exists(to, error) && !error) {
+            fs::copy_file(from, to, fs::copy_options::skip_existing, error);
+        }
+    };
+    copy(folders_.draft() / "MultiLineText.java", folders_.src() / "MultiLineText.java");
+    copy(folders_.draft() / "etap0.java", folders_.src() / "Etap0.java");
+    copy(folders_.draft() / "logo.png", folders_.res() / "logo.png");
+}
+
+}  // namespace avizad

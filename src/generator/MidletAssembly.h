@@ -1,0 +1,50 @@
+#pragma once
+// The MIDlet class, the manifest and the fixed files of the generated game.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "generator/BuildFolders.h"
+#include "model/Project.h"
+
+namespace avizad {
+
+class MidletAssembly {
+public:
+    MidletAssembly(const Project& project, BuildFolders folders);
+
+    // The three texts that replace "//vstavka1", "//vstavka2" and "//vstavka3" of
+    // syrk.java, over the stages 0..levelCount: the stage fields, the cases that stop
+    // a stage and the cases that start one.
+    std::array<std::string, 3> midletInsertions() const;
+
+    // Writes System/src/syrk.java from System/draft/syrk.java (template lines with the
+    // three insertions, CR LF ends). Throws IoError.
+    void writeMidletClass() const;
+
+    // The manifest lines for the template lines given: "vs1" replaced by the vendor,
+    // "vs2" by the version, "vs3" by "syrk", "vs4" by the icon and then "vs5" by the
+    // suite name, in that order. The result is UTF-8 (a jar manifest is read as UTF-8);
+    // line breaks inside a setting become blanks, and a line longer than 72 bytes
+    // continues on lines that begin with a blank, as the jar format requires.
+    std::vector<std::string> manifestLines(const std::vector<std::string>& templateLines) const;
+
+    // The name the phone lists the game under (MIDlet-Name and the name of MIDlet-1): the
+    // MIDlet name of the project, commas made blanks, "syrk" when it is empty. Phones tell
+    // suites apart by name and vendor, so each game needs its own name.
+    std::string suiteName() const;
+
+    // Writes MANIFEST.MF in the program folder from System/MANIFEST.MF. Throws IoError.
+    void writeManifest() const;
+
+    // Copies MultiLineText.java, etap0.java (as Etap0.java) and logo.png from
+    // System/draft, each only when the target does not exist; failures are ignored.
+    void copyFixedFiles() const;
+
+private:
+    const Project& project_;
+    BuildFolders folders_;
+};
+
+}  // namespace avizad

@@ -1,0 +1,63 @@
+#pragma once
+// The stage code generator: turns every level of the project into the Java class
+// "Etap" + level from the stage template System/draft/Etap1.java, replacing the 61
+// marker comments by the level's array declarations and appending the event lines.
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "generator/BuildFolders.h"
+#include "model/Project.h"
+
+namespace avizad {
+
+// A marker of the stage template and the declaration that replaces it.
+using StageDeclaration = std::pair<std::string, std::string>;
+
+class StageGenerator {
+public:
+    static constexpr int kMarkerCount = 61;
+
+    StageGenerator(const Project& project, BuildFolders folders);
+
+    // The 61 markers in the order in which they are replaced ("//quan_act" first,
+    // "//act_yt" last); a marker that begins another marker comes after it.
+    static const std::array<std::string_view, kMarkerCount>& markers();
+
+    // The 61 (marker, declaration) pairs of level `level` (1..levelCount), in the
+    // order of markers(). Throws IoError when a placement names a missing object type.
+    std::vector<StageDeclaration> stageDeclarations(int level) const;
+
+    // The Java lines of the event table (one per action, wrapped in the loops over the
+    // instances its statement names); the same for every level. Windows-1251 text.
+    std::vector<std::string> eventLines() const;
+
+    // Writes System/src/Etap<level>.java: every template line through copyTemplateLine,
+    // then the event lines and "}}", each line in ASCII (javaAsciiSource) and ended by
+    // CR LF. Throws IoError when the template cannot be read or the file not written.
+    void writeStage(int level) const;
+
+    // The whole text writeStage writes, for the template lines given. Besides the 61
+    // markers, a template line "//level_size" becomes the level's size,
+    // "int level_width=W;int level_height=H;".
+    std::string stageText(int level, const std::vector<std::string>& templateLines) const;
+
+    // One template line for level `level`: "etap1" and "Etap1" renamed, then every
+    // marker replaced by its declaration in the order of `declarations`.
+    static std::string copyTemplateLine(std::string_view line, int level,
+                                        const std::vector<StageDeclaration>& declarations);
+
+    // One event line: the statement "if(" + condition + "){" + action + "};" inside the
+    // loops over kr1..kr100, krf1..krf100, krl1..krl100 and krt1..krt100 (in that order)
+    // for every loop variable the statement names, the same for every column.
+    static std::string eventLine(std::string_view condition, std::string_view action);
+
+private:
+    const Project& project_;
+    BuildFolders folders_;
+};
+
+}  // namespace avizad

@@ -1,0 +1,69 @@
+#include "pipeline/BuildCommands.h"
+
+#include "pipeline/ShellQuote.h"
+#include "model/Cp1251.h"
+#include "model/Settings.h"
+
+namespace avizad {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string classPath(const BuildTools& tools) {
+    return shellQuote(utf8ToCp1251(tools.cldcApi.string() + ":" + tools.midpApi.string()));
+}
+
+}  // namespace
+
+BuildTools buildTools(const fs::path& programDir, std::string_view jdkDir,
+                      std::string_view wtkDir) {
+    const fs::path jdk = resolveProgramPath(programDir, jdkDir);
+    const fs::path wtk = resolveProgramPath(programDir, wtkDir);
+    return BuildTools{
+        .javac = jdk / "bin" / "javac",
+        .jar = jdk / "bin" / "jar",
+        .preverify = wtk / "bin" / "preverify",
+        .cldcApi = wtk / "lib" / "cldcapi11.jar",
+        .midpApi = wtk / "lib" / "midpapi20.jar",
+        .emulator = wtk / "bin" / "emulator",
+    };
+}
+
+fs::path archivePath(const BuildFolders& folders, std::string_view midletName) {
+    std::string name(midletName);
+    for (char& c : name) {
+        if (c == '/' || c == '\0') {
+            c = '_';
+        }
+    }
+    return folders.bin() / (cp1251ToUtf8(name) + ".jar");
+}
+
+std::string quotedPath(const fs::path& path) {
+    return shellQuote(utf8ToCp1251(path.string()));
+}
+
+std::string compileCommand(const BuildTools& tools, const BuildFolders& folders) {
+    // The quoted folder followed by an unquoted pattern: the shell expands only *.java.
+    return quotedPath(tools.javac) + " -source 1.3 -encoding Cp1251 -classpath " +
+           classPath(tools) + " -d " + quotedPath(folders.tmpclasses()) + " " +
+           quotedPath(folders.src() / "") + "*.java";
+}
+
+std::string preverifyCommand(const BuildTools& tools, const BuildFolders& folders) {
+    return quotedPath(tools.preverify) + " -classpath " + classPath(tools) + " -d " +
+           quotedPath(folders.classes()) + " " + quotedPath(folders.tmpclasses());
+}
+
+std::string archiveCommand(const BuildTools& tools, const BuildFolders& folders,
+                           const fs::path& archive, const std::vector<std::string>& files) {
+    std::string command = "cd " + quotedPath(folders.programDir) + " && " + quotedPath(tools.jar) +
+                          " cmf " + quotedPath(folders.manifest()) + " " + quotedPath(archive);
+    for (const std::string& file : files) {
+        command += " " + shellQuote(utf8ToCp1251(file));
+    }
+    return command;
+}
+
+}  // namespace avizad

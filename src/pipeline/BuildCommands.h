@@ -1,0 +1,47 @@
+#pragma once
+// The tools of the game build and the command lines that run them in the console's
+// interpreter. Command lines are Windows-1251 texts, as the console sends them; every
+// path and name in them is shell-quoted.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "generator/BuildFolders.h"
+
+namespace avizad {
+
+// The external tools and class libraries, below the settings' `jdkDir` and `wtkDir`;
+// a relative folder of the settings is taken relative to the program folder.
+struct BuildTools {
+    std::filesystem::path javac;      // jdkDir/bin/javac
+    std::filesystem::path jar;        // jdkDir/bin/jar
+    std::filesystem::path preverify;  // wtkDir/bin/preverify
+    std::filesystem::path cldcApi;    // wtkDir/lib/cldcapi11.jar
+    std::filesystem::path midpApi;    // wtkDir/lib/midpapi20.jar
+    std::filesystem::path emulator;   // wtkDir/bin/emulator
+};
+
+// jdkDir and wtkDir are the Windows-1251 texts of the settings.
+BuildTools buildTools(const std::filesystem::path& programDir, std::string_view jdkDir,
+                      std::string_view wtkDir);
+
+// The game archive: System/bin/ + midletName + ".jar". A "/" in the name, which no file
+// name can hold, is written as "_".
+std::filesystem::path archivePath(const BuildFolders& folders, std::string_view midletName);
+
+// A path as a Windows-1251 shell word.
+std::string quotedPath(const std::filesystem::path& path);
+
+// javac -source 1.3 -encoding Cp1251 -classpath CLDC:MIDP -d System/tmpclasses System/src/*.java
+std::string compileCommand(const BuildTools& tools, const BuildFolders& folders);
+// preverify -classpath CLDC:MIDP -d System/classes System/tmpclasses
+std::string preverifyCommand(const BuildTools& tools, const BuildFolders& folders);
+// cd programDir && jar cmf MANIFEST.MF System/bin/<name>.jar FILES..., the files given
+// by their names in the program folder.
+std::string archiveCommand(const BuildTools& tools, const BuildFolders& folders,
+                           const std::filesystem::path& archive,
+                           const std::vector<std::string>& files);
+
+}  // namespace avizad

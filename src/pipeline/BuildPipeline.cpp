@@ -1,0 +1,350 @@
+#include "pipeline/BuildPipeline.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <limits>
+#include <random>
+#include <system_error>
+
+#include "pipeline/ShellQuote.h"
+#include "model/Cp1251.h"
+#include "model/FileUtil.h"
+#include "model/IoError.h"
+
+namespace avizad {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::vector<std::string> kResourceExtensions = {"png", "txt", "mid", "wav", "mp3"};
+const std::vector<std::string> kSoundExtensions = {"mid", "wav", "mp3"};
+const std::vector<std::string> kArchiveExtensions = {"class", "png", "txt", "mid", "wav", "mp3"};
+// The exit status fail() receives when the interpreter has ended.
+constexpr int kInterpreterGone = std::numeric_limits<int>::min();
+
+bool sameLetters(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        return lower(x) == lower(y);
+    });
+}
+
+// True when the file name ends in "." + one of the extensions, in any ASCII case, as
+// the Windows mask "*.ext" matches.
+bool hasExtension(const std::string& name, const std::vector<std::string>& extensions) {
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos) {
+        return false;
+    }
+    const std::string_view extension = std::string_view(name).substr(dot + 1);
+    return std::any_of(extensions.begin(), extensions.end(),
+                       [&](const std::string& e) { return sameLetters(extension, e); });
+}
+
+// The names of the regular files of a folder with one of the extensions, sorted. A
+// missing folder has none.
+std::vector<std::string> filesWithExtensions(const fs::path& folder,
+                                             const std::vector<std::string>& extensions) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::error_code typeError;
+        if (!it->is_regular_file(typeError)) {
+            continue;
+        }
+        std::string name = it->path().filename().string();
+        if (hasExtension(name, extensions)) {
+            names.push_back(std::move(name));
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Copies those files into `to`, replacing files of the same name. Throws IoError.
+void copyFilesWithExtensions(const fs::path& from, const fs::path& to,
+                             const std::vector<std::string>& extensions) {
+    for (const std::string& name : filesWithExtensions(from, extensions)) {
+        std::error_code error;
+        fs::copy_file(from / name, to / name, fs::copy_options::overwrite_existing, error);
+        if (error) {
+            throw IoError("Не удаётся скопировать файл «" + displayPath(from / name) + "» в «" +
+                          displayPath(to) + "»: " + error.message());
+        }
+    }
+}
+
+std::string randomToken() {
+    std::random_device device;
+    std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFFFFu);
+    char text[9];
+    std::snprintf(text, sizeof text, "%08x", digits(device));
+    return text;
+}
+
+}  // namespace
+
+std::string BuildPipeline::stepName(int step) {
+    switch (step) {
+        case kPrepareStep:
+            return win1251("подготовка файлов игры");
+        case kCompileStep:
+            return win1251("компиляция");
+        case kPreverifyStep:
+            return win1251("предверификация");
+        case kCopyResourcesStep:
+            return win1251("копирование ресурсов");
+        case kCopyClassesStep:
+            return win1251("копирование классов");
+        case kArchiveStep:
+            return win1251("архивация");
+        default:
+            return {};
+    }
+}
+
+BuildPipeline::BuildPipeline(Console console, SourceWriter writeSources)
+    : console_(std::move(console)), writeSources_(std::move(writeSources)) {}
+
+bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
+                          FinishedHandler onFinished) {
+    if (running_) {
+        return false;
+    }
+    running_ = true;
+    onFinished_ = std::move(onFinished);
+    folders_ = BuildFolders(inputs.programDir);
+    tools_ = buildTools(inputs.programDir, inputs.jdkDir, inputs.wtkDir);
+    archive_ = archivePath(folders_, project.midletName);
+    token_ = randomToken();
+    commandCount_ = 0;
+    commandStep_ = 0;
+    next_ = 0;
+    stages_.clear();
+    if (console_.clear) {
+        console_.clear();
+        held_.clear();
+        atLineStart_ = true;
+    }
+
+    // Steps 1 to 3, then the sound files of the project, then class files an earlier,
+    // interrupted build may have left behind (the preverifier would pack them).
+    try {
+        for (const std::string& path : writeSources_(project, folders_)) {
+            print(win1251("Не удалось удалить файл «") + utf8ToCp1251(path) + win1251("»\n"));
+        }
+        // Sound files come only from the project: those of an earlier project go. (The
+        // pipeline copies them itself, after the writer, so folders_.projectDir stays empty.)
+        for (const char* extension : {"wav", "mp3"}) {
+            deleteFilesByExtension(folders_.res(), extension);
+        }
+        if (!inputs.projectDir.empty()) {
+            copyFilesWithExtensions(inputs.projectDir / "res", folders_.res(), kSoundExtensions);
+        }
+        deleteFilesByExtension(folders_.classes(), "class");
+        deleteFilesByExtension(folders_.tmpclasses(), "class");
+    } catch (const std::exception& error) {
+        fail(kPrepareStep, 0, error.what());
+        return true;
+    }
+
+    stages_ = {
+        {kCompileStep, [this] { return compileCommand(tools_, folders_); }, {}},
+        {kPreverifyStep, [this] { return preverifyCommand(tools_, folders_); }, {}},
+        {kCopyResourcesStep,
+         {},
+         [this] {
+             copyFilesWithExtensions(folders_.res(), folders_.programDir, kResourceExtensions);
+         }},
+        {kCopyClassesStep,
+         {},
+         [this] { copyFilesWithExtensions(folders_.classes(), folders_.programDir, {"class"}); }},
+        {kArchiveStep,
+         {},
+         [this] {
+             std::error_code error;
+             fs::remove(archive_, error);
+             if (fs::exists(archive_)) {
+                 throw IoError("Не удаётся удалить старый архив «" + displayPath(archive_) +
+                               "»: " + error.message());
+             }
+         }},
+        {kArchiveStep,
+         [this] {
+             return archiveCommand(tools_, folders_, archive_,
+                                   filesWithExtensions(folders_.programDir, kArchiveExtensions));
+         },
+         {}},
+        {kArchiveStep,
+         {},
+         [this] {
+             deleteFilesByExtension(folders_.classes(), "class");
+             deleteFilesByExtension(folders_.tmpclasses(), "class");
+         }},
+    };
+    advance();
+    return true;
+}
+
+void BuildPipeline::advance() {
+    while (running_ && next_ < stages_.size()) {
+        const Stage& stage = stages_[next_++];
+        try {
+            if (stage.action) {
+                stage.action();
+                continue;
+            }
+            const std::string line = stage.command() + " </dev/null";
+            ++commandCount_;
+            const std::optional<std::string> echo = console_.send(line);
+            // The marker line: the character 0x1E, the build's token, the number of the
+            // command and the exit status of the command before it.
+            if (!echo || !console_.send("printf '\\036avizad:" + token_ + ":" +
+                                        std::to_string(commandCount_) + ":%d\\n' \"$?\"")) {
+                fail(stage.step, kInterpreterGone, {});
+                return;
+            }
+            if (!atLineStart_) {
+                print("\n");
+            }
+            print(*echo);
+            commandStep_ = stage.step;
+            return;
+        } catch (const std::exception& error) {
+            fail(stage.step, 0, error.what());
+            return;
+        }
+    }
+    if (!running_) {
+        return;
+    }
+    BuildResult result;
+    result.archive = archive_;
+    std::error_code error;
+    result.archiveMade = fs::is_regular_file(archive_, error);
+    if (result.archiveMade) {
+        result.summary = win1251("Архив создан: ") + utf8ToCp1251(archive_.string());
+    } else {
+        result.failedStep = stepName(kArchiveStep);
+        result.summary = win1251("Архив не создан: после шага «") + result.failedStep +
+                         win1251("» нет файла ") + utf8ToCp1251(archive_.string());
+    }
+    finish(std::move(result));
+}
+
+std::string BuildPipeline::markerPrefix() const {
+    return "\x1e"
+           "avizad:" +
+           token_ + ":" + std::to_string(commandCount_) + ":";
+}
+
+void BuildPipeline::feedOutput(std::string_view chunk) {
+    held_.append(chunk);
+    while (!held_.empty()) {
+        if (commandStep_ == 0) {
+            print(held_);
+            held_.clear();
+            return;
+        }
+        const std::string prefix = markerPrefix();
+        const std::size_t start = held_.find(prefix);
+        if (start == std::string::npos) {
+            // Hold back an end that may be the beginning of the marker.
+            std::size_t keep = std::min(prefix.size() - 1, held_.size());
+            while (keep > 0 && held_.compare(held_.size() - keep, keep, prefix, 0, keep) != 0) {
+                --keep;
+            }
+            print(std::string_view(held_).substr(0, held_.size() - keep));
+            held_.erase(0, held_.size() - keep);
+            return;
+        }
+        print(std::string_view(held_).substr(0, start));
+        held_.erase(0, start);
+        const std::size_t end = held_.find('\n', prefix.size());
+        if (end == std::string::npos) {
+            return;  // the rest of the marker line is still on its way
+        }
+        const std::string_view digits =
+            std::string_view(held_).substr(prefix.size(), end - prefix.size());
+        int status = -1;
+        const auto parsed = std::from_chars(digits.data(), digits.data() + digits.size(), status);
+        if (parsed.ec != std::errc() || parsed.ptr != digits.data() + digits.size()) {
+            status = -1;
+        }
+        held_.erase(0, end + 1);
+        commandEnded(status);
+    }
+}
+
+void BuildPipeline::commandEnded(int status) {
+    const int step = commandStep_;
+    commandStep_ = 0;
+    if (status != 0) {
+        if (step == kArchiveStep) {
+            std::error_code error;
+            fs::remove(archive_, error);  // whatever a failed archiver left is no game
+        }
+        fail(step, status, {});
+        return;
+    }
+    advance();
+}
+
+void BuildPipeline::interpreterEnded() {
+    if (!running_) {
+        return;
+    }
+    const int step =
+        commandStep_ != 0 ? commandStep_ : (next_ < stages_.size() ? stages_[next_].step : 0);
+    commandStep_ = 0;
+    fail(step, kInterpreterGone, {});
+}
+
+void BuildPipeline::fail(int step, int exitStatus, const std::string& error) {
+    BuildResult result;
+    result.archive = archive_;
+    result.failedStep = stepName(step);
+    result.error = error;
+    const std::string quotedStep = win1251("«") + result.failedStep + win1251("»");
+    if (!error.empty()) {
+        result.summary = win1251("Архив не создан: шаг ") + quotedStep + win1251(" не выполнен: ") +
+                         utf8ToCp1251(error);
+    } else if (exitStatus == kInterpreterGone) {
+        result.exitStatus = -1;
+        result.summary =
+            win1251("Архив не создан: командный интерпретатор завершил работу, шаг ") + quotedStep;
+    } else {
+        result.exitStatus = exitStatus;
+        result.summary = win1251("Архив не создан: шаг ") + quotedStep +
+                         win1251(" завершился с кодом ") + std::to_string(exitStatus);
+    }
+    finish(std::move(result));
+}
+
+void BuildPipeline::finish(BuildResult result) {
+    if (!atLineStart_) {
+        print("\n");
+    }
+    print(result.summary + "\n");
+    running_ = false;
+    commandStep_ = 0;
+    FinishedHandler handler = std::move(onFinished_);
+    onFinished_ = nullptr;
+    if (handler) {
+        handler(result);
+    }
+}
+
+void BuildPipeline::print(std::string_view text) {
+    if (text.empty()) {
+        return;
+    }
+    atLineStart_ = text.back() == '\n';
+    if (console_.print) {
+        console_.print(text);
+    }
+}
+
+}  // namespace avizad

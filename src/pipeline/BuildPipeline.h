@@ -1,0 +1,144 @@
+#pragma once
+// BuildPipeline: the "Компиляция" command. It writes the game's sources and resources,
+// then runs the compiler, the preverifier and the archiver as command lines of the
+// console's interpreter, one after another, and ends with one line in the console
+// saying whether the archive was made or which step failed.
+//
+// Order. After each command line the pipeline sends a second line that prints a marker
+// with the command's exit status; the marker tells it that the command has ended and
+// how. Only then does it do the file steps that depend on the command (copying the
+// resources and classes into the program folder, deleting the class files) and send
+// the next command. Marker lines are taken out of the text the console shows.
+//
+// Threads. The pipeline never blocks and keeps no thread of its own: start() writes the
+// files and sends the first command, then feedOutput() and interpreterEnded() drive it.
+// The caller makes sure these calls never run at the same time (the editor makes them
+// all on its user-interface thread; buildAndWait() serialises them with a mutex).
+//
+// The steps:
+//   1-3  clean the build folders, write the stage classes, resources, MIDlet class,
+//        manifest and fixed files (the SourceWriter), copy the project's sound files
+//        (*.mid, *.wav, *.mp3 of the project folder's "res") into System/res in place
+//        of those an earlier build left there;
+//        delete class files left in System/classes and System/tmpclasses;
+//   4    compile System/src/*.java into System/tmpclasses ("-encoding Cp1251");
+//   5    preverify into System/classes;
+//   6    copy the *.png, *.txt, *.mid, *.wav, *.mp3 of System/res into the program folder;
+//   7    copy the *.class of System/classes into the program folder;
+//   8    pack the manifest and those files of the program folder into
+//        System/bin/<midletName>.jar;
+//   9    delete the *.class of System/classes and System/tmpclasses.
+// A command that ends with a non-zero status, a file step that fails, or the end of the
+// interpreter stops the build at that step.
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "pipeline/BuildCommands.h"
+#include "generator/BuildFolders.h"
+#include "generator/GameSources.h"
+#include "model/Project.h"
+
+namespace avizad {
+
+// What a build reads besides the project.
+struct BuildInputs {
+    std::filesystem::path programDir;  // holds System/
+    // The folder of the project file, whose "res" folder holds the sound files the
+    // events play; empty for a project never saved (then no sound files are copied).
+    std::filesystem::path projectDir;
+    std::string jdkDir;  // the settings' folders, Windows-1251, as in options.ini
+    std::string wtkDir;
+};
+
+struct BuildResult {
+    bool archiveMade = false;  // the archive exists and this build wrote it
+    std::filesystem::path archive;
+    std::string failedStep;  // Windows-1251 name of the step that failed; empty when made
+    int exitStatus = 0;      // of the failed command; -1 when the interpreter ended
+    std::string error;       // UTF-8 system text of a failed file step, else empty
+    std::string summary;     // the final console line, Windows-1251, without line end
+};
+
+class BuildPipeline {
+public:
+    // The console the build talks to.
+    struct Console {
+        // Writes one command line (Windows-1251) into the interpreter; returns its echo,
+        // or nothing when the interpreter has ended. ProcessRunner::sendCommand fits.
+        std::function<std::optional<std::string>(std::string_view line)> send;
+        // Appends Windows-1251 text to the console's text area.
+        std::function<void(std::string_view text)> print;
+        // Empties the text area before a build; may be left empty.
+        std::function<void()> clear;
+    };
+    // Steps 1 to 3: cleans the build folders and writes every source, resource,
+    // manifest and fixed file of the game (generateGameSources). Throws IoError; returns
+    // the files the cleaning could not delete (UTF-8 paths), which the console lists.
+    using SourceWriter = std::function<std::vector<std::string>(const Project& project,
+                                                                const BuildFolders& folders)>;
+    using FinishedHandler = std::function<void(const BuildResult& result)>;
+
+    // Step names, Windows-1251, as the final line and BuildResult::failedStep give them.
+    static std::string stepName(int step);
+    enum Step {
+        kPrepareStep = 1,  // writing the sources, resources and sound files
+        kCompileStep,
+        kPreverifyStep,
+        kCopyResourcesStep,
+        kCopyClassesStep,
+        kArchiveStep,
+    };
+
+    explicit BuildPipeline(Console console, SourceWriter writeSources = generateGameSources);
+
+    // Starts a build. Returns false, doing nothing, while another build runs. Steps 1 to
+    // 3 run before it returns; when they fail (IoError) the build ends at once and
+    // `onFinished` is called before start() returns, with the error text in
+    // BuildResult::error for a message box. Otherwise `onFinished` is called later,
+    // from inside feedOutput() or interpreterEnded(). The project is read only here.
+    bool start(const Project& project, const BuildInputs& inputs, FinishedHandler onFinished);
+
+    // Every chunk of interpreter output (Windows-1251), in order. Marker lines are taken
+    // out; the rest goes to Console::print. Outside a build the text is printed as is.
+    void feedOutput(std::string_view chunk);
+    // The interpreter has ended: a running build fails at its current step.
+    void interpreterEnded();
+
+    bool running() const { return running_; }
+
+private:
+    struct Stage {
+        int step = 0;
+        std::function<std::string()> command;  // a command line, or
+        std::function<void()> action;          // a file step (throws IoError)
+    };
+
+    void advance();
+    void commandEnded(int status);
+    void finish(BuildResult result);
+    void fail(int step, int exitStatus, const std::string& error);
+    void print(std::string_view text);
+    std::string markerPrefix() const;
+
+    Console console_;
+    SourceWriter writeSources_;
+    FinishedHandler onFinished_;
+    BuildFolders folders_{std::filesystem::path()};
+    BuildTools tools_;
+    std::filesystem::path archive_;
+    std::vector<Stage> stages_;
+    std::size_t next_ = 0;  // the stage to run next
+    int commandStep_ = 0;   // the step of the command awaiting its marker, 0 when none
+    int commandCount_ = 0;  // commands sent in this build
+    std::string token_;     // random, per build: no tool output imitates a marker
+    std::string held_;      // output held back: a marker may begin here
+    bool running_ = false;
+    bool atLineStart_ = true;  // the console's last printed character ended a line
+};
+
+}  // namespace avizad

@@ -1,0 +1,39 @@
+#include "pipeline/GameLauncher.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+#include <thread>
+
+#include "pipeline/BuildCommands.h"
+#include "generator/BuildFolders.h"
+#include "pipeline/Spawn.h"
+
+namespace avizad {
+
+int launchGame(const std::filesystem::path& programDir, std::string_view wtkDir,
+               std::string_view midletName) {
+    const BuildFolders folders(programDir);
+    const std::filesystem::path archive = archivePath(folders, midletName);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(archive, error)) {
+        return ENOENT;
+    }
+    const std::filesystem::path emulator = buildTools(programDir, "", wtkDir).emulator;
+
+    pid_t pid = -1;
+    const int result = spawnProcess(emulator, {archive.string()}, programDir, -1, -1, pid);
+    if (result != 0) {
+        return result;
+    }
+    std::thread([pid] {
+        int status = 0;
+        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+    }).detach();
+    return 0;
+}
+
+}  // namespace avizad

@@ -1,0 +1,62 @@
+// The file steps of the build in one pass.
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "GeneratorShowcase.h"
+#include "GeneratorTestSupport.h"
+#include "generator/GameSources.h"
+
+namespace avizad {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::set<std::string> fileNames(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+TEST(GenerateGameSources, ReplacesTheOldOutputsWithTheWholeGame) {
+    testing::ProgramFolder folder;
+    const fs::path& root = folder.root();
+    writeFileText(root / "System/src/Etap7.java", "stale");
+    writeFileText(root / "System/res/old.png", "stale");
+    writeFileText(root / "System/res/old.mid", "stale");
+    writeFileText(root / "System/bin/old.jar", "stale");
+    const fs::path projectDir = root / "project";
+    fs::create_directories(projectDir / "res");
+    writeFileText(projectDir / "res/boom.wav", "RIFF");
+    writeFileText(projectDir / "res/music.MID", "MThd");
+    writeFileText(projectDir / "res/notes.txt", "not a sound");
+
+    const Project project = testing::makeShowcaseProject();
+    BuildFolders folders = folder.folders();
+    folders.projectDir = projectDir;
+    EXPECT_TRUE(generateGameSources(project, folders).empty());
+
+    EXPECT_EQ(fileNames(root / "System/src"),
+              (std::set<std::string>{"Etap0.java", "Etap1.java", "Etap2.java", "MultiLineText.java",
+                                     "syrk.java"}));
+    EXPECT_EQ(
+        fileNames(root / "System/res"),
+        (std::set<std::string>{"boom.wav", "enemy.png", "fon0-0.txt", "fon0-1.txt", "fon0-2.txt",
+                               "fon1-0.txt", "ladder.png", "life.png", "logo.png", "music.MID",
+                               "wall.png", "герой.png", "трава.png"}));
+    EXPECT_TRUE(fileNames(root / "System/bin").empty());
+    const std::string midlet = testing::fileText(root / "System/src/syrk.java");
+    EXPECT_NE(midlet.find("private Etap0 etap0=null;private Etap1 etap1=null;private Etap2 "
+                          "etap2=null;\r\n"),
+              std::string::npos);
+    EXPECT_NE(testing::fileText(root / "MANIFEST.MF").find("MIDlet-Vendor: Авизад\r\n"),
+              std::string::npos);
+    EXPECT_NE(testing::fileText(root / "System/src/Etap2.java").find("public class Etap2 "),
+              std::string::npos);
+}
+
+}  // namespace
+}  // namespace avizad

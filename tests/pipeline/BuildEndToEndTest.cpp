@@ -1,0 +1,179 @@
+// The whole build of the sample project through the real generator, templates and
+// Java ME toolkit (System/toolkit beside the programs), then a headless run of the
+// game in the toolkit's emulator. Skipped while the toolkit or the templates are not
+// installed in the build tree.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "pipeline/BuildAndWait.h"
+#include "pipeline/ShellQuote.h"
+#include "model/Cp1251.h"
+#include "model/FileUtil.h"
+#include "model/Project.h"
+#include "model/ProjectFile.h"
+
+namespace avizad {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kInstalled = fs::path(AVIZAD_PROGRAM_DIR) / "System";
+const fs::path kToolkit = kInstalled / "toolkit";
+const fs::path kSample = fs::path(AVIZAD_SOURCE_DIR) / "tests" / "pipeline" / "sample" / "sample.yrk";
+
+// Runs a shell command line; true when it exits with 0.
+bool run(const std::string& command) {
+    return std::system(command.c_str()) == 0;
+}
+
+class EndToEndTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const fs::path& needed :
+             {kInstalled / "draft" / "Etap1.java", kInstalled / "MANIFEST.MF"}) {
+            if (!fs::exists(needed)) {
+                GTEST_SKIP() << "not installed: " << needed;
+            }
+        }
+        // A program folder of its own: the templates and manifest template of the
+        // installed System folder and empty build folders.
+        dir_ = fs::temp_directory_path() /
+               ("avizad-e2e-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        program_ = dir_ / "program";
+        for (const char* folder : {"src", "res", "bin", "classes", "tmpclasses"}) {
+            fs::create_directories(program_ / "System" / folder);
+        }
+        fs::copy(kInstalled / "draft", program_ / "System" / "draft", fs::copy_options::recursive);
+        fs::copy_file(kInstalled / "MANIFEST.MF", program_ / "System" / "MANIFEST.MF");
+
+        clearProject(project_);
+        loadProject(project_, kSample);
+        inputs_.programDir = program_;
+        inputs_.projectDir = kSample.parent_path();
+        inputs_.jdkDir = utf8ToCp1251((kToolkit / "jdk").string());
+        inputs_.wtkDir = utf8ToCp1251((kToolkit / "wtk").string());
+    }
+    void TearDown() override {
+        if (!dir_.empty()) {
+            fs::remove_all(dir_);
+        }
+    }
+
+    BuildResult build() {
+        console_.clear();
+        return buildAndWait(project_, inputs_, [this](std::string_view text) { console_ += text; });
+    }
+
+    // Unpacks the archive with the toolkit's jar; returns the folder.
+    fs::path unpack(const fs::path& archive) {
+        const fs::path out = dir_ / "unpacked";
+        fs::create_directories(out);
+        EXPECT_TRUE(run("cd " + shellQuote(out.string()) + " && " +
+                        shellQuote((kToolkit / "jdk" / "bin" / "jar").string()) + " xf " +
+                        shellQuote(archive.string())));
+        return out;
+    }
+
+    fs::path dir_;
+    fs::path program_;
+    Project project_;
+    BuildInputs inputs_;
+    std::string console_;
+};
+
+std::string fileText(const fs::path& path) {
+    return readFileText(path);
+}
+
+// The part of the toolkit a test needs that is missing, or empty.
+std::string missingToolkit() {
+    for (const fs::path& needed :
+         {kToolkit / "jdk" / "bin" / "javac", kToolkit / "jdk" / "bin" / "jar",
+          kToolkit / "wtk" / "bin" / "preverify", kToolkit / "wtk" / "lib" / "cldcapi11.jar",
+          kToolkit / "wtk" / "lib" / "midpapi20.jar", kToolkit / "wtk" / "bin" / "emulator"}) {
+        if (!fs::exists(needed)) {
+            return needed.string();
+        }
+    }
+    return {};
+}
+
+TEST_F(EndToEndTest, SampleProjectBuildsAndRunsHeadless) {
+    if (const std::string missing = missingToolkit(); !missing.empty()) {
+        GTEST_SKIP() << "not installed: " << missing;
+    }
+    const BuildResult result = build();
+    ASSERT_TRUE(result.archiveMade) << cp1251ToUtf8(console_);
+    EXPECT_EQ(result.archive, program_ / "System" / "bin" / "Пример.jar");
+    EXPECT_EQ(console_.find('\x1e'), std::string::npos);
+
+    const fs::path unpacked = unpack(result.archive);
+    const std::string manifest = fileText(unpacked / "META-INF" / "MANIFEST.MF");
+    EXPECT_NE(manifest.find("MIDlet-Name: Пример\r\n"), std::string::npos) << manifest;
+    EXPECT_NE(manifest.find("MIDlet-1: Пример, , syrk\r\n"), std::string::npos) << manifest;
+    EXPECT_NE(manifest.find("MIDlet-Vendor: tulvask"), std::string::npos) << manifest;
+    // Resources of the objects, tile maps, the logo and the project's sound file.
+    for (const char* name : {"hero.png", "enemy.png", "grass.png", "life.png", "logo.png",
+                             "fon0-0.txt", "fon0-1.txt", "fon1-0.txt", "fon1-1.txt", "boom.wav"}) {
+        EXPECT_TRUE(fs::is_regular_file(unpacked / name)) << name;
+    }
+    // Classes for CLDC 1.1: class file version 48 or lower, preverified (StackMap).
+    for (const char* name :
+         {"Etap0.class", "Etap1.class", "Etap2.class", "syrk.class", "MultiLineText.class"}) {
+        ASSERT_TRUE(fs::is_regular_file(unpacked / name)) << name;
+        const std::string bytes = fileText(unpacked / name);
+        ASSERT_GT(bytes.size(), 8u);
+        const int major =
+            (static_cast<unsigned char>(bytes[6]) << 8) | static_cast<unsigned char>(bytes[7]);
+        EXPECT_LE(major, 48) << name;
+        EXPECT_NE(bytes.find("StackMap"), std::string::npos) << name;
+    }
+    // The Russian text of the text object survived the compile (-encoding Cp1251).
+    EXPECT_NE(fileText(unpacked / "Etap1.class").find("Привет, игрок!"), std::string::npos);
+    // The build left no class files in its folders.
+    EXPECT_TRUE(fs::is_empty(program_ / "System" / "classes"));
+    EXPECT_TRUE(fs::is_empty(program_ / "System" / "tmpclasses"));
+
+    const fs::path shot = dir_ / "shot.png";
+    EXPECT_TRUE(run(shellQuote((kToolkit / "wtk" / "bin" / "emulator").string()) +
+                    " --headless --frames 60 --timeout 120 --screenshot " +
+                    shellQuote(shot.string()) + " " + shellQuote(result.archive.string()) + " > " +
+                    shellQuote((dir_ / "emulator.log").string()) + " 2>&1"))
+        << fileText(dir_ / "emulator.log");
+    EXPECT_TRUE(fs::is_regular_file(shot));
+}
+
+TEST_F(EndToEndTest, NameWithShellMetacharactersBuildsThatJarAndRunsNothingElse) {
+    if (const std::string missing = missingToolkit(); !missing.empty()) {
+        GTEST_SKIP() << "not installed: " << missing;
+    }
+    project_.midletName = "my game; touch x";
+    const BuildResult result = build();
+    ASSERT_TRUE(result.archiveMade) << cp1251ToUtf8(console_);
+    EXPECT_EQ(result.archive, program_ / "System" / "bin" / "my game; touch x.jar");
+    EXPECT_TRUE(fs::is_regular_file(result.archive));
+    EXPECT_FALSE(fs::exists(program_ / "x"));
+    EXPECT_FALSE(fs::exists(fs::current_path() / "x"));
+}
+
+TEST_F(EndToEndTest, MissingJdkFolderReportsTheFailedCompileStep) {
+    inputs_.jdkDir = utf8ToCp1251((dir_ / "no jdk here").string());
+    const BuildResult result = build();
+    EXPECT_FALSE(result.archiveMade);
+    EXPECT_EQ(result.failedStep, win1251("компиляция"));
+    EXPECT_FALSE(fs::exists(result.archive));
+    const std::string last = win1251("Архив не создан: шаг «компиляция» завершился с кодом 127\n");
+    ASSERT_GE(console_.size(), last.size());
+    EXPECT_EQ(console_.substr(console_.size() - last.size()), last);
+}
+
+}  // namespace
+}  // namespace avizad

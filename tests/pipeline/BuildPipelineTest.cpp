@@ -1,0 +1,386 @@
+// The build pipeline with stand-in tools: small shell scripts that take the time a
+// real tool takes and check that the files they depend on are in place, so the order
+// of commands and file steps shows. The real toolkit is exercised in
+// BuildEndToEndTest.cpp.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "pipeline/BuildAndWait.h"
+#include "pipeline/BuildCommands.h"
+#include "generator/BuildFolders.h"
+#include "pipeline/BuildPipeline.h"
+#include "pipeline/GameLauncher.h"
+#include "pipeline/ShellQuote.h"
+#include "model/Cp1251.h"
+#include "model/FileUtil.h"
+#include "model/IoError.h"
+
+namespace avizad {
+namespace {
+
+namespace fs = std::filesystem;
+
+// javac: writes <name>.class into the -d folder for every *.java argument.
+// preverify: copies the class files of its input folder into the -d folder.
+// jar: "cmf MANIFEST ARCHIVE FILES...": every file must exist; the archive lists them.
+// Each tool first logs its name and arguments, and fails when a file
+// "fail-<tool>" lies in the current folder.
+constexpr const char* kJavac = R"(#!/bin/sh
+echo "javac $*" >> tool.log
+[ -f fail-javac ] && { echo "A.java:1: error: boom"; exit 1; }
+sleep 0.2
+while [ $# -gt 0 ]; do
+  case "$1" in
+    -d) out="$2"; shift ;;
+    *.java) n=$(basename "$1" .java); echo class > "$out/$n.class" ;;
+  esac
+  shift
+done
+)";
+constexpr const char* kPreverify = R"(#!/bin/sh
+echo "preverify $*" >> tool.log
+[ -f fail-preverify ] && exit 2
+sleep 0.2
+while [ $# -gt 0 ]; do
+  case "$1" in
+    -d) out="$2"; shift ;;
+    -classpath) shift ;;
+    *) cp "$1"/*.class "$out"/ ;;
+  esac
+  shift
+done
+)";
+constexpr const char* kJar = R"(#!/bin/sh
+echo "jar $*" >> tool.log
+sleep 0.2
+[ "$1" = cmf ] || exit 4
+[ -f "$2" ] || exit 5
+archive="$3"; shift 3
+printf 'partial' > "$archive"
+[ -f fail-jar ] && exit 6
+for f; do [ -f "$f" ] || { echo "missing $f"; exit 7; }; done
+printf '%s\n' "$@" > "$archive"
+)";
+
+class PipelineFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("avizad-pipeline-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name() + " it's");
+        fs::remove_all(dir_);
+        program_ = dir_ / "program";
+        for (const char* folder : {"src", "res", "bin", "classes", "tmpclasses"}) {
+            fs::create_directories(program_ / "System" / folder);
+        }
+        project_ = dir_ / "project";
+        fs::create_directories(project_ / "res");
+        writeTool("tools/jdk/bin/javac", kJavac);
+        writeTool("tools/jdk/bin/jar", kJar);
+        writeTool("tools/wtk/bin/preverify", kPreverify);
+        inputs_.programDir = program_;
+        inputs_.projectDir = project_;
+        inputs_.jdkDir = "tools/jdk";  // relative to the program folder
+        inputs_.wtkDir = "tools/wtk";
+        midlet_.midletName = "Game";
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    void writeTool(const std::string& relative, const char* script) {
+        const fs::path path = program_ / relative;
+        fs::create_directories(path.parent_path());
+        writeFileText(path, script);
+        fs::permissions(path, fs::perms::owner_all);
+    }
+
+    // Stands in for the generator: two sources, two resources and the manifest.
+    static std::vector<std::string> writeSources(const Project&, const BuildFolders& folders) {
+        writeFileText(folders.src() / "Etap1.java", "class Etap1 {}\r\n");
+        writeFileText(folders.src() / "syrk.java", "class syrk {}\r\n");
+        writeFileText(folders.res() / "hero.png", "png");
+        writeFileText(folders.res() / "fon0-0.txt", "1,2,\r\n");
+        writeFileText(folders.manifest(), "MIDlet-Name: Game\r\n");
+        return {};
+    }
+
+    BuildResult build() {
+        console_.clear();
+        return buildAndWait(
+            midlet_, inputs_, [this](std::string_view text) { console_ += text; }, writeSources);
+    }
+
+    std::vector<std::string> archiveEntries(const std::string& name = "Game") {
+        std::vector<std::string> lines;
+        std::string text = readFileText(program_ / "System" / "bin" / (name + ".jar"));
+        for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos;
+             start = end + 1) {
+            lines.push_back(text.substr(start, end - start));
+        }
+        return lines;
+    }
+
+    fs::path dir_;
+    fs::path program_;
+    fs::path project_;
+    BuildInputs inputs_;
+    Project midlet_;
+    std::string console_;
+};
+
+TEST_F(PipelineFixture, BuildsTheArchiveWithEveryStepInOrder) {
+    writeFileText(project_ / "res" / "boom.wav", "wav");
+    writeFileText(project_ / "res" / "Music.MID", "mid");
+    writeFileText(project_ / "res" / "notes.doc", "not a sound");
+    writeFileText(program_ / "System" / "tmpclasses" / "Stale.class", "left by a broken build");
+    writeFileText(program_ / "System" / "res" / "other.mp3", "sound of an earlier project");
+
+    const BuildResult result = build();
+
+    EXPECT_TRUE(result.archiveMade) << console_;
+    EXPECT_EQ(result.archive, program_ / "System" / "bin" / "Game.jar");
+    EXPECT_EQ(result.failedStep, "");
+    // The archiver found the classes and resources in the program folder, the sound
+    // files of the project among them.
+    EXPECT_EQ(archiveEntries(), (std::vector<std::string>{"Etap1.class", "Music.MID", "boom.wav",
+                                                          "fon0-0.txt", "hero.png", "syrk.class"}));
+    EXPECT_TRUE(fs::is_empty(program_ / "System" / "classes"));
+    EXPECT_TRUE(fs::is_empty(program_ / "System" / "tmpclasses"));
+
+    const std::string log = readFileText(program_ / "tool.log");
+    const std::string jdk = (program_ / "tools" / "jdk").string();
+    const std::string wtk = (program_ / "tools" / "wtk").string();
+    const std::string classPath = wtk + "/lib/cldcapi11.jar:" + wtk + "/lib/midpapi20.jar";
+    const std::string system = program_.string() + "/System";
+    EXPECT_EQ(log, "javac -source 1.3 -encoding Cp1251 -classpath " + classPath + " -d " + system +
+                       "/tmpclasses " + system + "/src/Etap1.java " + system + "/src/syrk.java\n" +
+                       "preverify -classpath " + classPath + " -d " + system + "/classes " +
+                       system + "/tmpclasses\n" + "jar cmf " + program_.string() + "/MANIFEST.MF " +
+                       system +
+                       "/bin/Game.jar Etap1.class Music.MID boom.wav fon0-0.txt hero.png "
+                       "syrk.class\n");
+
+    // The console shows the three command lines, quoted, and the final line; no marker.
+    EXPECT_NE(
+        console_.find(shellQuote(jdk + "/bin/javac") + " -source 1.3 -encoding Cp1251 -classpath " +
+                      shellQuote(classPath) + " -d " + shellQuote(system + "/tmpclasses") + " " +
+                      shellQuote(system + "/src/") + "*.java </dev/null\n"),
+        std::string::npos)
+        << console_;
+    EXPECT_NE(console_.find(shellQuote(wtk + "/bin/preverify") + " -classpath"), std::string::npos);
+    EXPECT_NE(console_.find(" cmf '"), std::string::npos);
+    EXPECT_EQ(console_.find('\x1e'), std::string::npos);
+    EXPECT_EQ(console_.find("avizad:"), std::string::npos);
+    const std::string last = win1251("Архив создан: ") + result.archive.string() + "\n";
+    ASSERT_GE(console_.size(), last.size());
+    EXPECT_EQ(console_.substr(console_.size() - last.size()), last);
+    EXPECT_EQ(result.summary + "\n", last);
+}
+
+TEST_F(PipelineFixture, NameWithShellMetacharactersNamesTheArchiveOnly) {
+    midlet_.midletName = win1251("my game; touch x $(touch y) `touch z` 'q' Игра");
+    const BuildResult result = build();
+    ASSERT_TRUE(result.archiveMade) << console_;
+    EXPECT_EQ(result.archive.filename().string(),
+              "my game; touch x $(touch y) `touch z` 'q' Игра.jar");
+    EXPECT_TRUE(fs::is_regular_file(result.archive));
+    for (const char* name : {"x", "y", "z"}) {
+        EXPECT_FALSE(fs::exists(program_ / name)) << name;
+        EXPECT_FALSE(fs::exists(dir_ / name)) << name;
+    }
+}
+
+// A tool that fails stops the build at its step: nothing after it runs, no archive.
+struct FailingTool {
+    const char* marker;  // the file that makes the tool fail
+    int step;
+    int exitStatus;
+    const char* lastTool;  // the last tool that ran
+};
+
+class FailingToolTest : public PipelineFixture,
+                        public ::testing::WithParamInterface<FailingTool> {};
+
+TEST_P(FailingToolTest, StopsAtTheFailedStep) {
+    const FailingTool& c = GetParam();
+    writeFileText(program_ / c.marker, "");
+    const BuildResult result = build();
+    EXPECT_FALSE(result.archiveMade);
+    EXPECT_EQ(result.failedStep, BuildPipeline::stepName(c.step));
+    EXPECT_EQ(result.exitStatus, c.exitStatus);
+    EXPECT_FALSE(fs::exists(program_ / "System" / "bin" / "Game.jar"));
+    const std::string log = readFileText(program_ / "tool.log");
+    EXPECT_EQ(log.substr(log.rfind('\n', log.size() - 2) + 1, std::string(c.lastTool).size()),
+              c.lastTool);
+    const std::string last = win1251("Архив не создан: шаг «") + result.failedStep +
+                             win1251("» завершился с кодом ") + std::to_string(c.exitStatus) + "\n";
+    EXPECT_EQ(console_.substr(console_.size() - last.size()), last);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tools, FailingToolTest,
+    ::testing::Values(FailingTool{"fail-javac", BuildPipeline::kCompileStep, 1, "javac"},
+                      FailingTool{"fail-preverify", BuildPipeline::kPreverifyStep, 2, "preverify"},
+                      FailingTool{"fail-jar", BuildPipeline::kArchiveStep, 6, "jar"}),
+    [](const ::testing::TestParamInfo<FailingTool>& param) {
+        return std::string(param.param.lastTool);
+    });
+
+TEST_F(PipelineFixture, MissingJdkFolderFailsTheCompileStep) {
+    inputs_.jdkDir = (dir_ / "no such jdk").string();
+    const BuildResult result = build();
+    EXPECT_FALSE(result.archiveMade);
+    EXPECT_EQ(result.failedStep, win1251("компиляция"));
+    EXPECT_EQ(result.exitStatus, 127);  // the shell found no such program
+    EXPECT_NE(console_.find("not found"), std::string::npos) << console_;
+    EXPECT_FALSE(fs::exists(program_ / "tool.log"));
+}
+
+TEST_F(PipelineFixture, EmptyJdkSettingFailsTheCompileStep) {
+    inputs_.jdkDir = "";
+    const BuildResult result = build();
+    EXPECT_FALSE(result.archiveMade);
+    EXPECT_EQ(result.failedStep, win1251("компиляция"));
+}
+
+TEST_F(PipelineFixture, LaunchStartsTheEmulatorWithTheArchiveWithoutWaiting) {
+    writeTool("tools/wtk/bin/emulator",
+              "#!/bin/sh\nsleep 0.3\nprintf '%s|' \"$@\" > emulator.args\n");
+    midlet_.midletName = win1251("Моя игра");
+    EXPECT_EQ(launchGame(program_, inputs_.wtkDir, midlet_.midletName), ENOENT) << "no archive yet";
+
+    ASSERT_TRUE(build().archiveMade) << console_;
+    const auto before = std::chrono::steady_clock::now();
+    EXPECT_EQ(launchGame(program_, inputs_.wtkDir, midlet_.midletName), 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(250));
+    const fs::path args = program_ / "emulator.args";
+    for (int i = 0; i < 100 && !fs::exists(args); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(readFileText(args), (program_ / "System" / "bin" / "Моя игра.jar").string() + "|");
+
+    EXPECT_EQ(launchGame(program_, "no-such-wtk", midlet_.midletName), ENOENT);
+}
+
+// A console without an interpreter: the test plays the interpreter's part.
+class FakeConsoleTest : public PipelineFixture {
+protected:
+    BuildPipeline pipeline_{
+        BuildPipeline::Console{
+            .send = [this](std::string_view line) -> std::optional<std::string> {
+                if (gone_) {
+                    return std::nullopt;
+                }
+                sent_.emplace_back(line);
+                return std::string(line) + "\n";
+            },
+            .print = [this](std::string_view text) { console_ += text; },
+            .clear = [this] { console_.clear(); },
+        },
+        writeSources};
+
+    bool start() {
+        return pipeline_.start(midlet_, inputs_, [this](const BuildResult& r) { result_ = r; });
+    }
+    // The marker the last marker command would print for `status`.
+    std::string marker(int status) const {
+        const std::string& command = sent_.back();
+        const std::size_t open = command.find("\\036") + 4;
+        const std::string format = command.substr(open, command.find("%d") - open);
+        return "\x1e" + format + std::to_string(status) + "\n";
+    }
+
+    std::vector<std::string> sent_;
+    bool gone_ = false;
+    std::optional<BuildResult> result_;
+};
+
+TEST_F(FakeConsoleTest, MarkerSplitAcrossChunksIsFoundAndHidden) {
+    ASSERT_TRUE(start());
+    ASSERT_EQ(sent_.size(), 2u);  // the compile command and its marker command
+    EXPECT_FALSE(start()) << "a second build while one runs is refused";
+    EXPECT_EQ(sent_.size(), 2u);
+
+    console_.clear();
+    const std::string output = "Etap1.java:3: warning\n" + marker(0) + "trailing";
+    for (const char c : output) {
+        pipeline_.feedOutput(std::string(1, c));
+    }
+    EXPECT_EQ(console_.substr(0, 22), "Etap1.java:3: warning\n");
+    ASSERT_EQ(sent_.size(), 4u);  // the preverify command followed
+    EXPECT_NE(sent_[2].find("preverify"), std::string::npos);
+    EXPECT_EQ(console_, "Etap1.java:3: warning\n" + sent_[2] + "\ntrailing");
+
+    // An earlier marker, or text that only begins like one, is shown as it is.
+    console_.clear();
+    pipeline_.feedOutput(
+        "\x1e"
+        "avizad:x\n\x1e");
+    pipeline_.feedOutput("not a marker\n");
+    EXPECT_EQ(console_,
+              "\x1e"
+              "avizad:x\n\x1enot a marker\n");
+    EXPECT_TRUE(pipeline_.running());
+}
+
+TEST_F(FakeConsoleTest, InterpreterEndingFailsTheBuild) {
+    ASSERT_TRUE(start());
+    pipeline_.interpreterEnded();
+    ASSERT_TRUE(result_.has_value());
+    EXPECT_FALSE(result_->archiveMade);
+    EXPECT_EQ(result_->failedStep, win1251("компиляция"));
+    EXPECT_EQ(result_->exitStatus, -1);
+    EXPECT_FALSE(pipeline_.running());
+
+    // With the interpreter gone, the next build fails at its first command.
+    gone_ = true;
+    result_.reset();
+    ASSERT_TRUE(start());
+    ASSERT_TRUE(result_.has_value());
+    EXPECT_EQ(result_->failedStep, win1251("компиляция"));
+    EXPECT_EQ(result_->exitStatus, -1);
+}
+
+TEST_F(FakeConsoleTest, FailedSourceWritingSendsNoCommand) {
+    BuildPipeline pipeline(
+        BuildPipeline::Console{
+            .send = [this](std::string_view line) -> std::optional<std::string> {
+                sent_.emplace_back(line);
+                return std::string(line);
+            },
+            .print = [this](std::string_view text) { console_ += text; },
+            .clear = {},
+        },
+        [](const Project&, const BuildFolders& folders) -> std::vector<std::string> {
+            throw IoError("Не удаётся открыть файл «" + folders.draft().string() +
+                          "/Etap1.java»: No such file or directory");
+        });
+    ASSERT_TRUE(pipeline.start(midlet_, inputs_, [this](const BuildResult& r) { result_ = r; }));
+    ASSERT_TRUE(result_.has_value());
+    EXPECT_FALSE(pipeline.running());
+    EXPECT_TRUE(sent_.empty());
+    EXPECT_EQ(result_->failedStep, win1251("подготовка файлов игры"));
+    EXPECT_NE(result_->error.find("Etap1.java»: No such file or directory"), std::string::npos);
+    EXPECT_EQ(console_, result_->summary + "\n");
+}
+
+}  // namespace
+}  // namespace avizad
+
+namespace avizad {
+namespace {
+
+TEST(ArchivePath, NamedAfterTheMidletWithSlashesReplaced) {
+    const BuildFolders folders("/g");
+    EXPECT_EQ(archivePath(folders, win1251("Игра")), std::filesystem::path("/g/System/bin/Игра.jar"));
+    EXPECT_EQ(archivePath(folders, "a/b"), std::filesystem::path("/g/System/bin/a_b.jar"));
+}
+
+}  // namespace
+}  // namespace avizad
