@@ -1,5 +1,7 @@
 #include "model/FileUtil.h"
 
+#include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,9 +12,13 @@
 
 namespace avizad {
 
-std::string systemErrorText(int errorNumber) { return std::strerror(errorNumber); }
+std::string systemErrorText(int errorNumber) {
+    return std::strerror(errorNumber);
+}
 
-std::string displayPath(const std::filesystem::path& path) { return path.string(); }
+std::string displayPath(const std::filesystem::path& path) {
+    return path.string();
+}
 
 std::vector<std::uint8_t> readFileBytes(const std::filesystem::path& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -46,20 +52,105 @@ void writeFileBytes(const std::filesystem::path& path, const void* data, std::si
     file.commit();
 }
 
-SaveFile::SaveFile(const std::filesystem::path& target) : target_(target) {
-    std::string pattern = target.string() + ".XXXXXX";
-    const int fd = ::mkstemp(pattern.data());
+namespace {
+
+// The temporary files of a save are named TARGET + kTemporaryMark + PID + "-XXXXXX".
+constexpr std::string_view kTemporaryMark = ".avizad-";
+
+// The file a save replaces: the target itself, or the file its symbolic links name.
+std::filesystem::path followLinks(const std::filesystem::path& target) {
+    std::filesystem::path path = target;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat status {};
+        if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+            return path;
+        }
+        std::error_code error;
+        const std::filesystem::path link = std::filesystem::read_symlink(path, error);
+        if (error) {
+            throw IoError("Не удаётся прочитать ссылку «" + displayPath(path) +
+                          "»: " + error.message());
+        }
+        path = link.is_absolute() ? link : path.parent_path() / link;
+    }
+    throw IoError("Не удаётся сохранить файл «" + displayPath(target) +
+                  "»: " + systemErrorText(ELOOP));
+}
+
+// True when `name` is TARGET + kTemporaryMark + PID + "-XXXXXX" and that process
+// has ended; `prefix` is TARGET + kTemporaryMark.
+bool isStaleTemporary(std::string_view name, std::string_view prefix) {
+    if (!name.starts_with(prefix)) {
+        return false;
+    }
+    const std::string_view rest = name.substr(prefix.size());
+    const std::size_t dash = rest.find('-');
+    if (dash == 0 || dash == std::string_view::npos || dash > 9 || rest.size() != dash + 7) {
+        return false;
+    }
+    long pid = 0;
+    for (const char c : rest.substr(0, dash)) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        pid = pid * 10 + (c - '0');
+    }
+    if (pid <= 0 || pid == ::getpid()) {
+        return false;
+    }
+    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+// Removes the temporary files that saves of `destination` by ended runs of this
+// program, under this user, left in its folder.
+void removeStaleTemporaries(const std::filesystem::path& destination) {
+    const std::string prefix = destination.filename().string() + std::string(kTemporaryMark);
+    const std::filesystem::path folder =
+        destination.has_parent_path() ? destination.parent_path() : ".";
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::filesystem::path& path = it->path();
+        struct stat status {};
+        if (isStaleTemporary(path.filename().string(), prefix) &&
+            ::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+            status.st_uid == ::geteuid()) {
+            std::error_code ignored;
+            std::filesystem::remove(path, ignored);
+        }
+    }
+}
+
+}  // namespace
+
+SaveFile::SaveFile(const std::filesystem::path& target)
+    : target_(target), destination_(followLinks(target)) {
+    // A read-only file stays as it is, even where the folder would allow replacing it.
+    struct stat existing {};
+    const bool exists = ::stat(destination_.c_str(), &existing) == 0;
+    if (exists && S_ISREG(existing.st_mode) &&
+        ((existing.st_mode & 0222) == 0 ||
+         (::access(destination_.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS)))) {
+        throw IoError("Файл только для чтения: «" + displayPath(target) + "»");
+    }
+    removeStaleTemporaries(destination_);
+    std::string pattern = destination_.string() + std::string(kTemporaryMark) +
+                          std::to_string(::getpid()) + "-XXXXXX";
+    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
         throw IoError("Не удаётся создать файл «" + displayPath(target) +
                       "»: " + systemErrorText(error));
     }
     temporary_ = pattern;
-    // A replaced file keeps its permissions; a new one gets the usual ones.
-    struct stat existing {};
+    // A replaced file keeps its permissions (and, where allowed, its owner); a new one
+    // gets the usual ones.
     mode_t mode = 0;
-    if (::stat(target.c_str(), &existing) == 0) {
+    if (exists) {
         mode = existing.st_mode & 07777;
+        if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) {
+            [[maybe_unused]] const int ignored = ::fchown(fd, existing.st_uid, existing.st_gid);
+        }
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
@@ -98,7 +189,7 @@ void SaveFile::write(const void* data, std::size_t size) {
 }
 
 void SaveFile::commit() {
-    if (std::fflush(file_) != 0) {
+    if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) {
         fail("записи", errno);
     }
     const int closed = std::fclose(file_);
@@ -106,10 +197,23 @@ void SaveFile::commit() {
     if (closed != 0) {
         fail("записи", errno);
     }
-    if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
+    if (std::rename(temporary_.c_str(), destination_.c_str()) != 0) {
         fail("замены", errno);
     }
     committed_ = true;
+    // The new name reaches the disk with the folder; a file system that cannot flush a
+    // folder (EINVAL) keeps names safe on its own.
+    const std::filesystem::path folder =
+        destination_.has_parent_path() ? destination_.parent_path() : ".";
+    const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd >= 0) {
+        const int synced = ::fsync(folderFd);
+        const int error = errno;
+        ::close(folderFd);
+        if (synced != 0 && error != EINVAL && error != EROFS) {
+            fail("записи", error);
+        }
+    }
 }
 
 }  // namespace avizad

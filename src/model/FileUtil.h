@@ -1,8 +1,10 @@
 #pragma once
 // Whole-file helpers and SaveFile, the one way this program replaces a file:
-// the data go to a temporary file beside the target, which is renamed over the
-// target only when everything was written, so a failed save never destroys the
-// previous file. All failures throw IoError.
+// the data go to a temporary file beside the target, which is flushed to the disk
+// and renamed over the target only when everything was written, so a failed save,
+// a killed program or a power cut never destroys the previous file. A read-only
+// target is refused; a symbolic link is followed and the file it names replaced.
+// All failures throw IoError.
 
 #include <cstdint>
 #include <cstdio>
@@ -25,6 +27,8 @@ std::string displayPath(const std::filesystem::path& path);
 
 class SaveFile {
 public:
+    // Creates the temporary file "TARGET.avizad-PID-XXXXXX" beside the file the target
+    // names, after removing those an earlier, ended run of the program left there.
     explicit SaveFile(const std::filesystem::path& target);
     ~SaveFile();
     SaveFile(const SaveFile&) = delete;
@@ -32,15 +36,18 @@ public:
 
     void write(const void* data, std::size_t size);
     void write(std::string_view text) { write(text.data(), text.size()); }
-    // Flushes, closes and renames the temporary file over the target.
+    // Flushes the data to the disk, closes and renames the temporary file over the
+    // target, then flushes the folder so that the new name is on the disk too.
     void commit();
 
     const std::filesystem::path& target() const { return target_; }
+    const std::filesystem::path& temporary() const { return temporary_; }
 
 private:
     [[noreturn]] void fail(const std::string& action, int errorNumber);
 
-    std::filesystem::path target_;
+    std::filesystem::path target_;       // as the user named it, for messages
+    std::filesystem::path destination_;  // the file replaced: the target, links followed
     std::filesystem::path temporary_;
     std::FILE* file_ = nullptr;
     bool committed_ = false;

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "TempDir.h"
+#include "model/FileUtil.h"
+#include "model/IoError.h"
+
+namespace avizad {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempDir;
+
+std::vector<std::string> namesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The id of a process that has ended.
+pid_t endedProcess() {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+TEST(SaveFile, ReadOnlyFileIsRefusedAndKept) {
+    TempDir dir;
+    const fs::path path = dir.path() / "game.yrk";
+    writeFileText(path, "previous\r\n");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    try {
+        writeFileText(path, "new\r\n");
+        FAIL() << "a read-only file was replaced";
+    } catch (const IoError& error) {
+        EXPECT_EQ(std::string(error.what()), "Файл только для чтения: «" + path.string() + "»");
+    }
+    EXPECT_EQ(readFileText(path), "previous\r\n");
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"game.yrk"});
+}
+
+TEST(SaveFile, ReplacedFileKeepsItsPermissions) {
+    TempDir dir;
+    const fs::path path = dir.path() / "game.yrk";
+    writeFileText(path, "previous\r\n");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    writeFileText(path, "new\r\n");
+    EXPECT_EQ(fs::status(path).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(readFileText(path), "new\r\n");
+}
+
+TEST(SaveFile, SymbolicLinksAreFollowedToTheFileTheyName) {
+    TempDir dir;
+    fs::create_directories(dir.path() / "real");
+    const fs::path real = dir.path() / "real" / "game.yrk";
+    writeFileText(real, "previous\r\n");
+    struct Link {
+        const char* name;
+        fs::path to;
+    };
+    const Link links[] = {
+        {"relative.yrk", fs::path("real") / "game.yrk"},
+        {"absolute.yrk", real},
+        {"chained.yrk", "relative.yrk"},
+    };
+    for (const Link& link : links) {
+        fs::create_symlink(link.to, dir.path() / link.name);
+    }
+    for (const Link& link : links) {
+        SCOPED_TRACE(link.name);
+        const std::string text = std::string("through ") + link.name + "\r\n";
+        writeFileText(dir.path() / link.name, text);
+        EXPECT_TRUE(fs::is_symlink(dir.path() / link.name));
+        EXPECT_EQ(readFileText(real), text);
+    }
+    EXPECT_EQ(namesIn(dir.path() / "real"), std::vector<std::string>{"game.yrk"});
+
+    // A link to a file not there yet creates that file.
+    fs::create_symlink("later.yrk", dir.path() / "dangling.yrk");
+    writeFileText(dir.path() / "dangling.yrk", "first\r\n");
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "dangling.yrk"));
+    EXPECT_EQ(readFileText(dir.path() / "later.yrk"), "first\r\n");
+}
+
+TEST(SaveFile, TemporaryFilesOfAKilledSaveGoWithTheNextSave) {
+    TempDir dir;
+    const fs::path path = dir.path() / "game.yrk";
+    writeFileText(path, "previous\r\n");
+    // A save that ends half way, as when the program is killed: no destructor runs.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        SaveFile file(path);
+        file.write("half");
+        ::_exit(file.temporary().filename().string().starts_with("game.yrk.avizad-") ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "temporary file name";
+    ASSERT_EQ(namesIn(dir.path()).size(), 2u);
+    EXPECT_EQ(readFileText(path), "previous\r\n");
+
+    // Files that are not an ended save's of this file stay: a running program's, another
+    // file's, and names that only look alike.
+    const std::string ended = std::to_string(endedProcess());
+    const std::vector<std::string> kept = {
+        "game.yrk.avizad-1-a1b2c3",  // process 1 is running
+        "other.yrk.avizad-" + ended + "-a1b2c3",
+        "game.yrk.avizad-" + ended + "-a1b2c",
+        "game.yrk.avizad-x" + ended + "-a1b2c3",
+        "game.yrk.bak",
+    };
+    for (const std::string& name : kept) {
+        writeFileText(dir.path() / name, "keep");
+    }
+    writeFileText(dir.path() / ("game.yrk.avizad-" + ended + "-zzzzzz"), "stale");
+
+    writeFileText(path, "new\r\n");
+    std::vector<std::string> expected = kept;
+    expected.push_back("game.yrk");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(namesIn(dir.path()), expected);
+    EXPECT_EQ(readFileText(path), "new\r\n");
+}
+
+}  // namespace
+}  // namespace avizad
