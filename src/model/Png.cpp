@@ -4,6 +4,7 @@
 
 #include <csetjmp>
 #include <cstring>
+#include <string>
 
 #include "model/FileUtil.h"
 #include "model/IoError.h"
@@ -35,32 +36,54 @@ void readFromMemory(png_structp png, png_bytep out, png_size_t length) {
 
 void ignoreWarning(png_structp, png_const_charp) {}
 
-// Decodes into 8-bit RGBA rows; returns false with `error` set on failure.
-bool decodeRgba(const std::uint8_t* data, std::size_t size, std::vector<std::uint8_t>& rgba,
-                png_uint_32& width, png_uint_32& height, bool& hasAlpha, std::string& error) {
-    png_structp png =
-        png_create_read_struct(PNG_LIBPNG_VER_STRING, &error, raiseError, ignoreWarning);
-    if (png == nullptr) {
-        error = "out of memory";
+// A libpng reader and what it has read. It lives in the frame of decodePng, which no
+// libpng error leaves: an error jumps back into readHeader or readRows, whose frames
+// hold nothing that needs destroying, and these return false.
+struct PngReader {
+    explicit PngReader(const std::uint8_t* data, std::size_t size) : source{data, size, 0} {
+        png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &error, raiseError, ignoreWarning);
+        if (png != nullptr) {
+            info = png_create_info_struct(png);
+        }
+    }
+    ~PngReader() { png_destroy_read_struct(&png, &info, nullptr); }
+    PngReader(const PngReader&) = delete;
+    PngReader& operator=(const PngReader&) = delete;
+
+    MemorySource source;
+    std::string error;
+    png_structp png = nullptr;
+    png_infop info = nullptr;
+    png_uint_32 width = 0;
+    png_uint_32 height = 0;
+    bool hasAlpha = false;
+};
+
+// Reads the header and sets the reader up to give 8-bit RGBA rows.
+bool readHeader(PngReader& reader) {
+    png_structp png = reader.png;
+    png_infop info = reader.info;
+    if (setjmp(png_jmpbuf(png))) {
         return false;
     }
-    png_infop info = png_create_info_struct(png);
-    MemorySource source{data, size, 0};
-    if (info == nullptr || setjmp(png_jmpbuf(png))) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        return false;
-    }
-    png_set_read_fn(png, &source, readFromMemory);
-    png_set_user_limits(png, 65535, 65535);
+    png_set_read_fn(png, &reader.source, readFromMemory);
+    // Any size the format allows reaches the caller's limits, which name the size.
+    png_set_user_limits(png, 0x7FFFFFFF, 0x7FFFFFFF);
     png_read_info(png, info);
-    width = png_get_image_width(png, info);
-    height = png_get_image_height(png, info);
-    constexpr std::uint64_t kMaxPixels = 64ull * 1024ull * 1024ull;
-    if (static_cast<std::uint64_t>(width) * height > kMaxPixels) {
-        png_error(png, "image too large");
+    reader.width = png_get_image_width(png, info);
+    reader.height = png_get_image_height(png, info);
+    return true;
+}
+
+bool setRgbaRows(PngReader& reader) {
+    png_structp png = reader.png;
+    png_infop info = reader.info;
+    if (setjmp(png_jmpbuf(png))) {
+        return false;
     }
     const int colorType = png_get_color_type(png, info);
-    hasAlpha = (colorType & PNG_COLOR_MASK_ALPHA) != 0 || png_get_valid(png, info, PNG_INFO_tRNS);
+    reader.hasAlpha =
+        (colorType & PNG_COLOR_MASK_ALPHA) != 0 || png_get_valid(png, info, PNG_INFO_tRNS);
     // Samples are taken as they stand in the file: no gamma or colour-space conversion.
     png_set_expand(png);
     png_set_scale_16(png);
@@ -70,17 +93,18 @@ bool decodeRgba(const std::uint8_t* data, std::size_t size, std::vector<std::uin
     png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
     png_set_interlace_handling(png);
     png_read_update_info(png, info);
-    if (png_get_rowbytes(png, info) != static_cast<std::size_t>(width) * 4) {
+    if (png_get_rowbytes(png, info) != static_cast<std::size_t>(reader.width) * 4) {
         png_error(png, "unexpected row layout");
     }
-    rgba.assign(static_cast<std::size_t>(width) * height * 4, 0);
-    std::vector<png_bytep> rows(height);
-    for (png_uint_32 y = 0; y < height; ++y) {
-        rows[y] = &rgba[static_cast<std::size_t>(y) * width * 4];
+    return true;
+}
+
+bool readRows(PngReader& reader, png_bytepp rows) {
+    if (setjmp(png_jmpbuf(reader.png))) {
+        return false;
     }
-    png_read_image(png, rows.data());
-    png_read_end(png, nullptr);
-    png_destroy_read_struct(&png, &info, nullptr);
+    png_read_image(reader.png, rows);
+    png_read_end(reader.png, nullptr);
     return true;
 }
 
@@ -91,23 +115,46 @@ Image decodePng(const std::uint8_t* data, std::size_t size, const std::string& w
     if (size < 8 || std::memcmp(data, kSignature, 8) != 0) {
         throw IoError("Файл " + what + " не является изображением PNG");
     }
-    std::vector<std::uint8_t> rgba;
-    png_uint_32 width = 0;
-    png_uint_32 height = 0;
-    bool fileHasAlpha = false;
-    std::string error;
-    if (!decodeRgba(data, size, rgba, width, height, fileHasAlpha, error)) {
-        throw IoError("Изображение " + what + " повреждено или не поддерживается: " + error);
+    PngReader reader(data, size);
+    if (reader.png == nullptr || reader.info == nullptr) {
+        throw IoError("Не хватает памяти для изображения " + what);
     }
-    const int w = static_cast<int>(width);
-    const int h = static_cast<int>(height);
+    const auto damaged = [&] {
+        return IoError("Изображение " + what +
+                       " повреждено или не поддерживается: " + reader.error);
+    };
+    if (!readHeader(reader)) {
+        throw damaged();
+    }
+    // Refused before any pixel is decoded: a small file may declare a huge picture.
+    if (reader.width > static_cast<png_uint_32>(kMaxPngSide) ||
+        reader.height > static_cast<png_uint_32>(kMaxPngSide) ||
+        static_cast<std::uint64_t>(reader.width) * reader.height > kMaxPngPixels) {
+        throw IoError("Изображение " + what + " слишком велико: " + std::to_string(reader.width) +
+                      " x " + std::to_string(reader.height) + " точек (не более " +
+                      std::to_string(kMaxPngSide) + " точек по стороне и " +
+                      std::to_string(kMaxPngPixels) + " точек всего)");
+    }
+    if (!setRgbaRows(reader)) {
+        throw damaged();
+    }
+    const int w = static_cast<int>(reader.width);
+    const int h = static_cast<int>(reader.height);
+    std::vector<std::uint8_t> rgba(static_cast<std::size_t>(w) * h * 4);
+    std::vector<png_bytep> rows(static_cast<std::size_t>(h));
+    for (int y = 0; y < h; ++y) {
+        rows[static_cast<std::size_t>(y)] = &rgba[static_cast<std::size_t>(y) * w * 4];
+    }
+    if (!readRows(reader, rows.data())) {
+        throw damaged();
+    }
     Image image(w, h);
     auto& pixels = image.pixels();
     for (std::size_t i = 0; i < pixels.size(); ++i) {
         const std::uint8_t* p = &rgba[i * 4];
         pixels[i] = rgb(p[0], p[1], p[2]);
     }
-    if (fileHasAlpha) {
+    if (reader.hasAlpha) {
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {
                 image.setAlpha(x, y, rgba[(static_cast<std::size_t>(y) * w + x) * 4 + 3]);

@@ -12,7 +12,12 @@
 
 namespace avizad {
 
-// Reads a PNG file; throws IoError naming the file when it cannot be read or is not a valid PNG.
+// The largest picture read: more than the phones can show is refused before decoding.
+inline constexpr int kMaxPngSide = 8192;
+inline constexpr std::uint64_t kMaxPngPixels = 4096 * 4096;
+
+// Reads a PNG file; throws IoError naming the file when it cannot be read, is not a
+// valid PNG or is larger than the limits above.
 Image readPng(const std::filesystem::path& path);
 // Decodes PNG data; `what` names the source in error messages.
 Image decodePng(const std::uint8_t* data, std::size_t size, const std::string& what = "PNG");

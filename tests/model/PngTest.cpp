@@ -74,6 +74,35 @@ std::vector<std::uint8_t> encodeRaw(int colorType, int depth, const std::vector<
     return out;
 }
 
+// A black picture of the given size, one bit per pixel: a few kilobytes even when
+// it declares millions of pixels.
+std::vector<std::uint8_t> blackPicture(png_uint_32 width, png_uint_32 height) {
+    std::vector<std::uint8_t> out;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    if (setjmp(png_jmpbuf(png))) {
+        std::abort();
+    }
+    png_set_write_fn(
+        png, &out,
+        [](png_structp p, png_bytep data, png_size_t n) {
+            auto* v = static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(p));
+            v->insert(v->end(), data, data + n);
+        },
+        nullptr);
+    png_set_user_limits(png, 0x7FFFFFFF, 0x7FFFFFFF);
+    png_set_IHDR(png, info, width, height, 1, PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    std::vector<png_byte> row((width + 7) / 8, 0);
+    for (png_uint_32 y = 0; y < height; ++y) {
+        png_write_row(png, row.data());
+    }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return out;
+}
+
 struct PngCase {
     const char* name;
     std::vector<std::uint8_t> data;
@@ -215,6 +244,38 @@ TEST(Png, BrokenDataGivesAClearError) {
     }
     EXPECT_THROW(readPng("/nonexistent/avizad.png"), IoError);
     EXPECT_THROW(encodePng(Image()), IoError);
+}
+
+TEST(Png, PicturesLargerThanAPhoneShowsAreRefusedBeforeDecoding) {
+    struct Size {
+        png_uint_32 width, height;
+        bool read;
+    };
+    const Size sizes[] = {
+        {65535, 1024, false},  // 8 KB of file, half a gigabyte of pixels
+        {8193, 1, false},      {1, 8193, false},  {4097, 4096, false},
+        {8192, 2, true},       {2, 8192, true},
+    };
+    for (const Size& size : sizes) {
+        const std::string text = std::to_string(size.width) + " x " + std::to_string(size.height);
+        SCOPED_TRACE(text);
+        const std::vector<std::uint8_t> data = blackPicture(size.width, size.height);
+        if (size.read) {
+            const Image image = decodePng(data.data(), data.size(), "«big.png»");
+            EXPECT_EQ(image.width(), static_cast<int>(size.width));
+            EXPECT_EQ(image.height(), static_cast<int>(size.height));
+            continue;
+        }
+        try {
+            decodePng(data.data(), data.size(), "«big.png»");
+            ADD_FAILURE() << "read";
+        } catch (const IoError& error) {
+            const std::string message = error.what();
+            EXPECT_NE(message.find("«big.png»"), std::string::npos) << message;
+            EXPECT_NE(message.find(text), std::string::npos) << message;
+            EXPECT_NE(message.find("слишком велико"), std::string::npos) << message;
+        }
+    }
 }
 
 }  // namespace
