@@ -534,7 +534,7 @@ void MainWindow::editSettings() {
 }
 
 void MainWindow::editMidletSettings() {
-    MidletSettingsDialog dialog(project_, this);
+    MidletSettingsDialog dialog(project_, this, prompts_.showError);
     prompts_.execDialog(dialog);
 }
 

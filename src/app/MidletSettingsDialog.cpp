@@ -3,15 +3,22 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QVBoxLayout>
 
 #include "app/DialogButtons.h"
 #include "app/QtText.h"
+#include "model/MidletSettings.h"
 
 namespace avizad {
 
-MidletSettingsDialog::MidletSettingsDialog(Project& project, QWidget* parent)
-    : QDialog(parent), project_(project) {
+MidletSettingsDialog::MidletSettingsDialog(Project& project, QWidget* parent, ShowError showError)
+    : QDialog(parent), project_(project), showError_(std::move(showError)) {
+    if (!showError_) {
+        showError_ = [](QWidget* owner, const QString& text) {
+            QMessageBox::warning(owner, QStringLiteral("ROR Avizad"), text);
+        };
+    }
     setWindowTitle(QStringLiteral("fmSetup_midp"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
@@ -22,9 +29,9 @@ MidletSettingsDialog::MidletSettingsDialog(Project& project, QWidget* parent)
     form->addRow(QStringLiteral("Название MIDLet'a"), name_);
     form->addRow(QStringLiteral("Автор"), vendor_);
     form->addRow(QStringLiteral("MIDLet версия"), version_);
-    auto* iconLabel = new QLabel(QStringLiteral("Иконка"), this);
-    form->addRow(iconLabel, icon_);
-    iconLabel->hide();
+    iconLabel_ = new QLabel(QStringLiteral("Иконка"), this);
+    form->addRow(iconLabel_, icon_);
+    iconLabel_->hide();
     icon_->hide();
     layout->addLayout(form);
 
@@ -33,6 +40,20 @@ MidletSettingsDialog::MidletSettingsDialog(Project& project, QWidget* parent)
 }
 
 void MidletSettingsDialog::accept() {
+    const std::string problem =
+        midletSettingsProblem(toModel(name_->text()), toModel(icon_->text()));
+    if (!problem.empty()) {
+        showError_(this, QString::fromStdString(problem));
+        // The icon entry has no field of its own until it is what must change.
+        if (!midletSettingsProblem(toModel(name_->text()), {}).empty()) {
+            name_->setFocus();
+        } else {
+            iconLabel_->show();
+            icon_->show();
+            icon_->setFocus();
+        }
+        return;
+    }
     project_.midletName = toModel(name_->text());
     project_.midletVendor = toModel(vendor_->text());
     project_.midletVersion = toModel(version_->text());

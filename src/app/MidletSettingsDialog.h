@@ -1,10 +1,14 @@
 #pragma once
-// The MIDlet settings dialog: the game's name, author, version and icon entry.
+// The MIDlet settings dialog: the game's name, author, version and icon entry. "Да"
+// refuses, with a message and the dialog kept open, settings that would make a broken
+// or unnamed game (midletSettingsProblem).
 
 #include <QDialog>
+#include <functional>
 
 #include "model/Project.h"
 
+class QLabel;
 class QLineEdit;
 
 namespace avizad {
@@ -13,22 +17,27 @@ class MidletSettingsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    MidletSettingsDialog(Project& project, QWidget* parent = nullptr);
+    using ShowError = std::function<void(QWidget* parent, const QString& text)>;
+
+    // `showError` shows a refusal; by default in a message box.
+    MidletSettingsDialog(Project& project, QWidget* parent = nullptr, ShowError showError = {});
 
     QLineEdit* nameField() const { return name_; }
     QLineEdit* vendorField() const { return vendor_; }
     QLineEdit* versionField() const { return version_; }
     QLineEdit* iconField() const { return icon_; }
 
-    // "Да": the four fields go back into the project.
+    // "Да": the four fields go back into the project, when they are sound.
     void accept() override;
 
 private:
     Project& project_;
+    ShowError showError_;
     QLineEdit* name_ = nullptr;
     QLineEdit* vendor_ = nullptr;
     QLineEdit* version_ = nullptr;
     QLineEdit* icon_ = nullptr;
+    QLabel* iconLabel_ = nullptr;
 };
 
 }  // namespace avizad

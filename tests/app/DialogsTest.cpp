@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QStringList>
 #include <QSpinBox>
 
 #include "AppTestSupport.h"
@@ -100,6 +101,37 @@ TEST(MidletSettingsDialogTest, YesCopiesTheFieldsBackCancelKeepsTheProject) {
     EXPECT_EQ(project.midletVendor, "me");
     EXPECT_EQ(project.midletVersion, "2.1");
     EXPECT_EQ(project.midletIcon, "icon.png");
+}
+
+TEST(MidletSettingsDialogTest, YesRefusesANameThatMakesNoGameAndStaysOpen) {
+    Project project;
+    project.midletIcon = "/a,b.png";  // from a project file: the field shows when it must change
+    QStringList messages;
+    MidletSettingsDialog dialog(project, nullptr,
+                                [&](QWidget*, const QString& text) { messages << text; });
+    dialog.show();
+    for (const QString& name : {QString(), QStringLiteral("Tom, Jerry"), QStringLiteral("a/b")}) {
+        dialog.nameField()->setText(name);
+        dialog.accept();
+        EXPECT_TRUE(dialog.isVisible()) << name.toStdString();
+        EXPECT_TRUE(dialog.iconField()->isHidden());
+    }
+    dialog.nameField()->setText(QStringLiteral("Игра"));
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(dialog.iconField()->isHidden());
+    ASSERT_EQ(messages.size(), 4);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Не задано название MIDlet'а")));
+    EXPECT_TRUE(messages[1].contains(QStringLiteral("запятую")));
+    EXPECT_TRUE(messages[2].contains(QStringLiteral("«/»"))) << messages[2].toStdString();
+    EXPECT_TRUE(messages[3].startsWith(QStringLiteral("Иконка MIDlet'а")));
+    EXPECT_EQ(project.midletName, "syrk") << "nothing reaches the project";
+
+    dialog.iconField()->setText("/icon.png");
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(project.midletName, win1251("Игра"));
+    EXPECT_EQ(project.midletIcon, "/icon.png");
 }
 
 TEST(LevelPropertiesDialogTest, ShowsClickedLevelAndAppendsTheNextOne) {
