@@ -176,6 +176,27 @@ void drawArrow(QPainter& p, bool up) {
     p.drawPolygon(arrow);
 }
 
+// A curved arrow turning back (undo) or forward (redo).
+void drawTurn(QPainter& p, bool back) {
+    if (!back) {
+        p.translate(32, 0);
+        p.scale(-1, 1);
+    }
+    QPainterPath arc;
+    arc.moveTo(9, 14);
+    arc.cubicTo(14, 6, 27, 7, 27, 18);
+    arc.cubicTo(27, 24, 22, 27, 16, 27);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kInk, 6, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(arc);
+    p.setPen(QPen(QColor(72, 132, 220), 3.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(arc);
+    const QPolygonF head({{3, 8}, {15, 10}, {6, 19}});
+    p.setPen(QPen(kInk, 1.2));
+    p.setBrush(QColor(72, 132, 220));
+    p.drawPolygon(head);
+}
+
 void drawCross(QPainter& p) {
     p.setPen(QPen(kRed.darker(130), 6, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(8, 8), QPointF(24, 24));
@@ -317,6 +338,12 @@ QPixmap paint(AppIcon which) {
             break;
         case AppIcon::Help:
             drawQuestion(p);
+            break;
+        case AppIcon::Undo:
+            drawTurn(p, true);
+            break;
+        case AppIcon::Redo:
+            drawTurn(p, false);
             break;
         case AppIcon::Application:
             drawMark(p, QRectF(0, 0, kSize, kSize));

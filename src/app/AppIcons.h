@@ -26,6 +26,8 @@ enum class AppIcon {
     KindIndicator,
     KindText,
     Help,
+    Undo,
+    Redo,
     Application,
 };
 

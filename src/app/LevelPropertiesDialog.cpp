@@ -10,9 +10,9 @@
 
 namespace avizad {
 
-LevelPropertiesDialog::LevelPropertiesDialog(Project& project, int level, int panelLevel,
+LevelPropertiesDialog::LevelPropertiesDialog(const Project& project, int level, int panelLevel,
                                              QWidget* parent)
-    : QDialog(parent), project_(project), level_(level) {
+    : QDialog(parent), level_(level) {
     setWindowTitle(QStringLiteral("Свойства уровня"));
     const LevelProperties shown = shownLevelProperties(project, panelLevel);
     auto* layout = new QVBoxLayout(this);
@@ -35,10 +35,8 @@ LevelPropertiesDialog::LevelPropertiesDialog(Project& project, int level, int pa
     resize(320, sizeHint().height());
 }
 
-void LevelPropertiesDialog::accept() {
-    outcome_ = applyLevelProperties(project_, level_,
-                                    {toModel(name_->text()), width_->value(), height_->value()});
-    QDialog::accept();
+LevelProperties LevelPropertiesDialog::properties() const {
+    return {toModel(name_->text()), width_->value(), height_->value()};
 }
 
 }  // namespace avizad

@@ -18,19 +18,19 @@ class LevelPropertiesDialog : public QDialog {
 public:
     // `level`: the target level; `panelLevel`: the level last clicked in the levels panel,
     // whose values the fields show.
-    LevelPropertiesDialog(Project& project, int level, int panelLevel, QWidget* parent = nullptr);
+    LevelPropertiesDialog(const Project& project, int level, int panelLevel,
+                          QWidget* parent = nullptr);
 
     QLineEdit* nameField() const { return name_; }
     QSpinBox* widthField() const { return width_; }
     QSpinBox* heightField() const { return height_; }
-    LevelPropertiesResult outcome() const { return outcome_; }
-
-    void accept() override;
+    // The level the dialog was opened for.
+    int level() const { return level_; }
+    // The values of the fields ("Да" applies them with applyLevelProperties).
+    LevelProperties properties() const;
 
 private:
-    Project& project_;
     int level_;
-    LevelPropertiesResult outcome_ = LevelPropertiesResult::Refused;
     QLineEdit* name_ = nullptr;
     QSpinBox* width_ = nullptr;
     QSpinBox* height_ = nullptr;

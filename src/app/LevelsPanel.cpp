@@ -8,6 +8,7 @@
 
 #include "app/AppIcons.h"
 #include "app/LevelList.h"
+#include "app/ProjectDocument.h"
 #include "model/LevelOperations.h"
 
 namespace avizad {
@@ -27,8 +28,8 @@ QToolButton* toolButton(QWidget* parent, AppIcon icon, const char* hint, const c
 
 }  // namespace
 
-LevelsPanel::LevelsPanel(Project& project, WorkingValues& values, QWidget* parent)
-    : QWidget(parent), project_(project), values_(values) {
+LevelsPanel::LevelsPanel(ProjectDocument& document, QWidget* parent)
+    : QWidget(parent), document_(document) {
     setObjectName("levelsPanel");
     setFixedWidth(kWidth);
     auto* layout = new QVBoxLayout(this);
@@ -53,7 +54,7 @@ LevelsPanel::LevelsPanel(Project& project, WorkingValues& values, QWidget* paren
     bar->addStretch(1);
     layout->addLayout(bar);
 
-    list_ = new LevelList(project_, this);
+    list_ = new LevelList(document_.project(), this);
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(list_);
     scroll->setWidgetResizable(true);
@@ -66,6 +67,16 @@ LevelsPanel::LevelsPanel(Project& project, WorkingValues& values, QWidget* paren
     connect(upButton_, &QToolButton::clicked, this, &LevelsPanel::moveUp);
     connect(downButton_, &QToolButton::clicked, this, &LevelsPanel::moveDown);
     connect(deleteButton_, &QToolButton::clicked, this, &LevelsPanel::deleteLevel);
+
+    connect(&document_, &ProjectDocument::levelsChanged, this, &LevelsPanel::pereris);
+    connect(&document_, &ProjectDocument::projectReplaced, this, &LevelsPanel::pereris);
+    // The marker follows a chosen level and stays where it is when none is chosen.
+    connect(&document_, &ProjectDocument::currentLevelChanged, this, [this](int level) {
+        if (level >= 1) {
+            list_->setMarker(level);
+        }
+        list_->pereris();
+    });
 }
 
 void LevelsPanel::pereris() {
@@ -73,52 +84,48 @@ void LevelsPanel::pereris() {
 }
 
 void LevelsPanel::chooseLevel(int level) {
-    if (level < 1 || level > project_.levelCount) {
+    if (level < 1 || level > document_.project().levelCount) {
         return;
     }
-    project_.currentLevel = level;
-    values_.panelLevel = level;
-    values_.levelOpened = true;
+    document_.setPanelLevel(level);
+    document_.setLevelOpened();
     list_->setMarker(level);
+    document_.setCurrentLevel(level);
     emit levelChosen(level);
 }
 
 void LevelsPanel::openLevel(int level) {
     chooseLevel(level);
-    if (project_.currentLevel == level) {
+    if (document_.project().currentLevel == level) {
         emit openCanvasRequested(level);
     }
 }
 
 void LevelsPanel::moveUp() {
-    if (avizad::moveLevelUp(project_)) {
-        values_.levelOpened = true;
-        pereris();
-        emit levelsChanged();
+    if (document_.edit(QStringLiteral("Перемещение уровня"), ProjectParts().withAllLevels(),
+                       [](Project& p) { return avizad::moveLevelUp(p); })) {
+        document_.setLevelOpened();
     }
 }
 
 void LevelsPanel::moveDown() {
-    if (avizad::moveLevelDown(project_)) {
-        values_.levelOpened = true;
-        pereris();
-        emit levelsChanged();
+    if (document_.edit(QStringLiteral("Перемещение уровня"), ProjectParts().withAllLevels(),
+                       [](Project& p) { return avizad::moveLevelDown(p); })) {
+        document_.setLevelOpened();
     }
 }
 
 void LevelsPanel::deleteLevel() {
-    if (avizad::deleteLevel(project_)) {
-        pereris();
-        emit levelsChanged();
-    }
+    document_.edit(QStringLiteral("Удаление уровня"), ProjectParts().withAllLevels(),
+                   [](Project& p) { return avizad::deleteLevel(p); });
 }
 
 void LevelsPanel::editProperties() {
-    const int level = project_.currentLevel;
-    if (level < 1 || level > project_.levelCount) {
+    const int level = document_.project().currentLevel;
+    if (level < 1 || level > document_.project().levelCount) {
         return;
     }
-    values_.levelOpened = true;
+    document_.setLevelOpened();
     emit propertiesRequested(level);
 }
 

@@ -4,14 +4,12 @@
 
 #include <QWidget>
 
-#include "app/WorkingValues.h"
-#include "model/Project.h"
-
 class QToolButton;
 
 namespace avizad {
 
 class LevelList;
+class ProjectDocument;
 
 class LevelsPanel : public QWidget {
     Q_OBJECT
@@ -19,7 +17,7 @@ class LevelsPanel : public QWidget {
 public:
     static constexpr int kWidth = 160;
 
-    LevelsPanel(Project& project, WorkingValues& values, QWidget* parent = nullptr);
+    explicit LevelsPanel(ProjectDocument& document, QWidget* parent = nullptr);
 
     LevelList* list() const { return list_; }
     QToolButton* propertiesButton() const { return propertiesButton_; }
@@ -27,7 +25,7 @@ public:
     QToolButton* downButton() const { return downButton_; }
     QToolButton* deleteButton() const { return deleteButton_; }
 
-    // Redraws the list from the project.
+    // Redraws the list from the project (on the document's signals).
     void pereris();
     // A click on a level's row.
     void chooseLevel(int level);
@@ -45,12 +43,9 @@ signals:
     void openCanvasRequested(int level);
     // The level properties dialog should be opened for currentLevel.
     void propertiesRequested(int level);
-    // Levels were moved or deleted (the canvas redraws).
-    void levelsChanged();
 
 private:
-    Project& project_;
-    WorkingValues& values_;
+    ProjectDocument& document_;
     LevelList* list_ = nullptr;
     QToolButton* propertiesButton_ = nullptr;
     QToolButton* upButton_ = nullptr;

@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QWidgetAction>
 #include <cerrno>
 
@@ -23,15 +24,15 @@
 #include "app/ObjectCatalogue.h"
 #include "app/QtText.h"
 #include "app/SettingsDialog.h"
-#include "pipeline/BuildCommands.h"
 #include "generator/BuildFolders.h"
-#include "pipeline/BuildPipeline.h"
-#include "pipeline/GameLauncher.h"
-#include "pipeline/ui/ConsoleWindow.h"
 #include "model/IoError.h"
 #include "model/LevelOperations.h"
 #include "model/ProjectCommands.h"
 #include "model/ProjectFile.h"
+#include "pipeline/BuildCommands.h"
+#include "pipeline/BuildPipeline.h"
+#include "pipeline/GameLauncher.h"
+#include "pipeline/ui/ConsoleWindow.h"
 
 namespace avizad {
 
@@ -61,15 +62,18 @@ QString text(const std::string& utf8) {
 
 MainWindow::MainWindow(fs::path programDir, Prompts prompts, QWidget* parent)
     : QMainWindow(parent), programDir_(std::move(programDir)), prompts_(std::move(prompts)) {
-    setWindowTitle(text(lockedTitle()));
+    document_ = new ProjectDocument(programDir_, this);
+    setWindowTitle(document_->windowTitle());
     setWindowIcon(AppIcons::icon(AppIcon::Application));
+    connect(document_, &ProjectDocument::titleChanged, this,
+            [this] { setWindowTitle(document_->windowTitle()); });
     buildToolbars();
 
     auto* centre = new QWidget(this);
     auto* row = new QHBoxLayout(centre);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
-    levelsPanel_ = new LevelsPanel(project_, values_, centre);
+    levelsPanel_ = new LevelsPanel(*document_, centre);
     central_ = new CentralArea(centre);
     central_->setObjectName("centralArea");
     catalogue_ = new ObjectCatalogue(centre);
@@ -93,49 +97,40 @@ MainWindow::MainWindow(fs::path programDir, Prompts prompts, QWidget* parent)
     connect(console_, &ConsoleWindow::interpreterEnded, this,
             [this] { build_->interpreterEnded(); });
 
-    connect(levelsPanel_, &LevelsPanel::levelChosen, this, [this](int level) {
-        updateStatus();
-        emit currentLevelChanged(level);
-    });
+    connect(document_, &ProjectDocument::currentLevelChanged, this, &MainWindow::updateStatus);
+    connect(document_, &ProjectDocument::levelsChanged, this, &MainWindow::updateStatus);
+    connect(document_, &ProjectDocument::projectReplaced, this, &MainWindow::updateStatus);
     connect(levelsPanel_, &LevelsPanel::openCanvasRequested, this,
             [this] { central_->showPanel(CentralPanel::LevelCanvas); });
     connect(levelsPanel_, &LevelsPanel::propertiesRequested, this,
             &MainWindow::editLevelProperties);
-    connect(levelsPanel_, &LevelsPanel::levelsChanged, this, [this] {
-        updateStatus();
-        emit levelsChanged();
-    });
     connect(catalogue_, &ObjectCatalogue::kindChosen, this, [this](ObjectKind kind) {
-        values_.currentKind = kind;
         central_->closeEditors();
-        emit kindChanged(kind);
+        document_->setCurrentKind(kind);
     });
 
     // Startup: an empty project of one level, then the environment settings.
-    clearProject(project_);
-    project_.levelCount = 1;
+    Project initial;
+    clearProject(initial);
+    initial.levelCount = 1;
     setLocked(true);
     try {
-        settings_ = readOptions(optionsPath(programDir_));
-        settingsLoaded_ = true;
+        document_->setSettings(readOptions(optionsPath(programDir_)));
     } catch (const IoError& error) {
         prompts_.showError(this, QStringLiteral("Не удалось прочитать настройки программы, "
                                                 "поэтому работа с проектом недоступна.\n\n") +
                                      text(error.what()));
-        levelsPanel_->pereris();
-        updateStatus();
+        document_->replaceProject(std::move(initial));
         return;
     }
-    project_.currentLevel = 0;
-    values_.projectDir = "c:";
-    project_.screenColor = settings_.screenColor;
-    levelsPanel_->pereris();
+    initial.currentLevel = 0;
+    initial.screenColor = document_->settings().screenColor;
+    initial.midletName = "syrk";
+    initial.midletVendor = "tulvask";
+    initial.midletVersion = "1.0";
+    document_->setProjectDir("c:");
+    document_->replaceProject(std::move(initial));
     unlockInterface();
-    project_.midletName = "syrk";
-    project_.midletVendor = "tulvask";
-    project_.midletVersion = "1.0";
-    setWindowTitle(text(untitledTitle()));
-    updateStatus();
 }
 
 MainWindow::~MainWindow() {
@@ -220,6 +215,32 @@ void MainWindow::buildToolbars() {
              {Command::MakeJar, "Перевод в jar", none},
              {Command::Save, nullptr, none},
              {Command::Exit, "Выход", QKeySequence(Qt::CTRL | Qt::Key_Q)}});
+    // "Правка": undo and redo of the document's edits; their texts name the edit.
+    {
+        auto* menu = new QMenu(QStringLiteral("Правка"), this);
+        QUndoStack* stack = document_->undoStack();
+        QAction* undo = stack->createUndoAction(this, QStringLiteral("Отменить"));
+        QAction* redo = stack->createRedoAction(this, QStringLiteral("Повторить"));
+        undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+        redo->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+        undo->setIcon(AppIcons::icon(AppIcon::Undo));
+        redo->setIcon(AppIcons::icon(AppIcon::Redo));
+        for (QAction* action : {undo, redo}) {
+            addAction(action);  // the shortcuts work while the menu is closed
+            menu->addAction(action);
+        }
+        menuActions_[Command::Undo] = undo;
+        menuActions_[Command::Redo] = redo;
+        auto* button = new QToolButton(upperBar_);
+        button->setText(menu->title());
+        button->setMenu(menu);
+        button->setPopupMode(QToolButton::InstantPopup);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setAutoRaise(true);
+        upperBar_->addWidget(button);
+        menus_[menu->title()] = menu;
+    }
     addMenu(QStringLiteral("Настройки"), {{Command::Settings, "Общие настройки", none},
                                           {Command::MidletSettings, "Настройки мидлета", none}});
     addMenu(QStringLiteral("Создать"), {{Command::NewBackground, "Фоновый объект", none},
@@ -258,6 +279,14 @@ void MainWindow::buildToolbars() {
         }
         lowerBar_->addAction(action);
         toolbarActions_[item.command] = action;
+        if (item.command == Command::Save) {
+            // Undo and redo stand beside the file commands; the buttons share the menu's
+            // actions, so their hints name the edit and they are disabled together.
+            for (Command command : {Command::Undo, Command::Redo}) {
+                lowerBar_->addAction(menuActions_[command]);
+                toolbarActions_[command] = menuActions_[command];
+            }
+        }
         if (item.command == Command::RunGame || item.command == Command::NewProject) {
             lowerBar_->addSeparator();
         }
@@ -283,10 +312,14 @@ void MainWindow::setLocked(bool locked) {
     upperBar_->setEnabled(!locked);
     lowerBar_->setEnabled(!locked);
     for (const auto& [command, action] : menuActions_) {
-        action->setEnabled(!locked || command == Command::Exit);
+        if (command != Command::Undo && command != Command::Redo) {
+            action->setEnabled(!locked || command == Command::Exit);
+        }
     }
     for (const auto& [command, action] : toolbarActions_) {
-        action->setEnabled(!locked);
+        if (command != Command::Undo && command != Command::Redo) {
+            action->setEnabled(!locked);
+        }
     }
     // Without settings the panels cannot work either.
     levelsPanel_->setEnabled(!locked);
@@ -295,13 +328,12 @@ void MainWindow::setLocked(bool locked) {
 }
 
 void MainWindow::unlockInterface() {
-    if (values_.projectDir.empty()) {
+    if (document_->values().projectDir.empty()) {
         return;
     }
     setLocked(false);
     levelsPanel_->show();
     central_->show();
-    emit projectReplaced();
 }
 
 void MainWindow::run(Command command) {
@@ -361,26 +393,42 @@ void MainWindow::run(Command command) {
         case Command::Help:
             showHelp();
             break;
+        case Command::Undo:
+            document_->undoStack()->undo();
+            break;
+        case Command::Redo:
+            document_->undoStack()->redo();
+            break;
     }
 }
 
-void MainWindow::setProjectFile(const fs::path& file) {
-    values_.projectFile = file;
-    values_.projectDir = file.parent_path();
-    setWindowTitle(text(projectTitle(file)));
+void MainWindow::replaceProject(Project project, const fs::path& file) {
+    document_->setProjectFile(file);
+    document_->replaceProject(std::move(project));
+    central_->closeEditors();
 }
 
-void MainWindow::projectWasReplaced() {
-    levelsPanel_->list()->setMarker(project_.currentLevel);
-    levelsPanel_->pereris();
-    central_->closeEditors();
-    updateStatus();
-    emit projectReplaced();
+bool MainWindow::maybeSave() {
+    if (!document_->isModified()) {
+        return true;
+    }
+    switch (prompts_.askSaveChanges(this)) {
+        case Prompts::SaveChoice::Save:
+            return saveProject(false) == SaveResult::Saved;
+        case Prompts::SaveChoice::Discard:
+            return true;
+        case Prompts::SaveChoice::Cancel:
+            break;
+    }
+    return false;
 }
 
 void MainWindow::openProject(bool unlock) {
+    if (!maybeSave()) {
+        return;
+    }
     const QString chosen = prompts_.openProjectFile(
-        this, fromPath(projectDialogFolder(programDir_, values_.projectFile)));
+        this, fromPath(projectDialogFolder(programDir_, document_->values().projectFile)));
     if (chosen.isEmpty()) {
         return;  // cancelled: the project stays as it is
     }
@@ -388,56 +436,60 @@ void MainWindow::openProject(bool unlock) {
     // The file is read into a fresh project, which replaces the current one only
     // when the whole file was read.
     Project loaded;
-    clearProject(loaded);
     try {
-        loadProject(loaded, file);
+        loaded = readProjectFile(file);
     } catch (const IoError& error) {
         prompts_.showError(this, text(error.what()));
         return;
     }
-    project_ = std::move(loaded);
-    settings_.screenColor = project_.screenColor;
-    setProjectFile(file);
-    projectWasReplaced();
+    Settings settings = document_->settings();
+    settings.screenColor = loaded.screenColor;
+    document_->setSettings(settings);
+    replaceProject(std::move(loaded), file);
     if (unlock) {
         unlockInterface();
     }
 }
 
 void MainWindow::newProject() {
-    const Color screenColor = project_.screenColor;
-    project_ = Project{};
-    project_.screenColor = screenColor;
-    resetMidletSettings(project_);
-    values_.projectFile.clear();
-    setWindowTitle(text(untitledTitle()));
-    projectWasReplaced();
+    if (!maybeSave()) {
+        return;
+    }
+    Project fresh;
+    fresh.screenColor = project().screenColor;
+    resetMidletSettings(fresh);
+    replaceProject(std::move(fresh), fs::path());
 }
 
 void MainWindow::clearScenario() {
-    clearProject(project_);
-    projectWasReplaced();
+    if (!maybeSave()) {
+        return;
+    }
+    Project scenario = project();
+    clearProject(scenario);
+    replaceProject(std::move(scenario), document_->values().projectFile);
     unlockInterface();
 }
 
 MainWindow::SaveResult MainWindow::saveProject(bool saveAs) {
-    values_.saveAs = saveAs;
-    fs::path file = values_.projectFile;
-    if (values_.saveAs || file.empty()) {
+    document_->setSaveAs(saveAs);
+    fs::path file = document_->values().projectFile;
+    if (saveAs || file.empty()) {
         const QString chosen = prompts_.saveProjectFile(
-            this, fromPath(projectDialogFolder(programDir_, values_.projectFile)));
+            this, fromPath(projectDialogFolder(programDir_, document_->values().projectFile)));
         if (chosen.isEmpty()) {
             return SaveResult::Cancelled;
         }
         file = withDefaultExtension(toPath(chosen));
     }
-    setProjectFile(file);
     try {
-        avizad::saveProject(project_, file);
+        avizad::saveProject(project(), file);
     } catch (const IoError& error) {
         prompts_.showError(this, text(error.what()));
         return SaveResult::Failed;
     }
+    document_->setProjectFile(file);
+    document_->markSaved();
     showStatus(QStringLiteral("Проект сохранён: %1").arg(fromPath(file)));
     return SaveResult::Saved;
 }
@@ -456,15 +508,15 @@ void MainWindow::compile() {
     }
     BuildInputs inputs;
     inputs.programDir = programDir_;
-    if (!values_.projectFile.empty()) {
-        inputs.projectDir = values_.projectFile.parent_path();
+    if (!document_->values().projectFile.empty()) {
+        inputs.projectDir = document_->values().projectFile.parent_path();
     }
-    inputs.jdkDir = settings_.jdkDir;
-    inputs.wtkDir = settings_.wtkDir;
+    inputs.jdkDir = settings().jdkDir;
+    inputs.wtkDir = settings().wtkDir;
     console_->show();
     console_->raise();
     showStatus(QStringLiteral("Идёт сборка игры..."));
-    build_->start(project_, inputs, [this](const BuildResult& result) {
+    build_->start(project(), inputs, [this](const BuildResult& result) {
         if (!result.error.empty()) {
             prompts_.showError(this, text(result.error));
         }
@@ -474,8 +526,8 @@ void MainWindow::compile() {
 }
 
 void MainWindow::runGame() {
-    const int error = launchGame(programDir_, settings_.wtkDir, project_.midletName);
-    const fs::path archive = archivePath(BuildFolders(programDir_), project_.midletName);
+    const int error = launchGame(programDir_, settings().wtkDir, project().midletName);
+    const fs::path archive = archivePath(BuildFolders(programDir_), project().midletName);
     if (error == ENOENT && !fs::exists(archive)) {
         showStatus(QStringLiteral("Игра ещё не собрана (нет файла %1): сначала выполните "
                                   "«Компиляция».")
@@ -502,40 +554,65 @@ void MainWindow::createObject(ObjectKind kind) {
 }
 
 void MainWindow::createLevel() {
-    if (!canAppendLevel(project_)) {
+    if (!canAppendLevel(project())) {
         prompts_.showInfo(this, QStringLiteral("В игре может быть не больше %1 уровней: новый "
                                                "уровень создать нельзя.")
                                     .arg(kMaxLevels));
         return;
     }
-    LevelPropertiesDialog dialog(project_, project_.levelCount + 1, values_.panelLevel, this);
+    LevelPropertiesDialog dialog(project(), project().levelCount + 1,
+                                 document_->values().panelLevel, this);
     if (prompts_.execDialog(dialog) == QDialog::Accepted) {
-        levelsPanel_->pereris();
-        updateStatus();
-        emit levelsChanged();
+        const LevelProperties properties = dialog.properties();
+        document_->edit(QStringLiteral("Создание уровня"), ProjectParts().withAllLevels(),
+                        [&](Project& p) {
+                            return applyLevelProperties(p, dialog.level(), properties) !=
+                                   LevelPropertiesResult::Refused;
+                        });
     }
 }
 
 void MainWindow::editLevelProperties(int level) {
-    LevelPropertiesDialog dialog(project_, level, level, this);
+    LevelPropertiesDialog dialog(project(), level, level, this);
     if (prompts_.execDialog(dialog) == QDialog::Accepted) {
-        levelsPanel_->pereris();
-        emit levelsChanged();
+        const LevelProperties properties = dialog.properties();
+        document_->edit(QStringLiteral("Свойства уровня"), ProjectParts().withAllLevels(),
+                        [&](Project& p) {
+                            const Level before = p.levels[level];
+                            return applyLevelProperties(p, level, properties) ==
+                                       LevelPropertiesResult::Appended ||
+                                   !(p.levels[level] == before);
+                        });
     }
 }
 
 void MainWindow::editSettings() {
     SettingsDialog dialog(optionsPath(programDir_), this);
     if (prompts_.execDialog(dialog) == QDialog::Accepted && dialog.applied()) {
-        settings_ = *dialog.applied();
-        project_.screenColor = settings_.screenColor;
-        emit settingsChanged();
+        const Settings applied = *dialog.applied();
+        document_->setSettings(applied);
+        document_->edit(QStringLiteral("Цвет экрана"), ProjectParts().withScreenColor(),
+                        [&](Project& p) {
+                            if (p.screenColor == applied.screenColor) {
+                                return false;
+                            }
+                            p.screenColor = applied.screenColor;
+                            return true;
+                        });
     }
 }
 
 void MainWindow::editMidletSettings() {
-    MidletSettingsDialog dialog(project_, this, prompts_.showError);
-    prompts_.execDialog(dialog);
+    MidletSettingsDialog dialog(project(), this, prompts_.showError);
+    if (prompts_.execDialog(dialog) == QDialog::Accepted) {
+        document_->edit(
+            QStringLiteral("Настройки мидлета"), ProjectParts().withMidlet(), [&](Project& p) {
+                const Project before = p;
+                dialog.applyTo(p);
+                return p.midletName != before.midletName || p.midletVendor != before.midletVendor ||
+                       p.midletVersion != before.midletVersion || p.midletIcon != before.midletIcon;
+            });
+    }
 }
 
 void MainWindow::showAbout() {
@@ -566,19 +643,31 @@ void MainWindow::showStatus(const QString& message) {
 }
 
 void MainWindow::updateStatus() {
-    const int level = project_.currentLevel;
-    QString status = QStringLiteral("Уровней: %1").arg(project_.levelCount);
-    if (level >= 1 && level <= project_.levelCount) {
+    const int level = project().currentLevel;
+    QString status = QStringLiteral("Уровней: %1").arg(project().levelCount);
+    if (level >= 1 && level <= project().levelCount) {
         status += QStringLiteral("   Текущий уровень: %1 (%2)")
                       .arg(level)
-                      .arg(fromModel(listedLevelName(project_.levels[level])));
+                      .arg(fromModel(listedLevelName(project().levels[level])));
     }
     statusLevel_->setText(status);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (prompts_.askSaveOnExit(this) && saveProject(false) == SaveResult::Failed) {
-        // The project could not be written: the window stays open so nothing is lost.
+    // "Сохранить проект?" with "Да", "Нет" and "Отмена": cancelling the question or
+    // the save dialog, or a save that fails, keeps the window open so nothing is lost.
+    bool close = true;
+    switch (prompts_.askSaveChanges(this)) {
+        case Prompts::SaveChoice::Save:
+            close = saveProject(false) == SaveResult::Saved;
+            break;
+        case Prompts::SaveChoice::Discard:
+            break;
+        case Prompts::SaveChoice::Cancel:
+            close = false;
+            break;
+    }
+    if (!close) {
         event->ignore();
         return;
     }

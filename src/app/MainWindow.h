@@ -10,10 +10,8 @@
 #include <memory>
 
 #include "app/CentralPanel.h"
+#include "app/ProjectDocument.h"
 #include "app/Prompts.h"
-#include "app/WorkingValues.h"
-#include "model/Project.h"
-#include "model/Settings.h"
 
 class QAction;
 class QLabel;
@@ -51,6 +49,8 @@ enum class Command {
     NewLevel,  // "Уровень" / "Создание нового уровня"
     About,     // "Об авторах"
     Help,      // "Общее"
+    Undo,      // "Отменить" (menu "Правка" and toolbar)
+    Redo,      // "Повторить"
 };
 
 class MainWindow : public QMainWindow {
@@ -61,11 +61,13 @@ public:
     MainWindow(std::filesystem::path programDir, Prompts prompts, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Project& project() { return project_; }
-    WorkingValues& values() { return values_; }
-    const Settings& settings() const { return settings_; }
+    // The open project: panels read it here and change it through its edits.
+    ProjectDocument* document() const { return document_; }
+    const Project& project() const { return document_->project(); }
+    const WorkingValues& values() const { return document_->values(); }
+    const Settings& settings() const { return document_->settings(); }
     // False when System/options.ini could not be read at startup (the window stays locked).
-    bool settingsLoaded() const { return settingsLoaded_; }
+    bool settingsLoaded() const { return document_->settingsLoaded(); }
     const std::filesystem::path& programDir() const { return programDir_; }
 
     CentralArea* centralArea() const { return central_; }
@@ -92,6 +94,11 @@ public:
     // Runs a command as its button or menu item does.
     void run(Command command);
 
+    // Asks "Сохранить проект?" when the project has unsaved changes, and saves it when
+    // the user says so. False when the user cancelled or the save failed: the project
+    // must then stay open.
+    bool maybeSave();
+
     // The project commands.
     void openProject(bool unlock);
     // "Создать проект": an empty project "Project1" without a file.
@@ -117,18 +124,8 @@ public:
     void unlockInterface();
 
 signals:
-    // The whole project was replaced (open, new): every panel redraws.
-    void projectReplaced();
-    // currentLevel was set by the levels panel.
-    void currentLevelChanged(int level);
-    // Levels were created, changed, moved or deleted.
-    void levelsChanged();
-    // The environment settings were changed by the settings dialog.
-    void settingsChanged();
     // A build has ended (made or failed).
     void buildFinished(bool archiveMade);
-    // The object kind of the catalogue was chosen.
-    void kindChanged(avizad::ObjectKind kind);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -137,17 +134,13 @@ private:
     void buildToolbars();
     QAction* makeAction(Command command, const QString& caption, const QString& hint = {});
     void setLocked(bool locked);
-    void setProjectFile(const std::filesystem::path& file);
-    void projectWasReplaced();
+    void replaceProject(Project project, const std::filesystem::path& file);
     void showStatus(const QString& text);
     void updateStatus();
 
     std::filesystem::path programDir_;
     Prompts prompts_;
-    Project project_;
-    WorkingValues values_;
-    Settings settings_;
-    bool settingsLoaded_ = false;
+    ProjectDocument* document_ = nullptr;
 
     QToolBar* upperBar_ = nullptr;
     QToolBar* lowerBar_ = nullptr;

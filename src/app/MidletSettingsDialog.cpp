@@ -12,8 +12,9 @@
 
 namespace avizad {
 
-MidletSettingsDialog::MidletSettingsDialog(Project& project, QWidget* parent, ShowError showError)
-    : QDialog(parent), project_(project), showError_(std::move(showError)) {
+MidletSettingsDialog::MidletSettingsDialog(const Project& project, QWidget* parent,
+                                           ShowError showError)
+    : QDialog(parent), showError_(std::move(showError)) {
     if (!showError_) {
         showError_ = [](QWidget* owner, const QString& text) {
             QMessageBox::warning(owner, QStringLiteral("ROR Avizad"), text);
@@ -54,11 +55,14 @@ void MidletSettingsDialog::accept() {
         }
         return;
     }
-    project_.midletName = toModel(name_->text());
-    project_.midletVendor = toModel(vendor_->text());
-    project_.midletVersion = toModel(version_->text());
-    project_.midletIcon = toModel(icon_->text());
     QDialog::accept();
+}
+
+void MidletSettingsDialog::applyTo(Project& project) const {
+    project.midletName = toModel(name_->text());
+    project.midletVendor = toModel(vendor_->text());
+    project.midletVersion = toModel(version_->text());
+    project.midletIcon = toModel(icon_->text());
 }
 
 }  // namespace avizad

@@ -20,18 +20,20 @@ public:
     using ShowError = std::function<void(QWidget* parent, const QString& text)>;
 
     // `showError` shows a refusal; by default in a message box.
-    MidletSettingsDialog(Project& project, QWidget* parent = nullptr, ShowError showError = {});
+    MidletSettingsDialog(const Project& project, QWidget* parent = nullptr,
+                         ShowError showError = {});
 
     QLineEdit* nameField() const { return name_; }
     QLineEdit* vendorField() const { return vendor_; }
     QLineEdit* versionField() const { return version_; }
     QLineEdit* iconField() const { return icon_; }
 
-    // "Да": the four fields go back into the project, when they are sound.
+    // "Да" closes the dialog only when the fields are sound.
     void accept() override;
+    // The fields written into a project ("Да" applies them through the document).
+    void applyTo(Project& project) const;
 
 private:
-    Project& project_;
     ShowError showError_;
     QLineEdit* name_ = nullptr;
     QLineEdit* vendor_ = nullptr;

@@ -28,14 +28,20 @@ Prompts Prompts::interactive() {
         }
         return dialog.selectedFiles().constFirst();
     };
-    prompts.askSaveOnExit = [](QWidget* parent) {
+    prompts.askSaveChanges = [](QWidget* parent) {
         QMessageBox box(QMessageBox::Question, QStringLiteral("Сохранен е проекта"),
                         QStringLiteral("Сохранить проект?"), QMessageBox::NoButton, parent);
-        QPushButton* save = box.addButton(QStringLiteral("Да"), QMessageBox::AcceptRole);
-        box.addButton(QStringLiteral("Нет"), QMessageBox::RejectRole);
+        QPushButton* save = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+        QPushButton* discard = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+        QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
         box.setDefaultButton(save);
+        box.setEscapeButton(cancel);
         box.exec();
-        return box.clickedButton() == save;
+        if (box.clickedButton() == save) {
+            return Prompts::SaveChoice::Save;
+        }
+        return box.clickedButton() == discard ? Prompts::SaveChoice::Discard
+                                              : Prompts::SaveChoice::Cancel;
     };
     prompts.showError = [](QWidget* parent, const QString& text) {
         QMessageBox::critical(parent, QStringLiteral("ROR Avizad"), text);

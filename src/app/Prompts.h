@@ -15,8 +15,10 @@ struct Prompts {
     std::function<QString(QWidget* parent, const QString& folder)> openProjectFile;
     // The typed project file name to save to, or an empty text when cancelled.
     std::function<QString(QWidget* parent, const QString& folder)> saveProjectFile;
-    // The exit question: true for the first button (save), false for the second.
-    std::function<bool(QWidget* parent)> askSaveOnExit;
+    // The question "Сохранить проект?" before the project is closed (exit, new, open):
+    // "Да" saves it, "Нет" drops it, "Отмена" (or Escape) keeps it open.
+    enum class SaveChoice { Save, Discard, Cancel };
+    std::function<SaveChoice(QWidget* parent)> askSaveChanges;
     std::function<void(QWidget* parent, const QString& text)> showError;
     std::function<void(QWidget* parent, const QString& text)> showInfo;
     // Runs a modal dialog and returns its result (QDialog::Accepted or Rejected).

@@ -24,9 +24,9 @@
 #include "app/MidletSettingsDialog.h"
 #include "app/ObjectCatalogue.h"
 #include "app/SettingsDialog.h"
-#include "pipeline/ui/ConsoleWindow.h"
 #include "model/Cp1251.h"
 #include "model/Settings.h"
+#include "pipeline/ui/ConsoleWindow.h"
 
 namespace {
 
@@ -66,7 +66,7 @@ Prompts silentPrompts() {
     Prompts prompts;
     prompts.openProjectFile = [](QWidget*, const QString&) { return QString(); };
     prompts.saveProjectFile = [](QWidget*, const QString&) { return QString(); };
-    prompts.askSaveOnExit = [](QWidget*) { return false; };
+    prompts.askSaveChanges = [](QWidget*) { return Prompts::SaveChoice::Discard; };
     prompts.showError = [](QWidget*, const QString& text) {
         std::fprintf(stderr, "%s\n", qPrintable(text));
     };
@@ -95,16 +95,17 @@ int main(int argc, char* argv[]) {
     save(window, "main-window");
 
     // A project of three levels, the second chosen.
-    Project& project = window.project();
+    Project levels = window.project();
     const char* names[] = {"Лес", "", "Замок дракона"};
     const int sizes[][2] = {{240, 320}, {1200, 320}, {480, 2000}};
     for (int i = 1; i <= 3; ++i) {
-        project.levels[i].name = win1251(names[i - 1]);
-        project.levels[i].width = sizes[i - 1][0];
-        project.levels[i].height = sizes[i - 1][1];
+        levels.levels[i].name = win1251(names[i - 1]);
+        levels.levels[i].width = sizes[i - 1][0];
+        levels.levels[i].height = sizes[i - 1][1];
     }
-    project.levelCount = 3;
-    window.levelsPanel()->pereris();
+    levels.levelCount = 3;
+    window.document()->replaceProject(std::move(levels));
+    const Project& project = window.project();
     window.levelsPanel()->chooseLevel(2);
     window.catalogue()->chooseKind(ObjectKind::Active);
     save(window, "main-window-levels");

@@ -4,6 +4,7 @@
 // Windows-1251 byte strings.
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -37,26 +38,33 @@ enum class AnimationState { Idle = 1, Move = 2, Attack = 3, Destroy = 4 };
 using PropertyTexts = Array1<std::string, kPropertyCount>;
 
 // A tile map of up to 100 x 100 cells, indexed [row][column] from 1. The cells are
-// allocated on the first write, so an unused map costs nothing.
+// allocated on the first write, so an unused map costs nothing; copies share their
+// cells until one of them is written.
 class TileMap {
 public:
     int& at(int row, int column) {
         const std::size_t i = slot(row, column);
-        if (cells_.empty()) {
-            cells_.assign(static_cast<std::size_t>(kMaxMapCells * kMaxMapCells), 0);
+        if (!cells_) {
+            cells_ = std::make_shared<std::vector<int>>(
+                static_cast<std::size_t>(kMaxMapCells * kMaxMapCells), 0);
+        } else if (cells_.use_count() > 1) {
+            cells_ = std::make_shared<std::vector<int>>(*cells_);
         }
-        return cells_[i];
+        return (*cells_)[i];
     }
     int at(int row, int column) const {
         const std::size_t i = slot(row, column);
-        return cells_.empty() ? 0 : cells_[i];
+        return cells_ ? (*cells_)[i] : 0;
     }
     bool operator==(const TileMap& other) const {
-        if (cells_.empty() || other.cells_.empty()) {
-            const auto& cells = cells_.empty() ? other.cells_ : cells_;
+        if (cells_ == other.cells_) {
+            return true;
+        }
+        if (!cells_ || !other.cells_) {
+            const auto& cells = cells_ ? *cells_ : *other.cells_;
             return std::all_of(cells.begin(), cells.end(), [](int v) { return v == 0; });
         }
-        return cells_ == other.cells_;
+        return *cells_ == *other.cells_;
     }
 
 private:
@@ -67,7 +75,7 @@ private:
         }
         return static_cast<std::size_t>((row - 1) * kMaxMapCells + (column - 1));
     }
-    std::vector<int> cells_;
+    std::shared_ptr<std::vector<int>> cells_;
 };
 
 struct BackgroundObject {
@@ -92,8 +100,7 @@ struct BackgroundObject {
 };
 
 // [sequence position 1..6][Direction 1..4][AnimationState 1..4] -> frame number, 0 = empty.
-using AnimationTable =
-    Array1<Array1<Array1<int, kAnimationStates>, kDirections>, kAnimationSteps>;
+using AnimationTable = Array1<Array1<Array1<int, kAnimationStates>, kDirections>, kAnimationSteps>;
 
 struct ActiveObject {
     std::string name;
@@ -144,7 +151,7 @@ struct TextObject {
     int colorR = 0;
     int colorG = 0;
     int colorB = 0;
-    int lineCount = 0;  // 0..12
+    int lineCount = 0;     // 0..12
     std::string fileName;  // the object name with ".png" appended
     Array1<std::string, kMaxTextLines> lines;
     PropertyTexts propertyNames;

@@ -549,6 +549,13 @@ void loadProject(Project& project, const std::filesystem::path& path) {
                    displayPath(path));
 }
 
+Project readProjectFile(const std::filesystem::path& path) {
+    Project project;
+    clearProject(project);
+    loadProject(project, path);
+    return project;
+}
+
 void loadProjectFromMemory(Project& project, const char* data, std::size_t size,
                            const std::string& source) {
     if (size == 0) {

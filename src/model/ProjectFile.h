@@ -22,6 +22,9 @@ std::string projectFileText(const Project& project);
 // at fault (a count outside its table's capacity, a negative image size, a line that
 // is not an integer where one is due, a missing tag, a file that ends early).
 void loadProject(Project& project, const std::filesystem::path& path);
+// Reads the project file at `path` into a new project, cleared as the open command
+// clears one first. Throws IoError as loadProject does.
+Project readProjectFile(const std::filesystem::path& path);
 // The same from data in memory; `source` names it in messages.
 void loadProjectFromMemory(Project& project, const char* data, std::size_t size,
                            const std::string& source = "project");

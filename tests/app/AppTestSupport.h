@@ -53,7 +53,8 @@ inline void touch(const fs::path& file) {
 struct ScriptedUser {
     QStringList openAnswers;  // taken from the front; empty list = cancel
     QStringList saveAnswers;
-    bool saveOnExit = false;
+    // The answer to "Сохранить проект?" (exit, and new or open of a changed project).
+    Prompts::SaveChoice saveChoice = Prompts::SaveChoice::Discard;
     int openAsked = 0;
     int saveAsked = 0;
     int exitAsked = 0;
@@ -73,9 +74,9 @@ struct ScriptedUser {
             ++saveAsked;
             return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
         };
-        p.askSaveOnExit = [this](QWidget*) {
+        p.askSaveChanges = [this](QWidget*) {
             ++exitAsked;
-            return saveOnExit;
+            return saveChoice;
         };
         p.showError = [this](QWidget*, const QString& text) { errors << text; };
         p.showInfo = [this](QWidget*, const QString& text) { infos << text; };

@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "AppTestSupport.h"
-#include "pipeline/ui/ConsoleWindow.h"
 #include "model/Cp1251.h"
+#include "pipeline/ui/ConsoleWindow.h"
 
 namespace avizad {
 namespace {

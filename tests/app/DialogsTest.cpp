@@ -12,6 +12,7 @@
 #include "app/SettingsDialog.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
+#include "model/LevelOperations.h"
 
 namespace avizad {
 namespace {
@@ -97,6 +98,7 @@ TEST(MidletSettingsDialogTest, YesCopiesTheFieldsBackCancelKeepsTheProject) {
     dialog.vendorField()->setText("me");
     dialog.versionField()->setText("2.1");
     dialog.accept();
+    dialog.applyTo(project);
     EXPECT_EQ(project.midletName, win1251("Моя игра"));
     EXPECT_EQ(project.midletVendor, "me");
     EXPECT_EQ(project.midletVersion, "2.1");
@@ -130,6 +132,7 @@ TEST(MidletSettingsDialogTest, YesRefusesANameThatMakesNoGameAndStaysOpen) {
     dialog.iconField()->setText("/icon.png");
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    dialog.applyTo(project);
     EXPECT_EQ(project.midletName, win1251("Игра"));
     EXPECT_EQ(project.midletIcon, "/icon.png");
 }
@@ -150,7 +153,8 @@ TEST(LevelPropertiesDialogTest, ShowsClickedLevelAndAppendsTheNextOne) {
     dialog.nameField()->setText(QStringLiteral("Пещера"));
     dialog.heightField()->setValue(640);
     dialog.accept();
-    EXPECT_EQ(dialog.outcome(), LevelPropertiesResult::Appended);
+    EXPECT_EQ(applyLevelProperties(project, dialog.level(), dialog.properties()),
+              LevelPropertiesResult::Appended);
     EXPECT_EQ(project.levelCount, 2);
     EXPECT_EQ(project.levels[2].name, win1251("Пещера"));
     EXPECT_EQ(project.levels[2].width, 240);

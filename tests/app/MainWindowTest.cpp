@@ -26,10 +26,10 @@
 #include "app/MainWindow.h"
 #include "app/ObjectCatalogue.h"
 #include "app/SettingsDialog.h"
-#include "pipeline/ui/ConsoleWindow.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
 #include "model/ProjectFile.h"
+#include "pipeline/ui/ConsoleWindow.h"
 
 namespace avizad {
 namespace {
@@ -60,11 +60,20 @@ protected:
         saveProject(project, program.dir() / name);
         return path(name);
     }
+    // Changes the project as one edit of the document.
+    void change(const std::function<void(Project&)>& edit) {
+        window->document()->edit(QStringLiteral("Проверка"), ProjectParts::everything(),
+                                 [&](Project& p) {
+                                     edit(p);
+                                     return true;
+                                 });
+    }
     void giveEventAndActivePlacement() {
-        Project& p = window->project();
-        p.eventTable.eventCount = 1;
-        p.eventTable.events[1].conditionCaption = "c";
-        p.levels[1].activePlacements.add(Placement{});
+        change([](Project& p) {
+            p.eventTable.eventCount = 1;
+            p.eventTable.events[1].conditionCaption = "c";
+            p.levels[1].activePlacements.add(Placement{});
+        });
     }
     QString title() const { return window->windowTitle(); }
     std::vector<std::string> levelNames() const {
@@ -131,7 +140,7 @@ TEST_F(MainWindowTest, SaveAddsTheExtensionSetsTheTitleAndThenSavesWithoutAsking
     window->run(Command::Save);
     EXPECT_EQ(title(), "ROR Avizad - [game]");
     ASSERT_TRUE(fs::exists(program.dir() / "game.yrk"));
-    window->project().midletName = "changed";
+    change([](Project& p) { p.midletName = "changed"; });
     window->run(Command::Save);
     EXPECT_EQ(user.saveAsked, 1);
     Project reread;
@@ -173,7 +182,7 @@ TEST_F(MainWindowTest, CancelledOrFailedOpenLeavesTheProjectAsItWas) {
     window->run(Command::OpenProject);
     ASSERT_EQ(user.errors.size(), 1);
     EXPECT_TRUE(user.errors[0].contains("broken.yrk"));
-    EXPECT_EQ(title(), "ROR Avizad - [untitled]");
+    EXPECT_EQ(title(), "ROR Avizad - [untitled]*");
     EXPECT_EQ(window->project().eventCount(), 1);
 }
 
@@ -197,7 +206,7 @@ TEST_F(MainWindowTest, CreateMenuItemClearsTheScenarioAndKeepsTheFileAndTitle) {
     user.openAnswers << projectFile("three.yrk", 3);
     window->run(Command::OpenProject);
     giveEventAndActivePlacement();
-    window->project().levels[1].backgroundPlacements.add(Placement{});
+    change([](Project& p) { p.levels[1].backgroundPlacements.add(Placement{}); });
     window->menuAction(Command::NewProjectMenu)->trigger();
     EXPECT_EQ(title(), "ROR Avizad - [three]");
     const Project& p = window->project();
@@ -217,7 +226,7 @@ TEST_F(MainWindowTest, CreateMenuItemClearsTheScenarioAndKeepsTheFileAndTitle) {
 TEST_F(MainWindowTest, ExitWithTheSecondButtonSavesNothing) {
     start();
     user.saveAnswers << path("never");
-    user.saveOnExit = false;
+    user.saveChoice = Prompts::SaveChoice::Discard;
     EXPECT_TRUE(window->close());
     EXPECT_EQ(user.exitAsked, 1);
     EXPECT_EQ(user.saveAsked, 0);
@@ -228,8 +237,8 @@ TEST_F(MainWindowTest, ExitWithTheFirstButtonSavesToTheProjectFile) {
     start();
     user.openAnswers << projectFile("three.yrk", 3);
     window->run(Command::OpenProject);
-    window->project().midletName = "at exit";
-    user.saveOnExit = true;
+    change([](Project& p) { p.midletName = "at exit"; });
+    user.saveChoice = Prompts::SaveChoice::Save;
     window->menuAction(Command::Exit)->trigger();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(user.saveAsked, 0);
@@ -238,17 +247,83 @@ TEST_F(MainWindowTest, ExitWithTheFirstButtonSavesToTheProjectFile) {
     EXPECT_EQ(reread.midletName, "at exit");
 }
 
-TEST_F(MainWindowTest, ExitWithTheFirstButtonOfANeverSavedProjectEndsEvenWhenCancelled) {
+TEST_F(MainWindowTest, ExitKeepsTheWindowWhenTheQuestionOrTheSaveDialogIsCancelled) {
     start();
-    user.saveOnExit = true;
-    EXPECT_TRUE(window->close());
+    user.saveChoice = Prompts::SaveChoice::Save;  // the save dialog is then cancelled
+    EXPECT_FALSE(window->close());
     EXPECT_EQ(user.saveAsked, 1);
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(window->isVisible());
+
+    user.saveChoice = Prompts::SaveChoice::Cancel;
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(user.exitAsked, 2);
+    EXPECT_EQ(user.saveAsked, 1);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, NewAndOpenAskBeforeDroppingUnsavedChanges) {
+    start();
+    user.openAnswers << projectFile("three.yrk", 3);
+    window->run(Command::OpenProject);
+    EXPECT_EQ(user.exitAsked, 0);  // nothing was changed yet
+
+    change([](Project& p) { p.midletName = "changed"; });
+    for (Command command : {Command::NewProject, Command::NewProjectMenu, Command::OpenProject}) {
+        SCOPED_TRACE(static_cast<int>(command));
+        user.saveChoice = Prompts::SaveChoice::Cancel;
+        const int asked = user.exitAsked;
+        window->run(command);
+        EXPECT_EQ(user.exitAsked, asked + 1);
+        EXPECT_EQ(window->project().midletName, "changed");
+        EXPECT_EQ(user.openAsked, 1);
+    }
+
+    user.saveChoice = Prompts::SaveChoice::Save;
+    window->run(Command::NewProject);
+    EXPECT_EQ(window->project().midletName, "Project1");
+    Project reread = readProjectFile(program.dir() / "three.yrk");
+    EXPECT_EQ(reread.midletName, "changed");
+}
+
+TEST_F(MainWindowTest, TitleMarksUnsavedChangesUntilSavedOrUndone) {
+    start();
+    user.saveAnswers << path("game");
+    window->run(Command::Save);
+    EXPECT_EQ(title(), "ROR Avizad - [game]");
+    QAction* undo = window->toolbarAction(Command::Undo);
+    QAction* redo = window->menuAction(Command::Redo);
+    ASSERT_NE(undo, nullptr);
+    ASSERT_NE(redo, nullptr);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+
+    window->levelsPanel()->chooseLevel(1);
+    window->levelsPanel()->deleteLevel();  // the only level stays: no edit
+    EXPECT_EQ(title(), "ROR Avizad - [game]");
+    user.inDialog = [](QDialog& dialog) { dialog.accept(); };
+    window->run(Command::NewLevel);
+    EXPECT_EQ(title(), "ROR Avizad - [game]*");
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_TRUE(undo->toolTip().contains(QStringLiteral("Создание уровня")));
+
+    undo->trigger();
+    EXPECT_EQ(title(), "ROR Avizad - [game]");
+    EXPECT_EQ(window->project().levelCount, 1);
+    EXPECT_TRUE(redo->isEnabled());
+    redo->trigger();
+    EXPECT_EQ(window->project().levelCount, 2);
+    EXPECT_EQ(title(), "ROR Avizad - [game]*");
+    window->run(Command::Save);
+    EXPECT_EQ(title(), "ROR Avizad - [game]");
+    // Opening another project starts a new history.
+    user.openAnswers << projectFile("three.yrk", 3);
+    window->run(Command::OpenProject);
+    EXPECT_FALSE(undo->isEnabled());
 }
 
 TEST_F(MainWindowTest, ExitKeepsTheWindowWhenTheProjectCannotBeWritten) {
     start();
-    user.saveOnExit = true;
+    user.saveChoice = Prompts::SaveChoice::Save;
     user.saveAnswers << path("no-such-folder/game");
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
@@ -294,22 +369,23 @@ TEST_F(MainWindowTest, NewLevelDialogCreatesLevelsUpToTen) {
     EXPECT_TRUE(user.infos[0].contains("10"));
 
     user.inDialog = [](QDialog& dialog) { dialog.reject(); };
-    window->project().levelCount = 3;
+    change([](Project& p) { p.levelCount = 3; });
     window->run(Command::NewLevel);
     EXPECT_EQ(window->project().levelCount, 3);
 }
 
 TEST_F(MainWindowTest, LevelsPanelChoosesMovesAndDeletes) {
     start();
-    Project& p = window->project();
-    p.levelCount = 3;
-    for (int i = 1; i <= 3; ++i) {
-        p.levels[i].name = std::string(1, static_cast<char>('A' + i - 1));
-        p.levels[i].width = 240;
-        p.levels[i].height = 320;
-    }
+    change([](Project& project) {
+        project.levelCount = 3;
+        for (int i = 1; i <= 3; ++i) {
+            project.levels[i].name = std::string(1, static_cast<char>('A' + i - 1));
+            project.levels[i].width = 240;
+            project.levels[i].height = 320;
+        }
+    });
+    const Project& p = window->project();
     LevelsPanel* panel = window->levelsPanel();
-    panel->pereris();
     LevelList* list = panel->list();
     list->resize(150, list->minimumHeight());
 

@@ -1,0 +1,104 @@
+#pragma once
+// The open project and everything the editor knows about it: the project itself, the
+// working values (file, current kind, level and selection), the environment settings
+// and one undo stack. Widgets read the project here and change it only through edit(),
+// which makes each change one undoable command; views redraw on the change signals.
+
+#include <QObject>
+#include <QString>
+#include <filesystem>
+#include <functional>
+
+#include "app/WorkingValues.h"
+#include "model/Project.h"
+#include "model/ProjectSnapshot.h"
+#include "model/Settings.h"
+
+class QUndoStack;
+
+namespace avizad {
+
+class ProjectDocument : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ProjectDocument(std::filesystem::path programDir, QObject* parent = nullptr);
+    ~ProjectDocument() override;
+
+    const Project& project() const { return project_; }
+    const WorkingValues& values() const { return values_; }
+    const Settings& settings() const { return settings_; }
+    const std::filesystem::path& programDir() const { return programDir_; }
+    QUndoStack* undoStack() const { return undoStack_; }
+
+    // One user edit. `change` runs on the project; when it returns true the parts it
+    // named are kept before and after as one command named `text` ("Удаление уровня"),
+    // the stack records it and the change signals of those parts go out. When it
+    // returns false it must have changed nothing, and nothing is recorded. Edits with
+    // the same non-zero `mergeKey` in a row become one command (a drag).
+    bool edit(const QString& text, const ProjectParts& parts,
+              const std::function<bool(Project&)>& change, int mergeKey = 0);
+    // A key that no earlier edit used, for edits that should merge into one command.
+    int newMergeKey() { return ++lastMergeKey_; }
+
+    // Replaces the whole project (new, open): the undo history is cleared and the
+    // project counts as unchanged.
+    void replaceProject(Project project);
+    // The project was written to or read from `file` (empty: no file yet).
+    void setProjectFile(const std::filesystem::path& file);
+    // The project now matches its file.
+    void markSaved();
+    // Whether the project differs from its file (or, without a file, from the new or
+    // opened project).
+    bool isModified() const;
+    // "ROR Avizad - [name]" with "*" after the name while the project is modified.
+    QString windowTitle() const;
+
+    void setSettings(const Settings& settings, bool loaded = true);
+    bool settingsLoaded() const { return settingsLoaded_; }
+    void setProjectDir(const std::filesystem::path& dir) { values_.projectDir = dir; }
+    void setSaveAs(bool saveAs) { values_.saveAs = saveAs; }
+
+    // Working values: chosen by the user, not undoable.
+    void setCurrentLevel(int level);
+    void setPanelLevel(int level) { values_.panelLevel = level; }
+    void setLevelOpened() { values_.levelOpened = true; }
+    void setCurrentKind(ObjectKind kind);
+    // The object type chosen in the palette (0 = none).
+    void setSelectedObject(int index);
+
+signals:
+    // The whole project was replaced: every view redraws.
+    void projectReplaced();
+    // Level names, sizes, order or number changed.
+    void levelsChanged();
+    // Placements, trajectories or control types of a level changed; 0 = every level.
+    void placementsChanged(int level);
+    // The object types of a kind changed (created, changed, moved, deleted).
+    void typesChanged(avizad::ObjectKind kind);
+    void eventsChanged();
+    void midletSettingsChanged();
+    void screenColorChanged();
+    void settingsChanged();
+    // The project file or its modified state changed: the title follows.
+    void titleChanged();
+    void currentLevelChanged(int level);
+    void currentKindChanged(avizad::ObjectKind kind);
+    void selectedObjectChanged(int index);
+
+private:
+    friend class ProjectEditCommand;
+    // Restores a snapshot (undo or redo of a command) and announces its parts.
+    void restore(const ProjectSnapshot& snapshot);
+    void announce(const ProjectParts& parts, int currentLevelBefore);
+
+    std::filesystem::path programDir_;
+    Project project_;
+    WorkingValues values_;
+    Settings settings_;
+    bool settingsLoaded_ = false;
+    QUndoStack* undoStack_ = nullptr;
+    int lastMergeKey_ = 0;
+};
+
+}  // namespace avizad

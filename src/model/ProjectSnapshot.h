@@ -1,0 +1,97 @@
+#pragma once
+// The parts of a project that one edit changes, and a copy of just those parts, so
+// that the editor can undo and redo the edit. Pictures and tile maps are shared with
+// the project (copy on write), so a copy of object types costs little.
+
+#include <map>
+#include <optional>
+#include <set>
+
+#include "model/Project.h"
+
+namespace avizad {
+
+// What an edit may change. Parts combine: an edit that deletes an object type names
+// its kind's types, the events and every level.
+struct ProjectParts {
+    std::set<ObjectKind> types;  // type tables (and their counts) of these kinds
+    std::set<int> levels;        // the blocks of these levels (1..10)
+    bool allLevels = false;      // every level block, levelCount and currentLevel
+    std::set<int> events;        // these events (1..50), not their number
+    bool allEvents = false;      // the whole event table
+    bool midlet = false;         // MIDlet name, vendor, version and icon
+    bool screenColor = false;
+
+    ProjectParts& withTypes(ObjectKind kind) {
+        types.insert(kind);
+        return *this;
+    }
+    ProjectParts& withLevel(int level) {
+        levels.insert(level);
+        return *this;
+    }
+    ProjectParts& withAllLevels() {
+        allLevels = true;
+        return *this;
+    }
+    ProjectParts& withEvent(int event) {
+        events.insert(event);
+        return *this;
+    }
+    ProjectParts& withAllEvents() {
+        allEvents = true;
+        return *this;
+    }
+    ProjectParts& withMidlet() {
+        midlet = true;
+        return *this;
+    }
+    ProjectParts& withScreenColor() {
+        screenColor = true;
+        return *this;
+    }
+    // Everything an edit can change.
+    static ProjectParts everything() {
+        ProjectParts parts;
+        for (ObjectKind kind : kAllKinds) {
+            parts.types.insert(kind);
+        }
+        parts.allLevels = parts.allEvents = parts.midlet = parts.screenColor = true;
+        return parts;
+    }
+    // Whether the parts hold the placements of `level` (the level itself or all levels).
+    bool coversLevel(int level) const { return allLevels || levels.count(level) > 0; }
+    bool coversEvents() const { return allEvents || !events.empty(); }
+};
+
+class ProjectSnapshot {
+public:
+    // Copies the parts of `project`; levels and events outside the tables are ignored.
+    ProjectSnapshot(const Project& project, const ProjectParts& parts);
+
+    // Writes the copied parts back into `project`; the rest of it stays.
+    void restore(Project& project) const;
+
+    const ProjectParts& parts() const { return parts_; }
+
+private:
+    struct Midlet {
+        std::string name, vendor, version, icon;
+    };
+
+    ProjectParts parts_;
+    std::map<ObjectKind, int> typeCounts_;
+    std::optional<Array1<BackgroundObject, kMaxBackgroundTypes>> backgrounds_;
+    std::optional<Array1<ActiveObject, kMaxActiveTypes>> actives_;
+    std::optional<Array1<IndicatorObject, kMaxIndicatorTypes>> indicators_;
+    std::optional<Array1<TextObject, kMaxTextTypes>> texts_;
+    std::map<int, Level> levels_;
+    int levelCount_ = 0;
+    int currentLevel_ = 0;
+    std::optional<EventTable> eventTable_;
+    std::map<int, Event> events_;
+    std::optional<Midlet> midlet_;
+    Color screenColor_ = 0;
+};
+
+}  // namespace avizad
