@@ -540,9 +540,21 @@ void MainWindow::runGame() {
 }
 
 void MainWindow::installObjectEditor(ObjectKind kind, QWidget* panel,
-                                     std::function<void()> startNew) {
+                                     std::function<void()> startNew,
+                                     std::function<void(int index)> openObject) {
     central_->setPanel(editorOf(kind), panel);
     startNewObject_[kind] = std::move(startNew);
+    openObject_[kind] = std::move(openObject);
+}
+
+void MainWindow::editObject(ObjectKind kind, int index) {
+    const auto it = openObject_.find(kind);
+    if (it == openObject_.end() || !it->second || index < 1 ||
+        index > project().typeCount(kind)) {
+        return;
+    }
+    central_->showPanel(editorOf(kind));
+    it->second(index);
 }
 
 void MainWindow::createObject(ObjectKind kind) {

@@ -86,10 +86,12 @@ public:
     QAction* menuAction(Command command) const;
 
     // Installs the editor of an object kind: `panel` takes the place of the editor's
-    // placeholder in the central area, and `startNew` runs each time a create command
-    // shows it (it prepares the editor for a new object and asks for its image). The
-    // editor's close button should call centralArea()->closeEditors().
-    void installObjectEditor(ObjectKind kind, QWidget* panel, std::function<void()> startNew);
+    // placeholder in the central area; `startNew` runs each time a create command shows
+    // it (it prepares the editor for a new object and asks for its image), `openObject`
+    // each time an existing object type is to be changed (editObject). The editor's
+    // close button should call centralArea()->closeEditors().
+    void installObjectEditor(ObjectKind kind, QWidget* panel, std::function<void()> startNew,
+                             std::function<void(int index)> openObject = {});
 
     // Runs a command as its button or menu item does.
     void run(Command command);
@@ -114,6 +116,9 @@ public:
     void runGame();
     // A create command: shows the kind's editor and lets it start a new object.
     void createObject(ObjectKind kind);
+    // Shows the kind's editor with object type `index` to change ("Настройки" of the
+    // catalogue); nothing happens when no editor is installed or the type does not exist.
+    void editObject(ObjectKind kind, int index);
     void createLevel();
     void editLevelProperties(int level);
     void editSettings();
@@ -153,6 +158,7 @@ private:
     ConsoleWindow* console_ = nullptr;
     std::unique_ptr<BuildPipeline> build_;
     std::map<ObjectKind, std::function<void()>> startNewObject_;
+    std::map<ObjectKind, std::function<void(int)>> openObject_;
     HelpWindow* help_ = nullptr;
     QLabel* statusLevel_ = nullptr;
 };
