@@ -102,6 +102,13 @@ void LevelsPanel::openLevel(int level) {
 }
 
 void LevelsPanel::moveUp() {
+    const int level = document_.project().currentLevel;
+    if (level == 1) {
+        // The first level stays where it is; only the choice of a level ends.
+        document_.setCurrentLevel(0);
+        document_.setLevelOpened();
+        return;
+    }
     if (document_.edit(QStringLiteral("Перемещение уровня"), ProjectParts().withAllLevels(),
                        [](Project& p) { return avizad::moveLevelUp(p); })) {
         document_.setLevelOpened();
@@ -109,6 +116,12 @@ void LevelsPanel::moveUp() {
 }
 
 void LevelsPanel::moveDown() {
+    const int level = document_.project().currentLevel;
+    if (level >= 1 && level == document_.project().levelCount) {
+        document_.setCurrentLevel(0);
+        document_.setLevelOpened();
+        return;
+    }
     if (document_.edit(QStringLiteral("Перемещение уровня"), ProjectParts().withAllLevels(),
                        [](Project& p) { return avizad::moveLevelDown(p); })) {
         document_.setLevelOpened();
