@@ -34,6 +34,7 @@ run: build
 
 bench: build
 	$(BUILD_DIR)/bin/avizad-bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/avizad-undo-bench
 	sh bench/pipeline_overhead.sh $(BUILD_DIR) 3
 	$(BUILD_DIR)/bin/avizad-engine-bench $(BUILD_DIR)/bin 600 3
 

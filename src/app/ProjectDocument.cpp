@@ -31,6 +31,7 @@ public:
         document_->restore(*after_);
     }
     int id() const override { return mergeKey_ == 0 ? -1 : 1; }
+    const ProjectSnapshot& afterState() const { return *after_; }
     bool mergeWith(const QUndoCommand* other) override {
         const auto* edit = dynamic_cast<const ProjectEditCommand*>(other);
         if (edit == nullptr || edit->mergeKey_ != mergeKey_) {
@@ -44,7 +45,10 @@ public:
             mine.screenColor != theirs.screenColor) {
             return false;
         }
-        after_ = std::make_unique<ProjectSnapshot>(*edit->after_);
+        before_->fillFrom(*edit->before_);
+        auto after = std::make_unique<ProjectSnapshot>(*edit->after_);
+        after->fillFrom(*after_);
+        after_ = std::move(after);
         return true;
     }
 
@@ -55,6 +59,12 @@ private:
     int mergeKey_;
     bool done_ = true;
 };
+
+const ProjectEditCommand* ProjectDocument::lastEdit() const {
+    const int index = undoStack_->index();
+    return index > 0 ? dynamic_cast<const ProjectEditCommand*>(undoStack_->command(index - 1))
+                     : nullptr;
+}
 
 ProjectDocument::ProjectDocument(std::filesystem::path programDir, QObject* parent)
     : QObject(parent), programDir_(std::move(programDir)), undoStack_(new QUndoStack(this)) {
@@ -79,6 +89,11 @@ bool ProjectDocument::edit(const QString& text, const ProjectParts& parts,
         return false;
     }
     auto after = std::make_unique<ProjectSnapshot>(project_, parts);
+    ProjectSnapshot::keepDifferences(*before, *after);
+    after->shareWith(*before);
+    if (const auto* last = lastEdit()) {
+        before->shareWith(last->afterState());
+    }
     undoStack_->push(
         new ProjectEditCommand(this, text, std::move(before), std::move(after), mergeKey));
     announce(parts, levelBefore);

@@ -18,6 +18,8 @@ class QUndoStack;
 
 namespace avizad {
 
+class ProjectEditCommand;
+
 class ProjectDocument : public QObject {
     Q_OBJECT
 
@@ -91,6 +93,8 @@ private:
     // Restores a snapshot (undo or redo of a command) and announces its parts.
     void restore(const ProjectSnapshot& snapshot);
     void announce(const ProjectParts& parts, int currentLevelBefore);
+    // The command the next edit follows in the history, if any.
+    const ProjectEditCommand* lastEdit() const;
 
     std::filesystem::path programDir_;
     Project project_;

@@ -4,6 +4,7 @@
 // the project (copy on write), so a copy of object types costs little.
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 
@@ -72,24 +73,42 @@ public:
     // Writes the copied parts back into `project`; the rest of it stays.
     void restore(Project& project) const;
 
+    // Drops from both snapshots, taken before and after one edit, every object type,
+    // level and event that the edit left as it was, so that a command keeps only what
+    // it changed. Restoring either snapshot afterwards still gives its whole state on
+    // a project that is in the other one's state.
+    static void keepDifferences(ProjectSnapshot& before, ProjectSnapshot& after);
+    // Adds the entries of `other` (of the same parts) that this snapshot dropped, for
+    // two edits that become one: the first edit's "before" takes what only the second
+    // changed from the second's "before", and the second's "after" what only the first
+    // changed from the first's "after".
+    void fillFrom(const ProjectSnapshot& other);
+    // Lets every entry that equals one of `other` share that one's copy (the state
+    // after one edit is mostly the state before the next).
+    void shareWith(const ProjectSnapshot& other);
+
     const ProjectParts& parts() const { return parts_; }
 
 private:
     struct Midlet {
         std::string name, vendor, version, icon;
+        bool operator==(const Midlet&) const = default;
     };
 
     ProjectParts parts_;
     std::map<ObjectKind, int> typeCounts_;
-    std::optional<Array1<BackgroundObject, kMaxBackgroundTypes>> backgrounds_;
-    std::optional<Array1<ActiveObject, kMaxActiveTypes>> actives_;
-    std::optional<Array1<IndicatorObject, kMaxIndicatorTypes>> indicators_;
-    std::optional<Array1<TextObject, kMaxTextTypes>> texts_;
-    std::map<int, Level> levels_;
+    template <typename T>
+    using Entries = std::map<int, std::shared_ptr<const T>>;
+
+    Entries<BackgroundObject> backgrounds_;
+    Entries<ActiveObject> actives_;
+    Entries<IndicatorObject> indicators_;
+    Entries<TextObject> texts_;
+    Entries<Level> levels_;
     int levelCount_ = 0;
     int currentLevel_ = 0;
-    std::optional<EventTable> eventTable_;
-    std::map<int, Event> events_;
+    int eventCount_ = 0;
+    Entries<Event> events_;
     std::optional<Midlet> midlet_;
     Color screenColor_ = 0;
 };

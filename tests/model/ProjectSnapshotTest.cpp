@@ -89,16 +89,44 @@ TEST(ProjectSnapshot, RestoresExactlyThePartsItTook) {
         Project project = makeFixtureProject();
         project.currentLevel = 3;
         const std::string before = projectFileText(project);
-        const ProjectSnapshot snapshot(project, row.parts);
+        ProjectSnapshot snapshot(project, row.parts);
         row.change(project);
         ASSERT_NE(projectFileText(project), before);
-        const ProjectSnapshot after(project, row.parts);
+        ProjectSnapshot after(project, row.parts);
+        ProjectSnapshot::keepDifferences(snapshot, after);
         snapshot.restore(project);
         EXPECT_EQ(projectFileText(project), before);
         EXPECT_EQ(project.currentLevel, 3);
         after.restore(project);
         EXPECT_NE(projectFileText(project), before);
     }
+}
+
+// Two edits kept as their differences and then joined (a drag) undo both at once,
+// also where the second edit changed what the first left alone.
+TEST(ProjectSnapshot, DifferencesOfTwoJoinedEditsUndoAndRedoBoth) {
+    Project project = makeFixtureProject();
+    const ProjectParts parts = ProjectParts().withAllLevels().withTypes(ObjectKind::Active);
+    const std::string start = projectFileText(project);
+
+    ProjectSnapshot before1(project, parts);
+    project.levels[1].name = "first";
+    ProjectSnapshot after1(project, parts);
+    ProjectSnapshot::keepDifferences(before1, after1);
+
+    ProjectSnapshot before2(project, parts);
+    project.levels[2].name = "second";
+    project.actives[2].name = "moved";
+    ProjectSnapshot after2(project, parts);
+    ProjectSnapshot::keepDifferences(before2, after2);
+    const std::string end = projectFileText(project);
+
+    before1.fillFrom(before2);
+    after2.fillFrom(after1);
+    before1.restore(project);
+    EXPECT_EQ(projectFileText(project), start);
+    after2.restore(project);
+    EXPECT_EQ(projectFileText(project), end);
 }
 
 TEST(ProjectSnapshot, KeepsPicturesSharedWithTheProject) {
