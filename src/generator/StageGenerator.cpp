@@ -345,23 +345,29 @@ std::vector<std::string> StageGenerator::eventLines() const {
 
 std::string StageGenerator::copyTemplateLine(std::string_view line, int level,
                                              const std::vector<StageDeclaration>& declarations) {
-    const std::string number = std::to_string(level);
-    std::string text = replaceAll(line, "etap1", "etap" + number);
-    text = replaceAll(text, "Etap1", "Etap" + number);
-    for (const StageDeclaration& declaration : declarations) {
-        text = replaceAll(text, declaration.first, declaration.second);
+    std::string_view bare = line;
+    while (!bare.empty() && static_cast<unsigned char>(bare.back()) <= ' ') {
+        bare.remove_suffix(1);
     }
-    return text;
+    for (const StageDeclaration& declaration : declarations) {
+        if (bare == declaration.first) {
+            return declaration.second;
+        }
+    }
+    const std::string number = std::to_string(level);
+    const std::string text = replaceAll(line, "etap1", "etap" + number);
+    return replaceAll(text, "Etap1", "Etap" + number);
 }
 
 std::string StageGenerator::stageText(int level,
                                       const std::vector<std::string>& templateLines) const {
     std::vector<StageDeclaration> declarations = stageDeclarations(level);
-    // Besides the 61 markers: the level's size for the game's view.
+    // Besides the 61 markers: the level's number and its size for the game's view.
     const Level& levelData = project_.levels[level];
-    declarations.emplace_back("//level_size", "int level_width=" + javaNumber(levelData.width) +
-                                                  ";int level_height=" +
-                                                  javaNumber(levelData.height) + ";");
+    declarations.emplace_back("//level", "int level=" + javaNumber(level) + ";");
+    declarations.emplace_back("//level_size",
+                              "int level_width=" + javaNumber(levelData.width) +
+                                  ";int level_height=" + javaNumber(levelData.height) + ";");
     std::string text;
     for (const std::string& line : templateLines) {
         text += javaAsciiSource(copyTemplateLine(line, level, declarations));

@@ -1,7 +1,8 @@
 #pragma once
 // The stage code generator: turns every level of the project into the Java class
-// "Etap" + level from the stage template System/draft/Etap1.java, replacing the 61
-// marker comments by the level's array declarations and appending the event lines.
+// "Etap" + level from the level template System/draft/Etap1.java, replacing the 61
+// marker lines by the level's array declarations and appending the event lines. The
+// engine itself is the fixed class Stage, which every level class extends.
 
 #include <array>
 #include <string>
@@ -23,8 +24,8 @@ public:
 
     StageGenerator(const Project& project, BuildFolders folders);
 
-    // The 61 markers in the order in which they are replaced ("//quan_act" first,
-    // "//act_yt" last); a marker that begins another marker comes after it.
+    // The 61 markers in their traditional order ("//quan_act" first, "//act_yt" last).
+    // Markers are matched by whole line, so the order does not change the result.
     static const std::array<std::string_view, kMarkerCount>& markers();
 
     // The 61 (marker, declaration) pairs of level `level` (1..levelCount), in the
@@ -41,12 +42,13 @@ public:
     void writeStage(int level) const;
 
     // The whole text writeStage writes, for the template lines given. Besides the 61
-    // markers, a template line "//level_size" becomes the level's size,
-    // "int level_width=W;int level_height=H;".
+    // markers, a template line "//level" becomes the level's number, "int level=N;", and
+    // "//level_size" its size, "int level_width=W;int level_height=H;".
     std::string stageText(int level, const std::vector<std::string>& templateLines) const;
 
-    // One template line for level `level`: "etap1" and "Etap1" renamed, then every
-    // marker replaced by its declaration in the order of `declarations`.
+    // One template line for level `level`: a line that is one of the markers of
+    // `declarations` (trailing blanks aside) becomes its declaration, so the markers may
+    // stand in any order; any other line gets "etap1" and "Etap1" renamed to the level's.
     static std::string copyTemplateLine(std::string_view line, int level,
                                         const std::vector<StageDeclaration>& declarations);
 

@@ -41,7 +41,7 @@ TEST(GenerateGameSources, ReplacesTheOldOutputsWithTheWholeGame) {
 
     EXPECT_EQ(fileNames(root / "System/src"),
               (std::set<std::string>{"Etap0.java", "Etap1.java", "Etap2.java", "MultiLineText.java",
-                                     "syrk.java"}));
+                                     "Stage.java", "syrk.java"}));
     EXPECT_EQ(
         fileNames(root / "System/res"),
         (std::set<std::string>{"boom.wav", "enemy.png", "fon0-0.txt", "fon0-1.txt", "fon0-2.txt",

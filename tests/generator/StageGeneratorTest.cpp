@@ -32,14 +32,12 @@ Placement at(int x, int y, int object) {
     return p;
 }
 
-TEST(StageMarkers, AreSixtyOneAndNoMarkerIsReplacedBeforeOneItBegins) {
+TEST(StageMarkers, AreSixtyOneDistinctOnes) {
     const auto& markers = StageGenerator::markers();
     ASSERT_EQ(markers.size(), 61u);
     for (std::size_t i = 0; i < markers.size(); ++i) {
         for (std::size_t j = i + 1; j < markers.size(); ++j) {
             EXPECT_NE(markers[i], markers[j]);
-            EXPECT_FALSE(markers[j].starts_with(markers[i]))
-                << markers[i] << " is replaced before " << markers[j];
         }
     }
     EXPECT_EQ(markers.front(), "//quan_act");
@@ -260,7 +258,7 @@ TEST(StageDeclarations, RefuseAPlacementOfAMissingType) {
     EXPECT_THROW(generator.stageDeclarations(1), IoError);
 }
 
-TEST(CopyTemplateLine, RenamesTheStageAndReplacesMarkersWhereTheyStand) {
+TEST(CopyTemplateLine, RenamesTheStageAndReplacesWholeMarkerLines) {
     Project project = placedProject();
     project.levels[1].activePlacements.add(at(1, 1, 1));
     const StageGenerator generator(project, BuildFolders("/x"));
@@ -273,11 +271,16 @@ TEST(CopyTemplateLine, RenamesTheStageAndReplacesMarkersWhereTheyStand) {
         {"public class Etap1 extends GameCanvas {", 1, "public class Etap1 extends GameCanvas {"},
         {"public Etap1(syrk m){etap1=0;}", 10, "public Etap10(syrk m){etap10=0;}"},
         {"//quan_act", 1, "int quan_act=3;"},
-        {"x //act_speed_tek y", 1, "x int[]act_speed_tek={0,0,0,}; y"},
+        {"//act_speed_tek", 1, "int[]act_speed_tek={0,0,0,};"},
         {"//act_speed", 1, "int[]act_speed={3,10,3,};"},
-        {"//act_type//act_tr_number", 1, "int[]act_type={0,1,0,3,};int[]act_tr_number={0,0,0,};"},
+        {"//act_tr_number", 1, "int[]act_tr_number={0,0,0,};"},
         {"//act_t", 1, "int[]act_t={0,2,0,0,0,0,0,0,0,1,};"},
+        {"//act_t \t", 1, "int[]act_t={0,2,0,0,0,0,0,0,0,1,};"},
+        // Only a line that is a marker is replaced: anything else is copied (and renamed).
         {"// quan_act stays", 1, "// quan_act stays"},
+        {"x //act_speed_tek y", 1, "x //act_speed_tek y"},
+        {"//act_type//act_tr_number", 1, "//act_type//act_tr_number"},
+        {"//quan_act Etap1", 2, "//quan_act Etap2"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(StageGenerator::copyTemplateLine(c.line, c.level, d1), c.expected) << c.line;
@@ -359,7 +362,7 @@ TEST(EventLines, FollowTheEventAndColumnOrder) {
 TEST(WriteStage, WritesTheTemplateWithDeclarationsEventsAndClosingLine) {
     ProgramFolder folder;
     writeFileText(folder.root() / "System" / "draft" / "Etap1.java",
-                  "class Etap1 {\r\n\r\n    //quan_act\n\t//add_act  \r\nint etap1;\r\n"
+                  "class Etap1 {\r\n\r\n    //quan_act\n\t//add_act  \r\n//level\r\nint etap1;\r\n"
                   "void events(){");
     Project project = placedProject();
     project.eventTable.eventCount = 1;
@@ -371,7 +374,8 @@ TEST(WriteStage, WritesTheTemplateWithDeclarationsEventsAndClosingLine) {
     EXPECT_EQ(testing::fileText(folder.root() / "System" / "src" / "Etap10.java"),
               "class Etap10 {\r\n"
               "int quan_act=0;\r\n"
-              "String[]add_act={};  \r\n"
+              "String[]add_act={};\r\n"
+              "int level=10;\r\n"
               "int etap10;\r\n"
               "void events(){\r\n"
               "for(int krt1=0;krt1<=kol_text[1]-1;krt1++){if((obtime>0)){{text_visible[gr_text[1]"
@@ -380,7 +384,7 @@ TEST(WriteStage, WritesTheTemplateWithDeclarationsEventsAndClosingLine) {
     generator.writeStage(1);
     const std::string one = testing::fileText(folder.root() / "System" / "src" / "Etap1.java");
     EXPECT_NE(one.find("int quan_act=2;\r\nString[]add_act={\"/\\u0433\\u0435\\u0440\\u043e"
-                       "\\u0439.png\",\"/enemy.png\",};  \r\n"),
+                       "\\u0439.png\",\"/enemy.png\",};\r\nint level=1;\r\n"),
               std::string::npos);
 }
 
@@ -395,7 +399,11 @@ TEST(WriteStage, ReportsAMissingTemplate) {
 TEST(StageTemplate, HoldsEveryMarkerOnceOnALineOfItsOwn) {
     const std::vector<std::string> lines =
         readTemplateLines(std::filesystem::path(AVIZAD_SOURCE_DIR) / "System/draft/Etap1.java");
-    for (const std::string_view marker : StageGenerator::markers()) {
+    std::vector<std::string_view> markers(StageGenerator::markers().begin(),
+                                          StageGenerator::markers().end());
+    markers.push_back("//level");
+    markers.push_back("//level_size");
+    for (const std::string_view marker : markers) {
         int count = 0;
         for (const std::string& line : lines) {
             if (line == marker) {
@@ -405,15 +413,16 @@ TEST(StageTemplate, HoldsEveryMarkerOnceOnALineOfItsOwn) {
         EXPECT_EQ(count, 1) << marker;
     }
     ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines.back(), "private void events(){");
+    EXPECT_EQ(lines.back(), "protected void events(){");
     // The generated stage of level 7 keeps no marker and names its own class.
     Project project = placedProject();
     project.levelCount = 7;
     const StageGenerator generator(project, BuildFolders("/x"));
     const std::string text = generator.stageText(7, lines);
-    EXPECT_NE(text.find("public class Etap7 extends GameCanvas"), std::string::npos);
+    EXPECT_NE(text.find("public class Etap7 extends Stage"), std::string::npos);
+    EXPECT_NE(text.find("\r\nint level=7;\r\n"), std::string::npos);
     EXPECT_EQ(text.find("Etap1"), std::string::npos);
-    for (const std::string_view marker : StageGenerator::markers()) {
+    for (const std::string_view marker : markers) {
         EXPECT_EQ(text.find(std::string(marker) + "\r"), std::string::npos) << marker;
     }
     for (const char c : text) {
