@@ -1,25 +1,12 @@
 /*
  * Level template of the generated game. The generator writes one class per level from
- * this file: "Etap1" and "etap1" become the level's name, every line that holds only a
- * marker comment is replaced by the level's data, and the project's events are appended
- * to the events method, which the last line leaves open. The engine is the class Stage;
- * the run-time meaning of every name is described in docs/game-runtime.md.
- * The imports are those the event fragments may use.
+ * this file: "Etap1" and "etap1" become the level's name and every line that holds only
+ * a marker comment is replaced by the level's data. The level hands its data to the
+ * engine, the class Stage; the project's events, the same for every level, are in the
+ * class Events between the two. The run-time meaning of every name is described in
+ * docs/game-runtime.md.
  */
-import java.io.InputStream;
-import java.util.Hashtable;
-import java.util.Random;
-import javax.microedition.lcdui.Font;
-import javax.microedition.lcdui.Graphics;
-import javax.microedition.lcdui.Image;
-import javax.microedition.lcdui.game.GameCanvas;
-import javax.microedition.lcdui.game.LayerManager;
-import javax.microedition.lcdui.game.Sprite;
-import javax.microedition.lcdui.game.TiledLayer;
-import javax.microedition.media.Manager;
-import javax.microedition.media.Player;
-
-public class Etap1 extends Stage {
+public class Etap1 extends Events {
 
 public Etap1(syrk m) {
     super(m);
@@ -98,6 +85,4 @@ public Etap1(syrk m) {
             text_p5, text_color, text_visible, text_W, text_H, group_text, tek_str);
     level(level, level_width, level_height);
 }
-
-/* ---- Events: the generator appends one line per action and closes the class ---- */
-protected void events(){
+}

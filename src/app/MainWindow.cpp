@@ -513,6 +513,7 @@ void MainWindow::compile() {
     }
     inputs.jdkDir = settings().jdkDir;
     inputs.wtkDir = settings().wtkDir;
+    inputs.shrink = settings().shrinkGame;
     console_->show();
     console_->raise();
     showStatus(QStringLiteral("Идёт сборка игры..."));

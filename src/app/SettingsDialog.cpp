@@ -1,5 +1,6 @@
 #include "app/SettingsDialog.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -116,6 +117,11 @@ SettingsDialog::SettingsDialog(std::filesystem::path optionsFile, QWidget* paren
     };
     folderRow(QStringLiteral("Путь к папке с JDK"), jdk_);
     folderRow(QStringLiteral("Путь к папке с WTK"), wtk_);
+    shrink_ = new QCheckBox(QStringLiteral("Уменьшать размер игры"), toolsPage);
+    shrink_->setToolTip(
+        QStringLiteral("Сжимать классы игры и сокращать их имена при сборке. "
+                       "Снимите флажок, чтобы читать сообщения об ошибках игры."));
+    toolsLayout->addWidget(shrink_);
     toolsLayout->addStretch(1);
     pages_->addTab(toolsPage, QStringLiteral("Компилятор"));
 
@@ -150,6 +156,7 @@ void SettingsDialog::showForm(const SettingsForm& form) {
     setScreenColor(form.screenColor);
     jdk_->setText(fromModel(form.jdkDir));
     wtk_->setText(fromModel(form.wtkDir));
+    shrink_->setChecked(form.shrinkGame);
 }
 
 SettingsForm SettingsDialog::form() const {
@@ -164,6 +171,7 @@ SettingsForm SettingsDialog::form() const {
     form.screenColor = screenColor_;
     form.jdkDir = toModel(jdk_->text());
     form.wtkDir = toModel(wtk_->text());
+    form.shrinkGame = shrink_->isChecked();
     return form;
 }
 

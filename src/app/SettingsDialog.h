@@ -1,6 +1,7 @@
 #pragma once
-// The settings dialog "Настройки": grid, phone screen outline, screen colour and the
-// Java tool folders, read from and written to System/options.ini.
+// The settings dialog "Настройки": grid, phone screen outline, screen colour, the
+// Java tool folders and "Уменьшать размер игры", read from and written to
+// System/options.ini.
 
 #include <QDialog>
 #include <filesystem>
@@ -8,6 +9,7 @@
 
 #include "model/Settings.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -38,6 +40,7 @@ public:
     QSpinBox* screenHeightField() const { return screenHeight_; }
     QLineEdit* jdkField() const { return jdk_; }
     QLineEdit* wtkField() const { return wtk_; }
+    QCheckBox* shrinkBox() const { return shrink_; }
     void setGridColor(Color color);
     void setScreenColor(Color color);
 
@@ -57,6 +60,7 @@ private:
     Color gridColor_ = 0;
     Color screenColor_ = 0;
     QTabWidget* pages_ = nullptr;
+    QCheckBox* shrink_ = nullptr;
     QLineEdit* gridX_ = nullptr;
     QLineEdit* gridY_ = nullptr;
     QLineEdit* gridWidth_ = nullptr;

@@ -12,14 +12,15 @@
 #include <string>
 #include <vector>
 
-#include "pipeline/BuildAndWait.h"
 #include "generator/BuildFolders.h"
+#include "generator/BuildLock.h"
 #include "generator/GameSources.h"
 #include "model/Cp1251.h"
 #include "model/IoError.h"
 #include "model/Project.h"
 #include "model/ProjectFile.h"
 #include "model/Settings.h"
+#include "pipeline/BuildAndWait.h"
 
 namespace {
 
@@ -61,10 +62,11 @@ int info(const std::vector<std::string>& args) {
     std::printf("levels: %d\n", p.levelCount);
     for (int l = 1; l <= p.levelCount; ++l) {
         const Level& level = p.levels[l];
-        std::printf("level %d: %dx%d, placements: %d background, %d active, %d indicator, %d text\n",
-                    l, level.width, level.height, level.backgroundPlacements.count(),
-                    level.activePlacements.count(), level.indicatorPlacements.count(),
-                    level.textPlacements.count());
+        std::printf(
+            "level %d: %dx%d, placements: %d background, %d active, %d indicator, %d text\n", l,
+            level.width, level.height, level.backgroundPlacements.count(),
+            level.activePlacements.count(), level.indicatorPlacements.count(),
+            level.textPlacements.count());
     }
     std::printf("events: %d\n", p.eventCount());
     return 0;
@@ -76,6 +78,12 @@ int generate(const std::vector<std::string>& args) {
     }
     BuildFolders folders(programDir());
     folders.projectDir = std::filesystem::absolute(args[0]).parent_path();
+    const BuildLock lock(folders);
+    if (!lock.held()) {
+        std::fprintf(stderr, "avizad-cli: another build runs in %s; try again when it has ended\n",
+                     folders.programDir.c_str());
+        return 1;
+    }
     for (const std::string& file : generateGameSources(load(args[0]), folders)) {
         std::fprintf(stderr, "avizad-cli: could not delete %s\n", file.c_str());
     }
@@ -97,6 +105,7 @@ int build(const std::vector<std::string>& args) {
     inputs.projectDir = std::filesystem::absolute(args[0]).parent_path();
     inputs.jdkDir = settings.jdkDir;
     inputs.wtkDir = settings.wtkDir;
+    inputs.shrink = settings.shrinkGame;
     const BuildResult result = buildAndWait(project, inputs, [](std::string_view text) {
         const std::string utf8 = cp1251ToUtf8(text);
         std::fwrite(utf8.data(), 1, utf8.size(), stdout);

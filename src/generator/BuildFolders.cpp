@@ -57,18 +57,36 @@ std::vector<std::string> deleteFilesByExtension(const std::filesystem::path& fol
     return failures;
 }
 
+std::vector<std::string> emptyFolder(const std::filesystem::path& folder) {
+    namespace fs = std::filesystem;
+    std::vector<std::string> failures;
+    std::error_code error;
+    fs::create_directories(folder, error);
+    std::vector<fs::path> entries;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        entries.push_back(it->path());
+    }
+    for (const fs::path& entry : entries) {
+        std::error_code removeError;
+        fs::remove_all(entry, removeError);
+        if (removeError || fs::exists(fs::symlink_status(entry, removeError))) {
+            failures.push_back(entry.string());
+        }
+    }
+    return failures;
+}
+
 std::vector<std::string> cleanBuildFolders(const BuildFolders& folders) {
     std::vector<std::string> failures;
-    const auto clean = [&failures](const std::filesystem::path& folder, const char* extension) {
-        for (std::string& file : deleteFilesByExtension(folder, extension)) {
-            failures.push_back(std::move(file));
+    for (const std::filesystem::path& folder :
+         {folders.src(), folders.res(), folders.tmpclasses(), folders.classes()}) {
+        for (std::string& entry : emptyFolder(folder)) {
+            failures.push_back(std::move(entry));
         }
-    };
-    clean(folders.src(), "java");
-    clean(folders.res(), "png");
-    clean(folders.res(), "txt");
-    clean(folders.res(), "mid");
-    clean(folders.bin(), "jar");
+    }
+    for (std::string& file : deleteFilesByExtension(folders.bin(), "part")) {
+        failures.push_back(std::move(file));
+    }
     return failures;
 }
 

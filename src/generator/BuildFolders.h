@@ -44,9 +44,17 @@ struct BuildFolders {
 std::vector<std::string> deleteFilesByExtension(const std::filesystem::path& folder,
                                                 const std::string& extension);
 
-// Step 1 of the build: deletes the *.java of System/src, the *.png, *.txt and *.mid of
-// System/res and the *.jar of System/bin, in that order. The build goes on when a
-// file cannot be deleted; the returned list names such files for a warning.
+// Deletes everything inside `folder` (files and sub-folders); the folder itself stays
+// and is made when it is missing. An entry that cannot be deleted is left in place and
+// its path (UTF-8) added to the returned list. Never throws for an entry.
+std::vector<std::string> emptyFolder(const std::filesystem::path& folder);
+
+// Step 1 of the build: empties the staging folders System/src, System/res,
+// System/tmpclasses and System/classes, so that the game holds exactly the files this
+// build writes, and deletes the unfinished archives (*.part) an interrupted build left
+// in System/bin. Finished archives stay: a new one replaces its old one in one rename.
+// The build goes on when an entry cannot be deleted; the returned list names such
+// entries for a warning. The caller holds the BuildLock.
 std::vector<std::string> cleanBuildFolders(const BuildFolders& folders);
 
 }  // namespace avizad

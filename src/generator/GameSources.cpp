@@ -15,6 +15,7 @@ std::vector<std::string> generateGameSources(const Project& project, const Build
         resources.exportLevelResources(level);
         stages.writeStage(level);
     }
+    stages.writeEvents();
     const MidletAssembly midlet(project, folders);
     midlet.writeMidletClass();
     midlet.writeManifest();

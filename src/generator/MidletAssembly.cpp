@@ -92,6 +92,47 @@ std::vector<std::string> MidletAssembly::manifestLines(
     return out;
 }
 
+std::vector<std::string> MidletAssembly::manifestClasses(const std::string& manifestText) {
+    // The logical lines: a line that begins with a blank continues the one before.
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < manifestText.size()) {
+        std::size_t end = manifestText.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            end = manifestText.size();
+        }
+        const std::string line = manifestText.substr(start, end - start);
+        if (!line.empty() && line[0] == ' ' && !lines.empty()) {
+            lines.back() += line.substr(1);
+        } else {
+            lines.push_back(line);
+        }
+        start = end + 1;
+        if (start < manifestText.size() && manifestText[end] == '\r' &&
+            manifestText[start] == '\n') {
+            ++start;
+        }
+    }
+    std::vector<std::string> classes;
+    for (const std::string& line : lines) {
+        const std::size_t colon = line.find(':');
+        if (line.rfind("MIDlet-", 0) != 0 || colon == std::string::npos || colon == 7 ||
+            line.find_first_not_of("0123456789", 7) != colon) {
+            continue;
+        }
+        const std::string fields = line.substr(colon + 1);
+        const std::size_t comma = fields.rfind(',');
+        std::string name = comma == std::string::npos ? fields : fields.substr(comma + 1);
+        const std::size_t first = name.find_first_not_of(" \t");
+        const std::size_t last = name.find_last_not_of(" \t");
+        name = first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
+        if (!name.empty() && std::find(classes.begin(), classes.end(), name) == classes.end()) {
+            classes.push_back(name);
+        }
+    }
+    return classes;
+}
+
 void MidletAssembly::writeManifest() const {
     writeFileText(folders_.manifest(),
                   joinCrLf(manifestLines(readTemplateLines(folders_.manifestTemplate()))));

@@ -35,6 +35,11 @@ public:
     // suites apart by name and vendor, so each game needs its own name.
     std::string suiteName() const;
 
+    // The classes a manifest names: the last field of every "MIDlet-<n>:" entry (name,
+    // icon, class), continuation lines joined, each name once, in order. The shrinking
+    // preverifier keeps them.
+    static std::vector<std::string> manifestClasses(const std::string& manifestText);
+
     // Writes MANIFEST.MF in the program folder from System/MANIFEST.MF. Throws IoError.
     void writeManifest() const;
 

@@ -373,12 +373,27 @@ std::string StageGenerator::stageText(int level,
         text += javaAsciiSource(copyTemplateLine(line, level, declarations));
         text += "\r\n";
     }
+    return text;
+}
+
+std::string StageGenerator::eventsText(const std::vector<std::string>& templateLines) const {
+    std::string text;
+    for (const std::string& line : templateLines) {
+        text += javaAsciiSource(line);
+        text += "\r\n";
+    }
     for (const std::string& line : eventLines()) {
         text += javaAsciiSource(line);
         text += "\r\n";
     }
     text += "}}\r\n";
     return text;
+}
+
+void StageGenerator::writeEvents() const {
+    const std::vector<std::string> templateLines =
+        readTemplateLines(folders_.draft() / "Events.java");
+    writeFileText(folders_.src() / "Events.java", eventsText(templateLines));
 }
 
 void StageGenerator::writeStage(int level) const {

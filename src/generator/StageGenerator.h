@@ -1,8 +1,10 @@
 #pragma once
 // The stage code generator: turns every level of the project into the Java class
 // "Etap" + level from the level template System/draft/Etap1.java, replacing the 61
-// marker lines by the level's array declarations and appending the event lines. The
-// engine itself is the fixed class Stage, which every level class extends.
+// marker lines by the level's array declarations, and the event table into the class
+// Events from System/draft/Events.java, appending the event lines. Every level class
+// extends Events, which extends the engine, the fixed class Stage: the engine and the
+// events, the same for every level, are compiled once.
 
 #include <array>
 #include <string>
@@ -37,9 +39,16 @@ public:
     std::vector<std::string> eventLines() const;
 
     // Writes System/src/Etap<level>.java: every template line through copyTemplateLine,
-    // then the event lines and "}}", each line in ASCII (javaAsciiSource) and ended by
-    // CR LF. Throws IoError when the template cannot be read or the file not written.
+    // each line in ASCII (javaAsciiSource) and ended by CR LF. Throws IoError when the
+    // template cannot be read or the file not written.
     void writeStage(int level) const;
+
+    // Writes System/src/Events.java: the lines of System/draft/Events.java (whose last
+    // line leaves the events method open), then the event lines and "}}", each line in
+    // ASCII and ended by CR LF. Throws IoError like writeStage.
+    void writeEvents() const;
+    // The whole text writeEvents writes, for the template lines given.
+    std::string eventsText(const std::vector<std::string>& templateLines) const;
 
     // The whole text writeStage writes, for the template lines given. Besides the 61
     // markers, a template line "//level" becomes the level's number, "int level=N;", and

@@ -46,7 +46,8 @@ std::optional<int> parseSettingNumber(std::string_view text) {
     const double value = std::strtod(normal.c_str(), nullptr);
     std::fesetround(FE_TONEAREST);
     const double rounded = std::nearbyint(value);
-    if (!(rounded >= std::numeric_limits<int>::min() && rounded <= std::numeric_limits<int>::max())) {
+    if (!(rounded >= std::numeric_limits<int>::min() &&
+          rounded <= std::numeric_limits<int>::max())) {
         return std::nullopt;
     }
     return static_cast<int>(rounded);
@@ -54,13 +55,14 @@ std::optional<int> parseSettingNumber(std::string_view text) {
 
 namespace {
 
-constexpr int kLines = 14;
+constexpr int kLines = 14;         // lines every settings file has
+constexpr int kOptionalLines = 1;  // the shrink line, which older files lack
 
 std::vector<std::string> readLines(const std::filesystem::path& file) {
     const std::string text = readFileText(file);
     std::vector<std::string> lines;
     std::size_t start = 0;
-    while (start < text.size() && static_cast<int>(lines.size()) < kLines) {
+    while (start < text.size() && static_cast<int>(lines.size()) < kLines + kOptionalLines) {
         std::size_t end = text.find('\n', start);
         if (end == std::string::npos) {
             end = text.size();
@@ -83,9 +85,8 @@ int number(const std::filesystem::path& file, const std::vector<std::string>& li
     const std::string& text = lines[static_cast<std::size_t>(line - 1)];
     const std::optional<int> value = parseSettingNumber(text);
     if (!value) {
-        throw IoError("Файл настроек «" + displayPath(file) + "», строка " +
-                      std::to_string(line) + ": «" + cp1251ToUtf8(text) +
-                      "» не является числом");
+        throw IoError("Файл настроек «" + displayPath(file) + "», строка " + std::to_string(line) +
+                      ": «" + cp1251ToUtf8(text) + "» не является числом");
     }
     return *value;
 }
@@ -113,6 +114,9 @@ SettingsForm readSettingsForm(const std::filesystem::path& file) {
     form.screenColor = color(file, lines, 10);
     form.jdkDir = lines[12];
     form.wtkDir = lines[13];
+    if (lines.size() > 14 && lines[14].find_first_not_of(" \t") != std::string::npos) {
+        form.shrinkGame = number(file, lines, 15) != 0;
+    }
     return form;
 }
 
@@ -136,6 +140,7 @@ std::optional<Settings> applySettingsForm(const SettingsForm& form) {
     settings.screenColor = form.screenColor;
     settings.jdkDir = form.jdkDir;
     settings.wtkDir = form.wtkDir;
+    settings.shrinkGame = form.shrinkGame;
     return settings;
 }
 
@@ -161,6 +166,7 @@ std::string settingsFileText(const SettingsForm& form) {
     colorLines(form.screenColor);
     line(form.jdkDir);
     line(form.wtkDir);
+    line(form.shrinkGame ? "1" : "0");
     return text;
 }
 

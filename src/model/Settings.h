@@ -1,6 +1,7 @@
 #pragma once
 // The environment settings of the installation and their file System/options.ini:
-// fourteen lines, one value per line, no keys.
+// fourteen lines, one value per line, no keys, and a fifteenth line that older files
+// lack (then read as on): 1 to shrink the built game, 0 not to.
 
 #include <array>
 #include <filesystem>
@@ -24,6 +25,7 @@ struct Settings {
     Color screenColor = rgb(255, 255, 255);
     std::string jdkDir;  // Windows-1251, as in the file
     std::string wtkDir;
+    bool shrinkGame = true;  // "Уменьшать размер игры"
 
     bool operator==(const Settings&) const = default;
 };
@@ -41,6 +43,7 @@ struct SettingsForm {
     Color screenColor = rgb(255, 255, 255);
     std::string jdkDir;
     std::string wtkDir;
+    bool shrinkGame = true;
 
     bool operator==(const SettingsForm&) const = default;
 };
@@ -50,14 +53,15 @@ struct SettingsForm {
 // text is not such a number or does not fit in 32 bits.
 std::optional<int> parseSettingNumber(std::string_view text);
 
-// Reads the settings file; throws IoError for a missing file, a short file or a
-// line that is not a number where a number is due (naming the line).
+// Reads the settings file; throws IoError for a missing file, a short file (under 14
+// lines) or a line that is not a number where a number is due (naming the line). A
+// missing or empty fifteenth line means shrinking on.
 Settings readOptions(const std::filesystem::path& file);
 // Reads the file as the settings dialog shows it (grid lines as text); same errors.
 SettingsForm readSettingsForm(const std::filesystem::path& file);
 // Converts a form into the applied settings; empty when a grid field is not a number.
 std::optional<Settings> applySettingsForm(const SettingsForm& form);
-// The fourteen lines with CR LF ends.
+// The fifteen lines with CR LF ends.
 std::string settingsFileText(const SettingsForm& form);
 // Rewrites the settings file (through a temporary file). Throws IoError.
 void writeOptions(const std::filesystem::path& file, const SettingsForm& form);

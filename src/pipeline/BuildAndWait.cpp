@@ -4,8 +4,8 @@
 #include <mutex>
 #include <optional>
 
-#include "pipeline/ProcessRunner.h"
 #include "model/Cp1251.h"
+#include "pipeline/ProcessRunner.h"
 
 namespace avizad {
 

@@ -1,8 +1,8 @@
 #include "pipeline/BuildCommands.h"
 
-#include "pipeline/ShellQuote.h"
 #include "model/Cp1251.h"
 #include "model/Settings.h"
+#include "pipeline/ShellQuote.h"
 
 namespace avizad {
 
@@ -51,18 +51,29 @@ std::string compileCommand(const BuildTools& tools, const BuildFolders& folders)
            quotedPath(folders.src() / "") + "*.java";
 }
 
-std::string preverifyCommand(const BuildTools& tools, const BuildFolders& folders) {
-    return quotedPath(tools.preverify) + " -classpath " + classPath(tools) + " -d " +
-           quotedPath(folders.classes()) + " " + quotedPath(folders.tmpclasses());
+std::string preverifyCommand(const BuildTools& tools, const BuildFolders& folders,
+                             const std::vector<std::string>& keptClasses) {
+    std::string command = quotedPath(tools.preverify) + " -classpath " + classPath(tools);
+    for (const std::string& name : keptClasses) {
+        command += " -keep " + shellQuote(name);
+    }
+    return command + " -d " + quotedPath(folders.classes()) + " " +
+           quotedPath(folders.tmpclasses());
 }
 
 std::string archiveCommand(const BuildTools& tools, const BuildFolders& folders,
-                           const fs::path& archive, const std::vector<std::string>& files) {
-    std::string command = "cd " + quotedPath(folders.programDir) + " && " + quotedPath(tools.jar) +
-                          " cmf " + quotedPath(folders.manifest()) + " " + quotedPath(archive);
-    for (const std::string& file : files) {
-        command += " " + shellQuote(utf8ToCp1251(file));
-    }
+                           const fs::path& archive, const std::vector<std::string>& classFiles,
+                           const std::vector<std::string>& resourceFiles) {
+    std::string command = quotedPath(tools.jar) + " cmf " + quotedPath(folders.manifest()) + " " +
+                          quotedPath(archive);
+    const auto add = [&command](const fs::path& folder, const std::vector<std::string>& files) {
+        const std::string dir = quotedPath(folder);
+        for (const std::string& file : files) {
+            command += " -C " + dir + " " + shellQuote(utf8ToCp1251("./" + file));
+        }
+    };
+    add(folders.classes(), classFiles);
+    add(folders.res(), resourceFiles);
     return command;
 }
 

@@ -36,12 +36,17 @@ std::string quotedPath(const std::filesystem::path& path);
 
 // javac -source 1.3 -encoding Cp1251 -classpath CLDC:MIDP -d System/tmpclasses System/src/*.java
 std::string compileCommand(const BuildTools& tools, const BuildFolders& folders);
-// preverify -classpath CLDC:MIDP -d System/classes System/tmpclasses
-std::string preverifyCommand(const BuildTools& tools, const BuildFolders& folders);
-// cd programDir && jar cmf MANIFEST.MF System/bin/<name>.jar FILES..., the files given
-// by their names in the program folder.
+// preverify -classpath CLDC:MIDP -d System/classes System/tmpclasses; with classes to
+// keep, "-keep CLASS" for each before the folders: the toolkit's preverifier then also
+// shrinks the game and shortens its names in the same pass, keeping those classes.
+std::string preverifyCommand(const BuildTools& tools, const BuildFolders& folders,
+                             const std::vector<std::string>& keptClasses = {});
+// jar cmf MANIFEST.MF ARCHIVE -C System/classes ./A.class ... -C System/res ./a.png ...:
+// every file is named relative to its folder with "./" before it, so no name (say
+// "@list.mid" or "-x.mid") can reach the archiver as an option or an argument file.
 std::string archiveCommand(const BuildTools& tools, const BuildFolders& folders,
                            const std::filesystem::path& archive,
-                           const std::vector<std::string>& files);
+                           const std::vector<std::string>& classFiles,
+                           const std::vector<std::string>& resourceFiles);
 
 }  // namespace avizad

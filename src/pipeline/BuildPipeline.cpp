@@ -7,10 +7,11 @@
 #include <random>
 #include <system_error>
 
-#include "pipeline/ShellQuote.h"
+#include "generator/MidletAssembly.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
 #include "model/IoError.h"
+#include "pipeline/ShellQuote.h"
 
 namespace avizad {
 
@@ -18,9 +19,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::vector<std::string> kResourceExtensions = {"png", "txt", "mid", "wav", "mp3"};
 const std::vector<std::string> kSoundExtensions = {"mid", "wav", "mp3"};
-const std::vector<std::string> kArchiveExtensions = {"class", "png", "txt", "mid", "wav", "mp3"};
 // The exit status fail() receives when the interpreter has ended.
 constexpr int kInterpreterGone = std::numeric_limits<int>::min();
 
@@ -63,6 +62,37 @@ std::vector<std::string> filesWithExtensions(const fs::path& folder,
     return names;
 }
 
+// The names of all regular files of a folder, sorted.
+std::vector<std::string> allFiles(const fs::path& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::error_code typeError;
+        if (it->is_regular_file(typeError)) {
+            names.push_back(it->path().filename().string());
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The file name of the MIDlet's icon when it names a file of the project's folder "res"
+// ("/icon.png" or "icon.png"): one plain name, else empty.
+std::string iconFileName(const std::string& midletIcon) {
+    std::string name = cp1251ToUtf8(midletIcon);
+    while (!name.empty() && (name.front() == '/' || name.front() == ' ')) {
+        name.erase(0, 1);
+    }
+    while (!name.empty() && name.back() == ' ') {
+        name.pop_back();
+    }
+    if (name.empty() || name == "." || name == ".." ||
+        name.find_first_of(std::string("/\\\0", 3)) != std::string::npos) {
+        return {};
+    }
+    return name;
+}
+
 // Copies those files into `to`, replacing files of the same name. Throws IoError.
 void copyFilesWithExtensions(const fs::path& from, const fs::path& to,
                              const std::vector<std::string>& extensions) {
@@ -94,10 +124,6 @@ std::string BuildPipeline::stepName(int step) {
             return win1251("компиляция");
         case kPreverifyStep:
             return win1251("предверификация");
-        case kCopyResourcesStep:
-            return win1251("копирование ресурсов");
-        case kCopyClassesStep:
-            return win1251("копирование классов");
         case kArchiveStep:
             return win1251("архивация");
         default:
@@ -118,6 +144,9 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
     folders_ = BuildFolders(inputs.programDir);
     tools_ = buildTools(inputs.programDir, inputs.jdkDir, inputs.wtkDir);
     archive_ = archivePath(folders_, project.midletName);
+    partial_ = archive_;
+    partial_ += ".part";
+    shrink_ = inputs.shrink;
     token_ = randomToken();
     commandCount_ = 0;
     commandStep_ = 0;
@@ -129,22 +158,44 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
         atLineStart_ = true;
     }
 
-    // Steps 1 to 3, then the sound files of the project, then class files an earlier,
-    // interrupted build may have left behind (the preverifier would pack them).
+    // One build at a time in a program folder, in this process or another: the build
+    // folders are this build's alone until it ends.
+    try {
+        lock_ = std::make_unique<BuildLock>(folders_);
+    } catch (const std::exception& error) {
+        fail(kPrepareStep, 0, error.what());
+        return true;
+    }
+    if (!lock_->held()) {
+        lock_.reset();
+        fail(kPrepareStep, 0,
+             "В папке программы уже идёт другая сборка (в окне программы или в avizad-cli): "
+             "дождитесь её окончания и повторите «Компиляция»");
+        return true;
+    }
+
+    // Steps 1 to 3 (the staging folders emptied, then this project's sources and
+    // resources written), then the project's sound files and icon.
     try {
         for (const std::string& path : writeSources_(project, folders_)) {
-            print(win1251("Не удалось удалить файл «") + utf8ToCp1251(path) + win1251("»\n"));
+            print(win1251("Не удалось удалить «") + utf8ToCp1251(path) + win1251("»\n"));
         }
-        // Sound files come only from the project: those of an earlier project go. (The
-        // pipeline copies them itself, after the writer, so folders_.projectDir stays empty.)
-        for (const char* extension : {"wav", "mp3"}) {
-            deleteFilesByExtension(folders_.res(), extension);
-        }
+        // (The pipeline copies the project's files itself, after the writer, so
+        // folders_.projectDir stays empty.)
         if (!inputs.projectDir.empty()) {
-            copyFilesWithExtensions(inputs.projectDir / "res", folders_.res(), kSoundExtensions);
+            const fs::path projectRes = inputs.projectDir / "res";
+            copyFilesWithExtensions(projectRes, folders_.res(), kSoundExtensions);
+            const std::string icon = iconFileName(project.midletIcon);
+            std::error_code error;
+            if (!icon.empty() && fs::is_regular_file(projectRes / icon, error) &&
+                !fs::exists(folders_.res() / icon, error)) {
+                fs::copy_file(projectRes / icon, folders_.res() / icon, error);
+                if (error) {
+                    throw IoError("Не удаётся скопировать файл «" + displayPath(projectRes / icon) +
+                                  "» в «" + displayPath(folders_.res()) + "»: " + error.message());
+                }
+            }
         }
-        deleteFilesByExtension(folders_.classes(), "class");
-        deleteFilesByExtension(folders_.tmpclasses(), "class");
     } catch (const std::exception& error) {
         fail(kPrepareStep, 0, error.what());
         return true;
@@ -152,36 +203,41 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
 
     stages_ = {
         {kCompileStep, [this] { return compileCommand(tools_, folders_); }, {}},
-        {kPreverifyStep, [this] { return preverifyCommand(tools_, folders_); }, {}},
-        {kCopyResourcesStep,
-         {},
+        {kPreverifyStep,
          [this] {
-             copyFilesWithExtensions(folders_.res(), folders_.programDir, kResourceExtensions);
-         }},
-        {kCopyClassesStep,
-         {},
-         [this] { copyFilesWithExtensions(folders_.classes(), folders_.programDir, {"class"}); }},
-        {kArchiveStep,
-         {},
-         [this] {
-             std::error_code error;
-             fs::remove(archive_, error);
-             if (fs::exists(archive_)) {
-                 throw IoError("Не удаётся удалить старый архив «" + displayPath(archive_) +
-                               "»: " + error.message());
+             std::vector<std::string> kept;
+             if (shrink_) {
+                 std::error_code error;
+                 kept = MidletAssembly::manifestClasses(fs::exists(folders_.manifest(), error)
+                                                            ? readFileText(folders_.manifest())
+                                                            : std::string());
+                 if (kept.empty()) {
+                     throw IoError("В манифесте «" + displayPath(folders_.manifest()) +
+                                   "» не назван класс мидлета: уменьшать игру нельзя");
+                 }
              }
-         }},
+             return preverifyCommand(tools_, folders_, kept);
+         },
+         {}},
         {kArchiveStep,
          [this] {
-             return archiveCommand(tools_, folders_, archive_,
-                                   filesWithExtensions(folders_.programDir, kArchiveExtensions));
+             return archiveCommand(tools_, folders_, partial_,
+                                   filesWithExtensions(folders_.classes(), {"class"}),
+                                   allFiles(folders_.res()));
          },
          {}},
         {kArchiveStep,
          {},
          [this] {
-             deleteFilesByExtension(folders_.classes(), "class");
-             deleteFilesByExtension(folders_.tmpclasses(), "class");
+             // The finished archive replaces the old one at once: nobody sees half a jar.
+             std::error_code error;
+             fs::rename(partial_, archive_, error);
+             if (error) {
+                 throw IoError("Не удаётся переименовать «" + displayPath(partial_) + "» в «" +
+                               displayPath(archive_) + "»: " + error.message());
+             }
+             emptyFolder(folders_.classes());
+             emptyFolder(folders_.tmpclasses());
          }},
     };
     advance();
@@ -282,10 +338,6 @@ void BuildPipeline::commandEnded(int status) {
     const int step = commandStep_;
     commandStep_ = 0;
     if (status != 0) {
-        if (step == kArchiveStep) {
-            std::error_code error;
-            fs::remove(archive_, error);  // whatever a failed archiver left is no game
-        }
         fail(step, status, {});
         return;
     }
@@ -303,6 +355,13 @@ void BuildPipeline::interpreterEnded() {
 }
 
 void BuildPipeline::fail(int step, int exitStatus, const std::string& error) {
+    if (lock_) {
+        // Whatever a failed archiver left is no game, and an archive of an earlier build
+        // under this name would pass for this one's.
+        std::error_code ignored;
+        fs::remove(partial_, ignored);
+        fs::remove(archive_, ignored);
+    }
     BuildResult result;
     result.archive = archive_;
     result.failedStep = stepName(step);
@@ -329,6 +388,7 @@ void BuildPipeline::finish(BuildResult result) {
     }
     print(result.summary + "\n");
     running_ = false;
+    lock_.reset();
     commandStep_ = 0;
     FinishedHandler handler = std::move(onFinished_);
     onFinished_ = nullptr;

@@ -16,32 +16,36 @@
 // all on its user-interface thread; buildAndWait() serialises them with a mutex).
 //
 // The steps:
-//   1-3  clean the build folders, write the stage classes, resources, MIDlet class,
-//        manifest and fixed files (the SourceWriter), copy the project's sound files
-//        (*.mid, *.wav, *.mp3 of the project folder's "res") into System/res in place
-//        of those an earlier build left there;
-//        delete class files left in System/classes and System/tmpclasses;
+//   1-3  take the program folder's build lock (a build started while another one runs
+//        in the same program folder, in this process or another, is refused); empty
+//        the staging folders System/src, res, tmpclasses and classes; write the stage
+//        classes, resources, MIDlet class, manifest and fixed files (the SourceWriter);
+//        copy the project's sound files (*.mid, *.wav, *.mp3 of the project folder's
+//        "res") and the icon the MIDlet settings name into System/res;
 //   4    compile System/src/*.java into System/tmpclasses ("-encoding Cp1251");
-//   5    preverify into System/classes;
-//   6    copy the *.png, *.txt, *.mid, *.wav, *.mp3 of System/res into the program folder;
-//   7    copy the *.class of System/classes into the program folder;
-//   8    pack the manifest and those files of the program folder into
-//        System/bin/<midletName>.jar;
-//   9    delete the *.class of System/classes and System/tmpclasses.
-// A command that ends with a non-zero status, a file step that fails, or the end of the
-// interpreter stops the build at that step.
+//   5    preverify into System/classes; when shrinking, the same pass shrinks the game
+//        and shortens its names, keeping the classes the manifest names;
+//   6    pack the manifest, the *.class of System/classes and every file of System/res,
+//        each named "./NAME" after "-C FOLDER", into System/bin/<midletName>.jar.part,
+//        rename it to System/bin/<midletName>.jar (replacing the old one at once) and
+//        empty System/classes and System/tmpclasses.
+// Nothing is copied into the program folder itself. A command that ends with a non-zero
+// status, a file step that fails, or the end of the interpreter stops the build at that
+// step and removes the archive of that name.
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "pipeline/BuildCommands.h"
 #include "generator/BuildFolders.h"
+#include "generator/BuildLock.h"
 #include "generator/GameSources.h"
 #include "model/Project.h"
+#include "pipeline/BuildCommands.h"
 
 namespace avizad {
 
@@ -53,6 +57,8 @@ struct BuildInputs {
     std::filesystem::path projectDir;
     std::string jdkDir;  // the settings' folders, Windows-1251, as in options.ini
     std::string wtkDir;
+    // Shrink the game and shorten its names while preverifying ("Уменьшать размер игры").
+    bool shrink = true;
 };
 
 struct BuildResult {
@@ -89,8 +95,6 @@ public:
         kPrepareStep = 1,  // writing the sources, resources and sound files
         kCompileStep,
         kPreverifyStep,
-        kCopyResourcesStep,
-        kCopyClassesStep,
         kArchiveStep,
     };
 
@@ -131,6 +135,9 @@ private:
     BuildFolders folders_{std::filesystem::path()};
     BuildTools tools_;
     std::filesystem::path archive_;
+    std::filesystem::path partial_;  // the archive while the archiver writes it
+    bool shrink_ = true;
+    std::unique_ptr<BuildLock> lock_;  // held from start to finish
     std::vector<Stage> stages_;
     std::size_t next_ = 0;  // the stage to run next
     int commandStep_ = 0;   // the step of the command awaiting its marker, 0 when none

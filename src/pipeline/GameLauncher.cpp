@@ -7,8 +7,8 @@
 #include <string>
 #include <thread>
 
-#include "pipeline/BuildCommands.h"
 #include "generator/BuildFolders.h"
+#include "pipeline/BuildCommands.h"
 #include "pipeline/Spawn.h"
 
 namespace avizad {

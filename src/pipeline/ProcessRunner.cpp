@@ -11,9 +11,9 @@
 #include <cstdio>
 #include <ctime>
 
-#include "pipeline/Spawn.h"
 #include "model/Cp1251.h"
 #include "model/IoError.h"
+#include "pipeline/Spawn.h"
 
 namespace avizad {
 

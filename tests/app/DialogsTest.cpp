@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QStringList>
 #include <QSpinBox>
@@ -27,6 +28,8 @@ TEST(SettingsDialogTest, ShowsTheFileAndWritesTypedGridTextsAsTheyStand) {
     EXPECT_EQ(dialog.screenWidthField()->value(), 240);
     EXPECT_EQ(dialog.screenHeightField()->value(), 320);
     EXPECT_EQ(dialog.jdkField()->text(), "System/toolkit/jdk");
+    EXPECT_EQ(dialog.shrinkBox()->text(), "Уменьшать размер игры");
+    EXPECT_TRUE(dialog.shrinkBox()->isChecked());
     EXPECT_TRUE(dialog.errorText().isEmpty());
 
     dialog.gridXField()->setText("12,5");
@@ -35,14 +38,16 @@ TEST(SettingsDialogTest, ShowsTheFileAndWritesTypedGridTextsAsTheyStand) {
     dialog.screenWidthField()->setValue(176);
     dialog.setScreenColor(rgb(10, 20, 30));
     dialog.wtkField()->setText(QStringLiteral("/opt/телефон"));
+    dialog.shrinkBox()->setChecked(false);
     dialog.accept();
 
     ASSERT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(readFileText(program.options()),
               "12,5\r\n0\r\n 8 \r\n16\r\n1\r\n2\r\n3\r\n176\r\n320\r\n10\r\n20\r\n30\r\n"
               "System/toolkit/jdk\r\n" +
-                  win1251("/opt/телефон") + "\r\n");
+                  win1251("/opt/телефон") + "\r\n0\r\n");
     ASSERT_TRUE(dialog.applied());
+    EXPECT_FALSE(dialog.applied()->shrinkGame);
     EXPECT_EQ(dialog.applied()->gridX, 12);  // halves go to the even neighbour
     EXPECT_EQ(dialog.applied()->gridWidth, 8);
     EXPECT_EQ(dialog.applied()->gridColor, rgb(1, 2, 3));

@@ -143,16 +143,17 @@ TEST(CopyFixedFiles, CopiesOnlyWhatIsMissing) {
     EXPECT_NO_THROW(MidletAssembly(Project(), folder.folders()).copyFixedFiles());
 }
 
-TEST(CleanBuildFolders, DeletesOnlyTheBuildOutputs) {
+TEST(CleanBuildFolders, EmptiesTheStagingFoldersAndKeepsFinishedArchives) {
     ProgramFolder folder;
     const auto& root = folder.root();
-    const std::vector<std::string> removed = {"System/src/Etap1.java", "System/src/x.JAVA",
-                                              "System/res/a.png",      "System/res/fon0-0.txt",
-                                              "System/res/boom.mid",   "System/bin/Game.jar"};
-    const std::vector<std::string> kept = {"System/src/notes.txt", "System/res/boom.wav",
-                                           "System/bin/Game.jad", "System/draft/Etap1.java",
-                                           "System/res/png"};
+    const std::vector<std::string> removed = {
+        "System/src/Etap1.java",  "System/src/notes.txt",          "System/res/a.png",
+        "System/res/boom.wav",    "System/res/@list.mid",          "System/res/-x.mid",
+        "System/classes/A.class", "System/tmpclasses/sub/B.class", "System/bin/Game.jar.part"};
+    const std::vector<std::string> kept = {"System/bin/Game.jar", "System/bin/Other.jar",
+                                           "System/draft/Etap1.java", "System/MANIFEST.MF"};
     for (const auto& file : removed) {
+        std::filesystem::create_directories((root / file).parent_path());
         writeFileText(root / file, "x");
     }
     for (const auto& file : kept) {
@@ -166,10 +167,40 @@ TEST(CleanBuildFolders, DeletesOnlyTheBuildOutputs) {
     for (const auto& file : kept) {
         EXPECT_TRUE(std::filesystem::exists(root / file)) << file;
     }
-    EXPECT_TRUE(std::filesystem::is_directory(root / "System/res/folder.png"));
-    // Missing folders are no failure.
+    for (const char* staging : {"src", "res", "classes", "tmpclasses"}) {
+        EXPECT_TRUE(std::filesystem::is_empty(root / "System" / staging)) << staging;
+    }
+    // Missing folders are no failure; the staging folders are made again.
     std::filesystem::remove_all(root / "System/bin");
+    std::filesystem::remove_all(root / "System/res");
     EXPECT_TRUE(cleanBuildFolders(folder.folders()).empty());
+    EXPECT_TRUE(std::filesystem::is_directory(root / "System/res"));
+}
+
+}  // namespace
+}  // namespace avizad
+
+namespace avizad {
+namespace {
+
+TEST(ManifestClasses, AreTheLastFieldOfEveryMidletEntry) {
+    const struct {
+        std::string manifest;
+        std::vector<std::string> classes;
+    } cases[] = {
+        {"MIDlet-Name: Game\r\nMIDlet-1: Game, /icon.png, syrk\r\nMIDlet-Vendor: x\r\n", {"syrk"}},
+        // Continued lines are joined; every MIDlet entry counts, each class once.
+        {"MIDlet-1: A very long name, /i\r\n con.png, sy\r\n rk\r\nMIDlet-2: B, , Other\r\n"
+         "MIDlet-3: C, , syrk\r\n",
+         {"syrk", "Other"}},
+        // Other entries that begin alike do not.
+        {"MIDlet-Name: a, b, c\nMIDlet-Jar-URL: x, y\nMIDlet-: a, b, c\nMIDlet-1x: a, b, c\n", {}},
+        // An icon with a comma: the class is still the last field.
+        {"MIDlet-1: Game, a,b.png, syrk", {"syrk"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(MidletAssembly::manifestClasses(c.manifest), c.classes) << c.manifest;
+    }
 }
 
 }  // namespace

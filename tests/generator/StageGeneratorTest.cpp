@@ -359,11 +359,13 @@ TEST(EventLines, FollowTheEventAndColumnOrder) {
     EXPECT_EQ(generator.eventLines(), expected);
 }
 
-TEST(WriteStage, WritesTheTemplateWithDeclarationsEventsAndClosingLine) {
+TEST(WriteStage, WritesTheLevelsTemplateWithDeclarationsAndTheEventsOnceWithClosingLine) {
     ProgramFolder folder;
     writeFileText(folder.root() / "System" / "draft" / "Etap1.java",
-                  "class Etap1 {\r\n\r\n    //quan_act\n\t//add_act  \r\n//level\r\nint etap1;\r\n"
-                  "void events(){");
+                  "class Etap1 extends Events {\r\n\r\n    //quan_act\n\t//add_act  \r\n//level\r\n"
+                  "int etap1;\r\n}");
+    writeFileText(folder.root() / "System" / "draft" / "Events.java",
+                  "abstract class Events {\r\n\r\n  //quan_act Etap1\r\nvoid events(){");
     Project project = placedProject();
     project.eventTable.eventCount = 1;
     project.eventTable.events[1].conditionCode = "(obtime>0)";
@@ -372,28 +374,37 @@ TEST(WriteStage, WritesTheTemplateWithDeclarationsEventsAndClosingLine) {
     const StageGenerator generator(project, folder.folders());
     generator.writeStage(10);
     EXPECT_EQ(testing::fileText(folder.root() / "System" / "src" / "Etap10.java"),
-              "class Etap10 {\r\n"
+              "class Etap10 extends Events {\r\n"
               "int quan_act=0;\r\n"
               "String[]add_act={};\r\n"
               "int level=10;\r\n"
               "int etap10;\r\n"
-              "void events(){\r\n"
-              "for(int krt1=0;krt1<=kol_text[1]-1;krt1++){if((obtime>0)){{text_visible[gr_text[1]"
-              "[krt1]]=true/*\\u0451*/;}};}\r\n"
-              "}}\r\n");
+              "}\r\n");
     generator.writeStage(1);
     const std::string one = testing::fileText(folder.root() / "System" / "src" / "Etap1.java");
     EXPECT_NE(one.find("int quan_act=2;\r\nString[]add_act={\"/\\u0433\\u0435\\u0440\\u043e"
                        "\\u0439.png\",\"/enemy.png\",};\r\nint level=1;\r\n"),
               std::string::npos);
+    // The events class: its template as it stands, the event lines and the closing line.
+    generator.writeEvents();
+    EXPECT_EQ(testing::fileText(folder.root() / "System" / "src" / "Events.java"),
+              "abstract class Events {\r\n"
+              "//quan_act Etap1\r\n"
+              "void events(){\r\n"
+              "for(int krt1=0;krt1<=kol_text[1]-1;krt1++){if((obtime>0)){{text_visible[gr_text[1]"
+              "[krt1]]=true/*\\u0451*/;}};}\r\n"
+              "}}\r\n");
 }
 
 TEST(WriteStage, ReportsAMissingTemplate) {
     ProgramFolder folder;
     std::filesystem::remove(folder.root() / "System" / "draft" / "Etap1.java");
+    std::filesystem::remove(folder.root() / "System" / "draft" / "Events.java");
     const Project project;
     EXPECT_THROW(StageGenerator(project, folder.folders()).writeStage(1), IoError);
     EXPECT_FALSE(std::filesystem::exists(folder.root() / "System" / "src" / "Etap1.java"));
+    EXPECT_THROW(StageGenerator(project, folder.folders()).writeEvents(), IoError);
+    EXPECT_FALSE(std::filesystem::exists(folder.root() / "System" / "src" / "Events.java"));
 }
 
 TEST(StageTemplate, HoldsEveryMarkerOnceOnALineOfItsOwn) {
@@ -413,13 +424,17 @@ TEST(StageTemplate, HoldsEveryMarkerOnceOnALineOfItsOwn) {
         EXPECT_EQ(count, 1) << marker;
     }
     ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines.back(), "protected void events(){");
+    EXPECT_EQ(lines.back(), "}");
+    const std::vector<std::string> events =
+        readTemplateLines(std::filesystem::path(AVIZAD_SOURCE_DIR) / "System/draft/Events.java");
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back(), "protected void events(){");
     // The generated stage of level 7 keeps no marker and names its own class.
     Project project = placedProject();
     project.levelCount = 7;
     const StageGenerator generator(project, BuildFolders("/x"));
     const std::string text = generator.stageText(7, lines);
-    EXPECT_NE(text.find("public class Etap7 extends Stage"), std::string::npos);
+    EXPECT_NE(text.find("public class Etap7 extends Events"), std::string::npos);
     EXPECT_NE(text.find("\r\nint level=7;\r\n"), std::string::npos);
     EXPECT_EQ(text.find("Etap1"), std::string::npos);
     for (const std::string_view marker : markers) {

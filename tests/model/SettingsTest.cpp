@@ -1,11 +1,10 @@
-#include "model/Settings.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
 #include "model/IoError.h"
+#include "model/Settings.h"
 
 namespace avizad {
 namespace {
@@ -17,7 +16,9 @@ struct NumberCase {
     std::optional<int> value;
 };
 
-void PrintTo(const NumberCase& c, std::ostream* out) { *out << '"' << c.text << '"'; }
+void PrintTo(const NumberCase& c, std::ostream* out) {
+    *out << '"' << c.text << '"';
+}
 
 class SettingNumber : public ::testing::TestWithParam<NumberCase> {};
 
@@ -66,6 +67,32 @@ TEST_F(SettingsFile, ReadsTheFourteenLines) {
     EXPECT_EQ(s.screenColor, 1 + 256 * 2 + 65536 * 3);
     EXPECT_EQ(s.jdkDir, win1251("Папка") + "/jdk");
     EXPECT_EQ(s.wtkDir, "/opt/wtk");
+    EXPECT_TRUE(s.shrinkGame) << "a file without the fifteenth line shrinks";
+}
+
+TEST_F(SettingsFile, FifteenthLineSwitchesShrinkingAndOlderFilesShrink) {
+    const std::string fourteen =
+        "0\r\n0\r\n16\r\n16\r\n128\r\n128\r\n128\r\n240\r\n320\r\n0\r\n0\r\n0\r\na\r\nb";
+    const struct {
+        std::string tail;
+        bool shrink;
+    } cases[] = {
+        {"", true},         {"\r\n", true},      {"\n", true},
+        {"\r\n\r\n", true}, {"\r\n1\r\n", true}, {"\r\n0\r\n", false},
+        {"\r\n0", false},   {"\n 0 \n", false},  {"\r\n1\r\nmore\r\n", true},
+    };
+    for (const auto& c : cases) {
+        write(fourteen + c.tail);
+        EXPECT_EQ(readOptions(file_).shrinkGame, c.shrink) << c.tail;
+        EXPECT_EQ(readSettingsForm(file_).shrinkGame, c.shrink) << c.tail;
+    }
+    write(fourteen + "\r\nyes\r\n");
+    try {
+        readOptions(file_);
+        FAIL();
+    } catch (const IoError& e) {
+        EXPECT_NE(std::string(e.what()).find("строка 15"), std::string::npos) << e.what();
+    }
 }
 
 TEST_F(SettingsFile, FormKeepsGridTextsAsTypedAndRoundTrips) {
@@ -76,11 +103,12 @@ TEST_F(SettingsFile, FormKeepsGridTextsAsTypedAndRoundTrips) {
     form.screenColor = rgb(250, 251, 252);
     form.jdkDir = "System/toolkit/jdk";
     form.wtkDir = win1251("С:/пробел и ; знаки");
+    form.shrinkGame = false;
     writeOptions(file_, form);
     EXPECT_EQ(readFileText(file_),
               "1,5\r\n 3 \r\n16\r\n16\r\n1\r\n2\r\n3\r\n240\r\n320\r\n250\r\n251\r\n252\r\n"
               "System/toolkit/jdk\r\n" +
-                  win1251("С:/пробел и ; знаки") + "\r\n");
+                  win1251("С:/пробел и ; знаки") + "\r\n0\r\n");
     EXPECT_EQ(readSettingsForm(file_), form);
     const std::optional<Settings> applied = applySettingsForm(form);
     ASSERT_TRUE(applied);
@@ -118,6 +146,7 @@ TEST(Settings, ShippedFileReadsAndNamesTheBundledToolkit) {
     const Settings s = readOptions(optionsPath(program));
     EXPECT_EQ(s.jdkDir, "System/toolkit/jdk");
     EXPECT_EQ(s.wtkDir, "System/toolkit/wtk");
+    EXPECT_TRUE(s.shrinkGame);
     EXPECT_EQ(resolveProgramPath(program, s.jdkDir), program / "System/toolkit/jdk");
     EXPECT_EQ(resolveProgramPath(program, "/opt/jdk"), fs::path("/opt/jdk"));
     EXPECT_EQ(resolveProgramPath("/p", win1251("Ява")), fs::path("/p/Ява"));

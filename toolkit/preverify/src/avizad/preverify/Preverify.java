@@ -16,12 +16,15 @@ import java.util.zip.ZipEntry;
 import java.util.zip.ZipFile;
 
 /**
- * The CLDC preverifier: {@code preverify [-classpath CP] [-d OUTDIR] INPUT...}. Each input (a
- * folder of classes or a jar) is checked against the class path and written to OUTDIR (default
- * "output") with the StackMap attributes that CLDC virtual machines need. ProGuard does the work
- * (-microedition, no shrinking, optimisation or obfuscation), run as a program of its own from the
- * jar named by the system property avizad.proguard.jar. A class that uses anything the class path
- * does not have, or whose class file version is above 48, is refused and nothing is written.
+ * The CLDC preverifier: {@code preverify [-classpath CP] [-keep CLASS]... [-d OUTDIR] INPUT...}.
+ * Each input (a folder of classes or a jar) is checked against the class path and written to
+ * OUTDIR (default "output") with the StackMap attributes that CLDC virtual machines need.
+ * ProGuard does the work (-microedition, no optimisation), run as a program of its own from the
+ * jar named by the system property avizad.proguard.jar. Without -keep nothing is shrunk or
+ * renamed; with -keep the same pass also removes what is never used and shortens the names of
+ * everything but the kept classes (a MIDlet class with its public constructor), and drops the
+ * debugging attributes. A class that uses anything the class path does not have, or whose class
+ * file version is above 48, is refused and nothing is written.
  */
 public final class Preverify {
     /** The newest class file version CLDC 1.1 devices load (Java 1.4). */
@@ -38,10 +41,18 @@ public final class Preverify {
         String outDir = "output";
         boolean verbose = false;
         List<String> inputs = new ArrayList<>();
+        List<String> kept = new ArrayList<>();
         for (int i = 0; i < args.length; i++) {
             String a = args[i];
             if ((a.equals("-classpath") || a.equals("-cp")) && i + 1 < args.length) {
                 classpath = args[++i];
+            } else if (a.equals("-keep") && i + 1 < args.length) {
+                String name = args[++i];
+                if (!CLASS_NAME.matcher(name).matches()) {
+                    err.println("preverify: -keep " + name + ": not a class name");
+                    return 2;
+                }
+                kept.add(name);
             } else if (a.equals("-d") && i + 1 < args.length) {
                 outDir = args[++i];
             } else if (a.equals("-target") && i + 1 < args.length) {
@@ -53,14 +64,14 @@ public final class Preverify {
                 // restrictions of old preverifiers; CLDC 1.1 has floating point and finalizers
             } else if (a.startsWith("-")) {
                 err.println("preverify: unknown option " + a);
-                err.println("usage: preverify [-classpath CLASSPATH] [-d OUTDIR] FOLDER|JAR...");
+                err.println(USAGE);
                 return 2;
             } else {
                 inputs.add(a);
             }
         }
         if (inputs.isEmpty()) {
-            err.println("usage: preverify [-classpath CLASSPATH] [-d OUTDIR] FOLDER|JAR...");
+            err.println(USAGE);
             return 2;
         }
         if (classpath == null || classpath.isEmpty()) {
@@ -95,13 +106,21 @@ public final class Preverify {
 
         List<String> pg = new ArrayList<>();
         pg.add("-microedition");
-        pg.add("-dontshrink");
         pg.add("-dontoptimize");
-        pg.add("-dontobfuscate");
         pg.add("-dontnote");
         pg.add("-forceprocessing");
-        pg.add("-keepattributes");
-        pg.add("*");
+        if (kept.isEmpty()) {
+            pg.add("-dontshrink");
+            pg.add("-dontobfuscate");
+            pg.add("-keepattributes");
+            pg.add("*");
+        } else {
+            pg.add("-dontusemixedcaseclassnames");
+            for (String name : kept) {
+                pg.add("-keep");
+                pg.add("class " + name + " { public <init>(); }");
+            }
+        }
         for (String in : inputs) {
             File f = new File(in);
             pg.add("-injars");
@@ -163,6 +182,13 @@ public final class Preverify {
         }
         return 0;
     }
+
+    private static final String USAGE =
+            "usage: preverify [-classpath CLASSPATH] [-keep CLASS]... [-d OUTDIR] FOLDER|JAR...";
+
+    /** A class name that can go into ProGuard's options as it is. */
+    private static final Pattern CLASS_NAME = Pattern.compile(
+            "[A-Za-z_$][A-Za-z0-9_$]*(\\.[A-Za-z_$][A-Za-z0-9_$]*)*");
 
     private static String quote(String path) {
         return "'" + path + "'";
