@@ -177,8 +177,16 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
     // Steps 1 to 3 (the staging folders emptied, then this project's sources and
     // resources written), then the project's sound files and icon.
     try {
-        for (const std::string& path : writeSources_(project, folders_)) {
-            print(win1251("Не удалось удалить «") + utf8ToCp1251(path) + win1251("»\n"));
+        // Emptied here as well as by the writer: whatever writes the sources, the
+        // archive gets nothing of an earlier build. A file that stays would go into the
+        // game, so it stops the build.
+        std::vector<std::string> undeleted = cleanBuildFolders(folders_);
+        if (undeleted.empty()) {
+            undeleted = writeSources_(project, folders_);
+        }
+        if (!undeleted.empty()) {
+            throw IoError("Не удаётся удалить «" + undeleted.front() +
+                          "» из папок сборки, а в игру он попасть не должен");
         }
         // (The pipeline copies the project's files itself, after the writer, so
         // folders_.projectDir stays empty.)

@@ -84,7 +84,7 @@ public:
     };
     // Steps 1 to 3: cleans the build folders and writes every source, resource,
     // manifest and fixed file of the game (generateGameSources). Throws IoError; returns
-    // the files the cleaning could not delete (UTF-8 paths), which the console lists.
+    // the files the cleaning could not delete (UTF-8 paths), which stop the build.
     using SourceWriter = std::function<std::vector<std::string>(const Project& project,
                                                                 const BuildFolders& folders)>;
     using FinishedHandler = std::function<void(const BuildResult& result)>;

@@ -96,15 +96,25 @@ struct Play {
     }
 };
 
-class Engine : public ::testing::Test {
+// Every scenario runs on the game as built, unshrunk and shrunk (the parameter): the
+// shrunk game must play exactly as the other one.
+class Engine : public ::testing::TestWithParam<bool> {
 protected:
-    static void SetUpTestSuite() {
+    // The engine project built once per test program and build kind.
+    struct Game {
+        std::unique_ptr<GameToolchain> toolchain;
+        std::string error;
+        std::map<std::string, Play> plays;
+    };
+
+    static Game build(bool shrunk) {
+        Game built;
         const fs::path program(AVIZAD_PROGRAM_DIR);
-        game_ = std::make_unique<GameToolchain>(fs::path(AVIZAD_SOURCE_DIR) / "System",
-                                                program / "System" / "toolkit");
-        if (!game_->installed()) {
-            error_ = "The Java ME toolkit is not installed (build the toolkit target first)";
-            return;
+        built.toolchain = std::make_unique<GameToolchain>(fs::path(AVIZAD_SOURCE_DIR) / "System",
+                                                          program / "System" / "toolkit");
+        if (!built.toolchain->installed()) {
+            built.error = "The Java ME toolkit is not installed (build the toolkit target first)";
+            return built;
         }
         // A short silent wav for the sound action.
         std::string wav = "RIFF";
@@ -131,27 +141,33 @@ protected:
         le32(samples);
         wav += std::string(samples, static_cast<char>(128));
         // ctest runs every test in a process of its own: they share one build.
-        error_ = game_->build(makeEngineProject(), true, {{"boom.wav", wav}},
-                              fs::temp_directory_path() / "avizad-engine-games");
+        built.error =
+            built.toolchain->build(makeEngineProject(), true, {{"boom.wav", wav}},
+                                   fs::temp_directory_path() / "avizad-engine-games", shrunk);
+        return built;
     }
-    static void TearDownTestSuite() {
-        plays_.clear();
-        game_.reset();
-    }
+    static void TearDownTestSuite() { games_.clear(); }
 
-    void SetUp() override { ASSERT_EQ(error_, "") << "the engine project was not built"; }
+    void SetUp() override {
+        auto found = games_.find(GetParam());
+        if (found == games_.end()) {
+            found = games_.emplace(GetParam(), build(GetParam())).first;
+        }
+        game_ = &found->second;
+        ASSERT_EQ(game_->error, "") << "the engine project was not built";
+    }
 
     // Plays a scenario once (later calls reuse it): "2 tap 49" on the title screen
     // starts level 1, each "tap 9" goes one level on.
-    static const Play& play(const std::string& name, int frames, const std::string& keys,
-                            bool eventFails = false) {
-        auto found = plays_.find(name);
-        if (found != plays_.end()) {
+    const Play& play(const std::string& name, int frames, const std::string& keys,
+                     bool eventFails = false) {
+        auto found = game_->plays.find(name);
+        if (found != game_->plays.end()) {
             return found->second;
         }
-        Play& p = plays_[name];
-        const fs::path shot = game_->root() / (name + ".png");
-        const int status = game_->play(frames, keys, shot, p.output);
+        Play& p = game_->plays[name];
+        const fs::path shot = game_->toolchain->root() / (name + ".png");
+        const int status = game_->toolchain->play(frames, keys, shot, p.output);
         EXPECT_EQ(status, 0) << p.output;
         if (!eventFails) {
             EXPECT_EQ(p.output.find("Exception"), std::string::npos) << p.output;
@@ -175,41 +191,36 @@ protected:
         return p;
     }
 
-    static const Play& walk() {
+    const Play& walk() {
         return play("walk", 270,
                     "2 tap 49\n10 press RIGHT\n30 release RIGHT\n40 press RIGHT\n100 press 3\n110 "
                     "release 3\n250 release "
                     "RIGHT\n");
     }
-    static const Play& sideView() {
+    const Play& sideView() {
         return play("side", 100, "2 tap 49\n6 tap 9\n30 tap UP\n60 press UP\n70 release UP\n");
     }
-    static const Play& vehicle() {
+    const Play& vehicle() {
         return play("vehicle", 110,
                     "2 tap 49\n6 tap 9\n16 tap 9\n30 press UP\n45 release UP\n50 press DOWN\n"
                     "56 release DOWN\n60 press LEFT\n64 release LEFT\n75 press UP\n90 release "
                     "UP\n95 tap 1\n");
     }
-    static const Play& modes() {
-        return play("modes", 230, "2 tap 49\n6 tap 9\n16 tap 9\n26 tap 9\n");
-    }
-    static const Play& levels() {
+    const Play& modes() { return play("modes", 230, "2 tap 49\n6 tap 9\n16 tap 9\n26 tap 9\n"); }
+    const Play& levels() {
         return play("levels", 80,
                     "2 tap 49\n10 tap 9\n20 tap 9\n30 tap 9\n40 tap 9\n50 tap 49\n60 tap 7\n");
     }
 
-    static const Play& interruptions() {
+    const Play& interruptions() {
         return play("interruptions", 80, "2 tap 49\n20 tap 5\n40 tap #\n50 tap #\n", true);
     }
 
-    static std::unique_ptr<GameToolchain> game_;
-    static std::string error_;
-    static std::map<std::string, Play> plays_;
+    static std::map<bool, Game> games_;
+    Game* game_ = nullptr;
 };
 
-std::unique_ptr<GameToolchain> Engine::game_;
-std::string Engine::error_;
-std::map<std::string, Play> Engine::plays_;
+std::map<bool, Engine::Game> Engine::games_;
 
 // Frames (indices into the level's frames) in which a key was pressed or released.
 std::vector<int> framesWhere(const std::vector<Frame>& frames, int Frame::*field, int code) {
@@ -224,7 +235,7 @@ std::vector<int> framesWhere(const std::vector<Frame>& frames, int Frame::*field
 
 // ---- Timing and values ----
 
-TEST_F(Engine, TimedEventsFireExactlyAsTheirCaptionsSay) {
+TEST_P(Engine, TimedEventsFireExactlyAsTheirCaptionsSay) {
     const std::vector<Frame>& frames = walk().level(1);
     ASSERT_GT(frames.size(), 200u);
     for (std::size_t k = 0; k < frames.size(); ++k) {
@@ -242,7 +253,7 @@ TEST_F(Engine, TimedEventsFireExactlyAsTheirCaptionsSay) {
     EXPECT_EQ(frames[29].glob[3], 3);
 }
 
-TEST_F(Engine, ScreenSizeLevelAndRandomValues) {
+TEST_P(Engine, ScreenSizeLevelAndRandomValues) {
     const std::vector<Frame>& frames = walk().level(1);
     ASSERT_FALSE(frames.empty());
     std::set<int> randoms;
@@ -260,7 +271,7 @@ TEST_F(Engine, ScreenSizeLevelAndRandomValues) {
     EXPECT_EQ(levels().level(2).front().glob[8], 2);
 }
 
-TEST_F(Engine, KeysArePressedHeldAndReleasedInTheirFrames) {
+TEST_P(Engine, KeysArePressedHeldAndReleasedInTheirFrames) {
     // "right" pressed twice; while it is held the second time, 3 is pressed and released.
     const std::vector<Frame>& frames = walk().level(1);
     const std::vector<int> presses = framesWhere(frames, &Frame::pressed, -4);
@@ -297,7 +308,7 @@ TEST_F(Engine, KeysArePressedHeldAndReleasedInTheirFrames) {
 
 // ---- Player control ----
 
-TEST_F(Engine, PersonSeenFromAboveWalksWhileTheKeyIsHeldAndStopsAtTheWall) {
+TEST_P(Engine, PersonSeenFromAboveWalksWhileTheKeyIsHeldAndStopsAtTheWall) {
     const std::vector<Frame>& frames = walk().level(1);
     const std::vector<int> presses = framesWhere(frames, &Frame::pressed, -4);
     const std::vector<int> releases = framesWhere(frames, &Frame::released, -4);
@@ -335,7 +346,7 @@ TEST_F(Engine, PersonSeenFromAboveWalksWhileTheKeyIsHeldAndStopsAtTheWall) {
     EXPECT_EQ(frames.back().sprites[0].direction, 1);  // faces right
 }
 
-TEST_F(Engine, CollisionWithABackgroundCountsTouching) {
+TEST_P(Engine, CollisionWithABackgroundCountsTouching) {
     // glob[9] is set by "столкновение акт[1] с фон[1]"; the events of a frame see the
     // places the previous frame left.
     const std::vector<Frame>& frames = walk().level(1);
@@ -349,7 +360,7 @@ TEST_F(Engine, CollisionWithABackgroundCountsTouching) {
     EXPECT_GT(touching, 10);
 }
 
-TEST_F(Engine, ViewFollowsThePlayerAndStaysInsideTheLevel) {
+TEST_P(Engine, ViewFollowsThePlayerAndStaysInsideTheLevel) {
     const std::vector<Frame>& frames = walk().level(1);
     const int right = kLevelOneWidth - 240;
     std::set<int> seen;
@@ -370,7 +381,7 @@ TEST_F(Engine, ViewFollowsThePlayerAndStaysInsideTheLevel) {
     EXPECT_EQ(screen.pixel(kWallX - right + 4, 110), kWall);
 }
 
-TEST_F(Engine, ScreenEdgesSetByEventsPlaceTheView) {
+TEST_P(Engine, ScreenEdgesSetByEventsPlaceTheView) {
     // Level 3 is one screen: the view stays at 0,0 until key 1 sets the edges to 100, 20;
     // from then on it stays there.
     const std::vector<Frame>& frames = vehicle().level(3);
@@ -384,7 +395,7 @@ TEST_F(Engine, ScreenEdgesSetByEventsPlaceTheView) {
     }
 }
 
-TEST_F(Engine, IndicatorsTextsAndVisibilitySwitches) {
+TEST_P(Engine, IndicatorsTextsAndVisibilitySwitches) {
     const Play& p = walk();
     const Image& s = p.screen;
     ASSERT_EQ(s.width(), 240);
@@ -424,7 +435,7 @@ TEST_F(Engine, IndicatorsTextsAndVisibilitySwitches) {
     EXPECT_EQ(count(20 + 100, 50, 20, 100, greenish), 0);  // nothing outside its window
 }
 
-TEST_F(Engine, PersonSeenFromTheSideFallsJumpsAndClimbs) {
+TEST_P(Engine, PersonSeenFromTheSideFallsJumpsAndClimbs) {
     const std::vector<Frame>& frames = sideView().level(2);
     ASSERT_GT(frames.size(), 60u);
     const int ground = kFloorY - kHeroFrame + kHeroMargin;
@@ -467,7 +478,7 @@ TEST_F(Engine, PersonSeenFromTheSideFallsJumpsAndClimbs) {
     EXPECT_LT(y(static_cast<int>(frames.size()) - 1, 1), ground - 20);
 }
 
-TEST_F(Engine, GravityPullsUntilAnObstacleHolds) {
+TEST_P(Engine, GravityPullsUntilAnObstacleHolds) {
     const std::vector<Frame>& frames = sideView().level(2);
     ASSERT_GT(frames.size(), 60u);
     const int rest = kFloorY - 12;
@@ -479,7 +490,7 @@ TEST_F(Engine, GravityPullsUntilAnObstacleHolds) {
     EXPECT_EQ(frames.back().sprites[2].y, rest);
 }
 
-TEST_F(Engine, VehicleAcceleratesBrakesAndTurns) {
+TEST_P(Engine, VehicleAcceleratesBrakesAndTurns) {
     const std::vector<Frame>& frames = vehicle().level(3);
     ASSERT_GT(frames.size(), 80u);
     const std::vector<int> ups = framesWhere(frames, &Frame::pressed, -1);
@@ -526,7 +537,7 @@ TEST_F(Engine, VehicleAcceleratesBrakesAndTurns) {
 
 constexpr int kHero4 = 0, kPursuer4 = 1, kAttacker4 = 2, kDying4 = 3, kWalker4 = 4;
 
-TEST_F(Engine, PursuerReachesThePlayerAndTheConditionsSeeIt) {
+TEST_P(Engine, PursuerReachesThePlayerAndTheConditionsSeeIt) {
     // The pursuer (12 x 12) goes at its speed until its centre is on the centre of the
     // hero's visible part: its corner 2 pixels right of and below the hero's.
     const std::vector<Frame>& frames = modes().level(4);
@@ -563,7 +574,7 @@ TEST_F(Engine, PursuerReachesThePlayerAndTheConditionsSeeIt) {
     EXPECT_EQ(frames.back().sprites[kPursuer4].y, goalY);
 }
 
-TEST_F(Engine, AttackerRaisesThePlayersDamageOnContact) {
+TEST_P(Engine, AttackerRaisesThePlayersDamageOnContact) {
     const std::vector<Frame>& frames = modes().level(4);
     ASSERT_GT(frames.size(), 150u);
     int last = -1;
@@ -591,7 +602,7 @@ TEST_F(Engine, AttackerRaisesThePlayersDamageOnContact) {
     EXPECT_EQ(frames.back().sprites[kAttacker4].mode, 3);
 }
 
-TEST_F(Engine, DeathPlaysTheDestroyAnimationThenHides) {
+TEST_P(Engine, DeathPlaysTheDestroyAnimationThenHides) {
     const std::vector<Frame>& frames = modes().level(4);
     ASSERT_GT(frames.size(), 20u);
     EXPECT_TRUE(frames[0].sprites[kDying4].visible);
@@ -614,7 +625,7 @@ TEST_F(Engine, DeathPlaysTheDestroyAnimationThenHides) {
     EXPECT_LE(hidden, 8);
 }
 
-TEST_F(Engine, TrajectoryWaitsChangesSpeedEndsAndAnimatesPerDirection) {
+TEST_P(Engine, TrajectoryWaitsChangesSpeedEndsAndAnimatesPerDirection) {
     // Points (100,100), (160,100) with d1 = 5 (wait), (160,140) with d2 = 4 (speed) and
     // d3 = 1 (end).
     const std::vector<Frame>& frames = modes().level(4);
@@ -669,7 +680,7 @@ TEST_F(Engine, TrajectoryWaitsChangesSpeedEndsAndAnimatesPerDirection) {
 
 // ---- Levels, global values, sound ----
 
-TEST_F(Engine, LevelChangesKeepTheGlobalValues) {
+TEST_P(Engine, LevelChangesKeepTheGlobalValues) {
     const Play& p = levels();
     ASSERT_GE(p.levels.size(), 5u);
     for (int l = 0; l < 4; ++l) {
@@ -685,7 +696,7 @@ TEST_F(Engine, LevelChangesKeepTheGlobalValues) {
     }
 }
 
-TEST_F(Engine, PastTheLastLevelTheTitleStartsANewGame) {
+TEST_P(Engine, PastTheLastLevelTheTitleStartsANewGame) {
     const Play& p = levels();
     ASSERT_EQ(p.levels.size(), 5u) << "level runs: 1, 2, 3, 4, then 1 from the title";
     // Level 4 was the last: "next level" led to the title, which started level 1 anew
@@ -699,7 +710,7 @@ TEST_F(Engine, PastTheLastLevelTheTitleStartsANewGame) {
     EXPECT_EQ(p.screen.pixel(5, 5), rgb(0, 0, 0));
 }
 
-TEST_F(Engine, SoundActionsNeverBreakTheGame) {
+TEST_P(Engine, SoundActionsNeverBreakTheGame) {
     // The action after a missing and a silent sound ran at every level start.
     const Play& p = levels();
     ASSERT_GE(p.levels.size(), 4u);
@@ -708,7 +719,7 @@ TEST_F(Engine, SoundActionsNeverBreakTheGame) {
     }
 }
 
-TEST_F(Engine, PausedGameHoldsItsFramesAndClock) {
+TEST_P(Engine, PausedGameHoldsItsFramesAndClock) {
     // Key 5 pauses the game and a second later starts it again, as a phone does.
     const std::vector<Frame>& frames = interruptions().level(1);
     const std::vector<int> fives = framesWhere(frames, &Frame::pressed, 53);
@@ -728,7 +739,7 @@ TEST_F(Engine, PausedGameHoldsItsFramesAndClock) {
     EXPECT_EQ(screen.pixel(kHeroStartX + 8, kHeroY + 8), kHero);
 }
 
-TEST_F(Engine, AFailingEventEndsItsFrameOnlyAndIsReportedOnce) {
+TEST_P(Engine, AFailingEventEndsItsFrameOnlyAndIsReportedOnce) {
     const Play& p = interruptions();
     const std::vector<Frame>& frames = p.level(1);
     const std::vector<int> hashes = framesWhere(frames, &Frame::pressed, 35);
@@ -743,6 +754,11 @@ TEST_F(Engine, AFailingEventEndsItsFrameOnlyAndIsReportedOnce) {
     EXPECT_NE(first, std::string::npos) << p.output;
     EXPECT_EQ(p.output.find(failure, first + 1), std::string::npos) << "reported once";
 }
+
+INSTANTIATE_TEST_SUITE_P(Builds, Engine, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& build) {
+                             return std::string(build.param ? "Shrunk" : "Unshrunk");
+                         });
 
 TEST(EngineStage, CarriesTheLevelSize) {
     GameToolchain game(fs::path(AVIZAD_SOURCE_DIR) / "System", fs::path());

@@ -61,10 +61,11 @@ public:
     // files (name, bytes) packed with the game; with `trace` the stages print a line per
     // frame. Returns the tools' output of the step that failed, or "" when the jar is built.
     // With a `cache` folder, a jar built before from the same sources, resources and
-    // toolkit is taken from there instead of running the tools again.
+    // toolkit is taken from there instead of running the tools again. With `shrink` the
+    // preverifier also shrinks the game, keeping the MIDlet class, as the build does.
     std::string build(const Project& project, bool trace,
                       const std::vector<std::pair<std::string, std::string>>& resources = {},
-                      const std::filesystem::path& cache = {}) {
+                      const std::filesystem::path& cache = {}, bool shrink = false) {
         generateGameSources(project, BuildFolders(root_));
         if (trace) {
             std::ofstream(root_ / "MANIFEST.MF", std::ios::app) << "Avizad-Trace: 1\r\n";
@@ -75,7 +76,7 @@ public:
         namespace fs = std::filesystem;
         fs::path cached;
         if (!cache.empty()) {
-            cached = cache / ("game-" + sourceKey() + ".jar");
+            cached = cache / ("game-" + sourceKey() + (shrink ? "-shrunk" : "") + ".jar");
             std::error_code error;
             if (fs::exists(cached, error)) {
                 fs::copy_file(cached, jar(), fs::copy_options::overwrite_existing);
@@ -89,10 +90,11 @@ public:
             {"compile", jdk + "/bin/javac -source 1.3 -classpath " + classPath +
                             " -d System/tmpclasses System/src/*.java"},
             {"preverify", wtk + "/bin/preverify -classpath " + classPath +
+                              (shrink ? " -keep syrk" : "") +
                               " -d System/classes System/tmpclasses"},
-            {"archive",
-             "cp System/res/* System/classes/*.class . && " + jdk +
-                 "/bin/jar cmf MANIFEST.MF System/bin/game.jar *.class *.png *.txt *.wav"},
+            {"archive", "rm -f System/bin/game.jar && " + jdk +
+                            "/bin/jar cmf MANIFEST.MF System/bin/game.jar -C System/classes . "
+                            "-C System/res ."},
         };
         for (const auto& [name, command] : steps) {
             std::string output;

@@ -11,15 +11,16 @@
 #include <thread>
 #include <vector>
 
-#include "pipeline/BuildAndWait.h"
-#include "pipeline/BuildCommands.h"
 #include "generator/BuildFolders.h"
-#include "pipeline/BuildPipeline.h"
-#include "pipeline/GameLauncher.h"
-#include "pipeline/ShellQuote.h"
+#include "generator/BuildLock.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
 #include "model/IoError.h"
+#include "pipeline/BuildAndWait.h"
+#include "pipeline/BuildCommands.h"
+#include "pipeline/BuildPipeline.h"
+#include "pipeline/GameLauncher.h"
+#include "pipeline/ShellQuote.h"
 
 namespace avizad {
 namespace {
@@ -28,7 +29,8 @@ namespace fs = std::filesystem;
 
 // javac: writes <name>.class into the -d folder for every *.java argument.
 // preverify: copies the class files of its input folder into the -d folder.
-// jar: "cmf MANIFEST ARCHIVE FILES...": every file must exist; the archive lists them.
+// jar: "cmf MANIFEST ARCHIVE (-C FOLDER ./FILE)...": every file must exist and be named
+// with "./"; the archive lists the names without it.
 // Each tool first logs its name and arguments, and fails when a file
 // "fail-<tool>" lies in the current folder.
 constexpr const char* kJavac = R"(#!/bin/sh
@@ -50,7 +52,7 @@ sleep 0.2
 while [ $# -gt 0 ]; do
   case "$1" in
     -d) out="$2"; shift ;;
-    -classpath) shift ;;
+    -classpath|-keep) shift ;;
     *) cp "$1"/*.class "$out"/ ;;
   esac
   shift
@@ -64,8 +66,15 @@ sleep 0.2
 archive="$3"; shift 3
 printf 'partial' > "$archive"
 [ -f fail-jar ] && exit 6
-for f; do [ -f "$f" ] || { echo "missing $f"; exit 7; }; done
-printf '%s\n' "$@" > "$archive"
+: > "$archive.list"
+while [ $# -gt 0 ]; do
+  [ "$1" = -C ] || { echo "not -C: $1"; exit 8; }
+  case "$3" in ./*) ;; *) echo "not ./: $3"; exit 9 ;; esac
+  [ -f "$2/$3" ] || { echo "missing $2/$3"; exit 7; }
+  printf '%s\n' "${3#./}" >> "$archive.list"
+  shift 3
+done
+mv "$archive.list" "$archive"
 )";
 
 class PipelineFixture : public ::testing::Test {
@@ -105,7 +114,7 @@ protected:
         writeFileText(folders.src() / "syrk.java", "class syrk {}\r\n");
         writeFileText(folders.res() / "hero.png", "png");
         writeFileText(folders.res() / "fon0-0.txt", "1,2,\r\n");
-        writeFileText(folders.manifest(), "MIDlet-Name: Game\r\n");
+        writeFileText(folders.manifest(), "MIDlet-Name: Game\r\nMIDlet-1: Game, , syrk\r\n");
         return {};
     }
 
@@ -145,25 +154,34 @@ TEST_F(PipelineFixture, BuildsTheArchiveWithEveryStepInOrder) {
     EXPECT_TRUE(result.archiveMade) << console_;
     EXPECT_EQ(result.archive, program_ / "System" / "bin" / "Game.jar");
     EXPECT_EQ(result.failedStep, "");
-    // The archiver found the classes and resources in the program folder, the sound
-    // files of the project among them.
-    EXPECT_EQ(archiveEntries(), (std::vector<std::string>{"Etap1.class", "Music.MID", "boom.wav",
-                                                          "fon0-0.txt", "hero.png", "syrk.class"}));
+    // The archiver packed the classes and this build's resources, the sound files of the
+    // project among them; nothing of earlier builds.
+    EXPECT_EQ(archiveEntries(), (std::vector<std::string>{"Etap1.class", "syrk.class", "Music.MID",
+                                                          "boom.wav", "fon0-0.txt", "hero.png"}));
     EXPECT_TRUE(fs::is_empty(program_ / "System" / "classes"));
     EXPECT_TRUE(fs::is_empty(program_ / "System" / "tmpclasses"));
+    EXPECT_FALSE(fs::exists(program_ / "System" / "bin" / "Game.jar.part"));
+    // Nothing was copied into the program folder.
+    for (const auto& entry : fs::directory_iterator(program_)) {
+        EXPECT_TRUE(entry.is_directory() || entry.path().filename() == "MANIFEST.MF" ||
+                    entry.path().filename() == "tool.log")
+            << entry.path();
+    }
 
     const std::string log = readFileText(program_ / "tool.log");
     const std::string jdk = (program_ / "tools" / "jdk").string();
     const std::string wtk = (program_ / "tools" / "wtk").string();
     const std::string classPath = wtk + "/lib/cldcapi11.jar:" + wtk + "/lib/midpapi20.jar";
     const std::string system = program_.string() + "/System";
+    const std::string classes = " -C " + system + "/classes ./";
+    const std::string res = " -C " + system + "/res ./";
     EXPECT_EQ(log, "javac -source 1.3 -encoding Cp1251 -classpath " + classPath + " -d " + system +
                        "/tmpclasses " + system + "/src/Etap1.java " + system + "/src/syrk.java\n" +
-                       "preverify -classpath " + classPath + " -d " + system + "/classes " +
-                       system + "/tmpclasses\n" + "jar cmf " + program_.string() + "/MANIFEST.MF " +
-                       system +
-                       "/bin/Game.jar Etap1.class Music.MID boom.wav fon0-0.txt hero.png "
-                       "syrk.class\n");
+                       "preverify -classpath " + classPath + " -keep syrk -d " + system +
+                       "/classes " + system + "/tmpclasses\n" + "jar cmf " + program_.string() +
+                       "/MANIFEST.MF " + system + "/bin/Game.jar.part" + classes + "Etap1.class" +
+                       classes + "syrk.class" + res + "Music.MID" + res + "boom.wav" + res +
+                       "fon0-0.txt" + res + "hero.png\n");
 
     // The console shows the three command lines, quoted, and the final line; no marker.
     EXPECT_NE(
@@ -180,6 +198,56 @@ TEST_F(PipelineFixture, BuildsTheArchiveWithEveryStepInOrder) {
     ASSERT_GE(console_.size(), last.size());
     EXPECT_EQ(console_.substr(console_.size() - last.size()), last);
     EXPECT_EQ(result.summary + "\n", last);
+
+    // Unshrunk: the preverifier keeps every name.
+    inputs_.shrink = false;
+    fs::remove(program_ / "tool.log");
+    ASSERT_TRUE(build().archiveMade) << console_;
+    EXPECT_NE(readFileText(program_ / "tool.log")
+                  .find("preverify -classpath " + classPath + " -d " + system + "/classes "),
+              std::string::npos);
+}
+
+TEST_F(PipelineFixture, FileNamesNeverBecomeOptionsOfTheArchiver) {
+    // A sound file named as an argument file of jar ("@list.mid" would make jar read the
+    // names of the files to pack from it) and one named like an option.
+    writeFileText(program_ / "secret.txt", "not part of the game");
+    writeFileText(project_ / "res" / "@list.mid", (program_ / "secret.txt").string() + "\n");
+    writeFileText(project_ / "res" / "-x.mid", "mid");
+    const BuildResult result = build();
+    ASSERT_TRUE(result.archiveMade) << console_;
+    EXPECT_EQ(archiveEntries(), (std::vector<std::string>{"Etap1.class", "syrk.class", "-x.mid",
+                                                          "@list.mid", "fon0-0.txt", "hero.png"}));
+}
+
+TEST_F(PipelineFixture, ABuildWhileAnotherRunsInTheProgramFolderIsRefused) {
+    // The other build: another process (or the window) holds the program folder's lock.
+    const BuildLock other{BuildFolders(program_)};
+    ASSERT_TRUE(other.held());
+    writeFileText(program_ / "System" / "bin" / "Game.jar", "the other build's jar");
+    writeFileText(program_ / "System" / "res" / "other.png", "the other build's file");
+    const BuildResult result = build();
+    EXPECT_FALSE(result.archiveMade);
+    EXPECT_EQ(result.failedStep, win1251("подготовка файлов игры"));
+    EXPECT_NE(result.error.find("уже идёт другая сборка"), std::string::npos) << result.error;
+    EXPECT_NE(console_.find(win1251("Архив не создан")), std::string::npos);
+    EXPECT_EQ(console_.find(win1251("Архив создан")), std::string::npos);
+    // The running build's files are untouched, and no tool ran.
+    EXPECT_EQ(readFileText(program_ / "System" / "bin" / "Game.jar"), "the other build's jar");
+    EXPECT_TRUE(fs::exists(program_ / "System" / "res" / "other.png"));
+    EXPECT_FALSE(fs::exists(program_ / "tool.log"));
+}
+
+TEST_F(PipelineFixture, TheNewArchiveReplacesTheOldOneAndAFailedBuildLeavesNone) {
+    writeFileText(program_ / "System" / "bin" / "Game.jar", "old");
+    writeFileText(program_ / "System" / "bin" / "Other.jar", "another game");
+    ASSERT_TRUE(build().archiveMade) << console_;
+    EXPECT_EQ(archiveEntries().size(), 4u);
+    writeFileText(program_ / "fail-jar", "");
+    EXPECT_FALSE(build().archiveMade);
+    EXPECT_FALSE(fs::exists(program_ / "System" / "bin" / "Game.jar"));
+    EXPECT_FALSE(fs::exists(program_ / "System" / "bin" / "Game.jar.part"));
+    EXPECT_EQ(readFileText(program_ / "System" / "bin" / "Other.jar"), "another game");
 }
 
 TEST_F(PipelineFixture, NameWithShellMetacharactersNamesTheArchiveOnly) {
@@ -378,7 +446,8 @@ namespace {
 
 TEST(ArchivePath, NamedAfterTheMidletWithSlashesReplaced) {
     const BuildFolders folders("/g");
-    EXPECT_EQ(archivePath(folders, win1251("Игра")), std::filesystem::path("/g/System/bin/Игра.jar"));
+    EXPECT_EQ(archivePath(folders, win1251("Игра")),
+              std::filesystem::path("/g/System/bin/Игра.jar"));
     EXPECT_EQ(archivePath(folders, "a/b"), std::filesystem::path("/g/System/bin/a_b.jar"));
 }
 
