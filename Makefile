@@ -36,7 +36,9 @@ bench: build
 	$(BUILD_DIR)/bin/avizad-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/avizad-undo-bench
 	sh bench/pipeline_overhead.sh $(BUILD_DIR) 3
+	$(BUILD_DIR)/bin/avizad-jar-size-bench $(BUILD_DIR)/bin
 	$(BUILD_DIR)/bin/avizad-engine-bench $(BUILD_DIR)/bin 600 3
+	JAVA_TOOL_OPTIONS=-Xint $(BUILD_DIR)/bin/avizad-engine-bench $(BUILD_DIR)/bin 600 3
 
 # libFuzzer targets are built with clang in a separate tree.
 FUZZ_DIR ?= build-fuzz

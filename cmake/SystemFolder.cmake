@@ -1,9 +1,16 @@
 # Copies System/ beside the programs and creates the empty build folders the
-# game build works in, plus the images and projects folders of the program.
+# game build works in, plus the images and projects folders of the program. The
+# installed program carries no game files: the templates and build folders are laid
+# out anew, without what earlier builds or template versions left there.
 file(GLOB_RECURSE AVIZAD_SYSTEM_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/System/*)
 set(AVIZAD_SYSTEM_STAMP ${CMAKE_BINARY_DIR}/system_folder.stamp)
 add_custom_command(
     OUTPUT ${AVIZAD_SYSTEM_STAMP}
+    COMMAND ${CMAKE_COMMAND} -E rm -rf
+            ${AVIZAD_PROGRAM_DIR}/System/draft ${AVIZAD_PROGRAM_DIR}/System/src
+            ${AVIZAD_PROGRAM_DIR}/System/res ${AVIZAD_PROGRAM_DIR}/System/bin
+            ${AVIZAD_PROGRAM_DIR}/System/classes ${AVIZAD_PROGRAM_DIR}/System/tmpclasses
+            ${AVIZAD_PROGRAM_DIR}/MANIFEST.MF
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/System ${AVIZAD_PROGRAM_DIR}/System
     COMMAND ${CMAKE_COMMAND} -E make_directory
             ${AVIZAD_PROGRAM_DIR}/System/src ${AVIZAD_PROGRAM_DIR}/System/res
