@@ -45,17 +45,17 @@ done
 jar_name=$(ls "$program/System/bin" | head -n 1)
 
 # 2. The same commands by hand, on the sources the last build wrote. One sh script:
-#    compile, preverify, copy resources and classes, archive, delete the classes.
+#    compile, preverify (shrinking, as the shipped settings do), archive every class and
+#    resource of the staging folders into a temporary jar, rename it, empty the classes.
 cat > "$work/by-hand.sh" <<EOF
 set -e
 cd '$program'
 cp='$wtk/lib/cldcapi11.jar:$wtk/lib/midpapi20.jar'
+rm -f System/classes/*.class System/tmpclasses/*.class
 '$jdk/bin/javac' -source 1.3 -encoding Cp1251 -classpath "\$cp" -d System/tmpclasses System/src/*.java
-'$wtk/bin/preverify' -classpath "\$cp" -d System/classes System/tmpclasses
-cp System/res/*.png System/res/*.txt System/res/*.wav .
-cp System/classes/*.class .
-rm -f 'System/bin/$jar_name'
-'$jdk/bin/jar' cmf MANIFEST.MF 'System/bin/$jar_name' *.class *.png *.txt *.wav
+'$wtk/bin/preverify' -classpath "\$cp" -keep syrk -d System/classes System/tmpclasses
+'$jdk/bin/jar' cmf MANIFEST.MF 'System/bin/$jar_name.part' -C System/classes . -C System/res .
+mv 'System/bin/$jar_name.part' 'System/bin/$jar_name'
 rm -f System/classes/*.class System/tmpclasses/*.class
 EOF
 : > "$work/hand.times"
