@@ -69,6 +69,8 @@ public:
     // False when System/options.ini could not be read at startup (the window stays locked).
     bool settingsLoaded() const { return document_->settingsLoaded(); }
     const std::filesystem::path& programDir() const { return programDir_; }
+    // The questions the window asks the user; panels ask theirs through them as well.
+    const Prompts& prompts() const { return prompts_; }
 
     CentralArea* centralArea() const { return central_; }
     LevelsPanel* levelsPanel() const { return levelsPanel_; }

@@ -1,5 +1,6 @@
 #include "app/Prompts.h"
 
+#include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -50,6 +51,13 @@ Prompts Prompts::interactive() {
         QMessageBox::information(parent, QStringLiteral("ROR Avizad"), text);
     };
     prompts.execDialog = [](QDialog& dialog) { return dialog.exec(); };
+    prompts.openImageFile = [](QWidget* parent, const QString& folder) {
+        return QFileDialog::getOpenFileName(parent, QStringLiteral("Открыть"), folder,
+                                            QStringLiteral("PNG Image File (*.png)"));
+    };
+    prompts.chooseColor = [](QWidget* parent, const QColor& initial) {
+        return QColorDialog::getColor(initial, parent, QStringLiteral("Цвет"));
+    };
     return prompts;
 }
 

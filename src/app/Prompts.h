@@ -2,6 +2,7 @@
 // The questions the main window asks the user: file dialogs, the exit question,
 // messages and modal dialogs. Tests replace them to answer without a person.
 
+#include <QColor>
 #include <QString>
 #include <functional>
 
@@ -23,6 +24,10 @@ struct Prompts {
     std::function<void(QWidget* parent, const QString& text)> showInfo;
     // Runs a modal dialog and returns its result (QDialog::Accepted or Rejected).
     std::function<int(QDialog& dialog)> execDialog;
+    // The chosen PNG picture for an object, or an empty text when cancelled.
+    std::function<QString(QWidget* parent, const QString& folder)> openImageFile;
+    // The chosen colour, or an invalid colour when cancelled.
+    std::function<QColor(QWidget* parent, const QColor& initial)> chooseColor;
 
     // The real dialogs and message boxes.
     static Prompts interactive();

@@ -13,6 +13,7 @@
 #include "app/AppIcons.h"
 #include "app/MainWindow.h"
 #include "app/QtText.h"
+#include "editors/ObjectEditors.h"
 #include "pipeline/ProcessRunner.h"
 #include "pipeline/ui/ConsoleWindow.h"
 #include "model/Settings.h"
@@ -38,6 +39,7 @@ int main(int argc, char* argv[]) {
 
     const std::filesystem::path dir = programDir();
     MainWindow window(dir, Prompts::interactive());
+    installObjectEditors(window);
 
     // The command interpreter of the console starts with the program.
     std::filesystem::path interpreter = "/bin/sh";

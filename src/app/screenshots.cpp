@@ -24,6 +24,7 @@
 #include "app/MidletSettingsDialog.h"
 #include "app/ObjectCatalogue.h"
 #include "app/SettingsDialog.h"
+#include "editors/ObjectEditors.h"
 #include "model/Cp1251.h"
 #include "model/Settings.h"
 #include "pipeline/ui/ConsoleWindow.h"
@@ -91,6 +92,7 @@ int main(int argc, char* argv[]) {
     const std::filesystem::path dir = programDir();
 
     MainWindow window(dir, silentPrompts());
+    installObjectEditors(window);
     window.resize(1280, 800);
     save(window, "main-window");
 
