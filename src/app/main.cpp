@@ -14,9 +14,10 @@
 #include "app/MainWindow.h"
 #include "app/QtText.h"
 #include "editors/ObjectEditors.h"
+#include "level/ui/LevelEditorInstall.h"
+#include "model/Settings.h"
 #include "pipeline/ProcessRunner.h"
 #include "pipeline/ui/ConsoleWindow.h"
-#include "model/Settings.h"
 
 int main(int argc, char* argv[]) {
     using namespace avizad;
@@ -40,6 +41,7 @@ int main(int argc, char* argv[]) {
     const std::filesystem::path dir = programDir();
     MainWindow window(dir, Prompts::interactive());
     installObjectEditors(window);
+    installLevelEditor(window);
 
     // The command interpreter of the console starts with the program.
     std::filesystem::path interpreter = "/bin/sh";

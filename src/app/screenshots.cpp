@@ -25,6 +25,7 @@
 #include "app/ObjectCatalogue.h"
 #include "app/SettingsDialog.h"
 #include "editors/ObjectEditors.h"
+#include "level/ui/LevelEditorInstall.h"
 #include "model/Cp1251.h"
 #include "model/Settings.h"
 #include "pipeline/ui/ConsoleWindow.h"
@@ -93,6 +94,7 @@ int main(int argc, char* argv[]) {
 
     MainWindow window(dir, silentPrompts());
     installObjectEditors(window);
+    installLevelEditor(window);
     window.resize(1280, 800);
     save(window, "main-window");
 

@@ -1,0 +1,97 @@
+#include "app/ObjectCatalogueCommands.h"
+
+#include <QMessageBox>
+
+#include "app/AppIcons.h"
+#include "app/MainWindow.h"
+#include "app/ObjectPalette.h"
+#include "model/CatalogueOperations.h"
+
+namespace avizad {
+
+ObjectCatalogueCommands::ObjectCatalogueCommands(MainWindow& window, ObjectPalette& palette,
+                                                 QWidget* parent)
+    : QToolBar(parent), window_(window), palette_(palette) {
+    setObjectName("catalogueCommands");
+    setIconSize(QSize(22, 22));
+    confirm = [](QWidget* owner, const QString& question) {
+        return QMessageBox::question(owner, QStringLiteral("Удаление объекта"), question,
+                                     QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+    };
+    edit_ = addAction(AppIcons::icon(AppIcon::LevelProperties), QStringLiteral("Настройки"), this,
+                      &ObjectCatalogueCommands::editSelected);
+    up_ = addAction(AppIcons::icon(AppIcon::MoveUp), QStringLiteral("вверх группу объектов"), this,
+                    &ObjectCatalogueCommands::moveUp);
+    down_ = addAction(AppIcons::icon(AppIcon::MoveDown), QStringLiteral("вниз группу объектов"),
+                      this, &ObjectCatalogueCommands::moveDown);
+    delete_ = addAction(AppIcons::icon(AppIcon::Delete), QStringLiteral("удалить группу объектов"),
+                        this, &ObjectCatalogueCommands::deleteSelected);
+    for (QAction* action : {edit_, up_, down_, delete_}) {
+        action->setToolTip(action->text());
+        action->setStatusTip(action->text());
+    }
+}
+
+void ObjectCatalogueCommands::editSelected() {
+    const WorkingValues& values = window_.values();
+    if (values.selectedObject > 0) {
+        window_.editObject(values.currentKind, values.selectedObject);
+    }
+}
+
+void ObjectCatalogueCommands::moveUp() {
+    move(true);
+}
+
+void ObjectCatalogueCommands::moveDown() {
+    move(false);
+}
+
+void ObjectCatalogueCommands::move(bool up) {
+    ProjectDocument& document = *window_.document();
+    const ObjectKind kind = document.values().currentKind;
+    const int s = palette_.highlightSlot();
+    if (document.values().selectedObject < 1) {
+        return;
+    }
+    const bool moved = document.edit(
+        QStringLiteral("Перемещение объекта"),
+        ProjectParts().withTypes(kind).withAllEvents().withAllLevels(), [&](Project& p) {
+            return up ? moveObjectTypeUp(p, kind, s) : moveObjectTypeDown(p, kind, s);
+        });
+    if (moved) {
+        document.setSelectedObject(up ? s - 1 : s + 1);
+    }
+}
+
+void ObjectCatalogueCommands::deleteSelected() {
+    ProjectDocument& document = *window_.document();
+    const ObjectKind kind = document.values().currentKind;
+    const int s = palette_.highlightSlot();
+    if (document.values().selectedObject < 1 || s < 1 || s > document.project().typeCount(kind)) {
+        return;
+    }
+    const ObjectTypeUses uses = objectTypeUses(document.project(), kind, s);
+    if (uses.placements > 0 || uses.events > 0) {
+        const QString question =
+            QStringLiteral(
+                "Объект использован: размещений на уровнях — %1, событий с его "
+                "действиями — %2. Размещения и действия будут удалены вместе с "
+                "объектом. Удалить объект?")
+                .arg(uses.placements)
+                .arg(uses.events);
+        if (!confirm(window(), question)) {
+            return;
+        }
+    }
+    const bool deleted =
+        document.edit(QStringLiteral("Удаление объекта"),
+                      ProjectParts().withTypes(kind).withAllEvents().withAllLevels(),
+                      [&](Project& p) { return deleteObjectType(p, kind, s); });
+    if (deleted) {
+        document.setSelectedObject(0);
+    }
+}
+
+}  // namespace avizad

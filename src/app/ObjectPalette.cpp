@@ -1,0 +1,186 @@
+#include "app/ObjectPalette.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/ModelPicture.h"
+#include "app/QtText.h"
+
+namespace avizad {
+
+namespace {
+
+constexpr int kBand = 100;
+constexpr int kFrame = 80;
+constexpr int kThumb = 70;
+constexpr int kTop = 10;
+
+QColor kindColor(ObjectKind kind) {
+    switch (kind) {
+        case ObjectKind::Background:
+            return QColor(70, 140, 90);
+        case ObjectKind::Active:
+            return QColor(200, 120, 40);
+        case ObjectKind::Indicator:
+            return QColor(150, 60, 160);
+        case ObjectKind::Text:
+            return QColor(60, 90, 170);
+    }
+    return Qt::gray;
+}
+
+}  // namespace
+
+// The slots themselves, drawn in one widget.
+class PaletteList : public QWidget {
+public:
+    explicit PaletteList(ObjectPalette& palette) : QWidget(&palette), palette_(palette) {
+        setObjectName("paletteList");
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        painter.fillRect(event->rect(), QColor(245, 247, 252));
+        const Project& project = palette_.document_.project();
+        const ObjectKind kind = palette_.document_.values().currentKind;
+        const int selected = palette_.document_.values().selectedObject;
+        for (int i = 1; i <= project.typeCount(kind); ++i) {
+            const QRect thumb = palette_.thumbnailRect(i);
+            const QRect frame = thumb.adjusted(-5, -5, 5, 5);
+            if (!frame.adjusted(0, 0, 0, 30).intersects(event->rect())) {
+                continue;
+            }
+            const bool highlighted = selected > 0 && i == palette_.highlightSlot_;
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(highlighted ? QColor(255, 200, 0) : kindColor(kind));
+            painter.drawRoundedRect(frame, 6, 6);
+            painter.fillRect(thumb, QColor(114, 170, 255));
+            QString name;
+            switch (kind) {
+                case ObjectKind::Background:
+                    painter.drawImage(thumb, palette_.thumbnail(i));
+                    name = fromModel(project.backgrounds[i].name);
+                    break;
+                case ObjectKind::Active:
+                    painter.drawImage(thumb, palette_.thumbnail(i));
+                    name = fromModel(project.actives[i].name);
+                    break;
+                case ObjectKind::Indicator:
+                    painter.drawImage(thumb, palette_.thumbnail(i));
+                    name = fromModel(project.indicators[i].name);
+                    break;
+                case ObjectKind::Text: {
+                    QFont font = painter.font();
+                    font.setPointSize(16);
+                    font.setBold(true);
+                    painter.setFont(font);
+                    painter.setPen(Qt::white);
+                    painter.drawText(thumb, Qt::AlignCenter, QStringLiteral("Abc"));
+                    painter.setFont(this->font());
+                    name = fromModel(project.texts[i].fileName);
+                    if (name.endsWith(QStringLiteral(".png"))) {
+                        name.chop(4);
+                    }
+                    break;
+                }
+            }
+            painter.setPen(Qt::black);
+            const QRect label(0, frame.bottom() + 2, width(), 16);
+            painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop,
+                             painter.fontMetrics().elidedText(name, Qt::ElideRight, width() - 4));
+        }
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        const int slot = palette_.slotAt(event->position().toPoint());
+        if (slot > 0 && event->button() == Qt::LeftButton) {
+            palette_.selectSlot(slot);
+        }
+    }
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        const int slot = palette_.slotAt(event->position().toPoint());
+        if (slot > 0 && event->button() == Qt::LeftButton) {
+            palette_.selectSlot(slot);
+            emit palette_.armRequested(palette_.document_.values().currentKind, slot);
+        }
+    }
+
+private:
+    ObjectPalette& palette_;
+};
+
+ObjectPalette::ObjectPalette(ProjectDocument& document, QWidget* parent)
+    : QScrollArea(parent), document_(document) {
+    setObjectName("objectPalette");
+    setWidgetResizable(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setWidget(new PaletteList(*this));
+    connect(&document_, &ProjectDocument::typesChanged, this, [this](ObjectKind kind) {
+        if (kind == document_.values().currentKind) {
+            rebuild();
+        }
+    });
+    connect(&document_, &ProjectDocument::currentKindChanged, this, [this] {
+        highlightSlot_ = 1;
+        rebuild();
+    });
+    connect(&document_, &ProjectDocument::projectReplaced, this, &ObjectPalette::rebuild);
+    connect(&document_, &ProjectDocument::selectedObjectChanged, this, [this](int index) {
+        if (index > 0) {
+            highlightSlot_ = index;
+        }
+        widget()->update();
+    });
+    rebuild();
+}
+
+QRect ObjectPalette::thumbnailRect(int slot) const {
+    const int left = (widget()->width() - kThumb) / 2;
+    return {left, kTop + 5 + kBand * (slot - 1), kThumb, kThumb};
+}
+
+int ObjectPalette::slotAt(QPoint point) const {
+    const int count = document_.project().typeCount(document_.values().currentKind);
+    for (int i = 1; i <= count; ++i) {
+        if (thumbnailRect(i).contains(point)) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+void ObjectPalette::rebuild() {
+    const int count = document_.project().typeCount(document_.values().currentKind);
+    if (highlightSlot_ > count) {
+        highlightSlot_ = count > 0 ? count : 1;
+    }
+    const Project& project = document_.project();
+    const ObjectKind kind = document_.values().currentKind;
+    thumbnails_.assign(static_cast<std::size_t>(count) + 1, QImage());
+    for (int i = 1; i <= count; ++i) {
+        const Image* picture = kind == ObjectKind::Background  ? &project.backgrounds[i].mapPicture
+                               : kind == ObjectKind::Active    ? &project.actives[i].icon
+                               : kind == ObjectKind::Indicator ? &project.indicators[i].image
+                                                               : nullptr;
+        if (picture != nullptr && !picture->isNull()) {
+            thumbnails_[static_cast<std::size_t>(i)] =
+                toQImage(*picture).scaled(kThumb, kThumb, Qt::IgnoreAspectRatio);
+        }
+    }
+    widget()->setMinimumHeight(count * kBand + kTop + 10);
+    widget()->update();
+}
+
+QImage ObjectPalette::thumbnail(int slot) const {
+    return slot >= 0 && static_cast<std::size_t>(slot) < thumbnails_.size()
+               ? thumbnails_[static_cast<std::size_t>(slot)]
+               : QImage();
+}
+
+void ObjectPalette::selectSlot(int slot) {
+    highlightSlot_ = slot;
+    document_.setSelectedObject(slot);
+    widget()->update();
+}
+
+}  // namespace avizad

@@ -1,0 +1,31 @@
+#pragma once
+// What the level view's repaint draws with: a few primitives in canvas pixels. The
+// editor's canvas implements it with Qt; tests record the calls.
+
+#include <string>
+
+#include "level/LevelGeometry.h"
+#include "model/Color.h"
+#include "model/Image.h"
+
+namespace avizad {
+
+class LevelPainter {
+public:
+    virtual ~LevelPainter() = default;
+    // A filled rectangle without outline.
+    virtual void fillRect(const CanvasRect& rect, Color fill) = 0;
+    // A one-pixel frame on the edge pixels of `rect`.
+    virtual void frameRect(const CanvasRect& rect, Color pen) = 0;
+    // Part `source` (image pixels) of `picture` stretched into `target`.
+    virtual void drawPicture(const Image& picture, const CanvasRect& source,
+                             const CanvasRect& target) = 0;
+    // The text marker picture (40 x 9) stretched into `target`.
+    virtual void drawTextMarker(const CanvasRect& target) = 0;
+    // A grid dot filling `rect` (3 x 3 pixels).
+    virtual void drawDot(const CanvasRect& rect, Color color) = 0;
+    // A trajectory point's number, its top-left corner at (x, y).
+    virtual void drawLabel(int x, int y, const std::string& text, Color color) = 0;
+};
+
+}  // namespace avizad

@@ -1,0 +1,221 @@
+#include "level/LevelRenderer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace avizad {
+
+namespace {
+
+int roundHalfEven(double v) {
+    return static_cast<int>(std::nearbyint(v));  // the default rounding mode: halves to even
+}
+
+// floor(a / b) for b > 0.
+int floorDiv(long long a, long long b) {
+    long long q = a / b;
+    if ((a % b != 0) && (a < 0)) {
+        --q;
+    }
+    return static_cast<int>(q);
+}
+
+// The level coordinates a canvas span covers, with a margin of one level pixel.
+struct LevelSpan {
+    int from;
+    int to;
+};
+LevelSpan levelSpan(int canvasFrom, int canvasTo, int zoom) {
+    return {floorDiv(static_cast<long long>(canvasFrom) * 100, zoom) - 1,
+            floorDiv(static_cast<long long>(canvasTo) * 100, zoom) + 2};
+}
+
+// The range of cells 1..count of size `cell` starting at `origin` that meet [from, to).
+void cellRange(int origin, int cell, int count, LevelSpan span, int& first, int& last) {
+    first = std::max(1, floorDiv(static_cast<long long>(span.from) - origin, cell) + 1);
+    last = std::min(count, floorDiv(static_cast<long long>(span.to) - origin, cell) + 1);
+}
+
+void drawBackground(const Project& project, const Placement& p, int zoom, LevelPainter& painter,
+                    const CanvasRect& clip) {
+    if (p.object < 1 || p.object > project.backgroundCount) {
+        return;
+    }
+    const BackgroundObject& b = project.backgrounds[p.object];
+    const int tw = b.tileWidth;
+    const int th = b.tileHeight;
+    if (tw <= 0 || th <= 0 || b.tileSet.isNull()) {
+        return;  // nothing to cut tiles from: the object is skipped, drawing goes on
+    }
+    const int columns = std::clamp(b.columns, 0, kMaxMapCells);
+    const int rows = std::clamp(b.rows, 0, kMaxMapCells);
+    const CanvasRect whole = canvasBox(p.x, p.y, {tw * columns, th * rows}, zoom);
+    if (!whole.intersects(clip)) {
+        return;
+    }
+    const int across = roundHalfEven(static_cast<double>(b.tileSetWidth) / tw);
+    const int down = roundHalfEven(static_cast<double>(b.tileSetHeight) / th);
+    const int tileCount = across * down;
+    if (across <= 0 || tileCount <= 0) {
+        return;
+    }
+    int firstColumn = 1, lastColumn = 0, firstRow = 1, lastRow = 0;
+    cellRange(p.x, tw, columns, levelSpan(clip.left, clip.right, zoom), firstColumn, lastColumn);
+    cellRange(p.y, th, rows, levelSpan(clip.top, clip.bottom, zoom), firstRow, lastRow);
+    for (int j = firstRow; j <= lastRow; ++j) {
+        const int top = toCanvas(p.y + th * (j - 1), zoom);
+        const int bottom = toCanvas(p.y + th * j, zoom);
+        for (int i = firstColumn; i <= lastColumn; ++i) {
+            const int k = b.tileMap.at(j, i);
+            if (k < 1 || k > tileCount) {
+                continue;
+            }
+            const CanvasRect target{toCanvas(p.x + tw * (i - 1), zoom), top,
+                                    toCanvas(p.x + tw * i, zoom), bottom};
+            if (!target.intersects(clip)) {
+                continue;
+            }
+            const int tc = (k - 1) % across;
+            const int tr = (k - 1) / across;
+            painter.drawPicture(b.tileSet, {tw * tc, th * tr, tw * (tc + 1), th * (tr + 1)},
+                                target);
+        }
+    }
+}
+
+void drawWhole(const Image& picture, const Placement& p, int zoom, LevelPainter& painter,
+               const CanvasRect& clip) {
+    if (picture.isNull()) {
+        return;
+    }
+    const CanvasRect target = canvasBox(p.x, p.y, {picture.width(), picture.height()}, zoom);
+    if (target.intersects(clip)) {
+        painter.drawPicture(picture, {0, 0, picture.width(), picture.height()}, target);
+    }
+}
+
+void drawGrid(const Level& level, const Settings& s, int zoom, LevelPainter& painter,
+              const CanvasRect& clip) {
+    if (s.gridWidth <= 0 || s.gridHeight <= 0) {
+        return;  // a cell of no size has no dots
+    }
+    const double scale = zoom / 100.0;
+    const int canvasWidth = toCanvas(level.width, zoom);
+    const int canvasHeight = toCanvas(level.height, zoom);
+    const int n = roundHalfEven(canvasWidth / scale / s.gridWidth);
+    const int m = roundHalfEven(canvasHeight / scale / s.gridHeight);
+    // Only the dots whose 3 x 3 box can meet the clip.
+    const int iFrom = std::max(
+        0, static_cast<int>(std::floor(((clip.left - 2) / scale - s.gridX) / s.gridWidth)));
+    const int iTo = std::min(
+        n, static_cast<int>(std::ceil(((clip.right + 2) / scale - s.gridX) / s.gridWidth)));
+    const int jFrom = std::max(
+        0, static_cast<int>(std::floor(((clip.top - 2) / scale - s.gridY) / s.gridHeight)));
+    const int jTo = std::min(
+        m, static_cast<int>(std::ceil(((clip.bottom + 2) / scale - s.gridY) / s.gridHeight)));
+    for (int j = jFrom; j <= jTo; ++j) {
+        const double cy = (s.gridY + static_cast<double>(s.gridHeight) * j) * zoom / 100.0;
+        const int top = roundHalfEven(cy - 2);
+        const int bottom = roundHalfEven(cy + 1);
+        for (int i = iFrom; i <= iTo; ++i) {
+            const double cx = (s.gridX + static_cast<double>(s.gridWidth) * i) * zoom / 100.0;
+            const CanvasRect dot{roundHalfEven(cx - 2), top, roundHalfEven(cx + 1), bottom};
+            if (dot.intersects(clip)) {
+                painter.drawDot(dot, s.gridColor);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+CanvasRect levelCanvasRect(const Level& level, int zoom) {
+    return {0, 0, toCanvas(level.width, zoom), toCanvas(level.height, zoom)};
+}
+
+CanvasRect placementCanvasRect(const Project& project, ObjectKind kind, const Placement& p,
+                               int zoom) {
+    BoxSize size = selectionBox(project, kind, p);
+    if (kind == ObjectKind::Indicator && p.object >= 1 && p.object <= project.indicatorCount) {
+        const Image& image = project.indicators[p.object].image;
+        size = {std::max(size.width, image.width()), std::max(size.height, image.height())};
+    }
+    if (kind == ObjectKind::Active && p.object >= 1 && p.object <= project.activeCount) {
+        const Image& icon = project.actives[p.object].icon;
+        size = {std::max(size.width, icon.width()), std::max(size.height, icon.height())};
+    }
+    return canvasBox(p.x, p.y, size, zoom);
+}
+
+void renderLevel(const Project& project, int levelNumber, const Settings& settings,
+                 const LevelView& view, LevelPainter& painter, const CanvasRect& clip,
+                 RenderLayers layers) {
+    if (levelNumber < 1 || levelNumber > project.levelCount) {
+        return;
+    }
+    const Level& level = project.levels[levelNumber];
+    const int zoom = view.zoom;
+
+    if (layers != RenderLayers::Overlay) {
+        // 1. Level area.
+        const CanvasRect area = levelCanvasRect(level, zoom);
+        painter.fillRect(area, project.screenColor);
+        painter.frameRect(area, kOutlineColor);
+        // 2. Background placements, tile by tile.
+        for (const Placement& p : level.backgroundPlacements) {
+            drawBackground(project, p, zoom, painter, clip);
+        }
+    }
+    if (layers == RenderLayers::Backgrounds) {
+        return;
+    }
+    // 3. Active placements.
+    for (const Placement& p : level.activePlacements) {
+        if (p.object >= 1 && p.object <= project.activeCount) {
+            drawWhole(project.actives[p.object].icon, p, zoom, painter, clip);
+        }
+    }
+    // 4. Text placements: the text marker.
+    for (const Placement& p : level.textPlacements) {
+        const CanvasRect target = canvasBox(p.x, p.y, {40, 9}, zoom);
+        if (target.intersects(clip)) {
+            painter.drawTextMarker(target);
+        }
+    }
+    // 5. Indicator placements.
+    for (const Placement& p : level.indicatorPlacements) {
+        if (p.object >= 1 && p.object <= project.indicatorCount) {
+            drawWhole(project.indicators[p.object].image, p, zoom, painter, clip);
+        }
+    }
+    // 6. Points of the trajectory being edited, with their numbers.
+    if (view.editMode == EditMode::Trajectory && view.currentTrajectory >= 1 &&
+        view.currentTrajectory <= kEditableTrajectories) {
+        const Trajectory& t = level.trajectories[view.currentTrajectory];
+        for (int i = 1; i <= t.pointCount(); ++i) {
+            const int x = toCanvas(t.points[i].x, zoom);
+            const int y = toCanvas(t.points[i].y, zoom);
+            const CanvasRect marker{x - 3, y - 3, x + 3, y + 3};
+            painter.fillRect(marker, kPointColor);
+            painter.frameRect(marker, kOutlineColor);
+            painter.drawLabel(x + 10, y + 10, std::to_string(i), kLabelColor);
+        }
+    }
+    // 7. Grid dots.
+    if (view.showGrid) {
+        drawGrid(level, settings, zoom, painter, clip);
+    }
+    // 8. Selection frame, two pixels wide.
+    const CanvasRect& f = view.selectionFrame;
+    if (!(f == CanvasRect{})) {
+        painter.frameRect(f, kSelectionColor);
+        painter.frameRect({f.left + 1, f.top + 1, f.right - 1, f.bottom - 1}, kSelectionColor);
+    }
+    // 9. Phone screen outline.
+    painter.frameRect(
+        {0, 0, toCanvas(settings.screenWidth, zoom), toCanvas(settings.screenHeight, zoom)},
+        kOutlineColor);
+}
+
+}  // namespace avizad

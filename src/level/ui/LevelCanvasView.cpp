@@ -1,0 +1,381 @@
+#include "level/ui/LevelCanvasView.h"
+
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include "level/LevelRenderer.h"
+#include "level/ui/QtLevelPainter.h"
+
+namespace avizad {
+
+namespace {
+
+constexpr int kChunk = 512;
+constexpr std::size_t kMaxChunks = 48;
+const QColor kOutside(150, 150, 150);
+
+int floorDiv(int a, int b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
+QRect toQRect(const CanvasRect& r) {
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+}  // namespace
+
+LevelCanvasView::LevelCanvasView(ProjectDocument& document, PlacementEditor& editor,
+                                 QWidget* parent)
+    : QWidget(parent), document_(document), editor_(editor) {
+    setObjectName("levelCanvasView");
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    menu_ = new QMenu(this);
+    menu_->setObjectName("placementMenu");
+    menu_->addAction(QStringLiteral("Удалить"), this, &LevelCanvasView::deleteSelected);
+
+    connect(&document_, &ProjectDocument::placementsChanged, this,
+            &LevelCanvasView::placementsChanged);
+    connect(&document_, &ProjectDocument::typesChanged, this, [this] {
+        pictures_.clear();
+        redrawAll();
+    });
+    for (auto signal : {&ProjectDocument::projectReplaced, &ProjectDocument::levelsChanged,
+                        &ProjectDocument::screenColorChanged, &ProjectDocument::settingsChanged}) {
+        connect(&document_, signal, this, [this] {
+            relayout();
+            redrawAll();
+        });
+    }
+    connect(&document_, &ProjectDocument::currentLevelChanged, this, [this] {
+        editor_.view().selectionFrame = {};
+        relayout();
+        redrawAll();
+    });
+    relayout();
+}
+
+int LevelCanvasView::level() const {
+    const Project& project = document_.project();
+    const int current = project.currentLevel;
+    return current >= 1 && current <= project.levelCount ? current : 0;
+}
+
+void LevelCanvasView::relayout() {
+    const int lvl = level();
+    if (lvl == 0) {
+        setFixedSize(1, 1);
+    } else {
+        const CanvasRect area =
+            levelCanvasRect(document_.project().levels[lvl], editor_.view().zoom);
+        setFixedSize(std::max(1, area.right), std::max(1, area.bottom));
+    }
+    chunks_.clear();
+}
+
+void LevelCanvasView::redrawAll() {
+    chunks_.clear();
+    const int lvl = level();
+    if (lvl != 0) {
+        shown_ = document_.project().levels[lvl];
+    } else {
+        shown_.reset();
+    }
+    update();
+}
+
+const QImage& LevelCanvasView::chunk(int cx, int cy) {
+    const auto key = std::make_pair(cx, cy);
+    auto it = chunks_.find(key);
+    if (it != chunks_.end()) {
+        return it->second;
+    }
+    if (chunks_.size() >= kMaxChunks) {
+        chunks_.clear();
+    }
+    QImage image(kChunk, kChunk, QImage::Format_RGB32);
+    image.fill(kOutside);
+    {
+        QPainter painter(&image);
+        const QPoint origin(cx * kChunk, cy * kChunk);
+        QtLevelPainter levelPainter(painter, image, -origin, editor_.view().zoom, pictures_);
+        renderLevel(document_.project(), level(), document_.settings(), editor_.view(),
+                    levelPainter,
+                    {origin.x(), origin.y(), origin.x() + kChunk, origin.y() + kChunk},
+                    RenderLayers::Backgrounds);
+    }
+    return chunks_.emplace(key, std::move(image)).first->second;
+}
+
+void LevelCanvasView::paintEvent(QPaintEvent* event) {
+    QPainter out(this);
+    const QRect exposed = event->rect();
+    const int lvl = level();
+    if (lvl == 0) {
+        out.fillRect(exposed, kOutside);
+        return;
+    }
+    if (buffer_.size() != exposed.size()) {
+        buffer_ = QImage(exposed.size(), QImage::Format_RGB32);
+    }
+    {
+        QPainter painter(&buffer_);
+        for (int cy = floorDiv(exposed.top(), kChunk); cy <= floorDiv(exposed.bottom(), kChunk);
+             ++cy) {
+            for (int cx = floorDiv(exposed.left(), kChunk); cx <= floorDiv(exposed.right(), kChunk);
+                 ++cx) {
+                painter.drawImage(QPoint(cx * kChunk, cy * kChunk) - exposed.topLeft(),
+                                  chunk(cx, cy));
+            }
+        }
+        QtLevelPainter levelPainter(painter, buffer_, -exposed.topLeft(), editor_.view().zoom,
+                                    pictures_);
+        const CanvasRect clip{exposed.left(), exposed.top(), exposed.right() + 1,
+                              exposed.bottom() + 1};
+        renderLevel(document_.project(), lvl, document_.settings(), editor_.view(), levelPainter,
+                    clip, RenderLayers::Overlay);
+
+        // The armed type under the pointer, at the size it will have when placed.
+        ObjectKind kind{};
+        if (pointerInside_ && editor_.armedKind(lvl, kind)) {
+            const CanvasRect target = previewRect();
+            const Project& project = document_.project();
+            const int object = editor_.armedObject();
+            const Image* picture = nullptr;
+            if (object >= 1 && object <= project.typeCount(kind)) {
+                picture = kind == ObjectKind::Background  ? &project.backgrounds[object].mapPicture
+                          : kind == ObjectKind::Active    ? &project.actives[object].icon
+                          : kind == ObjectKind::Indicator ? &project.indicators[object].image
+                                                          : nullptr;
+            }
+            if (kind == ObjectKind::Text) {
+                levelPainter.drawTextMarker(target);
+            } else if (picture != nullptr && !picture->isNull()) {
+                levelPainter.drawPicture(*picture, {0, 0, picture->width(), picture->height()},
+                                         target);
+            }
+        }
+    }
+    out.drawImage(exposed.topLeft(), buffer_);
+}
+
+CanvasRect LevelCanvasView::previewRect() const {
+    const int lvl = level();
+    ObjectKind kind{};
+    if (lvl == 0 || !editor_.armedKind(lvl, kind)) {
+        return {};
+    }
+    const Project& project = document_.project();
+    const int object = editor_.armedObject();
+    BoxSize size{40, 9};
+    if (object >= 1 && object <= project.typeCount(kind)) {
+        if (kind == ObjectKind::Background) {
+            const Image& map = project.backgrounds[object].mapPicture;
+            size = {map.width(), map.height()};
+        } else if (kind == ObjectKind::Active) {
+            size = {project.actives[object].icon.width(), project.actives[object].icon.height()};
+        } else if (kind == ObjectKind::Indicator) {
+            size = {project.indicators[object].image.width(),
+                    project.indicators[object].image.height()};
+        }
+    }
+    const PlacingState& s = editor_.state(lvl, kind);
+    return canvasBox(s.lastX, s.lastY, size, editor_.view().zoom);
+}
+
+void LevelCanvasView::updateCanvas(const CanvasRect& rect) {
+    if (!rect.empty()) {
+        update(toQRect(rect).adjusted(-3, -3, 3, 3));
+    }
+}
+
+void LevelCanvasView::placementsChanged(int changed) {
+    const int lvl = level();
+    if (changed != 0 && changed != lvl) {
+        return;
+    }
+    if (lvl == 0 || changed == 0 || !shown_) {
+        redrawAll();
+        return;
+    }
+    const Project& project = document_.project();
+    const Level& now = project.levels[lvl];
+    const Level& before = *shown_;
+    if (!(now.trajectories == before.trajectories)) {
+        update();
+    }
+    const int zoom = editor_.view().zoom;
+    for (ObjectKind kind : kAllKinds) {
+        const PlacementList& a = before.placements(kind);
+        const PlacementList& b = now.placements(kind);
+        for (int i = 1; i <= std::max(a.count(), b.count()); ++i) {
+            const bool inA = i <= a.count();
+            const bool inB = i <= b.count();
+            if (inA && inB && a[i] == b[i]) {
+                continue;
+            }
+            for (const Placement* p : {inA ? &a[i] : nullptr, inB ? &b[i] : nullptr}) {
+                if (p == nullptr) {
+                    continue;
+                }
+                const CanvasRect rect = placementCanvasRect(project, kind, *p, zoom);
+                if (kind == ObjectKind::Background) {
+                    for (auto it = chunks_.begin(); it != chunks_.end();) {
+                        const CanvasRect c{it->first.first * kChunk, it->first.second * kChunk,
+                                           (it->first.first + 1) * kChunk,
+                                           (it->first.second + 1) * kChunk};
+                        it = c.intersects(rect) ? chunks_.erase(it) : std::next(it);
+                    }
+                }
+                updateCanvas(rect);
+            }
+        }
+    }
+    shown_ = now;
+}
+
+void LevelCanvasView::showRefusal(Refusal refusal) {
+    switch (refusal) {
+        case Refusal::None:
+            return;
+        case Refusal::PlacementsFull:
+            emit message(
+                QStringLiteral("На уровне уже размещено столько объектов этого типа, "
+                               "сколько он вмещает (фоновых и активных — 100, "
+                               "индикаторов и текстов — 20)."));
+            return;
+        case Refusal::PointsFull:
+            emit message(QStringLiteral("В траектории уже 40 точек — больше добавить нельзя."));
+            return;
+        case Refusal::NoTrajectory:
+            emit message(QStringLiteral("Выберите номер траектории от 1 до 10."));
+            return;
+    }
+}
+
+void LevelCanvasView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    const int zoom = editor_.view().zoom;
+    emit pointerMoved(toLevel(pos.x(), zoom), toLevel(pos.y(), zoom));
+    const int lvl = level();
+    if (!document_.values().levelOpened || lvl == 0) {
+        return;
+    }
+    const CanvasRect previewBefore = previewRect();
+    const CanvasRect frameBefore = editor_.view().selectionFrame;
+    pointerInside_ = true;
+    if (editor_.dragging(lvl)) {
+        PlacementRef moved;
+        const Settings& settings = document_.settings();
+        document_.edit(
+            QStringLiteral("Перемещение размещения"), ProjectParts().withLevel(lvl),
+            [&](Project& p) { return editor_.move(p, lvl, settings, pos.x(), pos.y(), &moved); },
+            dragKey_);
+        if (moved.index != 0) {
+            const Placement& p =
+                document_.project().levels[lvl].placements(moved.kind)[moved.index];
+            emit selectionMoved(p.x, p.y, false);
+        }
+    } else {
+        editor_.track(document_.settings(), lvl, pos.x(), pos.y());
+    }
+    if (!(frameBefore == editor_.view().selectionFrame)) {
+        updateCanvas(frameBefore);
+    }
+    const CanvasRect previewAfter = previewRect();
+    if (!(previewBefore == previewAfter)) {
+        updateCanvas(previewBefore);
+        updateCanvas(previewAfter);
+    }
+}
+
+void LevelCanvasView::mousePressEvent(QMouseEvent* event) {
+    const int lvl = level();
+    if (lvl == 0) {
+        return;
+    }
+    const QPoint pos = event->position().toPoint();
+    emit selectionMoved(0, 0, true);
+    if (editor_.view().editMode == EditMode::Trajectory) {
+        Refusal refusal = Refusal::None;
+        document_.edit(
+            QStringLiteral("Точка траектории"), ProjectParts().withLevel(lvl),
+            [&](Project& p) { return editor_.appendPoint(p, lvl, pos.x(), pos.y(), refusal); });
+        showRefusal(refusal);
+        emit trajectoryEdited();
+        return;
+    }
+    updateCanvas(editor_.view().selectionFrame);
+    editor_.press(document_.project(), lvl, document_.values().currentKind, pos.x(), pos.y());
+    if (editor_.dragging(lvl)) {
+        dragKey_ = document_.newMergeKey();
+    }
+}
+
+void LevelCanvasView::mouseReleaseEvent(QMouseEvent* event) {
+    const int lvl = level();
+    if (lvl == 0) {
+        return;
+    }
+    const QPoint pos = event->position().toPoint();
+    const bool right = event->button() == Qt::RightButton;
+    if (event->button() == Qt::LeftButton) {
+        // The click: an armed type is placed at the last snapped pointer position.
+        Refusal refusal = Refusal::None;
+        const CanvasRect preview = previewRect();
+        document_.edit(QStringLiteral("Размещение объекта"), ProjectParts().withLevel(lvl),
+                       [&](Project& p) { return editor_.place(p, lvl, refusal); });
+        showRefusal(refusal);
+        updateCanvas(preview);
+    } else if (right) {
+        updateCanvas(previewRect());
+    }
+    const PlacementRef selected = editor_.release(
+        document_.project(), lvl, document_.values().currentKind, pos.x(), pos.y(), right);
+    dragKey_ = 0;
+    document_.setSelectedObject(selected.object);
+    if (selected.index != 0) {
+        const Placement& p =
+            document_.project().levels[lvl].placements(selected.kind)[selected.index];
+        emit selectionMoved(p.x, p.y, false);
+        updateCanvas(editor_.view().selectionFrame);
+        if (right) {
+            menu_->popup(event->globalPosition().toPoint());
+        }
+    }
+}
+
+void LevelCanvasView::deleteSelected() {
+    const int lvl = level();
+    if (lvl == 0) {
+        return;
+    }
+    const CanvasRect frame = editor_.view().selectionFrame;
+    document_.edit(QStringLiteral("Удаление размещения"), ProjectParts().withLevel(lvl),
+                   [&](Project& p) { return editor_.removeSelected(p, lvl); });
+    updateCanvas(frame);
+    emit selectionMoved(0, 0, true);
+}
+
+void LevelCanvasView::wheelEvent(QWheelEvent* event) {
+    if (event->modifiers() & Qt::ControlModifier) {
+        const int delta = event->angleDelta().y();
+        if (delta != 0) {
+            emit zoomStepRequested(delta > 0 ? 1 : -1);
+        }
+        event->accept();
+        return;
+    }
+    event->ignore();
+}
+
+void LevelCanvasView::leaveEvent(QEvent* event) {
+    updateCanvas(previewRect());
+    pointerInside_ = false;
+    QWidget::leaveEvent(event);
+}
+
+}  // namespace avizad
