@@ -2,7 +2,12 @@
 # game build works in, plus the images and projects folders of the program. The
 # installed program carries no game files: the templates and build folders are laid
 # out anew, without what earlier builds or template versions left there.
+# The starter pictures (images/, drawn by scripts/draw_starter_images.py) go into the
+# images folder the object editors' dialogs open in, the sample projects into the
+# projects folder the open dialog starts in.
 file(GLOB_RECURSE AVIZAD_SYSTEM_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/System/*)
+file(GLOB AVIZAD_STARTER_IMAGES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/images/*.png)
+file(GLOB AVIZAD_SAMPLE_PROJECTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/samples/*.yrk)
 set(AVIZAD_SYSTEM_STAMP ${CMAKE_BINARY_DIR}/system_folder.stamp)
 add_custom_command(
     OUTPUT ${AVIZAD_SYSTEM_STAMP}
@@ -17,7 +22,9 @@ add_custom_command(
             ${AVIZAD_PROGRAM_DIR}/System/bin ${AVIZAD_PROGRAM_DIR}/System/classes
             ${AVIZAD_PROGRAM_DIR}/System/tmpclasses
             ${AVIZAD_PROGRAM_DIR}/images ${AVIZAD_PROGRAM_DIR}/projects
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${AVIZAD_STARTER_IMAGES} ${AVIZAD_PROGRAM_DIR}/images
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${AVIZAD_SAMPLE_PROJECTS} ${AVIZAD_PROGRAM_DIR}/projects
     COMMAND ${CMAKE_COMMAND} -E touch ${AVIZAD_SYSTEM_STAMP}
-    DEPENDS ${AVIZAD_SYSTEM_FILES}
+    DEPENDS ${AVIZAD_SYSTEM_FILES} ${AVIZAD_STARTER_IMAGES} ${AVIZAD_SAMPLE_PROJECTS}
     COMMENT "Laying out the System folder beside the programs")
 add_custom_target(system_folder ALL DEPENDS ${AVIZAD_SYSTEM_STAMP})

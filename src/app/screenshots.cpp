@@ -27,6 +27,8 @@
 #include "editors/ObjectEditors.h"
 #include "level/ui/LevelEditorInstall.h"
 #include "model/Cp1251.h"
+#include "model/IoError.h"
+#include "model/ProjectFile.h"
 #include "model/Settings.h"
 #include "pipeline/ui/ConsoleWindow.h"
 
@@ -176,6 +178,32 @@ int main(int argc, char* argv[]) {
     QLabel splash;
     splash.setPixmap(AppIcons::splash());
     save(splash, "splash");
+
+    // The object editors, each with an object of the sample project open.
+    try {
+        Project sample = readProjectFile(dir / "projects" / "showcase.yrk");
+        window.document()->replaceProject(std::move(sample));
+        window.document()->setCurrentLevel(1);
+        window.resize(1280, 800);
+        const struct {
+            ObjectKind kind;
+            CentralPanel panel;
+            const char* name;
+        } editors[] = {{ObjectKind::Background, CentralPanel::BackgroundEditor, "background-editor"},
+                       {ObjectKind::Active, CentralPanel::ActiveEditor, "active-editor"},
+                       {ObjectKind::Indicator, CentralPanel::IndicatorEditor, "indicator-editor"},
+                       {ObjectKind::Text, CentralPanel::TextEditor, "text-editor"}};
+        for (const auto& e : editors) {
+            window.editObject(e.kind, 1);
+            QWidget* panel = window.centralArea()->panel(e.panel);
+            panel->resize(1000, 640);
+            save(*panel, e.name);
+            window.centralArea()->closeEditors();
+        }
+    } catch (const IoError& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        ++failures;
+    }
 
     window.hide();
     return failures == 0 ? 0 : 1;

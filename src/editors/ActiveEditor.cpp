@@ -240,11 +240,21 @@ void ActiveEditor::renewal() {
     preview_->setFrame(draft_.hasImage()
                            ? toQImage(frameImage(draft_.strip, frameTotal, sequence_.front() + 1))
                            : QImage());
-    if (draft_.hasImage() && sequence_.size() > 1) {
+    if (draft_.hasImage() && sequence_.size() > 1 && isVisible()) {
         timer_.start();
     } else {
         timer_.stop();
     }
+}
+
+void ActiveEditor::showEvent(QShowEvent* event) {
+    EditorPanel::showEvent(event);
+    renewal();
+}
+
+void ActiveEditor::hideEvent(QHideEvent* event) {
+    EditorPanel::hideEvent(event);
+    timer_.stop();
 }
 
 void ActiveEditor::advancePreview() {

@@ -65,6 +65,9 @@ public:
 
 protected:
     void imageDropped(const QString& file) override { loadImageFile(file); }
+    // The preview plays only while the panel is shown.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void start();

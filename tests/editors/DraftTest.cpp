@@ -8,6 +8,7 @@
 
 #include "editors/core/Bmp.h"
 #include "editors/core/IndicatorDraft.h"
+#include "editors/core/TileGrid.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
 #include "model/IoError.h"
@@ -132,6 +133,31 @@ TEST(BmpTest, RowsAreBottomUpBgrAndPaddedToFourBytes) {
     EXPECT_EQ(bmp[28], 24);  // bits per pixel
     const std::vector<std::uint8_t> pixels(bmp.begin() + 54, bmp.end());
     EXPECT_EQ(pixels, (std::vector<std::uint8_t>{6, 5, 4, 0, 3, 2, 1, 0}));
+}
+
+}  // namespace
+}  // namespace avizad
+
+namespace avizad {
+namespace {
+
+// The starter pictures shipped beside the program cut into whole tiles and frames.
+TEST(StarterImagesTest, CutIntoWholeTilesAndFrames) {
+    const fs::path images = fs::path(AVIZAD_SOURCE_DIR) / "images";
+    struct Case {
+        const char* file;
+        int across, down, width, height;
+    } cases[] = {{"ground.png", 3, 2, 16, 16}, {"ladder.png", 2, 1, 16, 16},
+                 {"sky.png", 3, 1, 32, 32},    {"person.png", 8, 1, 16, 24},
+                 {"enemy.png", 4, 1, 16, 16},  {"car.png", 4, 1, 24, 24},
+                 {"bar.png", 2, 1, 48, 10}};
+    for (const Case& c : cases) {
+        const Image image = readPng(images / c.file);
+        const TileGrid grid = TileGrid::cut(image.width(), image.height(), c.across, c.down);
+        EXPECT_EQ(grid.tileWidth * c.across, image.width()) << c.file;
+        EXPECT_EQ(grid.tileWidth, c.width) << c.file;
+        EXPECT_EQ(grid.tileHeight, c.height) << c.file;
+    }
 }
 
 }  // namespace
