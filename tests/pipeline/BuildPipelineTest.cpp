@@ -220,6 +220,30 @@ TEST_F(PipelineFixture, FileNamesNeverBecomeOptionsOfTheArchiver) {
                                                           "@list.mid", "fon0-0.txt", "hero.png"}));
 }
 
+TEST_F(PipelineFixture, TheIconTheMidletSettingsNameComesFromTheProjectsFolder) {
+    writeFileText(project_ / "res" / "icon.png", "icon");
+    writeFileText(project_ / "res" / "other.png", "a picture the game does not name");
+    writeFileText(dir_ / "outside.png", "outside the project's res");
+    const struct {
+        std::string icon;
+        std::vector<std::string> entries;
+    } cases[] = {
+        {"/icon.png", {"Etap1.class", "syrk.class", "fon0-0.txt", "hero.png", "icon.png"}},
+        {"icon.png", {"Etap1.class", "syrk.class", "fon0-0.txt", "hero.png", "icon.png"}},
+        {"/missing.png", {"Etap1.class", "syrk.class", "fon0-0.txt", "hero.png"}},
+        {"/../outside.png", {"Etap1.class", "syrk.class", "fon0-0.txt", "hero.png"}},
+        // An exported picture of the same name stays the game's own.
+        {"/hero.png", {"Etap1.class", "syrk.class", "fon0-0.txt", "hero.png"}},
+    };
+    writeFileText(project_ / "res" / "hero.png", "the project's hero.png");
+    for (const auto& c : cases) {
+        midlet_.midletIcon = c.icon;
+        ASSERT_TRUE(build().archiveMade) << console_;
+        EXPECT_EQ(archiveEntries(), c.entries) << c.icon;
+        EXPECT_EQ(readFileText(program_ / "System" / "res" / "hero.png"), "png") << c.icon;
+    }
+}
+
 TEST_F(PipelineFixture, ABuildWhileAnotherRunsInTheProgramFolderIsRefused) {
     // The other build: another process (or the window) holds the program folder's lock.
     const BuildLock other{BuildFolders(program_)};
