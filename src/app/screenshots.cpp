@@ -189,10 +189,11 @@ int main(int argc, char* argv[]) {
             ObjectKind kind;
             CentralPanel panel;
             const char* name;
-        } editors[] = {{ObjectKind::Background, CentralPanel::BackgroundEditor, "background-editor"},
-                       {ObjectKind::Active, CentralPanel::ActiveEditor, "active-editor"},
-                       {ObjectKind::Indicator, CentralPanel::IndicatorEditor, "indicator-editor"},
-                       {ObjectKind::Text, CentralPanel::TextEditor, "text-editor"}};
+        } editors[] = {
+            {ObjectKind::Background, CentralPanel::BackgroundEditor, "background-editor"},
+            {ObjectKind::Active, CentralPanel::ActiveEditor, "active-editor"},
+            {ObjectKind::Indicator, CentralPanel::IndicatorEditor, "indicator-editor"},
+            {ObjectKind::Text, CentralPanel::TextEditor, "text-editor"}};
         for (const auto& e : editors) {
             window.editObject(e.kind, 1);
             QWidget* panel = window.centralArea()->panel(e.panel);

@@ -20,6 +20,9 @@
 #include "AppTestSupport.h"
 #include "app/CentralArea.h"
 #include "app/MainWindow.h"
+#include "app/ObjectCatalogue.h"
+#include "app/ObjectCatalogueCommands.h"
+#include "app/ObjectPalette.h"
 #include "app/QtText.h"
 #include "editors/ActiveEditor.h"
 #include "editors/BackgroundEditor.h"
@@ -31,6 +34,7 @@
 #include "editors/StripView.h"
 #include "editors/TextEditor.h"
 #include "editors/TextPictureView.h"
+#include "level/ui/LevelEditorInstall.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
 #include "model/Png.h"
@@ -383,6 +387,26 @@ TEST_F(EditorsTest, TextIsCreatedWithItsStyleWhichCarriesOverToTheNextOne) {
     EXPECT_EQ(project().texts[1].lineCount, 2);
     undo()->undo();
     EXPECT_EQ(project().textCount, 0);
+}
+
+TEST_F(EditorsTest, PaletteShowsTheNewTypeAndItsSettingsCommandReopensIt) {
+    installLevelEditor(*window);
+    window->catalogue()->chooseKind(ObjectKind::Indicator);
+    imageAnswers << png("bar.png", 40, 8, [](int, int) { return 0xFF; });
+    window->run(Command::NewIndicator);
+    auto* ed = editor<IndicatorEditor>(CentralPanel::IndicatorEditor);
+    ed->nameEdit()->setText(QStringLiteral("hp"));
+    ed->createAction()->trigger();
+    auto* palette = window->findChild<ObjectPalette*>();
+    auto* commands = window->findChild<ObjectCatalogueCommands*>();
+    ASSERT_NE(palette, nullptr);
+    ASSERT_NE(commands, nullptr);
+    palette->selectSlot(1);
+    EXPECT_EQ(window->values().selectedObject, 1);
+    commands->editAction()->trigger();
+    EXPECT_EQ(shown(), CentralPanel::IndicatorEditor);
+    EXPECT_EQ(ed->nameEdit()->text(), QStringLiteral("hp"));
+    EXPECT_TRUE(ed->saveAction()->isEnabled());
 }
 
 }  // namespace
