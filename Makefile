@@ -35,6 +35,7 @@ run: build
 bench: build
 	$(BUILD_DIR)/bin/avizad-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/avizad-undo-bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/avizad-level-bench
 	sh bench/pipeline_overhead.sh $(BUILD_DIR) 3
 	$(BUILD_DIR)/bin/avizad-jar-size-bench $(BUILD_DIR)/bin
 	$(BUILD_DIR)/bin/avizad-engine-bench $(BUILD_DIR)/bin 600 3

@@ -1,6 +1,7 @@
 // avizad-screenshots OUTDIR: renders the main window and every dialog to PNG files,
 // so the look can be reviewed without a display (run with QT_QPA_PLATFORM=offscreen).
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -203,6 +204,25 @@ int main(int argc, char* argv[]) {
         }
     } catch (const IoError& error) {
         std::fprintf(stderr, "%s\n", error.what());
+        ++failures;
+    }
+
+    // The level canvas with the sample project: its first level, the grid, the palette
+    // of active objects and a selected placement.
+    try {
+        window.document()->replaceProject(readProjectFile(dir / "projects" / "showcase.yrk"));
+        window.levelsPanel()->openLevel(1);
+        window.catalogue()->chooseKind(ObjectKind::Active);
+        auto* canvas = window.centralArea()->panel(CentralPanel::LevelCanvas);
+        for (QAction* action : canvas->findChildren<QAction*>()) {
+            if (action->text() == QStringLiteral("Сетка")) {
+                action->trigger();
+            }
+        }
+        window.document()->setSelectedObject(1);
+        save(window, "level-canvas");
+    } catch (const IoError& error) {
+        std::fprintf(stderr, "level-canvas: %s\n", error.what());
         ++failures;
     }
 
