@@ -127,18 +127,22 @@ int main(int argc, char** argv) {
             const Placement& after = document.project().levels[1].placements(kind)[index];
             const CanvasRect a = placementCanvasRect(document.project(), kind, before, zoom);
             const CanvasRect b = placementCanvasRect(document.project(), kind, after, zoom);
-            const QRect changed = QRect(a.left, a.top, a.right - a.left, a.bottom - a.top)
-                                      .united(QRect(b.left, b.top, b.right - b.left,
-                                                    b.bottom - b.top))
-                                      .adjusted(-3, -3, 3, 3);
+            const QRect changed =
+                QRect(a.left, a.top, a.right - a.left, a.bottom - a.top)
+                    .united(QRect(b.left, b.top, b.right - b.left, b.bottom - b.top))
+                    .adjusted(-3, -3, 3, 3);
             view.render(&target, QPoint(), region.intersected(QRegion(changed)));
             return msSince(step);
         };
+        dragStep(ObjectKind::Active, 45, 16);  // the first edit of the history, not timed
+        dragStep(ObjectKind::Active, 45, -16);
         double dragActive = 0;
         double dragFon = 0;
         const int steps = 10;
         for (int i = 0; i < steps; ++i) {
             dragActive += dragStep(ObjectKind::Active, 45, i % 2 == 0 ? 16 : -16);
+        }
+        for (int i = 0; i < steps; ++i) {
             dragFon += dragStep(ObjectKind::Background, 45, i % 2 == 0 ? 32 : -32);
         }
         std::printf("%6d %12.2f %12.2f %14.2f %14.2f\n", zoom, first, repaint, dragActive / steps,

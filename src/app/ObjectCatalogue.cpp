@@ -100,6 +100,7 @@ QToolButton* ObjectCatalogue::kindButton(ObjectKind kind) const {
 void ObjectCatalogue::setPalette(QWidget* palette) {
     const int index = layout_->indexOf(palette_);
     layout_->removeWidget(palette_);
+    palette_->hide();
     palette_->deleteLater();
     palette_ = palette;
     layout_->insertWidget(index, palette_, 1);

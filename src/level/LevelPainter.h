@@ -3,6 +3,8 @@
 // editor's canvas implements it with Qt; tests record the calls.
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "level/LevelGeometry.h"
 #include "model/Color.h"
@@ -24,6 +26,16 @@ public:
     virtual void drawTextMarker(const CanvasRect& target) = 0;
     // A grid dot filling `rect` (3 x 3 pixels).
     virtual void drawDot(const CanvasRect& rect, Color color) = 0;
+    // Grid dots: one dot for every pair of a column span (left, right) and a row span
+    // (top, bottom).
+    virtual void drawDotGrid(const std::vector<std::pair<int, int>>& columns,
+                             const std::vector<std::pair<int, int>>& rows, Color color) {
+        for (const auto& row : rows) {
+            for (const auto& column : columns) {
+                drawDot({column.first, row.first, column.second, row.second}, color);
+            }
+        }
+    }
     // A trajectory point's number, its top-left corner at (x, y).
     virtual void drawLabel(int x, int y, const std::string& text, Color color) = 0;
 };

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace avizad {
 
@@ -37,23 +39,59 @@ void cellRange(int origin, int cell, int count, LevelSpan span, int& first, int&
     last = std::min(count, floorDiv(static_cast<long long>(span.to) - origin, cell) + 1);
 }
 
-void drawBackground(const Project& project, const Placement& p, int zoom, LevelPainter& painter,
-                    const CanvasRect& clip) {
-    if (p.object < 1 || p.object > project.backgroundCount) {
-        return;
+// Whether a background type paints every pixel of its map: an opaque tile set and a
+// valid tile in every cell.
+bool paintsWholeMap(const BackgroundObject& b) {
+    if (b.tileWidth <= 0 || b.tileHeight <= 0 || b.tileSet.isNull() || b.tileSet.hasAlpha() ||
+        b.columns < 1 || b.rows < 1) {
+        return false;
     }
+    const int across = roundHalfEven(static_cast<double>(b.tileSetWidth) / b.tileWidth);
+    const int down = roundHalfEven(static_cast<double>(b.tileSetHeight) / b.tileHeight);
+    const int tileCount = across * down;
+    if (across <= 0 || tileCount <= 0 || b.tileSet.width() < across * b.tileWidth ||
+        b.tileSet.height() < down * b.tileHeight) {
+        return false;
+    }
+    for (int r = 1; r <= std::min(b.rows, kMaxMapCells); ++r) {
+        for (int c = 1; c <= std::min(b.columns, kMaxMapCells); ++c) {
+            const int k = b.tileMap.at(r, c);
+            if (k < 1 || k > tileCount) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool contains(const CanvasRect& outer, const CanvasRect& inner) {
+    return outer.left <= inner.left && inner.right <= outer.right && outer.top <= inner.top &&
+           inner.bottom <= outer.bottom;
+}
+
+CanvasRect intersection(const CanvasRect& a, const CanvasRect& b) {
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+            std::min(a.bottom, b.bottom)};
+}
+
+// The canvas box of a background placement's whole map.
+CanvasRect mapBox(const BackgroundObject& b, const Placement& p, int zoom) {
+    return canvasBox(p.x, p.y,
+                     {b.tileWidth * std::clamp(b.columns, 0, kMaxMapCells),
+                      b.tileHeight * std::clamp(b.rows, 0, kMaxMapCells)},
+                     zoom);
+}
+
+// Draws the visible cells of a background placement; cells lying wholly under one of
+// `covers` (maps of later placements that paint every pixel) would be painted over
+// and are skipped.
+void drawBackground(const Project& project, const Placement& p, int zoom, LevelPainter& painter,
+                    const CanvasRect& clip, const std::vector<CanvasRect>& covers) {
     const BackgroundObject& b = project.backgrounds[p.object];
     const int tw = b.tileWidth;
     const int th = b.tileHeight;
-    if (tw <= 0 || th <= 0 || b.tileSet.isNull()) {
-        return;  // nothing to cut tiles from: the object is skipped, drawing goes on
-    }
     const int columns = std::clamp(b.columns, 0, kMaxMapCells);
     const int rows = std::clamp(b.rows, 0, kMaxMapCells);
-    const CanvasRect whole = canvasBox(p.x, p.y, {tw * columns, th * rows}, zoom);
-    if (!whole.intersects(clip)) {
-        return;
-    }
     const int across = roundHalfEven(static_cast<double>(b.tileSetWidth) / tw);
     const int down = roundHalfEven(static_cast<double>(b.tileSetHeight) / th);
     const int tileCount = across * down;
@@ -63,6 +101,16 @@ void drawBackground(const Project& project, const Placement& p, int zoom, LevelP
     int firstColumn = 1, lastColumn = 0, firstRow = 1, lastRow = 0;
     cellRange(p.x, tw, columns, levelSpan(clip.left, clip.right, zoom), firstColumn, lastColumn);
     cellRange(p.y, th, rows, levelSpan(clip.top, clip.bottom, zoom), firstRow, lastRow);
+    if (firstColumn > lastColumn || firstRow > lastRow) {
+        return;
+    }
+    // Cell edges: xs[i - firstColumn] is the left edge of column i, the last one the right
+    // edge of lastColumn.
+    std::vector<int> xs;
+    xs.reserve(static_cast<std::size_t>(lastColumn - firstColumn + 2));
+    for (int i = firstColumn; i <= lastColumn + 1; ++i) {
+        xs.push_back(toCanvas(p.x + tw * (i - 1), zoom));
+    }
     for (int j = firstRow; j <= lastRow; ++j) {
         const int top = toCanvas(p.y + th * (j - 1), zoom);
         const int bottom = toCanvas(p.y + th * j, zoom);
@@ -71,15 +119,72 @@ void drawBackground(const Project& project, const Placement& p, int zoom, LevelP
             if (k < 1 || k > tileCount) {
                 continue;
             }
-            const CanvasRect target{toCanvas(p.x + tw * (i - 1), zoom), top,
-                                    toCanvas(p.x + tw * i, zoom), bottom};
+            const std::size_t e = static_cast<std::size_t>(i - firstColumn);
+            const CanvasRect target{xs[e], top, xs[e + 1], bottom};
             if (!target.intersects(clip)) {
+                continue;
+            }
+            const CanvasRect seen = intersection(target, clip);
+            if (std::any_of(covers.begin(), covers.end(),
+                            [&](const CanvasRect& c) { return contains(c, seen); })) {
                 continue;
             }
             const int tc = (k - 1) % across;
             const int tr = (k - 1) / across;
             painter.drawPicture(b.tileSet, {tw * tc, th * tr, tw * (tc + 1), th * (tr + 1)},
                                 target);
+        }
+    }
+}
+
+// Step 2: the background placements in list order, each over the ones before.
+void drawBackgrounds(const Project& project, const Level& level, int zoom, LevelPainter& painter,
+                     const CanvasRect& clip) {
+    const PlacementList& list = level.backgroundPlacements;
+    const int n = list.count();
+    std::vector<CanvasRect> boxes(static_cast<std::size_t>(n) + 1);
+    std::vector<char> drawable(static_cast<std::size_t>(n) + 1, 0);
+    std::vector<char> covering(static_cast<std::size_t>(n) + 1, 0);
+    std::vector<int> wholeMap(static_cast<std::size_t>(project.backgroundCount) + 1, -1);
+    for (int k = 1; k <= n; ++k) {
+        const Placement& p = list[k];
+        if (p.object < 1 || p.object > project.backgroundCount) {
+            continue;
+        }
+        const BackgroundObject& b = project.backgrounds[p.object];
+        if (b.tileWidth <= 0 || b.tileHeight <= 0 || b.tileSet.isNull()) {
+            continue;  // nothing to cut tiles from: the placement is skipped, drawing goes on
+        }
+        const std::size_t i = static_cast<std::size_t>(k);
+        boxes[i] = mapBox(b, p, zoom);
+        if (!boxes[i].intersects(clip)) {
+            continue;
+        }
+        drawable[i] = 1;
+        int& whole = wholeMap[static_cast<std::size_t>(p.object)];
+        if (whole < 0) {
+            whole = paintsWholeMap(b) ? 1 : 0;
+        }
+        covering[i] = static_cast<char>(whole);
+    }
+    std::vector<CanvasRect> covers;
+    for (int k = 1; k <= n; ++k) {
+        const std::size_t i = static_cast<std::size_t>(k);
+        if (!drawable[i]) {
+            continue;
+        }
+        const CanvasRect seen = intersection(boxes[i], clip);
+        covers.clear();
+        bool hidden = false;
+        for (int later = k + 1; later <= n && !hidden; ++later) {
+            const std::size_t l = static_cast<std::size_t>(later);
+            if (covering[l] && boxes[l].intersects(seen)) {
+                hidden = contains(boxes[l], seen);
+                covers.push_back(boxes[l]);
+            }
+        }
+        if (!hidden) {
+            drawBackground(project, list[k], zoom, painter, clip, covers);
         }
     }
 }
@@ -114,17 +219,26 @@ void drawGrid(const Level& level, const Settings& s, int zoom, LevelPainter& pai
         0, static_cast<int>(std::floor(((clip.top - 2) / scale - s.gridY) / s.gridHeight)));
     const int jTo = std::min(
         m, static_cast<int>(std::ceil(((clip.bottom + 2) / scale - s.gridY) / s.gridHeight)));
+    std::vector<std::pair<int, int>> columns;
+    std::vector<std::pair<int, int>> rows;
+    for (int i = iFrom; i <= iTo; ++i) {
+        const double cx = (s.gridX + static_cast<double>(s.gridWidth) * i) * zoom / 100.0;
+        const int left = roundHalfEven(cx - 2);
+        const int right = roundHalfEven(cx + 1);
+        if (left < clip.right && clip.left < right) {
+            columns.emplace_back(left, right);
+        }
+    }
     for (int j = jFrom; j <= jTo; ++j) {
         const double cy = (s.gridY + static_cast<double>(s.gridHeight) * j) * zoom / 100.0;
         const int top = roundHalfEven(cy - 2);
         const int bottom = roundHalfEven(cy + 1);
-        for (int i = iFrom; i <= iTo; ++i) {
-            const double cx = (s.gridX + static_cast<double>(s.gridWidth) * i) * zoom / 100.0;
-            const CanvasRect dot{roundHalfEven(cx - 2), top, roundHalfEven(cx + 1), bottom};
-            if (dot.intersects(clip)) {
-                painter.drawDot(dot, s.gridColor);
-            }
+        if (top < clip.bottom && clip.top < bottom) {
+            rows.emplace_back(top, bottom);
         }
+    }
+    if (!columns.empty() && !rows.empty()) {
+        painter.drawDotGrid(columns, rows, s.gridColor);
     }
 }
 
@@ -163,9 +277,7 @@ void renderLevel(const Project& project, int levelNumber, const Settings& settin
         painter.fillRect(area, project.screenColor);
         painter.frameRect(area, kOutlineColor);
         // 2. Background placements, tile by tile.
-        for (const Placement& p : level.backgroundPlacements) {
-            drawBackground(project, p, zoom, painter, clip);
-        }
+        drawBackgrounds(project, level, zoom, painter, clip);
     }
     if (layers == RenderLayers::Backgrounds) {
         return;

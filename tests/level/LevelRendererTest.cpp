@@ -142,6 +142,28 @@ TEST(LevelRenderer, TrajectoryPointsOnlyInTrajectoryMode) {
               painter.calls.end());
 }
 
+TEST(LevelRenderer, CellsUnderALaterOpaqueMapAreSkipped) {
+    Project p = levelWithTwoTiles();  // map 32 x 16 at (10, 20)
+    Placement under;
+    under.object = 1;
+    under.x = 26;  // its first cell lies under the second cell of the map above
+    under.y = 20;
+    p.levels[1].backgroundPlacements.add(under);
+    std::swap(p.levels[1].backgroundPlacements[1], p.levels[1].backgroundPlacements[2]);
+    RecordingPainter painter;
+    renderLevel(p, 1, noGrid(), LevelView{}, painter, kEverything, RenderLayers::Backgrounds);
+    const std::vector<std::string> expected = {
+        "fill 0,0-240,320", "frame 0,0-240,320",
+        "picture 32 16,0-32,16 -> 42,20-58,36",  // the covered cell is not drawn
+        "picture 32 0,0-16,16 -> 10,20-26,36", "picture 32 16,0-32,16 -> 26,20-42,36"};
+    EXPECT_EQ(painter.calls, expected);
+    // A map with an empty cell covers nothing.
+    p.backgrounds[1].tileMap.at(1, 1) = 0;
+    painter.calls.clear();
+    renderLevel(p, 1, noGrid(), LevelView{}, painter, kEverything, RenderLayers::Backgrounds);
+    EXPECT_EQ(painter.count("picture"), 2);  // one cell of each placement
+}
+
 TEST(LevelRenderer, NoLevelDrawsNothing) {
     const Project p = levelWithTwoTiles();
     RecordingPainter painter;

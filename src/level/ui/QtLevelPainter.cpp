@@ -84,6 +84,39 @@ void QtLevelPainter::drawDot(const CanvasRect& rect, Color color) {
     }
 }
 
+void QtLevelPainter::drawDotGrid(const std::vector<std::pair<int, int>>& columns,
+                                 const std::vector<std::pair<int, int>>& rows, Color color) {
+    const QRgb value = qRgb(redOf(color), greenOf(color), blueOf(color));
+    const int width = target_.width();
+    const int height = target_.height();
+    // Column spans in image pixels, clipped to the image.
+    std::vector<std::pair<int, int>> spans;
+    spans.reserve(columns.size());
+    for (const auto& c : columns) {
+        const int from = std::max(0, c.first + offset_.x());
+        const int to = std::min(width, c.second + offset_.x());
+        if (from < to) {
+            if (!spans.empty() && from <= spans.back().second) {
+                spans.back().second = std::max(spans.back().second, to);  // dots that touch
+            } else {
+                spans.emplace_back(from, to);
+            }
+        }
+    }
+    int done = 0;  // rows of the image filled so far (dot rows may overlap)
+    for (const auto& r : rows) {
+        const int from = std::max({0, done, r.first + offset_.y()});
+        const int to = std::min(height, r.second + offset_.y());
+        done = std::max(done, to);
+        for (int y = from; y < to; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(target_.scanLine(y));
+            for (const auto& span : spans) {
+                std::fill(line + span.first, line + span.second, value);
+            }
+        }
+    }
+}
+
 void QtLevelPainter::drawLabel(int x, int y, const std::string& text, Color color) {
     QFont font = painter_.font();
     font.setPixelSize(12);

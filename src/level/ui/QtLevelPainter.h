@@ -21,6 +21,8 @@ public:
                      const CanvasRect& target) override;
     void drawTextMarker(const CanvasRect& target) override;
     void drawDot(const CanvasRect& rect, Color color) override;
+    void drawDotGrid(const std::vector<std::pair<int, int>>& columns,
+                     const std::vector<std::pair<int, int>>& rows, Color color) override;
     void drawLabel(int x, int y, const std::string& text, Color color) override;
 
     // The text marker picture, 40 x 9.
