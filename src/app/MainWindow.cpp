@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QHBoxLayout>
@@ -104,6 +105,13 @@ MainWindow::MainWindow(fs::path programDir, Prompts prompts, QWidget* parent)
             [this] { central_->showPanel(CentralPanel::LevelCanvas); });
     connect(levelsPanel_, &LevelsPanel::propertiesRequested, this,
             &MainWindow::editLevelProperties);
+    connect(central_, &CentralArea::panelShown, this, [this](CentralPanel panel) {
+        if (!isObjectEditor(panel)) {
+            toolbarActions_[panel == CentralPanel::Events ? Command::ShowEvents
+                                                          : Command::ShowLevel]
+                ->setChecked(true);
+        }
+    });
     connect(catalogue_, &ObjectCatalogue::kindChosen, this, [this](ObjectKind kind) {
         central_->closeEditors();
         document_->setCurrentKind(kind);
@@ -291,6 +299,20 @@ void MainWindow::buildToolbars() {
             lowerBar_->addSeparator();
         }
     }
+
+    // The two work panels of the centre; an object editor lies over either.
+    lowerBar_->addSeparator();
+    auto* panels = new QActionGroup(this);
+    panels->setExclusive(true);
+    for (const auto& [command, caption] : {std::pair{Command::ShowEvents, "События"},
+                                           std::pair{Command::ShowLevel, "Размещение объектов"}}) {
+        QAction* action = makeAction(command, QString::fromUtf8(caption));
+        action->setCheckable(true);
+        panels->addAction(action);
+        lowerBar_->addAction(action);
+        toolbarActions_[command] = action;
+    }
+    toolbarActions_[Command::ShowEvents]->setChecked(true);
 }
 
 QMenu* MainWindow::menu(const QString& caption) const {
@@ -334,6 +356,21 @@ void MainWindow::unlockInterface() {
     setLocked(false);
     levelsPanel_->show();
     central_->show();
+}
+
+void MainWindow::showEvents() {
+    central_->showPanel(CentralPanel::Events);
+}
+
+void MainWindow::showLevel() {
+    const int current = project().currentLevel;
+    if (current >= 1 && current <= project().levelCount) {
+        central_->showPanel(CentralPanel::LevelCanvas);
+        return;
+    }
+    const int chosen = document_->values().panelLevel;
+    levelsPanel_->openLevel(chosen >= 1 && chosen <= project().levelCount ? chosen : 1);
+    central_->showPanel(CentralPanel::LevelCanvas);
 }
 
 void MainWindow::run(Command command) {
@@ -398,6 +435,12 @@ void MainWindow::run(Command command) {
             break;
         case Command::Redo:
             document_->undoStack()->redo();
+            break;
+        case Command::ShowEvents:
+            showEvents();
+            break;
+        case Command::ShowLevel:
+            showLevel();
             break;
     }
 }
@@ -550,8 +593,7 @@ void MainWindow::installObjectEditor(ObjectKind kind, QWidget* panel,
 
 void MainWindow::editObject(ObjectKind kind, int index) {
     const auto it = openObject_.find(kind);
-    if (it == openObject_.end() || !it->second || index < 1 ||
-        index > project().typeCount(kind)) {
+    if (it == openObject_.end() || !it->second || index < 1 || index > project().typeCount(kind)) {
         return;
     }
     central_->showPanel(editorOf(kind));

@@ -46,11 +46,13 @@ enum class Command {
     NewActive,
     NewIndicator,
     NewText,
-    NewLevel,  // "Уровень" / "Создание нового уровня"
-    About,     // "Об авторах"
-    Help,      // "Общее"
-    Undo,      // "Отменить" (menu "Правка" and toolbar)
-    Redo,      // "Повторить"
+    NewLevel,    // "Уровень" / "Создание нового уровня"
+    About,       // "Об авторах"
+    Help,        // "Общее"
+    Undo,        // "Отменить" (menu "Правка" and toolbar)
+    Redo,        // "Повторить"
+    ShowEvents,  // "События": the events editor in the centre
+    ShowLevel,   // "Размещение объектов": the level canvas in the centre
 };
 
 class MainWindow : public QMainWindow {
@@ -129,6 +131,10 @@ public:
     void showHelp();
     // Enables the toolbars and shows the panels, unless projectDir is empty.
     void unlockInterface();
+    // "События" and "Размещение объектов": the events editor or the level canvas (of the
+    // chosen level, the first when none was chosen yet) in the centre.
+    void showEvents();
+    void showLevel();
 
 signals:
     // A build has ended (made or failed).

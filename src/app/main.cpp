@@ -15,6 +15,7 @@
 #include "app/QtText.h"
 #include "editors/ObjectEditors.h"
 #include "level/ui/LevelEditorInstall.h"
+#include "events/ui/InstallEventsEditor.h"
 #include "model/Settings.h"
 #include "pipeline/ProcessRunner.h"
 #include "pipeline/ui/ConsoleWindow.h"
@@ -42,6 +43,7 @@ int main(int argc, char* argv[]) {
     MainWindow window(dir, Prompts::interactive());
     installObjectEditors(window);
     installLevelEditor(window);
+    installEventsEditor(window);
 
     // The command interpreter of the console starts with the program.
     std::filesystem::path interpreter = "/bin/sh";

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
@@ -26,6 +27,15 @@
 #include "app/ObjectCatalogue.h"
 #include "app/SettingsDialog.h"
 #include "editors/ObjectEditors.h"
+#include "events/ui/ConditionPanel.h"
+#include "events/ui/DetectionDialog.h"
+#include "events/ui/EventGrid.h"
+#include "events/ui/EventsEditor.h"
+#include "events/ui/ExpressionBuilderDialog.h"
+#include "events/ui/InstallEventsEditor.h"
+#include "events/ui/ObjectNumberDialog.h"
+#include "events/ui/PhoneKeyDialog.h"
+#include "events/ui/TimerDialog.h"
 #include "level/ui/LevelEditorInstall.h"
 #include "model/Cp1251.h"
 #include "model/IoError.h"
@@ -83,6 +93,57 @@ Prompts silentPrompts() {
     return prompts;
 }
 
+// The events editor with the sample project, its condition panel, cell list and dialogs.
+void saveEventsEditor(MainWindow& window, EventsEditor& events) {
+    try {
+        window.document()->replaceProject(
+            readProjectFile(std::filesystem::path(AVIZAD_SOURCE_DIR) / "samples" / "showcase.yrk"));
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "showcase: %s\n", error.what());
+        ++failures;
+        return;
+    }
+    window.showEvents();
+    window.catalogue()->chooseKind(ObjectKind::Active);
+    save(window, "events-editor");
+    events.specialToggle()->trigger();
+    save(window, "events-editor-special");
+    events.specialToggle()->trigger();
+    EventGrid* grid = events.grid();
+    events.clickCell(3, 2, grid->cellRect(3, 2).center());
+    save(window, "events-cell-list");
+    events.newEventButton()->trigger();
+    save(window, "events-condition-panel");
+    events.newEventButton()->trigger();
+
+    const Project& project = window.project();
+    ExpressionBuilderDialog builder(BuilderMode::CompareValues, project, ObjectKind::Active, 1,
+                                    &window);
+    builder.activate(ExpressionBuilder::Field::Left);
+    builder.appendWord(win1251(" Х[объект1] "));
+    builder.appendWord("+10");
+    builder.activate(ExpressionBuilder::Field::Right);
+    builder.appendWord(win1251(" секунды "));
+    builder.comparisonList()->setCurrentIndex(3);
+    save(builder, "events-expression-builder");
+    ExpressionBuilderDialog global(BuilderMode::SetGlobal, project, ObjectKind::Active, 0, &window);
+    save(global, "events-expression-builder-global");
+    PhoneKeyDialog keys(&window);
+    save(keys, "events-key-dialog");
+    TimerDialog timer([](QWidget*, const QString&) {}, &window);
+    save(timer, "events-timer-dialog");
+    DetectionDialog detection(&window);
+    save(detection, "events-detection-dialog");
+    ObjectNumberDialog conditionNumber(ParameterDialog::ConditionObjectNumber, &window);
+    save(conditionNumber, "events-object-number-condition");
+    ObjectNumberDialog actionNumber(ParameterDialog::ActionObjectNumber, &window);
+    save(actionNumber, "events-object-number-action");
+    for (QDialog* dialog : std::initializer_list<QDialog*>{
+             &builder, &global, &keys, &timer, &detection, &conditionNumber, &actionNumber}) {
+        dialog->reject();
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -98,6 +159,7 @@ int main(int argc, char* argv[]) {
     MainWindow window(dir, silentPrompts());
     installObjectEditors(window);
     installLevelEditor(window);
+    EventsEditor* events = installEventsEditor(window);
     window.resize(1280, 800);
     save(window, "main-window");
 
@@ -206,6 +268,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", error.what());
         ++failures;
     }
+    saveEventsEditor(window, *events);
 
     // The level canvas with the sample project: its first level, the grid, the palette
     // of active objects and a selected placement.

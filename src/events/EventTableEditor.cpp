@@ -18,10 +18,12 @@ std::string_view conditionModeName(ConditionMode mode) {
     return "izm";
 }
 
-EventTableEditor::EventTableEditor(Project& project) : project_(project) {}
+EventTableEditor::EventTableEditor(Project& project) : view_(&project), project_(&project) {}
+
+EventTableEditor::EventTableEditor(const Project& project) : view_(&project), project_(nullptr) {}
 
 int EventTableEditor::columnCount() const {
-    return 2 + (special_ ? kSpecialCategories : project_.typeCount(kind_));
+    return 2 + (state_.special ? kSpecialCategories : view_->typeCount(state_.kind));
 }
 
 ActionList* EventTableEditor::list(int event, int column) {
@@ -33,10 +35,10 @@ const ActionList* EventTableEditor::list(int event, int column) const {
         return nullptr;
     }
     const Event& e = table().events[event];
-    if (special_) {
+    if (state_.special) {
         return column <= kSpecialCategories ? &e.specialActions[column] : nullptr;
     }
-    return column <= kActionColumns ? &e.actions(kind_)[column] : nullptr;
+    return column <= kActionColumns ? &e.actions(state_.kind)[column] : nullptr;
 }
 
 const ActionList* EventTableEditor::cellActions(int column, int row) const {
@@ -55,16 +57,16 @@ std::string EventTableEditor::conditionCaption(int row) const {
 
 CellClick EventTableEditor::click(int column, int row) {
     CellClick result;
-    selectedEvent_ = row;
-    selectedColumn_ = column - 1;
+    state_.selectedEvent = row;
+    state_.selectedColumn = column - 1;
     const bool eventRow = row >= 1 && row <= table().eventCount;
-    result.conditionPopup = selectedColumn_ == 0 && eventRow;
-    if (selectedColumn_ < 0) {
-        selectedColumn_ = 0;
+    result.conditionPopup = state_.selectedColumn == 0 && eventRow;
+    if (state_.selectedColumn < 0) {
+        state_.selectedColumn = 0;
     }
-    const int columns = special_ ? kSpecialCategories : project_.typeCount(kind_);
-    if (selectedColumn_ > 0 && selectedColumn_ <= columns && eventRow) {
-        if (const ActionList* actions = list(row, selectedColumn_)) {
+    const int columns = state_.special ? kSpecialCategories : view_->typeCount(state_.kind);
+    if (state_.selectedColumn > 0 && state_.selectedColumn <= columns && eventRow) {
+        if (const ActionList* actions = list(row, state_.selectedColumn)) {
             for (const Action& action : *actions) {
                 result.entries.push_back(action.caption);
             }
@@ -77,18 +79,20 @@ CellClick EventTableEditor::click(int column, int row) {
 }
 
 ActionMenu EventTableEditor::actionMenu() const {
-    if (special_) {
+    if (state_.special) {
         const int category =
-            selectedColumn_ >= 1 && selectedColumn_ <= kSpecialCategories ? selectedColumn_ : 1;
+            state_.selectedColumn >= 1 && state_.selectedColumn <= kSpecialCategories
+                ? state_.selectedColumn
+                : 1;
         return ActionCatalogue::specialMenu(static_cast<SpecialCategory>(category));
     }
-    return ActionCatalogue::objectMenu(kind_);
+    return ActionCatalogue::objectMenu(state_.kind);
 }
 
 EntryValues EventTableEditor::actionValues() const {
     EntryValues values;
-    values.n = selectedColumn_;
-    values.level = project_.currentLevel;
+    values.n = state_.selectedColumn;
+    values.level = view_->currentLevel;
     return values;
 }
 
@@ -101,28 +105,28 @@ EditResult EventTableEditor::checkNewEvent() const {
 }
 
 EditResult EventTableEditor::commitCondition(const BuiltText& condition) {
-    if (condition.caption.empty()) {
+    if (!editable() || condition.caption.empty()) {
         return EditResult::refused({});
     }
     const std::string tag = "event";
-    if (mode_ == ConditionMode::New) {
+    if (state_.mode == ConditionMode::New) {
         if (EditResult check = checkNewEvent(); !check) {
             return check;
         }
-        const int e = ++table().eventCount;
-        Event& event = table().events[e];
+        const int e = ++editTable().eventCount;
+        Event& event = editTable().events[e];
         event = Event{};
         event.conditionCode = condition.code;
         event.conditionCaption = condition.caption;
         event.tag = tag;
-        selectedEvent_ = e;
+        state_.selectedEvent = e;
         return EditResult::ok();
     }
-    if (selectedEvent_ < 1 || selectedEvent_ > table().eventCount) {
+    if (state_.selectedEvent < 1 || state_.selectedEvent > table().eventCount) {
         return EditResult::refused({});
     }
-    Event& event = table().events[selectedEvent_];
-    if (mode_ == ConditionMode::Add) {
+    Event& event = editTable().events[state_.selectedEvent];
+    if (state_.mode == ConditionMode::Add) {
         event.conditionCode += "&" + condition.code;
         event.conditionCaption += win1251(" и ") + condition.caption;
     } else {
@@ -134,14 +138,15 @@ EditResult EventTableEditor::commitCondition(const BuiltText& condition) {
 }
 
 EditResult EventTableEditor::metka(const BuiltText& action) {
-    if (selectedEvent_ < 1 || selectedEvent_ > table().eventCount || selectedColumn_ < 1) {
+    if (!editable() || state_.selectedEvent < 1 || state_.selectedEvent > table().eventCount ||
+        state_.selectedColumn < 1) {
         return EditResult::refused({});
     }
-    if (!special_ && selectedColumn_ > kActionColumns) {
+    if (!state_.special && state_.selectedColumn > kActionColumns) {
         return EditResult::refused("Действия можно задавать только объектам с номерами от 1 до " +
                                    std::to_string(kActionColumns) + ".");
     }
-    ActionList* actions = list(selectedEvent_, selectedColumn_);
+    ActionList* actions = list(state_.selectedEvent, state_.selectedColumn);
     if (actions == nullptr) {
         return EditResult::refused({});
     }
@@ -150,7 +155,7 @@ EditResult EventTableEditor::metka(const BuiltText& action) {
                                    " действий: новое действие добавить нельзя.");
     }
     Action added = {action.caption, action.code};
-    if (else_) {
+    if (state_.elseDown) {
         added.caption = win1251(kElseCaptionPrefix) + added.caption;
         added.code = std::string(kElseCodePrefix) + added.code;
     }
@@ -159,7 +164,10 @@ EditResult EventTableEditor::metka(const BuiltText& action) {
 }
 
 EditResult EventTableEditor::deleteAction(int index) {
-    ActionList* actions = list(selectedEvent_, selectedColumn_);
+    if (!editable()) {
+        return EditResult::refused({});
+    }
+    ActionList* actions = list(state_.selectedEvent, state_.selectedColumn);
     if (actions == nullptr || index < 1 || index > actions->count()) {
         return EditResult::refused({});
     }
@@ -168,16 +176,18 @@ EditResult EventTableEditor::deleteAction(int index) {
 }
 
 bool EventTableEditor::deleteLastEvent() {
-    if (table().eventCount <= 0) {
+    if (!editable() || table().eventCount <= 0) {
         return false;
     }
-    table().events[table().eventCount] = Event{};
-    --table().eventCount;
+    editTable().events[editTable().eventCount] = Event{};
+    --editTable().eventCount;
     return true;
 }
 
 void EventTableEditor::clear() {
-    project_.eventTable = EventTable{};
+    if (editable()) {
+        project_->eventTable = EventTable{};
+    }
 }
 
 }  // namespace avizad

@@ -50,6 +50,20 @@ public:
     static constexpr std::string_view kAddConditionCaption = "добавить условие";
     static constexpr std::string_view kReplaceConditionCaption = "заменить условие";
     static constexpr std::string_view kDeleteActionCaption = "Удалить";
+    // Hints of the editor's tool buttons (UTF-8).
+    static constexpr std::string_view kNewEventHint = "Новое событие";
+    static constexpr std::string_view kDeleteLastEventHint = "Удалить последнее событие";
+    static constexpr std::string_view kSpecialHint =
+        "Специальные действия (края экрана, звук, уровни, управление)";
+    static constexpr std::string_view kElseHint = "Новые действия выполняются, когда условие ложно";
+    // Names of the undoable edits (UTF-8).
+    static constexpr std::string_view kNewEventEdit = "Новое событие";
+    static constexpr std::string_view kAddConditionEdit = "Добавление условия";
+    static constexpr std::string_view kReplaceConditionEdit = "Замена условия";
+    static constexpr std::string_view kNewActionEdit = "Новое действие";
+    static constexpr std::string_view kElseActionEdit = "Новое действие «иначе»";
+    static constexpr std::string_view kDeleteActionEdit = "Удаление действия";
+    static constexpr std::string_view kDeleteEventEdit = "Удаление события";
     // What "else" puts in front of an action's caption and code.
     static constexpr std::string_view kElseCaptionPrefix = "иначе ";  // UTF-8; stored as 1251
     static constexpr std::string_view kElseCodePrefix = "}else{";
@@ -60,25 +74,43 @@ public:
     static constexpr int kCellWidth = 25;
     static constexpr int kRowHeight = 25;  // plus a 1-pixel line
 
+    // The editor's state besides the table: toggles, kind, condition mode, selection.
+    struct State {
+        bool special = false;
+        bool elseDown = false;
+        ObjectKind kind = ObjectKind::Background;
+        ConditionMode mode = ConditionMode::New;
+        int selectedEvent = 0;
+        int selectedColumn = 0;
+    };
+
+    // An editor that changes `project`.
     explicit EventTableEditor(Project& project);
+    // An editor that only looks: selection, grid and menus work, the table operations
+    // are refused silently. A widget keeps one over the document's project and runs
+    // each change on an editing copy that takes over its state.
+    explicit EventTableEditor(const Project& project);
+
+    const State& state() const { return state_; }
+    void setState(const State& state) { state_ = state; }
 
     // --- State the widget sets --------------------------------------------------
-    bool specialToggle() const { return special_; }
-    void setSpecialToggle(bool down) { special_ = down; }
-    bool elseToggle() const { return else_; }
-    void setElseToggle(bool down) { else_ = down; }
+    bool specialToggle() const { return state_.special; }
+    void setSpecialToggle(bool down) { state_.special = down; }
+    bool elseToggle() const { return state_.elseDown; }
+    void setElseToggle(bool down) { state_.elseDown = down; }
     // The kind chosen in the object catalogue (the main window's currentKind).
-    ObjectKind currentKind() const { return kind_; }
-    void setCurrentKind(ObjectKind kind) { kind_ = kind; }
-    ConditionMode conditionMode() const { return mode_; }
-    void setConditionMode(ConditionMode mode) { mode_ = mode; }
+    ObjectKind currentKind() const { return state_.kind; }
+    void setCurrentKind(ObjectKind kind) { state_.kind = kind; }
+    ConditionMode conditionMode() const { return state_.mode; }
+    void setConditionMode(ConditionMode mode) { state_.mode = mode; }
 
-    int selectedEvent() const { return selectedEvent_; }
+    int selectedEvent() const { return state_.selectedEvent; }
     // 0 = the condition column; 1..4 special categories or 1..n object types.
-    int selectedColumn() const { return selectedColumn_; }
+    int selectedColumn() const { return state_.selectedColumn; }
     // selectedColumn and selectedColumn - 1 as decimal text.
-    std::string objectNumber() const { return std::to_string(selectedColumn_); }
-    std::string objectNumberZeroBased() const { return std::to_string(selectedColumn_ - 1); }
+    std::string objectNumber() const { return std::to_string(state_.selectedColumn); }
+    std::string objectNumberZeroBased() const { return std::to_string(state_.selectedColumn - 1); }
 
     // --- Grid -------------------------------------------------------------------
     // Columns of the grid: number, condition, then 4 special categories or one per type.
@@ -116,20 +148,18 @@ public:
     void clear();
 
 private:
-    EventTable& table() { return project_.eventTable; }
-    const EventTable& table() const { return project_.eventTable; }
+    // Only for an editing editor.
+    EventTable& editTable() { return project_->eventTable; }
+    const EventTable& table() const { return view_->eventTable; }
+    bool editable() const { return project_ != nullptr; }
     // The list of a column (1-based: special category or type) of an event; nullptr when
     // there is none.
     ActionList* list(int event, int column);
     const ActionList* list(int event, int column) const;
 
-    Project& project_;
-    bool special_ = false;
-    bool else_ = false;
-    ObjectKind kind_ = ObjectKind::Background;
-    ConditionMode mode_ = ConditionMode::New;
-    int selectedEvent_ = 0;
-    int selectedColumn_ = 0;
+    const Project* view_;
+    Project* project_;  // nullptr: a looking editor
+    State state_;
 };
 
 }  // namespace avizad

@@ -302,5 +302,32 @@ TEST_F(EventTableEditorTest, ClearEmptiesTheTable) {
     EXPECT_EQ(editor_.rowCount(), 1);
 }
 
+TEST_F(EventTableEditorTest, ALookingEditorSelectsButChangesNothingAndHandsOverItsState) {
+    newEvent(kAlways);
+    select(2, 1);
+    ASSERT_TRUE(editor_.metka(text("видимый", "{v}")));
+    const Project& shown = project_;
+    EventTableEditor looking(shown);
+    looking.setCurrentKind(ObjectKind::Active);
+    looking.setElseToggle(true);
+    const CellClick click = looking.click(3, 1);
+    ASSERT_TRUE(click.cellList);
+    EXPECT_EQ(click.actionCount, 1);
+    const EventTable before = table();
+    EXPECT_FALSE(looking.metka(text("видимый", "{v}")));
+    EXPECT_FALSE(looking.deleteAction(1));
+    EXPECT_FALSE(looking.deleteLastEvent());
+    EXPECT_FALSE(looking.commitCondition(kAlways));
+    looking.clear();
+    EXPECT_EQ(table(), before);
+
+    // An editing editor that takes over the state adds to the looking editor's cell.
+    EventTableEditor editing(project_);
+    editing.setState(looking.state());
+    ASSERT_TRUE(editing.metka(text("видимый", "{v}")));
+    ASSERT_EQ(table().events[1].activeActions[2].count(), 2);
+    EXPECT_EQ(table().events[1].activeActions[2][2].code, "}else{{v}");
+}
+
 }  // namespace
 }  // namespace avizad
