@@ -7,9 +7,11 @@
 //       2 indicator, 2 text) and 20 events of three actions each.
 //
 //   avizad-jar-size-bench [PROGRAM_DIR]
+//   avizad-jar-size-bench --save FOLDER
 //
 // PROGRAM_DIR (default: build/bin) holds System/ with the templates and the toolkit; the
-// builds run in a temporary copy of it.
+// builds run in a temporary copy of it. With --save the three projects are only written
+// to FOLDER as .yrk files, to build them with another version of the program.
 
 #include <unistd.h>
 
@@ -172,6 +174,15 @@ JarSize measure(const fs::path& jar) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 2 && std::string(argv[1]) == "--save") {
+        const fs::path folder = argv[2];
+        fs::create_directories(folder);
+        saveProject(emptyProject(), folder / "empty.yrk");
+        fs::copy_file(fs::path(AVIZAD_SOURCE_DIR) / "samples" / "showcase.yrk",
+                      folder / "showcase.yrk", fs::copy_options::overwrite_existing);
+        saveProject(realisticProject(), folder / "realistic.yrk");
+        return 0;
+    }
     const fs::path program = fs::absolute(argc > 1 ? fs::path(argv[1]) : fs::path("build/bin"));
     const fs::path toolkit = program / "System" / "toolkit";
     if (!fs::exists(toolkit / "wtk" / "bin" / "preverify")) {
