@@ -292,6 +292,47 @@ TEST_F(EventsEditorTest, TimerErrorKeepsTheDialogUntilTheTimeIsANumber) {
               "((endTime_ob-(endTime_ob/5000)*5000>=0)&(endTime_ob-(endTime_ob/5000)*5000<=fps))");
 }
 
+TEST_F(EventsEditorTest, HeroTouchingTheEnemyKillsItAndLowersTheCounterWithTheMouseAlone) {
+    // Condition: the hero (active 1) collides with an active object number 2.
+    editor->newEventButton()->trigger();
+    user.inDialog = [](QDialog& dialog) {
+        auto* number = qobject_cast<ObjectNumberDialog*>(&dialog);
+        ASSERT_NE(number, nullptr);
+        QTest::mouseClick(number->field(), Qt::LeftButton);
+        QTest::keyClick(number->field(), Qt::Key_Up);
+        QTest::keyClick(number->field(), Qt::Key_Up);
+        dialog.accept();
+    };
+    choose(editor->conditionPanel()->openObject(ObjectKind::Active, 1),
+           "столкновение/с активным объектом");
+    ASSERT_EQ(table().eventCount, 1);
+    EXPECT_EQ(table().events[1].conditionCode,
+              "(act[gr_obj[1][kr1]].collidesWith(act[gr_obj[2][kr2]],false))");
+    // The enemy (active 2) dies.
+    window->catalogue()->chooseKind(ObjectKind::Active);
+    addAction(2, 1, "режим/смерть");
+    // The counter (indicator 1) goes down by one: its own amount from "объект", minus 1.
+    window->catalogue()->chooseKind(ObjectKind::Indicator);
+    user.inDialog = [](QDialog& dialog) {
+        auto* builder = qobject_cast<ExpressionBuilderDialog*>(&dialog);
+        ASSERT_NE(builder, nullptr);
+        QTest::mouseClick(builder->rightField(), Qt::LeftButton);
+        CatalogueMenus::find(builder->objectsMenu(), QStringLiteral("Значение равно..."))
+            ->trigger();
+        QTest::mouseClick(builder->button("-"), Qt::LeftButton);
+        QTest::mouseClick(builder->button("1"), Qt::LeftButton);
+        dialog.accept();
+    };
+    addAction(1, 1, "Количество");
+    const Event& event = table().events[1];
+    ASSERT_EQ(event.activeActions[2].count(), 1);
+    EXPECT_EQ(event.activeActions[2][1].code, "{act_upr[gr_obj[2][kr2]]=5;}");
+    ASSERT_EQ(event.indicatorActions[1].count(), 1);
+    EXPECT_EQ(caption(event.indicatorActions[1][1]), "количество =  кол[индикатор1] -1");
+    EXPECT_EQ(event.indicatorActions[1][1].code,
+              "{line_tek[gr_line[1][krl1]]=line_tek[gr_line[1][krl1]]-1;}");
+}
+
 TEST_F(EventsEditorTest, ColumnsFollowTheKindAndTheSpecialToggle) {
     newEvent(1, "Всегда");
     const std::string before = text();
