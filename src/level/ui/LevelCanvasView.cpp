@@ -43,8 +43,18 @@ LevelCanvasView::LevelCanvasView(ProjectDocument& document, PlacementEditor& edi
         pictures_.clear();
         redrawAll();
     });
-    for (auto signal : {&ProjectDocument::projectReplaced, &ProjectDocument::levelsChanged,
-                        &ProjectDocument::screenColorChanged, &ProjectDocument::settingsChanged}) {
+    // Names and order of levels do not show here; a size does. Placements that change
+    // come with placementsChanged.
+    connect(&document_, &ProjectDocument::levelsChanged, this, [this] {
+        const int lvl = level();
+        if (!shown_ || lvl == 0 || shown_->width != document_.project().levels[lvl].width ||
+            shown_->height != document_.project().levels[lvl].height) {
+            relayout();
+            redrawAll();
+        }
+    });
+    for (auto signal : {&ProjectDocument::projectReplaced, &ProjectDocument::screenColorChanged,
+                        &ProjectDocument::settingsChanged}) {
         connect(&document_, signal, this, [this] {
             relayout();
             redrawAll();

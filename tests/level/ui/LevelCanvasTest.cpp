@@ -182,6 +182,18 @@ TEST_F(LevelCanvasTest, ZoomSliderAndReadouts) {
     EXPECT_EQ(panel()->zoomSlider()->value(), 53);
 }
 
+TEST_F(LevelCanvasTest, CanvasFollowsTheLevelSizeAndItsUndo) {
+    open(smallProject());
+    window->document()->edit(QStringLiteral("Свойства уровня"), ProjectParts().withLevel(1),
+                             [](Project& p) {
+                                 p.levels[1].width = 500;
+                                 return true;
+                             });
+    EXPECT_EQ(view()->size(), QSize(500, 320));
+    undo()->undo();
+    EXPECT_EQ(view()->size(), QSize(240, 320));
+}
+
 TEST_F(LevelCanvasTest, GridSwitchDrawsDots) {
     open(smallProject());
     const QImage plain = view()->grab().toImage();
