@@ -36,6 +36,7 @@ bench: build
 	$(BUILD_DIR)/bin/avizad-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/avizad-undo-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/avizad-level-bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/avizad-events-grid-bench
 	sh bench/pipeline_overhead.sh $(BUILD_DIR) 3
 	$(BUILD_DIR)/bin/avizad-jar-size-bench $(BUILD_DIR)/bin
 	$(BUILD_DIR)/bin/avizad-engine-bench $(BUILD_DIR)/bin 600 3
