@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build test run bench fuzz fuzz-smoke format clean screenshots
+.PHONY: all deps build test run bench fuzz fuzz-smoke sanitize format clean screenshots
 
 all: build
 
@@ -42,25 +42,43 @@ bench: build
 	$(BUILD_DIR)/bin/avizad-engine-bench $(BUILD_DIR)/bin 600 3
 	JAVA_TOOL_OPTIONS=-Xint $(BUILD_DIR)/bin/avizad-engine-bench $(BUILD_DIR)/bin 600 3
 
-# libFuzzer targets are built with clang in a separate tree.
+# libFuzzer targets are built with clang in a separate tree. fuzz-smoke runs each target
+# for FUZZ_SECONDS on its seeds (fuzz/corpus and what fuzz_seeds writes) with its dictionary.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 30
+FUZZ_FLAGS ?= -rss_limit_mb=2048
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DAVIZAD_FUZZ=ON -DAVIZAD_GUI=OFF -DAVIZAD_TESTS=OFF -DAVIZAD_TOOLKIT=OFF
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_project_reader
+	  -DAVIZAD_FUZZ=ON -DAVIZAD_GUI=OFF -DAVIZAD_TESTS=OFF -DAVIZAD_TOOLKIT=OFF -DAVIZAD_BENCH=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_project_reader fuzz_png_reader fuzz_seeds
 
 fuzz-smoke: fuzz
-	mkdir -p $(FUZZ_DIR)/corpus
-	cp fuzz/corpus/* $(FUZZ_DIR)/corpus/ 2>/dev/null || true
-	$(FUZZ_DIR)/bin/fuzz_project_reader -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 \
-	  -max_len=65536 $(FUZZ_DIR)/corpus
+	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/png-corpus
+	cp fuzz/corpus/* $(FUZZ_DIR)/corpus/
+	$(FUZZ_DIR)/bin/fuzz_seeds $(FUZZ_DIR)/corpus $(FUZZ_DIR)/png-corpus
+	$(FUZZ_DIR)/bin/fuzz_project_reader -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) \
+	  -max_len=65536 -dict=fuzz/project.dict $(FUZZ_DIR)/corpus
+	$(FUZZ_DIR)/bin/fuzz_png_reader -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) \
+	  -max_len=16384 -dict=fuzz/png.dict $(FUZZ_DIR)/png-corpus
+
+# The tests without a window or the Java toolkit, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer in a tree of their own; any finding fails the test.
+SANITIZE_DIR ?= build-asan
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAVIZAD_WERROR=ON \
+	  -DAVIZAD_GUI=OFF -DAVIZAD_TOOLKIT=OFF -DAVIZAD_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_C_FLAGS="$(SANITIZE_FLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
 format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(FUZZ_DIR) $(SANITIZE_DIR)
 
 # Renders the main window and every dialog to PNG files in $(BUILD_DIR)/screenshots.
 .PHONY: screenshots

@@ -1,0 +1,24 @@
+// Feeds arbitrary bytes to the PNG reader: it must either decode them or throw IoError,
+// never crash, leak, read out of bounds or run away with memory. What it decodes must
+// encode and decode again to the same picture.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "model/IoError.h"
+#include "model/Png.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    avizad::Image image;
+    try {
+        image = avizad::decodePng(data, size, "fuzz.png");
+    } catch (const avizad::IoError&) {
+        return 0;
+    }
+    const std::vector<std::uint8_t> encoded = avizad::encodePng(image);
+    if (!(avizad::decodePng(encoded.data(), encoded.size()) == image)) {
+        std::abort();
+    }
+    return 0;
+}
