@@ -30,6 +30,32 @@ BuildTools buildTools(const fs::path& programDir, std::string_view jdkDir,
     };
 }
 
+std::string toolFolderProblem(const fs::path& programDir, std::string_view jdkDir,
+                              std::string_view wtkDir) {
+    const struct {
+        const char* what;
+        fs::path path;
+        const char* remedy;
+    } folders[] = {
+        {"Папка программы", programDir, "перенесите программу в другую папку"},
+        {"Папка JDK", resolveProgramPath(programDir, jdkDir), "укажите в настройках другую"},
+        {"Папка WTK", resolveProgramPath(programDir, wtkDir), "укажите в настройках другую"},
+    };
+    for (const auto& folder : folders) {
+        const std::string path = folder.path.string();
+        const std::string named = std::string(folder.what) + " «" + path + "» ";
+        if (path.find(':') != std::string::npos) {
+            return named + "содержит символ «:», который в путях классов Java разделяет папки; " +
+                   folder.remedy + ".";
+        }
+        if (path.find('\'') != std::string::npos && path.find('"') != std::string::npos) {
+            return named + "содержит и одинарную, и двойную кавычку: такой путь нельзя передать " +
+                   "предверификатору; " + folder.remedy + ".";
+        }
+    }
+    return {};
+}
+
 fs::path archivePath(const BuildFolders& folders, std::string_view midletName) {
     std::string name(midletName);
     for (char& c : name) {

@@ -27,6 +27,14 @@ struct BuildTools {
 BuildTools buildTools(const std::filesystem::path& programDir, std::string_view jdkDir,
                       std::string_view wtkDir);
 
+// What keeps the Java tools from taking the program folder or the settings' JDK and WTK
+// folders (resolved as buildTools does), as one UTF-8 message naming the folder; empty
+// when nothing does. A ":" splits the class paths (the toolkit's compiler puts its own
+// folder in one), and a name holding both kinds of quotes cannot stand in the
+// preverifier's configuration.
+std::string toolFolderProblem(const std::filesystem::path& programDir, std::string_view jdkDir,
+                              std::string_view wtkDir);
+
 // The game archive: System/bin/ + midletName + ".jar". A "/" in the name, which no file
 // name can hold, is written as "_".
 std::filesystem::path archivePath(const BuildFolders& folders, std::string_view midletName);

@@ -11,6 +11,7 @@
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
 #include "model/IoError.h"
+#include "model/MidletSettings.h"
 #include "pipeline/ShellQuote.h"
 
 namespace avizad {
@@ -156,6 +157,17 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
         console_.clear();
         held_.clear();
         atLineStart_ = true;
+    }
+
+    // Settings that would make a broken game, or folders the Java tools cannot take,
+    // stop the build before anything is written.
+    for (const std::string& problem :
+         {midletSettingsProblem(project),
+          toolFolderProblem(inputs.programDir, inputs.jdkDir, inputs.wtkDir)}) {
+        if (!problem.empty()) {
+            fail(kPrepareStep, 0, problem);
+            return true;
+        }
     }
 
     // One build at a time in a program folder, in this process or another: the build

@@ -16,6 +16,8 @@
 // all on its user-interface thread; buildAndWait() serialises them with a mutex).
 //
 // The steps:
+//   0    refuse MIDlet settings that make no game (midletSettingsProblem) and folders
+//        the Java tools cannot take (toolFolderProblem), before anything is written;
 //   1-3  take the program folder's build lock (a build started while another one runs
 //        in the same program folder, in this process or another, is refused); empty
 //        the staging folders System/src, res, tmpclasses and classes; write the stage

@@ -26,9 +26,10 @@ namespace avizad::testing {
 class GameToolchain {
 public:
     // `sourceSystem`: the System folder holding draft/ and MANIFEST.MF; `toolkit`: the
-    // installed toolkit (jdk/ and wtk/).
-    GameToolchain(const std::filesystem::path& sourceSystem, std::filesystem::path toolkit)
-        : toolkit_(std::move(toolkit)) {
+    // installed toolkit (jdk/ and wtk/), absolute or relative to the current folder (the
+    // tools run in the program folder, so a relative one is made absolute here).
+    GameToolchain(const std::filesystem::path& sourceSystem, const std::filesystem::path& toolkit)
+        : toolkit_(toolkit.empty() ? toolkit : std::filesystem::absolute(toolkit)) {
         namespace fs = std::filesystem;
         std::random_device seed;
         root_ = fs::temp_directory_path() /

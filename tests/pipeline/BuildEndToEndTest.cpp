@@ -48,7 +48,8 @@ protected:
                ("avizad-e2e-" + std::to_string(::getpid()) + "-" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
-        program_ = dir_ / "program";
+        // The quote reaches every tool, the preverifier's configuration among them.
+        program_ = dir_ / "program it's";
         for (const char* folder : {"src", "res", "bin", "classes", "tmpclasses"}) {
             fs::create_directories(program_ / "System" / folder);
         }

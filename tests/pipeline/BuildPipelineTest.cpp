@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -284,6 +285,59 @@ TEST_F(PipelineFixture, NameWithShellMetacharactersNamesTheArchiveOnly) {
     for (const char* name : {"x", "y", "z"}) {
         EXPECT_FALSE(fs::exists(program_ / name)) << name;
         EXPECT_FALSE(fs::exists(dir_ / name)) << name;
+    }
+}
+
+// Settings that would make a broken or unnamed game, and folders the Java tools cannot
+// take, stop the build with a message before any file is written or any tool runs.
+TEST_F(PipelineFixture, RefusesWhatWouldMakeNoGameBeforeWritingAnything) {
+    const fs::path colonProgram = dir_ / "pro:gram";
+    const fs::path quotesWtk = dir_ / "w'\"tk";
+    struct Case {
+        const char* what;
+        std::function<void(Project&, BuildInputs&)> change;
+        std::string message;  // the start of the error
+    };
+    const Case cases[] = {
+        {"empty name", [](Project& p, BuildInputs&) { p.midletName = ""; },
+         "Не задано название MIDlet'а"},
+        {"comma in the name", [](Project& p, BuildInputs&) { p.midletName = "Tom, Jerry"; },
+         "Название MIDlet'а не может содержать запятую"},
+        {"comma in the icon", [](Project& p, BuildInputs&) { p.midletIcon = "/a,b.png"; },
+         "Иконка MIDlet'а не может содержать запятую"},
+        {"colon in the program folder",
+         [&](Project&, BuildInputs& in) { in.programDir = colonProgram; },
+         "Папка программы «" + colonProgram.string() + "» содержит символ «:»"},
+        {"colon in the JDK folder", [](Project&, BuildInputs& in) { in.jdkDir = "tools/j:dk"; },
+         "Папка JDK «" + (program_ / "tools/j:dk").string() + "» содержит символ «:»"},
+        {"both quotes in the WTK folder",
+         [&](Project&, BuildInputs& in) { in.wtkDir = quotesWtk.string(); },
+         "Папка WTK «" + quotesWtk.string() + "» содержит и одинарную, и двойную кавычку"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Project project = midlet_;
+        BuildInputs inputs = inputs_;
+        c.change(project, inputs);
+        for (const fs::path& program : {program_, colonProgram}) {
+            for (const char* folder : {"src", "res", "bin", "classes", "tmpclasses"}) {
+                fs::create_directories(program / "System" / folder);
+            }
+        }
+        writeFileText(inputs.programDir / "System" / "bin" / "Old.jar", "kept");
+        std::string console;
+        const BuildResult result = buildAndWait(
+            project, inputs, [&](std::string_view text) { console += text; }, writeSources);
+        EXPECT_FALSE(result.archiveMade);
+        EXPECT_EQ(result.failedStep, BuildPipeline::stepName(BuildPipeline::kPrepareStep));
+        EXPECT_TRUE(result.error.starts_with(c.message)) << result.error;
+        EXPECT_EQ(result.summary, win1251("Архив не создан: шаг «подготовка файлов игры» "
+                                          "не выполнен: ") +
+                                      utf8ToCp1251(result.error));
+        EXPECT_NE(console.find(result.summary), std::string::npos) << console;
+        EXPECT_FALSE(fs::exists(inputs.programDir / "tool.log")) << "no tool ran";
+        EXPECT_TRUE(fs::is_empty(inputs.programDir / "System" / "src")) << "nothing written";
+        EXPECT_TRUE(fs::exists(inputs.programDir / "System" / "bin" / "Old.jar"));
     }
 }
 

@@ -190,8 +190,9 @@ public final class Preverify {
     private static final Pattern CLASS_NAME = Pattern.compile(
             "[A-Za-z_$][A-Za-z0-9_$]*(\\.[A-Za-z_$][A-Za-z0-9_$]*)*");
 
+    /** A path as one ProGuard word: in double quotes when it holds a single one. */
     private static String quote(String path) {
-        return "'" + path + "'";
+        return path.indexOf('\'') < 0 ? "'" + path + "'" : "\"" + path + "\"";
     }
 
     private static final Pattern MEMBER = Pattern.compile(
