@@ -64,9 +64,10 @@ fuzz-smoke: fuzz
 # The tests without a window or the Java toolkit, built with AddressSanitizer and
 # UndefinedBehaviorSanitizer in a tree of their own; any finding fails the test.
 SANITIZE_DIR ?= build-asan
-SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+SANITIZE_FLAGS := -O1 -g1 -fsanitize=address,undefined -fno-sanitize-recover=all \
+  -fno-omit-frame-pointer
 sanitize: deps
-	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAVIZAD_WERROR=ON \
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE= -DAVIZAD_WERROR=ON \
 	  -DAVIZAD_GUI=OFF -DAVIZAD_TOOLKIT=OFF -DAVIZAD_BENCH=OFF \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_C_FLAGS="$(SANITIZE_FLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"

@@ -69,9 +69,9 @@ void writePng(const fs::path& path, int colorType, int depth, bool interlaced, b
         png_set_tRNS(png, info, alphas, colorType == PNG_COLOR_TYPE_PALETTE ? 2 : 0, &key);
     }
     png_write_info(png, info);
-    const int channels = (colorType & PNG_COLOR_MASK_PALETTE)  ? 1
+    const int channels = (colorType & PNG_COLOR_MASK_PALETTE) ? 1
                          : (colorType & PNG_COLOR_MASK_COLOR) ? 3
-                                                               : 1;
+                                                              : 1;
     const int samples = channels + ((colorType & PNG_COLOR_MASK_ALPHA) ? 1 : 0);
     const std::size_t rowBytes = (kWidth * samples * depth + 7) / 8;
     std::vector<png_byte> pixels(rowBytes * kHeight);

@@ -67,6 +67,13 @@ bool readHeader(PngReader& reader) {
         return false;
     }
     png_set_read_fn(png, &reader.source, readFromMemory);
+    // Text, colour-space and the other chunks the pictures do not need are skipped unread,
+    // known or not: a few bytes of a file may declare any length for them.
+    static constexpr png_byte kSkipped[] =
+        "bKGD\0cHRM\0eXIf\0gAMA\0hIST\0iCCP\0iTXt\0oFFs\0pCAL\0pHYs\0sBIT\0sCAL\0sPLT\0"
+        "sRGB\0sTER\0tEXt\0tIME\0zTXt";
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, 0);
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, kSkipped, sizeof kSkipped / 5);
 #ifdef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
     // Fuzzed data reach the decoder past the checksums that would refuse nearly all of it.
     png_set_crc_action(png, PNG_CRC_QUIET_USE, PNG_CRC_QUIET_USE);

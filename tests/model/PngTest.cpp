@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 #include <png.h>
+#include <sys/resource.h>
+#include <zlib.h>
 
 #include <csetjmp>
 #include <cstdlib>
@@ -275,6 +277,36 @@ TEST(Png, PicturesLargerThanAPhoneShowsAreRefusedBeforeDecoding) {
             EXPECT_NE(message.find(text), std::string::npos) << message;
             EXPECT_NE(message.find("слишком велико"), std::string::npos) << message;
         }
+    }
+}
+
+// A few bytes may declare a chunk of any length: the reader must not make room for it.
+TEST(Png, ChunksDeclaringHugeLengthsTakeNoMemory) {
+    const auto chunk = [](std::vector<std::uint8_t>& out, const char* type,
+                          const std::vector<std::uint8_t>& data, std::uint32_t length) {
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            out.push_back(static_cast<std::uint8_t>(length >> shift));
+        }
+        const std::size_t start = out.size();
+        out.insert(out.end(), type, type + 4);
+        out.insert(out.end(), data.begin(), data.end());
+        const std::uint32_t crc = static_cast<std::uint32_t>(
+            ::crc32(0, &out[start], static_cast<uInt>(out.size() - start)));
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            out.push_back(static_cast<std::uint8_t>(crc >> shift));
+        }
+    };
+    for (const char* type : {"iTXt", "zTXt", "tEXt", "iCCP", "sPLT", "abCd"}) {
+        SCOPED_TRACE(type);
+        std::vector<std::uint8_t> data = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+        chunk(data, "IHDR", {0, 0, 0, 3, 0, 0, 0, 2, 1, 0, 0, 0, 0}, 13);
+        chunk(data, type, {'a', 0, 0, 0}, 0x4441AC0C);  // 1.1 GB declared, 4 bytes there
+        rusage before{};
+        ::getrusage(RUSAGE_SELF, &before);
+        EXPECT_THROW(decodePng(data.data(), data.size(), "x.png"), IoError);
+        rusage after{};
+        ::getrusage(RUSAGE_SELF, &after);
+        EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64 * 1024) << "kilobytes";
     }
 }
 
