@@ -133,9 +133,9 @@ MainWindow::MainWindow(fs::path programDir, Prompts prompts, QWidget* parent)
     }
     initial.currentLevel = 0;
     initial.screenColor = document_->settings().screenColor;
-    initial.midletName = "syrk";
-    initial.midletVendor = "tulvask";
-    initial.midletVersion = "1.0";
+    initial.midletName = kDefaultMidletName;
+    initial.midletVendor = kDefaultMidletVendor;
+    initial.midletVersion = kDefaultMidletVersion;
     document_->setProjectDir("c:");
     document_->replaceProject(std::move(initial));
     unlockInterface();

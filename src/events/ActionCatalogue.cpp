@@ -2,6 +2,7 @@
 
 #include "events/CatalogueBuilders.h"
 #include "events/JavaFragments.h"
+#include "model/JavaString.h"
 
 namespace avizad {
 
@@ -10,31 +11,6 @@ namespace {
 using namespace catalogue;
 using namespace fragments;
 using V = const EntryValues&;
-
-// A file name inside a Java string literal: quotes, backslashes and line breaks
-// escaped, so any name gives valid Java naming the same resource.
-std::string javaText(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
 
 std::string changeLevel(int from, const std::string& to) {
     return "{midlet.changeEtap(" + dec(from) + "," + to + ");}";
@@ -74,7 +50,7 @@ const CatalogueEntry kSound[] = {
                return BuiltText{
                    w("воспроизвести ") + v.file,
                    "try{player=Manager.createPlayer(getClass().getResourceAsStream(\"/" +
-                       javaText(v.file) + "\"),\"" + v.contentType +
+                       javaStringContent(v.file) + "\"),\"" + v.contentType +
                        "\");player.realize();player.prefetch();player.start();}catch (Exception "
                        "e){}"};
            }),

@@ -1,5 +1,6 @@
 #pragma once
-// The events editor's logic over the project's event table: the selection of a
+// The events editor's logic over the project's event table (kept names such as
+// dob, izm, metka and perevod are explained in docs/glossary.md): the selection of a
 // grid cell, the commit of a condition in the modes "new", "dob" and "izm",
 // adding an action to the selected cell (metka, with the "else" toggle),
 // deleting an action and deleting the last event. The widget converts mouse

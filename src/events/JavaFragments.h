@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/Cp1251.h"
+#include "model/GameNames.h"
 
 namespace avizad::fragments {
 
@@ -20,29 +21,26 @@ inline std::string w(std::string_view utf8) {
 }
 
 // "[gr_obj[n][krn]]" and its kin for the other kinds.
-inline std::string group(std::string_view table, std::string_view counter, int n) {
-    return "[" + std::string(table) + "[" + dec(n) + "][" + std::string(counter) + dec(n) + "]]";
-}
 inline std::string activeIndex(int n) {
-    return group("gr_obj", "kr", n);
+    return loopIndex(ObjectKind::Active, n);
 }
 inline std::string backgroundIndex(int n) {
-    return group("gr_fon", "krf", n);
+    return loopIndex(ObjectKind::Background, n);
 }
 inline std::string textIndex(int n) {
-    return group("gr_text", "krt", n);
+    return loopIndex(ObjectKind::Text, n);
 }
 inline std::string indicatorIndex(int n) {
-    return group("gr_line", "krl", n);
+    return loopIndex(ObjectKind::Indicator, n);
 }
 
 // "act[gr_obj[n][krn]]", the sprite of an active object of type n.
 inline std::string act(int n) {
-    return "act" + activeIndex(n);
+    return std::string(gameNames(ObjectKind::Active).objects) + activeIndex(n);
 }
 // "fon[gr_fon[n][krfn]]", the layer of a background object of type n.
 inline std::string fon(int n) {
-    return "fon" + backgroundIndex(n);
+    return std::string(gameNames(ObjectKind::Background).objects) + backgroundIndex(n);
 }
 // "act_upr[gr_obj[n][krn]]", the mode of an active object of type n.
 inline std::string actMode(int n) {

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "model/Cp1251.h"
+#include "model/GameNames.h"
 
 namespace avizad {
 
@@ -25,6 +26,15 @@ struct Word {
     std::string after;
 };
 
+// A numbered word for `array` of the object of type n that the event loop of `kind`
+// stands at: array[gr_obj[n][krn]] and `after`.
+Word looped(std::string name, std::string_view array, ObjectKind kind, std::string_view after) {
+    const GameKindNames& names = gameNames(kind);
+    return {std::move(name), Follow::NumberBracketed,
+            std::string(array) + "[" + std::string(names.group) + "[",
+            "][" + std::string(names.loop), "]]" + std::string(after)};
+}
+
 const std::array<Word, 15>& words() {
     static const std::array<Word, 15> table = {{
         {win1251("минуты"), Follow::Nothing, "endTime_ob/1000/60", "", ""},
@@ -34,13 +44,13 @@ const std::array<Word, 15>& words() {
         {win1251("ширина"), Follow::Nothing, "width", "", ""},
         {win1251("уровень"), Follow::Nothing, "level", "", ""},
         {"rand", Follow::Space, "rand", "", ""},
-        {win1251("Х[объект"), Follow::NumberBracketed, "act[gr_obj[", "][kr", "]].getX()"},
-        {win1251("Y[объект"), Follow::NumberBracketed, "act[gr_obj[", "][kr", "]].getY()"},
-        {win1251("Х[фон"), Follow::NumberBracketed, "fon[gr_fon[", "][krf", "]].getX()"},
-        {win1251("Y[фон"), Follow::NumberBracketed, "fon[gr_fon[", "][krf", "]].getY()"},
+        looped(win1251("Х[объект"), "act", ObjectKind::Active, ".getX()"),
+        looped(win1251("Y[объект"), "act", ObjectKind::Active, ".getY()"),
+        looped(win1251("Х[фон"), "fon", ObjectKind::Background, ".getX()"),
+        looped(win1251("Y[фон"), "fon", ObjectKind::Background, ".getY()"),
         {"glob", Follow::Number, "glob[", "", "]"},
-        {win1251("позиция[текст"), Follow::NumberBracketed, "tek_str[gr_text[", "][krt", "]]"},
-        {win1251("кол[индикатор"), Follow::NumberBracketed, "line_tek[gr_line[", "][krl", "]]"},
+        looped(win1251("позиция[текст"), "tek_str", ObjectKind::Text, ""),
+        looped(win1251("кол[индикатор"), "line_tek", ObjectKind::Indicator, ""),
         {"abs", Follow::Nothing, "Math.abs", "", ""},
     }};
     return table;

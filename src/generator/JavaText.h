@@ -5,16 +5,12 @@
 #include <string>
 #include <string_view>
 
+#include "model/JavaString.h"  // javaStringContent
+
 namespace avizad {
 
 // A number as every generated declaration writes it: decimal, "-" when negative.
 std::string javaNumber(int value);
-
-// The text between the double quotes of a Java string literal that holds `text`:
-// "\" becomes "\\", a double quote "\"", CR and LF "\r" and "\n", every other
-// control character (and DEL) "\u" + four hex digits. Other bytes stay as they are,
-// so a text without such characters is returned unchanged.
-std::string javaStringContent(std::string_view text);
 
 // A Windows-1251 source line in pure ASCII: every byte from 0x80 up becomes the
 // Java Unicode escape of its character ("\u0433" for the Cyrillic g), which Java

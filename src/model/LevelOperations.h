@@ -1,5 +1,6 @@
 #pragma once
-// Level list operations of the levels panel and the level properties dialog:
+// Level list operations of the levels panel and the level properties dialog (kept
+// names such as ur and copy_ur: docs/glossary.md):
 // the block primitives copy_ur and clear_ur, moving and deleting levels, and the
 // rules of the level properties dialog. A level's block is everything the level
 // holds: its placements of the four kinds, name, size, trajectories, control types

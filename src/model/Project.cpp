@@ -8,10 +8,14 @@ namespace avizad {
 
 std::string_view kindKey(ObjectKind kind) {
     switch (kind) {
-        case ObjectKind::Background: return "fon";
-        case ObjectKind::Active: return "active";
-        case ObjectKind::Indicator: return "line";
-        case ObjectKind::Text: return "text";
+        case ObjectKind::Background:
+            return "fon";
+        case ObjectKind::Active:
+            return "active";
+        case ObjectKind::Indicator:
+            return "line";
+        case ObjectKind::Text:
+            return "text";
     }
     return "";
 }
@@ -28,30 +32,42 @@ bool kindFromKey(std::string_view key, ObjectKind& kind) {
 
 std::string kindCaption(ObjectKind kind) {
     switch (kind) {
-        case ObjectKind::Background: return win1251("Фоновые объекты");
-        case ObjectKind::Active: return win1251("Активные объекты");
-        case ObjectKind::Indicator: return win1251("Объекты-индикаторы");
-        case ObjectKind::Text: return win1251("Текстовые объекты");
+        case ObjectKind::Background:
+            return win1251("Фоновые объекты");
+        case ObjectKind::Active:
+            return win1251("Активные объекты");
+        case ObjectKind::Indicator:
+            return win1251("Объекты-индикаторы");
+        case ObjectKind::Text:
+            return win1251("Текстовые объекты");
     }
     return {};
 }
 
 int typeCapacity(ObjectKind kind) {
     switch (kind) {
-        case ObjectKind::Background: return kMaxBackgroundTypes;
-        case ObjectKind::Active: return kMaxActiveTypes;
-        case ObjectKind::Indicator: return kMaxIndicatorTypes;
-        case ObjectKind::Text: return kMaxTextTypes;
+        case ObjectKind::Background:
+            return kMaxBackgroundTypes;
+        case ObjectKind::Active:
+            return kMaxActiveTypes;
+        case ObjectKind::Indicator:
+            return kMaxIndicatorTypes;
+        case ObjectKind::Text:
+            return kMaxTextTypes;
     }
     return 0;
 }
 
 int placementCapacity(ObjectKind kind) {
     switch (kind) {
-        case ObjectKind::Background: return kMaxBackgroundPlacements;
-        case ObjectKind::Active: return kMaxActivePlacements;
-        case ObjectKind::Indicator: return kMaxIndicatorPlacements;
-        case ObjectKind::Text: return kMaxTextPlacements;
+        case ObjectKind::Background:
+            return kMaxBackgroundPlacements;
+        case ObjectKind::Active:
+            return kMaxActivePlacements;
+        case ObjectKind::Indicator:
+            return kMaxIndicatorPlacements;
+        case ObjectKind::Text:
+            return kMaxTextPlacements;
     }
     return 0;
 }
@@ -62,10 +78,14 @@ PlacementList& Level::placements(ObjectKind kind) {
 
 const PlacementList& Level::placements(ObjectKind kind) const {
     switch (kind) {
-        case ObjectKind::Background: return backgroundPlacements;
-        case ObjectKind::Active: return activePlacements;
-        case ObjectKind::Indicator: return indicatorPlacements;
-        case ObjectKind::Text: break;
+        case ObjectKind::Background:
+            return backgroundPlacements;
+        case ObjectKind::Active:
+            return activePlacements;
+        case ObjectKind::Indicator:
+            return indicatorPlacements;
+        case ObjectKind::Text:
+            break;
     }
     return textPlacements;
 }
@@ -76,10 +96,14 @@ Array1<ActionList, kActionColumns>& Event::actions(ObjectKind kind) {
 
 const Array1<ActionList, kActionColumns>& Event::actions(ObjectKind kind) const {
     switch (kind) {
-        case ObjectKind::Background: return backgroundActions;
-        case ObjectKind::Active: return activeActions;
-        case ObjectKind::Indicator: return indicatorActions;
-        case ObjectKind::Text: break;
+        case ObjectKind::Background:
+            return backgroundActions;
+        case ObjectKind::Active:
+            return activeActions;
+        case ObjectKind::Indicator:
+            return indicatorActions;
+        case ObjectKind::Text:
+            break;
     }
     return textActions;
 }
@@ -95,10 +119,14 @@ int Project::typeCount(ObjectKind kind) const {
 
 int& Project::typeCountRef(ObjectKind kind) {
     switch (kind) {
-        case ObjectKind::Background: return backgroundCount;
-        case ObjectKind::Active: return activeCount;
-        case ObjectKind::Indicator: return indicatorCount;
-        case ObjectKind::Text: break;
+        case ObjectKind::Background:
+            return backgroundCount;
+        case ObjectKind::Active:
+            return activeCount;
+        case ObjectKind::Indicator:
+            return indicatorCount;
+        case ObjectKind::Text:
+            break;
     }
     return textCount;
 }
@@ -136,8 +164,8 @@ void clearProject(Project& project) {
 
 void resetMidletSettings(Project& project) {
     project.midletName = "Project1";
-    project.midletVendor = "tulvask";
-    project.midletVersion = "1.0";
+    project.midletVendor = kDefaultMidletVendor;
+    project.midletVersion = kDefaultMidletVersion;
 }
 
 }  // namespace avizad

@@ -1,7 +1,7 @@
 #pragma once
-// The project model: the whole edited game, its object types, levels, placements,
-// trajectories and events. Tables are 1-based with fixed capacities; texts are
-// Windows-1251 byte strings.
+// The project model (kept names such as fon, kol and napr: docs/glossary.md): the whole edited
+// game, its object types, levels, placements, trajectories and events. Tables are 1-based with
+// fixed capacities; texts are Windows-1251 byte strings.
 
 #include <algorithm>
 #include <memory>
@@ -30,6 +30,11 @@ std::string kindCaption(ObjectKind kind);
 int typeCapacity(ObjectKind kind);
 // The per-level placement capacity of a kind (100, 100, 20, 20).
 int placementCapacity(ObjectKind kind);
+
+// The MIDlet settings of a project until the author changes them.
+inline constexpr const char* kDefaultMidletName = "syrk";
+inline constexpr const char* kDefaultMidletVendor = "tulvask";
+inline constexpr const char* kDefaultMidletVersion = "1.0";
 
 enum class ControlType { None = 0, PersonTop = 1, PersonSide = 2, Vehicle = 3 };
 enum class Direction { Right = 1, Up = 2, Left = 3, Down = 4 };
@@ -266,9 +271,9 @@ struct Project {
     EventTable eventTable;
 
     Color screenColor = 0;
-    std::string midletName = "syrk";
-    std::string midletVendor = "tulvask";
-    std::string midletVersion = "1.0";
+    std::string midletName = kDefaultMidletName;
+    std::string midletVendor = kDefaultMidletVendor;
+    std::string midletVersion = kDefaultMidletVersion;
     std::string midletIcon;
 
     int currentLevel = 0;  // working value, not saved; 0 = none chosen
