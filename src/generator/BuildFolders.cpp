@@ -2,56 +2,18 @@
 
 #include <system_error>
 
+#include "model/FileUtil.h"
+
 namespace avizad {
-
-namespace {
-
-bool sameAsciiCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i];
-        char y = b[i];
-        if (x >= 'A' && x <= 'Z') {
-            x = static_cast<char>(x - 'A' + 'a');
-        }
-        if (y >= 'A' && y <= 'Z') {
-            y = static_cast<char>(y - 'A' + 'a');
-        }
-        if (x != y) {
-            return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
 
 std::vector<std::string> deleteFilesByExtension(const std::filesystem::path& folder,
                                                 const std::string& extension) {
     namespace fs = std::filesystem;
     std::vector<std::string> failures;
-    std::error_code error;
-    fs::directory_iterator it(folder, error);
-    if (error) {
-        return failures;
-    }
-    std::vector<fs::path> matches;
-    for (const fs::directory_entry& entry : it) {
-        const fs::file_status status = entry.symlink_status(error);
-        if (error || fs::is_directory(status)) {
-            continue;
-        }
-        const std::string name = entry.path().filename().string();
-        const std::size_t dot = name.rfind('.');
-        if (dot != std::string::npos && sameAsciiCase(name.substr(dot + 1), extension)) {
-            matches.push_back(entry.path());
-        }
-    }
-    for (const fs::path& file : matches) {
-        if (!fs::remove(file, error) || error) {
-            failures.push_back(file.string());
+    for (const std::string& name : filesWithExtensions(folder, {extension})) {
+        std::error_code error;
+        if (!fs::remove(folder / name, error) || error) {
+            failures.push_back((folder / name).string());
         }
     }
     return failures;

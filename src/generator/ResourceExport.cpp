@@ -4,6 +4,7 @@
 #include "generator/ResourceNames.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
+#include "model/GameNames.h"
 #include "model/IoError.h"
 #include "model/Png.h"
 
@@ -24,16 +25,6 @@ void writeImage(const std::filesystem::path& file, const Image& image,
     writePng(file, image, transparent);
 }
 
-bool isSoundFile(const std::filesystem::path& file) {
-    std::string extension = file.extension().string();
-    for (char& c : extension) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return extension == ".mid" || extension == ".wav" || extension == ".mp3";
-}
-
 }  // namespace
 
 ResourceExport::ResourceExport(const Project& project, BuildFolders folders)
@@ -44,18 +35,12 @@ void ResourceExport::exportSounds(const std::filesystem::path& projectDir) const
     if (projectDir.empty()) {
         return;
     }
-    std::error_code error;
-    fs::directory_iterator it(projectDir / "res", error);
-    if (error) {
-        return;
-    }
-    for (const fs::directory_entry& entry : it) {
-        if (!entry.is_regular_file(error) || !isSoundFile(entry.path())) {
-            continue;
-        }
-        const fs::path target = folders_.res() / entry.path().filename();
-        if (!fs::copy_file(entry.path(), target, fs::copy_options::overwrite_existing, error)) {
-            throw IoError("Не удаётся скопировать файл «" + displayPath(entry.path()) + "» в «" +
+    const fs::path res = projectDir / "res";
+    for (const std::string& name : filesWithExtensions(res, soundFileExtensions())) {
+        std::error_code error;
+        const fs::path target = folders_.res() / name;
+        if (!fs::copy_file(res / name, target, fs::copy_options::overwrite_existing, error)) {
+            throw IoError("Не удаётся скопировать файл «" + displayPath(res / name) + "» в «" +
                           displayPath(target) + "»: " + error.message());
         }
     }

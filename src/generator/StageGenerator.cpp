@@ -8,6 +8,7 @@
 #include "generator/TemplateLines.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
+#include "model/GameNames.h"
 #include "model/IoError.h"
 
 namespace avizad {
@@ -307,12 +308,13 @@ std::string StageGenerator::eventLine(std::string_view condition, std::string_vi
             }
         }
     };
-    loops("kr", "kol_obj");
-    loops("krf", "kol_fon");
-    // The special columns get these loops as well: an indicator or text condition with a
-    // special action names krlN or krtN, which no other loop would declare.
-    loops("krl", "kol_line");
-    loops("krt", "kol_text");
+    // Every kind's loops, also in the special columns: an indicator or text condition with
+    // a special action names krlN or krtN, which no other loop would declare.
+    for (ObjectKind kind :
+         {ObjectKind::Active, ObjectKind::Background, ObjectKind::Indicator, ObjectKind::Text}) {
+        const GameKindNames& names = gameNames(kind);
+        loops(std::string(names.loop), std::string(names.count));
+    }
     return head + statement + tail;
 }
 

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -214,6 +215,40 @@ void SaveFile::commit() {
             fail("записи", error);
         }
     }
+}
+
+bool hasExtension(const std::filesystem::path& file,
+                  const std::vector<std::string_view>& extensions) {
+    const std::string name = file.filename().string();
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos) {
+        return false;
+    }
+    const std::string_view actual = std::string_view(name).substr(dot + 1);
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    for (std::string_view extension : extensions) {
+        if (std::equal(actual.begin(), actual.end(), extension.begin(), extension.end(),
+                       [&](char a, char b) { return lower(a) == lower(b); })) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<std::string> filesWithExtensions(const std::filesystem::path& folder,
+                                             const std::vector<std::string_view>& extensions) {
+    namespace fs = std::filesystem;
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::error_code typeError;
+        const fs::file_status status = it->symlink_status(typeError);
+        if (!typeError && fs::is_regular_file(status) && hasExtension(it->path(), extensions)) {
+            names.push_back(it->path().filename().string());
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 }  // namespace avizad

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,17 @@ inline void writeFileText(const std::filesystem::path& path, std::string_view te
 
 // A path as the user reads it in messages (UTF-8).
 std::string displayPath(const std::filesystem::path& path);
+
+// Whether the file name ends in "." and one of `extensions` (given without the dot),
+// ASCII letters compared without regard to case, as the mask "*.ext" matches.
+bool hasExtension(const std::filesystem::path& file,
+                  const std::vector<std::string_view>& extensions);
+// The names of the files of `folder` that hasExtension matches, sorted. One rule for
+// every folder the program reads or cleans by extension: only regular files count, and
+// a symbolic link is never followed (a project handed around cannot make the build pack
+// or the clean command delete a file elsewhere). A missing folder has none.
+std::vector<std::string> filesWithExtensions(const std::filesystem::path& folder,
+                                             const std::vector<std::string_view>& extensions);
 
 class SaveFile {
 public:

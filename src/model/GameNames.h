@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/Project.h"
 
@@ -25,6 +26,12 @@ inline const GameKindNames& gameNames(ObjectKind kind) {
         {"text", "gr_text", "kol_text", "krt"},
     };
     return kNames[static_cast<int>(kind) - 1];
+}
+
+// The extensions of the sound files a game plays ("mid", "wav", "mp3").
+inline const std::vector<std::string_view>& soundFileExtensions() {
+    static const std::vector<std::string_view> kExtensions = {"mid", "wav", "mp3"};
+    return kExtensions;
 }
 
 // "[gr_obj[t][krt]]": the index of the object of type t that an event line's loop

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/Cp1251.h"
+#include "model/FileUtil.h"
 
 namespace avizad {
 
@@ -48,32 +49,11 @@ fs::path projectDialogFolder(const fs::path& programDir, const fs::path& project
     return folder;
 }
 
-namespace {
-
-bool sameExtension(const fs::path& file, std::string_view extension) {
-    const std::string actual = file.extension().string();
-    if (actual.size() != extension.size() + 1) {
-        return false;
-    }
-    for (std::size_t i = 0; i < extension.size(); ++i) {
-        const auto a = static_cast<unsigned char>(actual[i + 1]);
-        const auto b = static_cast<unsigned char>(extension[i]);
-        if (std::tolower(a) != std::tolower(b)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
-
 int deleteFilesWithExtension(const fs::path& folder, std::string_view extension) {
     std::error_code error;
     std::vector<fs::path> found;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (it->is_regular_file(error) && sameExtension(it->path(), extension)) {
-            found.push_back(it->path());
-        }
+    for (const std::string& name : filesWithExtensions(folder, {extension})) {
+        found.push_back(folder / name);
     }
     int deleted = 0;
     for (const fs::path& file : found) {

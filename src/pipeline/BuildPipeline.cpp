@@ -10,6 +10,7 @@
 #include "generator/MidletAssembly.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
+#include "model/GameNames.h"
 #include "model/IoError.h"
 #include "model/MidletSettings.h"
 #include "pipeline/ShellQuote.h"
@@ -20,48 +21,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::vector<std::string> kSoundExtensions = {"mid", "wav", "mp3"};
 // The exit status fail() receives when the interpreter has ended.
 constexpr int kInterpreterGone = std::numeric_limits<int>::min();
-
-bool sameLetters(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
-}
-
-// True when the file name ends in "." + one of the extensions, in any ASCII case, as
-// the Windows mask "*.ext" matches.
-bool hasExtension(const std::string& name, const std::vector<std::string>& extensions) {
-    const std::size_t dot = name.rfind('.');
-    if (dot == std::string::npos) {
-        return false;
-    }
-    const std::string_view extension = std::string_view(name).substr(dot + 1);
-    return std::any_of(extensions.begin(), extensions.end(),
-                       [&](const std::string& e) { return sameLetters(extension, e); });
-}
-
-// The names of the regular files of a folder with one of the extensions, sorted. A
-// missing folder has none.
-std::vector<std::string> filesWithExtensions(const fs::path& folder,
-                                             const std::vector<std::string>& extensions) {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        std::error_code typeError;
-        if (!it->is_regular_file(typeError)) {
-            continue;
-        }
-        std::string name = it->path().filename().string();
-        if (hasExtension(name, extensions)) {
-            names.push_back(std::move(name));
-        }
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // The names of all regular files of a folder, sorted.
 std::vector<std::string> allFiles(const fs::path& folder) {
@@ -96,7 +57,7 @@ std::string iconFileName(const std::string& midletIcon) {
 
 // Copies those files into `to`, replacing files of the same name. Throws IoError.
 void copyFilesWithExtensions(const fs::path& from, const fs::path& to,
-                             const std::vector<std::string>& extensions) {
+                             const std::vector<std::string_view>& extensions) {
     for (const std::string& name : filesWithExtensions(from, extensions)) {
         std::error_code error;
         fs::copy_file(from / name, to / name, fs::copy_options::overwrite_existing, error);
@@ -204,10 +165,11 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
         // folders_.projectDir stays empty.)
         if (!inputs.projectDir.empty()) {
             const fs::path projectRes = inputs.projectDir / "res";
-            copyFilesWithExtensions(projectRes, folders_.res(), kSoundExtensions);
+            copyFilesWithExtensions(projectRes, folders_.res(), soundFileExtensions());
             const std::string icon = iconFileName(project.midletIcon);
             std::error_code error;
-            if (!icon.empty() && fs::is_regular_file(projectRes / icon, error) &&
+            if (!icon.empty() &&
+                fs::is_regular_file(fs::symlink_status(projectRes / icon, error)) &&
                 !fs::exists(folders_.res() / icon, error)) {
                 fs::copy_file(projectRes / icon, folders_.res() / icon, error);
                 if (error) {
