@@ -4,6 +4,8 @@ BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+# The compiler cache (when installed) shares results between clones of this tree.
+export CCACHE_BASEDIR := $(CURDIR)
 
 .PHONY: all deps build test run bench fuzz fuzz-smoke sanitize format clean screenshots
 
