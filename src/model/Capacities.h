@@ -19,18 +19,18 @@ inline constexpr int kStoredTrajectories = 20;    // the project file carries 20
 inline constexpr int kMaxTrajectoryPoints = 40;
 
 inline constexpr int kMaxEvents = 50;
-inline constexpr int kMaxActions = 50;          // per event and action list
-inline constexpr int kActionColumns = 30;       // per-type action lists of each kind
-inline constexpr int kSpecialCategories = 4;    // special, sound, level change, control
+inline constexpr int kMaxActions = 50;        // per event and action list
+inline constexpr int kActionColumns = 30;     // per-type action lists of each kind
+inline constexpr int kSpecialCategories = 4;  // special, sound, level change, control
 
 inline constexpr int kMaxTextLines = 12;
 inline constexpr int kMaxFrames = 20;
 inline constexpr int kPropertyCount = 5;
-inline constexpr int kMaxMapCells = 100;         // rows and columns of a tile map
-inline constexpr int kAnimationSteps = 6;        // positions of an animation sequence
+inline constexpr int kMaxMapCells = 100;   // rows and columns of a tile map
+inline constexpr int kAnimationSteps = 6;  // positions of an animation sequence
 inline constexpr int kDirections = 4;
 inline constexpr int kAnimationStates = 4;
-inline constexpr int kControlTypeSlots = 100;    // a level's control type per active type
+inline constexpr int kControlTypeSlots = 100;  // a level's control type per active type
 
 inline constexpr int kMinLevelSize = 100;
 inline constexpr int kMaxLevelSize = 10000;

@@ -15,8 +15,14 @@ constexpr Color rgb(int r, int g, int b) {
     auto byte = [](int v) { return ((v % 256) + 256) % 256; };
     return byte(r) | (byte(g) << 8) | (byte(b) << 16);
 }
-constexpr int redOf(Color c) { return c & 0xFF; }
-constexpr int greenOf(Color c) { return (c >> 8) & 0xFF; }
-constexpr int blueOf(Color c) { return (c >> 16) & 0xFF; }
+constexpr int redOf(Color c) {
+    return c & 0xFF;
+}
+constexpr int greenOf(Color c) {
+    return (c >> 8) & 0xFF;
+}
+constexpr int blueOf(Color c) {
+    return (c >> 16) & 0xFF;
+}
 
 }  // namespace avizad

@@ -21,5 +21,7 @@ std::string utf8ToCp1251(std::string_view text);
 
 namespace avizad {
 // A Windows-1251 model text from a UTF-8 literal of the source code: win1251("Уровень").
-inline std::string win1251(std::string_view utf8) { return utf8ToCp1251(utf8); }
+inline std::string win1251(std::string_view utf8) {
+    return utf8ToCp1251(utf8);
+}
 }  // namespace avizad

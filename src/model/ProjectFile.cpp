@@ -24,7 +24,8 @@ public:
 
     void integer(int value) {
         reserve(kSlack);
-        const auto result = std::to_chars(buffer_.data() + used_, buffer_.data() + used_ + 12, value);
+        const auto result =
+            std::to_chars(buffer_.data() + used_, buffer_.data() + used_ + 12, value);
         used_ = static_cast<std::size_t>(result.ptr - buffer_.data());
         buffer_[used_++] = '\r';
         buffer_[used_++] = '\n';
@@ -89,7 +90,6 @@ private:
     std::size_t used_ = 0;
 };
 
-
 // ---------------------------------------------------------------- reading
 
 class LineReader {
@@ -101,15 +101,15 @@ public:
           buffer_(static_cast<std::size_t>(std::clamp<std::uint64_t>(size + 1, 4096, kChunk))) {}
 
     [[noreturn]] void fail(const std::string& reason, std::uint64_t line) const {
-        throw IoError("Ошибка в файле проекта «" + source_ + "», строка " +
-                      std::to_string(line) + ": " + reason);
+        throw IoError("Ошибка в файле проекта «" + source_ + "», строка " + std::to_string(line) +
+                      ": " + reason);
     }
     [[noreturn]] void fail(const std::string& reason) const { fail(reason, line_); }
 
     std::string_view nextLine() {
         ++line_;
-        const char* newline = static_cast<const char*>(
-            std::memchr(buffer_.data() + begin_, '\n', end_ - begin_));
+        const char* newline =
+            static_cast<const char*>(std::memchr(buffer_.data() + begin_, '\n', end_ - begin_));
         while (newline == nullptr) {
             if (!refill()) {
                 if (begin_ == end_) {
@@ -118,8 +118,8 @@ public:
                 newline = buffer_.data() + end_;  // the last line has no line break
                 break;
             }
-            newline = static_cast<const char*>(
-                std::memchr(buffer_.data() + begin_, '\n', end_ - begin_));
+            newline =
+                static_cast<const char*>(std::memchr(buffer_.data() + begin_, '\n', end_ - begin_));
         }
         const char* start = buffer_.data() + begin_;
         std::size_t length = static_cast<std::size_t>(newline - start);
@@ -227,7 +227,6 @@ private:
     std::size_t end_ = 0;
     std::uint64_t line_ = 0;
 };
-
 
 // ---------------------------------------------------------------- the file's order
 
@@ -562,8 +561,7 @@ void loadProjectFromMemory(Project& project, const char* data, std::size_t size,
         LineReader empty(nullptr, 0, source);
         empty.fail("файл закончился раньше времени", 1);
     }
-    std::unique_ptr<std::FILE, FileCloser> file(
-        ::fmemopen(const_cast<char*>(data), size, "rb"));
+    std::unique_ptr<std::FILE, FileCloser> file(::fmemopen(const_cast<char*>(data), size, "rb"));
     if (!file) {
         throw IoError("Не удаётся прочитать " + source + ": " + systemErrorText(errno));
     }

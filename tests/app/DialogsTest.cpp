@@ -4,8 +4,8 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QStringList>
 #include <QSpinBox>
+#include <QStringList>
 
 #include "AppTestSupport.h"
 #include "app/LevelPropertiesDialog.h"

@@ -1,7 +1,7 @@
-#include "model/Cp1251.h"
-
 #include <gtest/gtest.h>
 #include <iconv.h>
+
+#include "model/Cp1251.h"
 
 namespace avizad {
 namespace {
@@ -45,7 +45,9 @@ TEST(Cp1251, KnownLettersAndSigns) {
 }
 
 TEST(Cp1251, CharactersWithoutByteAndMalformedInputBecomeQuestionMarks) {
-    EXPECT_EQ(utf8ToCp1251("a€b"), "a\x88" "b");
+    EXPECT_EQ(utf8ToCp1251("a€b"),
+              "a\x88"
+              "b");
     EXPECT_EQ(utf8ToCp1251("日本"), "??");
     EXPECT_EQ(utf8ToCp1251("😀x"), "?x");
     EXPECT_EQ(utf8ToCp1251("\xFFz"), "?z");

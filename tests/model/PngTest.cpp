@@ -1,5 +1,3 @@
-#include "model/Png.h"
-
 #include <gtest/gtest.h>
 #include <png.h>
 #include <sys/resource.h>
@@ -9,6 +7,7 @@
 #include <cstdlib>
 
 #include "model/IoError.h"
+#include "model/Png.h"
 
 namespace avizad {
 namespace {
@@ -24,11 +23,10 @@ std::vector<std::uint8_t> encodeRaw(int colorType, int depth, const std::vector<
                                     const std::vector<int>& paletteAlpha = {},
                                     const png_color_16* key = nullptr) {
     constexpr int kWidth = 4;
-    const int channels = colorType == PNG_COLOR_TYPE_GRAY || colorType == PNG_COLOR_TYPE_PALETTE
-                             ? 1
-                         : colorType == PNG_COLOR_TYPE_GRAY_ALPHA ? 2
-                         : colorType == PNG_COLOR_TYPE_RGB        ? 3
-                                                                  : 4;
+    const int channels = colorType == PNG_COLOR_TYPE_GRAY || colorType == PNG_COLOR_TYPE_PALETTE ? 1
+                         : colorType == PNG_COLOR_TYPE_GRAY_ALPHA                                ? 2
+                         : colorType == PNG_COLOR_TYPE_RGB                                       ? 3
+                                                           : 4;
     // Pack the samples into one row.
     std::vector<std::uint8_t> row((kWidth * channels * depth + 7) / 8 + 1, 0);
     int bit = 0;
@@ -58,8 +56,8 @@ std::vector<std::uint8_t> encodeRaw(int colorType, int depth, const std::vector<
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     std::vector<png_color> colors;
     for (const Rgba& c : palette) {
-        colors.push_back({static_cast<png_byte>(c.r), static_cast<png_byte>(c.g),
-                          static_cast<png_byte>(c.b)});
+        colors.push_back(
+            {static_cast<png_byte>(c.r), static_cast<png_byte>(c.g), static_cast<png_byte>(c.b)});
     }
     if (!colors.empty()) {
         png_set_PLTE(png, info, colors.data(), static_cast<int>(colors.size()));
@@ -115,60 +113,86 @@ struct PngCase {
 std::vector<PngCase> pngCases() {
     static const png_color_16 grayKey{0, 0, 0, 0, 2};
     static const png_color_16 rgbKey{0, 1, 2, 3, 0};
-    const Rgba opaqueGray2[] = {{0, 0, 0, 255}, {85, 85, 85, 255}, {170, 170, 170, 255},
-                                {255, 255, 255, 255}};
+    const Rgba opaqueGray2[] = {
+        {0, 0, 0, 255}, {85, 85, 85, 255}, {170, 170, 170, 255}, {255, 255, 255, 255}};
     return {
-        {"Gray1", encodeRaw(PNG_COLOR_TYPE_GRAY, 1, {0, 1, 1, 0}),
-         {{0, 0, 0, 255}, {255, 255, 255, 255}, {255, 255, 255, 255}, {0, 0, 0, 255}}, false},
-        {"Gray2", encodeRaw(PNG_COLOR_TYPE_GRAY, 2, {0, 1, 2, 3}),
-         {std::begin(opaqueGray2), std::end(opaqueGray2)}, false},
-        {"Gray4", encodeRaw(PNG_COLOR_TYPE_GRAY, 4, {0, 5, 10, 15}),
-         {std::begin(opaqueGray2), std::end(opaqueGray2)}, false},
-        {"Gray8", encodeRaw(PNG_COLOR_TYPE_GRAY, 8, {0, 85, 170, 255}),
-         {std::begin(opaqueGray2), std::end(opaqueGray2)}, false},
-        {"Gray16", encodeRaw(PNG_COLOR_TYPE_GRAY, 16, {0, 0x5555, 0xAAAA, 0xFFFF}),
-         {std::begin(opaqueGray2), std::end(opaqueGray2)}, false},
-        {"Gray2WithKey", encodeRaw(PNG_COLOR_TYPE_GRAY, 2, {0, 1, 2, 3}, {}, {}, &grayKey),
-         {{0, 0, 0, 255}, {85, 85, 85, 255}, {170, 170, 170, 0}, {255, 255, 255, 255}}, true},
-        {"GrayAlpha8", encodeRaw(PNG_COLOR_TYPE_GRAY_ALPHA, 8, {10, 255, 20, 0, 30, 128, 40, 255}),
-         {{10, 10, 10, 255}, {20, 20, 20, 0}, {30, 30, 30, 128}, {40, 40, 40, 255}}, true},
+        {"Gray1",
+         encodeRaw(PNG_COLOR_TYPE_GRAY, 1, {0, 1, 1, 0}),
+         {{0, 0, 0, 255}, {255, 255, 255, 255}, {255, 255, 255, 255}, {0, 0, 0, 255}},
+         false},
+        {"Gray2",
+         encodeRaw(PNG_COLOR_TYPE_GRAY, 2, {0, 1, 2, 3}),
+         {std::begin(opaqueGray2), std::end(opaqueGray2)},
+         false},
+        {"Gray4",
+         encodeRaw(PNG_COLOR_TYPE_GRAY, 4, {0, 5, 10, 15}),
+         {std::begin(opaqueGray2), std::end(opaqueGray2)},
+         false},
+        {"Gray8",
+         encodeRaw(PNG_COLOR_TYPE_GRAY, 8, {0, 85, 170, 255}),
+         {std::begin(opaqueGray2), std::end(opaqueGray2)},
+         false},
+        {"Gray16",
+         encodeRaw(PNG_COLOR_TYPE_GRAY, 16, {0, 0x5555, 0xAAAA, 0xFFFF}),
+         {std::begin(opaqueGray2), std::end(opaqueGray2)},
+         false},
+        {"Gray2WithKey",
+         encodeRaw(PNG_COLOR_TYPE_GRAY, 2, {0, 1, 2, 3}, {}, {}, &grayKey),
+         {{0, 0, 0, 255}, {85, 85, 85, 255}, {170, 170, 170, 0}, {255, 255, 255, 255}},
+         true},
+        {"GrayAlpha8",
+         encodeRaw(PNG_COLOR_TYPE_GRAY_ALPHA, 8, {10, 255, 20, 0, 30, 128, 40, 255}),
+         {{10, 10, 10, 255}, {20, 20, 20, 0}, {30, 30, 30, 128}, {40, 40, 40, 255}},
+         true},
         {"GrayAlpha16",
          encodeRaw(PNG_COLOR_TYPE_GRAY_ALPHA, 16,
                    {0x0A0A, 0xFFFF, 0x1414, 0, 0x1E1E, 0x8080, 0x2828, 0xFFFF}),
-         {{10, 10, 10, 255}, {20, 20, 20, 0}, {30, 30, 30, 128}, {40, 40, 40, 255}}, true},
-        {"Rgb8", encodeRaw(PNG_COLOR_TYPE_RGB, 8, {1, 2, 3, 4, 5, 6, 7, 8, 9, 250, 251, 252}),
-         {{1, 2, 3, 255}, {4, 5, 6, 255}, {7, 8, 9, 255}, {250, 251, 252, 255}}, false},
+         {{10, 10, 10, 255}, {20, 20, 20, 0}, {30, 30, 30, 128}, {40, 40, 40, 255}},
+         true},
+        {"Rgb8",
+         encodeRaw(PNG_COLOR_TYPE_RGB, 8, {1, 2, 3, 4, 5, 6, 7, 8, 9, 250, 251, 252}),
+         {{1, 2, 3, 255}, {4, 5, 6, 255}, {7, 8, 9, 255}, {250, 251, 252, 255}},
+         false},
         {"Rgb8WithKey",
          encodeRaw(PNG_COLOR_TYPE_RGB, 8, {1, 2, 3, 4, 5, 6, 1, 2, 3, 250, 251, 252}, {}, {},
                    &rgbKey),
-         {{1, 2, 3, 0}, {4, 5, 6, 255}, {1, 2, 3, 0}, {250, 251, 252, 255}}, true},
+         {{1, 2, 3, 0}, {4, 5, 6, 255}, {1, 2, 3, 0}, {250, 251, 252, 255}},
+         true},
         {"Rgb16",
          encodeRaw(PNG_COLOR_TYPE_RGB, 16,
-                   {0x0101, 0x0202, 0x0303, 0x0404, 0x0505, 0x0606, 0x0707, 0x0808, 0x0909,
-                    0xFAFA, 0xFBFB, 0xFCFC}),
-         {{1, 2, 3, 255}, {4, 5, 6, 255}, {7, 8, 9, 255}, {250, 251, 252, 255}}, false},
+                   {0x0101, 0x0202, 0x0303, 0x0404, 0x0505, 0x0606, 0x0707, 0x0808, 0x0909, 0xFAFA,
+                    0xFBFB, 0xFCFC}),
+         {{1, 2, 3, 255}, {4, 5, 6, 255}, {7, 8, 9, 255}, {250, 251, 252, 255}},
+         false},
         {"Rgba8",
          encodeRaw(PNG_COLOR_TYPE_RGB_ALPHA, 8,
                    {1, 2, 3, 255, 4, 5, 6, 0, 7, 8, 9, 77, 250, 251, 252, 255}),
-         {{1, 2, 3, 255}, {4, 5, 6, 0}, {7, 8, 9, 77}, {250, 251, 252, 255}}, true},
+         {{1, 2, 3, 255}, {4, 5, 6, 0}, {7, 8, 9, 77}, {250, 251, 252, 255}},
+         true},
         {"Rgba16",
          encodeRaw(PNG_COLOR_TYPE_RGB_ALPHA, 16,
                    {0x0101, 0x0202, 0x0303, 0xFFFF, 0x0404, 0x0505, 0x0606, 0, 0x0707, 0x0808,
                     0x0909, 0x4D4D, 0xFAFA, 0xFBFB, 0xFCFC, 0xFFFF}),
-         {{1, 2, 3, 255}, {4, 5, 6, 0}, {7, 8, 9, 77}, {250, 251, 252, 255}}, true},
-        {"Palette1", encodeRaw(PNG_COLOR_TYPE_PALETTE, 1, {0, 1, 1, 0}, {{9, 8, 7, 0}, {1, 2, 3, 0}}),
-         {{9, 8, 7, 255}, {1, 2, 3, 255}, {1, 2, 3, 255}, {9, 8, 7, 255}}, false},
+         {{1, 2, 3, 255}, {4, 5, 6, 0}, {7, 8, 9, 77}, {250, 251, 252, 255}},
+         true},
+        {"Palette1",
+         encodeRaw(PNG_COLOR_TYPE_PALETTE, 1, {0, 1, 1, 0}, {{9, 8, 7, 0}, {1, 2, 3, 0}}),
+         {{9, 8, 7, 255}, {1, 2, 3, 255}, {1, 2, 3, 255}, {9, 8, 7, 255}},
+         false},
         {"Palette2",
          encodeRaw(PNG_COLOR_TYPE_PALETTE, 2, {3, 2, 1, 0},
                    {{10, 0, 0, 0}, {0, 20, 0, 0}, {0, 0, 30, 0}, {40, 40, 40, 0}}),
-         {{40, 40, 40, 255}, {0, 0, 30, 255}, {0, 20, 0, 255}, {10, 0, 0, 255}}, false},
+         {{40, 40, 40, 255}, {0, 0, 30, 255}, {0, 20, 0, 255}, {10, 0, 0, 255}},
+         false},
         {"Palette4WithAlpha",
-         encodeRaw(PNG_COLOR_TYPE_PALETTE, 4, {0, 1, 2, 15},
-                   std::vector<Rgba>(16, {5, 6, 7, 0}), {0, 100}),
-         {{5, 6, 7, 0}, {5, 6, 7, 100}, {5, 6, 7, 255}, {5, 6, 7, 255}}, true},
+         encodeRaw(PNG_COLOR_TYPE_PALETTE, 4, {0, 1, 2, 15}, std::vector<Rgba>(16, {5, 6, 7, 0}),
+                   {0, 100}),
+         {{5, 6, 7, 0}, {5, 6, 7, 100}, {5, 6, 7, 255}, {5, 6, 7, 255}},
+         true},
         {"Palette8",
          encodeRaw(PNG_COLOR_TYPE_PALETTE, 8, {0, 1, 1, 0}, {{200, 100, 50, 0}, {1, 1, 1, 0}}),
-         {{200, 100, 50, 255}, {1, 1, 1, 255}, {1, 1, 1, 255}, {200, 100, 50, 255}}, false},
+         {{200, 100, 50, 255}, {1, 1, 1, 255}, {1, 1, 1, 255}, {200, 100, 50, 255}},
+         false},
     };
 }
 
@@ -255,8 +279,8 @@ TEST(Png, PicturesLargerThanAPhoneShowsAreRefusedBeforeDecoding) {
     };
     const Size sizes[] = {
         {65535, 1024, false},  // 8 KB of file, half a gigabyte of pixels
-        {8193, 1, false},      {1, 8193, false},  {4097, 4096, false},
-        {8192, 2, true},       {2, 8192, true},
+        {8193, 1, false},     {1, 8193, false}, {4097, 4096, false},
+        {8192, 2, true},      {2, 8192, true},
     };
     for (const Size& size : sizes) {
         const std::string text = std::to_string(size.width) + " x " + std::to_string(size.height);

@@ -1,5 +1,3 @@
-#include "model/ProjectFile.h"
-
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -12,6 +10,7 @@
 #include "TempDir.h"
 #include "model/FileUtil.h"
 #include "model/IoError.h"
+#include "model/ProjectFile.h"
 
 namespace avizad {
 namespace {
@@ -53,11 +52,27 @@ Project loadText(const std::string& text) {
 TEST(ProjectFile, EmptyProjectWritesExactlyTheListedLines) {
     Project project;
     project.screenColor = rgb(1, 2, 3);
-    std::vector<std::string> expected = {"0", "0", "0", "0", "0", "1",
-                                         "0", "fon_ob", "0", "active_ob", "0", "0",
+    std::vector<std::string> expected = {"0",
+                                         "0",
+                                         "0",
+                                         "0",
+                                         "0",
+                                         "1",
+                                         "0",
+                                         "fon_ob",
+                                         "0",
+                                         "active_ob",
+                                         "0",
+                                         "0",
                                          std::to_string(rgb(1, 2, 3)),
-                                         "", "240", "320", "",
-                                         "syrk", "tulvask", "1.0", ""};
+                                         "",
+                                         "240",
+                                         "320",
+                                         "",
+                                         "syrk",
+                                         "tulvask",
+                                         "1.0",
+                                         ""};
     expected.insert(expected.end(), 20, "0");
     EXPECT_EQ(projectFileText(project), joinLines(expected));
 }
@@ -130,8 +145,8 @@ TEST(ProjectFile, SaveAndLoadThroughFiles) {
 }
 
 TEST(ProjectFile, SecondKindValueWinsAndSeventhPlacementLineIsDiscarded) {
-    Project project = makeFixtureProject({.backgrounds = 1, .actives = 0, .indicators = 0,
-                                          .texts = 0, .levels = 1});
+    Project project = makeFixtureProject(
+        {.backgrounds = 1, .actives = 0, .indicators = 0, .texts = 0, .levels = 1});
     auto lines = linesOf(projectFileText(project));
     lines[2] = "7";  // the first kind line
     const Project loaded = loadText(joinLines(lines));
@@ -168,11 +183,13 @@ struct BadFile {
     const char* name;
     // Changes the lines of the empty project (see EmptyProjectWritesExactlyTheListedLines).
     std::function<void(std::vector<std::string>&)> change;
-    int line;                 // the line the error must name
-    const char* reason;       // a piece of the message
+    int line;            // the line the error must name
+    const char* reason;  // a piece of the message
 };
 
-void PrintTo(const BadFile& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const BadFile& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class ProjectFileRejects : public ::testing::TestWithParam<BadFile> {};
 
@@ -245,7 +262,9 @@ const BadFile kBadFiles[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(BadFiles, ProjectFileRejects, ::testing::ValuesIn(kBadFiles),
-                         [](const ::testing::TestParamInfo<BadFile>& p) { return std::string(p.param.name); });
+                         [](const ::testing::TestParamInfo<BadFile>& p) {
+                             return std::string(p.param.name);
+                         });
 
 TEST(ProjectFile, MissingFileIsAnIoError) {
     Project project;

@@ -13,8 +13,8 @@ struct FixtureSizes {
     int indicators = 1;
     int texts = 2;
     int levels = 3;
-    int tileSetSide = 8;     // tile set is side x side
-    int frameSide = 4;       // frames are side x side
+    int tileSetSide = 8;  // tile set is side x side
+    int frameSide = 4;    // frames are side x side
     int frames = 3;
 };
 
@@ -114,7 +114,8 @@ inline Project makeFixtureProject(const FixtureSizes& s = {}) {
         event.specialActions[2].add({win1251("Звук"), "{play(\"a.mid\");}"});
         for (const ObjectKind kind : kAllKinds) {
             for (int t = 1; t <= p.typeCount(kind); ++t) {
-                event.actions(kind)[t].add({"caption " + std::to_string(t), "{x=" + std::to_string(e) + ";}"});
+                event.actions(kind)[t].add(
+                    {"caption " + std::to_string(t), "{x=" + std::to_string(e) + ";}"});
                 event.actions(kind)[t].add({"else", "}else{y=1;}"});
             }
         }

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "pipeline/ProcessRunner.h"
 #include "model/Cp1251.h"
+#include "pipeline/ProcessRunner.h"
 
 namespace avizad {
 namespace {

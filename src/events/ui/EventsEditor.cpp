@@ -185,10 +185,9 @@ void EventsEditor::deleteLastEvent() {
     if (last < 1) {
         return;
     }
-    change(Editor::kDeleteEventEdit, ProjectParts().withAllEvents(),
-           [](EventTableEditor& editor) {
-               return editor.deleteLastEvent() ? EditResult::ok() : EditResult::refused({});
-           });
+    change(Editor::kDeleteEventEdit, ProjectParts().withAllEvents(), [](EventTableEditor& editor) {
+        return editor.deleteLastEvent() ? EditResult::ok() : EditResult::refused({});
+    });
 }
 
 void EventsEditor::conditionChosen(const CatalogueEntry* entry, int n, ObjectKind kind) {
