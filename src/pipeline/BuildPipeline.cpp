@@ -8,9 +8,9 @@
 #include <system_error>
 
 #include "generator/MidletAssembly.h"
+#include "generator/ResourceExport.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
-#include "model/GameNames.h"
 #include "model/IoError.h"
 #include "model/MidletSettings.h"
 #include "pipeline/ShellQuote.h"
@@ -53,19 +53,6 @@ std::string iconFileName(const std::string& midletIcon) {
         return {};
     }
     return name;
-}
-
-// Copies those files into `to`, replacing files of the same name. Throws IoError.
-void copyFilesWithExtensions(const fs::path& from, const fs::path& to,
-                             const std::vector<std::string_view>& extensions) {
-    for (const std::string& name : filesWithExtensions(from, extensions)) {
-        std::error_code error;
-        fs::copy_file(from / name, to / name, fs::copy_options::overwrite_existing, error);
-        if (error) {
-            throw IoError("Не удаётся скопировать файл «" + displayPath(from / name) + "» в «" +
-                          displayPath(to) + "»: " + error.message());
-        }
-    }
 }
 
 std::string randomToken() {
@@ -165,7 +152,7 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
         // folders_.projectDir stays empty.)
         if (!inputs.projectDir.empty()) {
             const fs::path projectRes = inputs.projectDir / "res";
-            copyFilesWithExtensions(projectRes, folders_.res(), soundFileExtensions());
+            ResourceExport(project, folders_).exportSounds(inputs.projectDir);
             const std::string icon = iconFileName(project.midletIcon);
             std::error_code error;
             if (!icon.empty() &&
