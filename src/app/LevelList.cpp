@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/QtText.h"
 #include "model/LevelOperations.h"
+#include "model/ui/QtText.h"
 
 namespace avizad {
 
@@ -14,10 +14,10 @@ LevelList::LevelList(const Project& project, QWidget* parent) : QWidget(parent),
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::white);
     setPalette(colours);
-    pereris();
+    refresh();
 }
 
-void LevelList::pereris() {
+void LevelList::refresh() {
     setMinimumHeight(kRowHeight * project_.levelCount + 10);
     updateGeometry();
     update();

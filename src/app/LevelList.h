@@ -16,8 +16,8 @@ public:
 
     LevelList(const Project& project, QWidget* parent = nullptr);
 
-    // Redraws the rows from the project (pereris).
-    void pereris();
+    // Redraws the rows from the project (refresh).
+    void refresh();
     // Puts the marker on a level's row (0: no marker).
     void setMarker(int level);
     int marker() const { return marker_; }

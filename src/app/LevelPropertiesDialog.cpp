@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/DialogButtons.h"
-#include "app/QtText.h"
+#include "model/ui/QtText.h"
 
 namespace avizad {
 

@@ -68,19 +68,19 @@ LevelsPanel::LevelsPanel(ProjectDocument& document, QWidget* parent)
     connect(downButton_, &QToolButton::clicked, this, &LevelsPanel::moveDown);
     connect(deleteButton_, &QToolButton::clicked, this, &LevelsPanel::deleteLevel);
 
-    connect(&document_, &ProjectDocument::levelsChanged, this, &LevelsPanel::pereris);
-    connect(&document_, &ProjectDocument::projectReplaced, this, &LevelsPanel::pereris);
+    connect(&document_, &ProjectDocument::levelsChanged, this, &LevelsPanel::refresh);
+    connect(&document_, &ProjectDocument::projectReplaced, this, &LevelsPanel::refresh);
     // The marker follows a chosen level and stays where it is when none is chosen.
     connect(&document_, &ProjectDocument::currentLevelChanged, this, [this](int level) {
         if (level >= 1) {
             list_->setMarker(level);
         }
-        list_->pereris();
+        list_->refresh();
     });
 }
 
-void LevelsPanel::pereris() {
-    list_->pereris();
+void LevelsPanel::refresh() {
+    list_->refresh();
 }
 
 void LevelsPanel::chooseLevel(int level) {

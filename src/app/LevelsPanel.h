@@ -26,7 +26,7 @@ public:
     QToolButton* deleteButton() const { return deleteButton_; }
 
     // Redraws the list from the project (on the document's signals).
-    void pereris();
+    void refresh();
     // A click on a level's row.
     void chooseLevel(int level);
     // A double click: the level is chosen and the canvas asked for.

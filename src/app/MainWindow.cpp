@@ -23,13 +23,13 @@
 #include "app/LevelsPanel.h"
 #include "app/MidletSettingsDialog.h"
 #include "app/ObjectCatalogue.h"
-#include "app/QtText.h"
 #include "app/SettingsDialog.h"
 #include "generator/BuildFolders.h"
 #include "model/IoError.h"
 #include "model/LevelOperations.h"
 #include "model/ProjectCommands.h"
 #include "model/ProjectFile.h"
+#include "model/ui/QtText.h"
 #include "pipeline/BuildCommands.h"
 #include "pipeline/BuildPipeline.h"
 #include "pipeline/GameLauncher.h"
@@ -53,10 +53,6 @@ CentralPanel editorOf(ObjectKind kind) {
             break;
     }
     return CentralPanel::TextEditor;
-}
-
-QString text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
 }
 
 }  // namespace
@@ -127,7 +123,7 @@ MainWindow::MainWindow(fs::path programDir, Prompts prompts, QWidget* parent)
     } catch (const IoError& error) {
         prompts_.showError(this, QStringLiteral("Не удалось прочитать настройки программы, "
                                                 "поэтому работа с проектом недоступна.\n\n") +
-                                     text(error.what()));
+                                     QString::fromStdString(error.what()));
         document_->replaceProject(std::move(initial));
         return;
     }
@@ -482,7 +478,7 @@ void MainWindow::openProject(bool unlock) {
     try {
         loaded = readProjectFile(file);
     } catch (const IoError& error) {
-        prompts_.showError(this, text(error.what()));
+        prompts_.showError(this, QString::fromStdString(error.what()));
         return;
     }
     Settings settings = document_->settings();
@@ -528,7 +524,7 @@ MainWindow::SaveResult MainWindow::saveProject(bool saveAs) {
     try {
         avizad::saveProject(project(), file);
     } catch (const IoError& error) {
-        prompts_.showError(this, text(error.what()));
+        prompts_.showError(this, QString::fromStdString(error.what()));
         return SaveResult::Failed;
     }
     document_->setProjectFile(file);
@@ -562,7 +558,7 @@ void MainWindow::compile() {
     showStatus(QStringLiteral("Идёт сборка игры..."));
     build_->start(project(), inputs, [this](const BuildResult& result) {
         if (!result.error.empty()) {
-            prompts_.showError(this, text(result.error));
+            prompts_.showError(this, QString::fromStdString(result.error));
         }
         showStatus(fromModel(result.summary));
         emit buildFinished(result.archiveMade);
@@ -579,7 +575,7 @@ void MainWindow::runGame() {
     } else if (error != 0) {
         showStatus(QStringLiteral("Не удалось запустить эмулятор: %1. Проверьте путь к папке с "
                                   "WTK в настройках.")
-                       .arg(text(systemErrorText(error))));
+                       .arg(QString::fromStdString(systemErrorText(error))));
     }
 }
 

@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "app/DialogButtons.h"
-#include "app/QtText.h"
 #include "model/MidletSettings.h"
+#include "model/ui/QtText.h"
 
 namespace avizad {
 

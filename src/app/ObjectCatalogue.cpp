@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/AppIcons.h"
-#include "app/QtText.h"
+#include "model/ui/QtText.h"
 
 namespace avizad {
 

@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/ModelPicture.h"
-#include "app/QtText.h"
+#include "model/ui/QtPicture.h"
+#include "model/ui/QtText.h"
 
 namespace avizad {
 

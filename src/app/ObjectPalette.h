@@ -25,7 +25,7 @@ public:
     // The slot whose thumbnail holds a point of the list widget; 0 none.
     int slotAt(QPoint point) const;
 
-    // Rebuilds the slots for the current kind (start1).
+    // Rebuilds the slots for the current kind.
     void rebuild();
     // Selects slot i as a click does.
     void selectSlot(int slot);

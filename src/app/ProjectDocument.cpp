@@ -4,8 +4,8 @@
 #include <QUndoStack>
 #include <memory>
 
-#include "app/QtText.h"
 #include "model/ProjectCommands.h"
+#include "model/ui/QtText.h"
 
 namespace avizad {
 

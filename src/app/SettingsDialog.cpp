@@ -17,8 +17,8 @@
 #include <climits>
 
 #include "app/DialogButtons.h"
-#include "app/QtText.h"
 #include "model/IoError.h"
+#include "model/ui/QtText.h"
 
 namespace avizad {
 

@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "generator/BuildFolders.h"
-#include "generator/BuildLock.h"
 #include "generator/GameSources.h"
 #include "model/Cp1251.h"
 #include "model/IoError.h"
@@ -21,6 +20,7 @@
 #include "model/ProjectFile.h"
 #include "model/Settings.h"
 #include "pipeline/BuildAndWait.h"
+#include "pipeline/BuildLock.h"
 
 namespace {
 

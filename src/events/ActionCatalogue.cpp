@@ -17,24 +17,24 @@ std::string changeLevel(int from, const std::string& to) {
 }
 
 BuiltText activeMode(V v, std::string_view caption, const std::string& assignments) {
-    return {w(caption), "{" + actMode(v.n) + "=" + assignments + ";}"};
+    return {utf8ToCp1251(caption), "{" + actMode(v.n) + "=" + assignments + ";}"};
 }
 
 BuiltText gravity(V v, std::string_view caption, int direction) {
-    return {w(caption), "{grav_napr" + activeIndex(v.n) + "=" + dec(direction) + ";}"};
+    return {utf8ToCp1251(caption), "{grav_napr" + activeIndex(v.n) + "=" + dec(direction) + ";}"};
 }
 
 const CatalogueEntry kSpecial[] = {
     subMenu(0, "установка края экрана"),
     building(1, "верхняя сторона", BuilderMode::EnterValue,
              [](V v) {
-                 return BuiltText{w("верхний край экрана = ") + v.builderCaption,
+                 return BuiltText{utf8ToCp1251("верхний край экрана = ") + v.builderCaption,
                                   "for(int count=0;count<layer_kol;count++){manager_Y[count]=" +
                                       v.builderCode + ";}"};
              }),
     building(1, "левая сторона", BuilderMode::EnterValue,
              [](V v) {
-                 return BuiltText{w("левый край экрана = ") + v.builderCaption,
+                 return BuiltText{utf8ToCp1251("левый край экрана = ") + v.builderCaption,
                                   "for(int count=0;count<layer_kol;count++){manager_X[count]=" +
                                       v.builderCode + ";}"};
              }),
@@ -48,7 +48,7 @@ const CatalogueEntry kSound[] = {
     asking(0, "Воспроизвести файл", ParameterDialog::SoundFile,
            [](V v) {
                return BuiltText{
-                   w("воспроизвести ") + v.file,
+                   utf8ToCp1251("воспроизвести ") + v.file,
                    "try{player=Manager.createPlayer(getClass().getResourceAsStream(\"/" +
                        javaStringContent(v.file) + "\"),\"" + v.contentType +
                        "\");player.realize();player.prefetch();player.start();}catch (Exception "
@@ -57,17 +57,19 @@ const CatalogueEntry kSound[] = {
 };
 
 const CatalogueEntry kLevelChange[] = {
-    plain(0, "следующий уровень",
-          [](V v) {
-              return BuiltText{w("уровень+1"), changeLevel(v.level, dec(v.level) + "+1")};
-          }),
-    plain(0, "предыдущий уровень",
-          [](V v) {
-              return BuiltText{w("уровень-1"), changeLevel(v.level, dec(v.level) + "-1")};
-          }),
+    plain(
+        0, "следующий уровень",
+        [](V v) {
+            return BuiltText{utf8ToCp1251("уровень+1"), changeLevel(v.level, dec(v.level) + "+1")};
+        }),
+    plain(
+        0, "предыдущий уровень",
+        [](V v) {
+            return BuiltText{utf8ToCp1251("уровень-1"), changeLevel(v.level, dec(v.level) + "-1")};
+        }),
     building(0, "переход на уровень", BuilderMode::EnterValue,
              [](V v) {
-                 return BuiltText{w("уровень = ") + v.builderCaption,
+                 return BuiltText{utf8ToCp1251("уровень = ") + v.builderCaption,
                                   changeLevel(v.level, v.builderCode)};
              }),
     inert(0, "перезапуск текущего уровня", false, true),
@@ -83,45 +85,47 @@ const CatalogueEntry kActive[] = {
     subMenu(0, "позиция"),
     building(1, "задать Х", BuilderMode::EnterValue,
              [](V v) {
-                 return BuiltText{w("Х=") + v.builderCaption, "{" + act(v.n) + ".setPosition(" +
-                                                                  v.builderCode + "," + act(v.n) +
-                                                                  ".getY());}"};
+                 return BuiltText{utf8ToCp1251("Х=") + v.builderCaption,
+                                  "{" + act(v.n) + ".setPosition(" + v.builderCode + "," +
+                                      act(v.n) + ".getY());}"};
              }),
     building(1, "задать Y", BuilderMode::EnterValue,
              [](V v) {
-                 return BuiltText{w("Y=") + v.builderCaption, "{" + act(v.n) + ".setPosition(" +
-                                                                  act(v.n) + ".getX()," +
-                                                                  v.builderCode + ");}"};
+                 return BuiltText{utf8ToCp1251("Y=") + v.builderCaption,
+                                  "{" + act(v.n) + ".setPosition(" + act(v.n) + ".getX()," +
+                                      v.builderCode + ");}"};
              }),
     subMenu(0, "анимация"),
     subMenu(1, "изменить"),
     subMenu(2, "номер кадра"),
     plain(3, "следующий",
           [](V v) {
-              return BuiltText{w("кадр анимации: следующий"), "{" + act(v.n) + ".nextFrame();}"};
+              return BuiltText{utf8ToCp1251("кадр анимации: следующий"),
+                               "{" + act(v.n) + ".nextFrame();}"};
           }),
     plain(3, "предыдущий",
           [](V v) {
-              return BuiltText{w("кадр анимации: предыдущий"), "{" + act(v.n) + ".prevFrame();}"};
+              return BuiltText{utf8ToCp1251("кадр анимации: предыдущий"),
+                               "{" + act(v.n) + ".prevFrame();}"};
           }),
     // The user counts frames from 1, the sprite from 0.
     building(3, "установить", BuilderMode::EnterValue,
              [](V v) {
-                 return BuiltText{w("кадр анимации: установить") + v.builderCaption,
+                 return BuiltText{utf8ToCp1251("кадр анимации: установить") + v.builderCaption,
                                   "{" + act(v.n) + ".setFrame(" + v.builderCode + "-1);}"};
              }),
     subMenu(0, "видимость"),
     plain(1, "видимый",
           [](V v) {
-              return BuiltText{w("видимый"), "{" + act(v.n) + ".setVisible(true);}"};
+              return BuiltText{utf8ToCp1251("видимый"), "{" + act(v.n) + ".setVisible(true);}"};
           }),
     plain(1, "невидимый",
           [](V v) {
-              return BuiltText{w("невидимый"), "{" + act(v.n) + ".setVisible(false);}"};
+              return BuiltText{utf8ToCp1251("невидимый"), "{" + act(v.n) + ".setVisible(false);}"};
           }),
     plain(1, "изменить",
           [](V v) {
-              return BuiltText{w("изменение видимости"),
+              return BuiltText{utf8ToCp1251("изменение видимости"),
                                "{if(" + act(v.n) + ".isVisible()==false){" + act(v.n) +
                                    ".setVisible(true);}else{" + act(v.n) + ".setVisible(false);}}"};
           }),
@@ -135,7 +139,7 @@ const CatalogueEntry kActive[] = {
     // The user numbers trajectories from 1, the game from 0.
     asking(1, "перемещение по траектории", ParameterDialog::ActionObjectNumber,
            [](V v) {
-               return BuiltText{w("режим: перемещение по траектории ") + dec(v.m),
+               return BuiltText{utf8ToCp1251("режим: перемещение по траектории ") + dec(v.m),
                                 "{" + actMode(v.n) + "=6;act_tr_number" + activeIndex(v.n) + "=" +
                                     dec(v.m - 1) + ";}"};
            }),
@@ -144,12 +148,12 @@ const CatalogueEntry kActive[] = {
     subMenu(0, "урон"),
     building(1, "увеличить", BuilderMode::EnterValue,
              [](V v) {
-                 return BuiltText{w("урон+") + v.builderCaption,
+                 return BuiltText{utf8ToCp1251("урон+") + v.builderCaption,
                                   "{act_uron" + activeIndex(v.n) + "+=" + v.builderCode + ";}"};
              }),
     plain(1, "обнулить",
           [](V v) {
-              return BuiltText{w("урон=0"), "{act_uron" + activeIndex(v.n) + "=0;}"};
+              return BuiltText{utf8ToCp1251("урон=0"), "{act_uron" + activeIndex(v.n) + "=0;}"};
           }),
     subMenu(0, "притяжение"),
     plain(1, "отключить", [](V v) { return gravity(v, "притяжение: отключить", 0); }),
@@ -162,40 +166,42 @@ const CatalogueEntry kActive[] = {
 const CatalogueEntry kText[] = {
     building(0, "номер позиции", BuilderMode::EnterValue,
              [](V v) {
-                 return BuiltText{w("номер позиции = ") + v.builderCaption,
+                 return BuiltText{utf8ToCp1251("номер позиции = ") + v.builderCaption,
                                   "{tek_str" + textIndex(v.n) + "=" + v.builderCode + "-1;}"};
              }),
     subMenu(0, "координаты"),
     building(1, "X", BuilderMode::EnterValue,
              [](V v) {
-                 return BuiltText{w("X = ") + v.builderCaption,
+                 return BuiltText{utf8ToCp1251("X = ") + v.builderCaption,
                                   "{text_X" + textIndex(v.n) + "=" + v.builderCode + ";}"};
              }),
     building(1, "Y", BuilderMode::EnterValue,
              [](V v) {
-                 return BuiltText{w("Y = ") + v.builderCaption,
+                 return BuiltText{utf8ToCp1251("Y = ") + v.builderCaption,
                                   "{text_Y" + textIndex(v.n) + "=" + v.builderCode + ";}"};
              }),
     // The sizes are indexed by the zero-based type number.
     subMenu(0, "размеры"),
     building(1, "высота", BuilderMode::EnterValue,
              [](V v) {
-                 return BuiltText{w("высота = ") + v.builderCaption,
+                 return BuiltText{utf8ToCp1251("высота = ") + v.builderCaption,
                                   "{text_H[" + dec(v.n - 1) + "]=" + v.builderCode + ";}"};
              }),
     building(1, "ширина", BuilderMode::EnterValue,
              [](V v) {
-                 return BuiltText{w("ширина = ") + v.builderCaption,
+                 return BuiltText{utf8ToCp1251("ширина = ") + v.builderCaption,
                                   "{text_W[" + dec(v.n - 1) + "]=" + v.builderCode + ";}"};
              }),
     subMenu(0, "видимость"),
-    plain(1, "Видимый",
-          [](V v) {
-              return BuiltText{w("видимый"), "{text_visible" + textIndex(v.n) + "=true;}"};
-          }),
+    plain(
+        1, "Видимый",
+        [](V v) {
+            return BuiltText{utf8ToCp1251("видимый"), "{text_visible" + textIndex(v.n) + "=true;}"};
+        }),
     plain(1, "Невидимый",
           [](V v) {
-              return BuiltText{w("невидимый"), "{text_visible" + textIndex(v.n) + "=false;}"};
+              return BuiltText{utf8ToCp1251("невидимый"),
+                               "{text_visible" + textIndex(v.n) + "=false;}"};
           }),
 };
 
@@ -203,27 +209,28 @@ const CatalogueEntry kIndicator[] = {
     subMenu(0, "Видимость"),
     plain(1, "Видимый",
           [](V v) {
-              return BuiltText{w("видимый"), "{line" + indicatorIndex(v.n) + ".setVisible(true);}"};
+              return BuiltText{utf8ToCp1251("видимый"),
+                               "{line" + indicatorIndex(v.n) + ".setVisible(true);}"};
           }),
     plain(1, "Невидимый",
           [](V v) {
-              return BuiltText{w("невидимый"),
+              return BuiltText{utf8ToCp1251("невидимый"),
                                "{line" + indicatorIndex(v.n) + ".setVisible(false);}"};
           }),
     building(0, "Количество", BuilderMode::EnterValue,
              [](V v) {
-                 return BuiltText{w("количество = ") + v.builderCaption,
+                 return BuiltText{utf8ToCp1251("количество = ") + v.builderCaption,
                                   "{line_tek" + indicatorIndex(v.n) + "=" + v.builderCode + ";}"};
              }),
     subMenu(0, "Координаты"),
     building(1, "X", BuilderMode::EnterValue,
              [](V v) {
-                 return BuiltText{w("X = ") + v.builderCaption,
+                 return BuiltText{utf8ToCp1251("X = ") + v.builderCaption,
                                   "{line_X" + indicatorIndex(v.n) + "=" + v.builderCode + ";}"};
              }),
     building(1, "Y", BuilderMode::EnterValue,
              [](V v) {
-                 return BuiltText{w("Y = ") + v.builderCaption,
+                 return BuiltText{utf8ToCp1251("Y = ") + v.builderCaption,
                                   "{line_Y" + indicatorIndex(v.n) + "=" + v.builderCode + ";}"};
              }),
 };
@@ -232,15 +239,15 @@ const CatalogueEntry kBackground[] = {
     subMenu(0, "Координаты"),
     building(1, "Х", BuilderMode::EnterValue,
              [](V v) {
-                 return BuiltText{w("Х=") + v.builderCaption, "{" + fon(v.n) + ".setPosition(" +
-                                                                  v.builderCode + "," + fon(v.n) +
-                                                                  ".getY());}"};
+                 return BuiltText{utf8ToCp1251("Х=") + v.builderCaption,
+                                  "{" + fon(v.n) + ".setPosition(" + v.builderCode + "," +
+                                      fon(v.n) + ".getY());}"};
              }),
     building(1, "Y", BuilderMode::EnterValue,
              [](V v) {
-                 return BuiltText{w("Y=") + v.builderCaption, "{" + fon(v.n) + ".setPosition(" +
-                                                                  fon(v.n) + ".getX()," +
-                                                                  v.builderCode + ");}"};
+                 return BuiltText{utf8ToCp1251("Y=") + v.builderCaption,
+                                  "{" + fon(v.n) + ".setPosition(" + fon(v.n) + ".getX()," +
+                                      v.builderCode + ");}"};
              }),
     subMenu(0, "Препятствие", false, true),
     inert(1, "Является"),
@@ -248,11 +255,11 @@ const CatalogueEntry kBackground[] = {
     subMenu(0, "Видимость"),
     plain(1, "Видимый",
           [](V v) {
-              return BuiltText{w("Видимый"), "{" + fon(v.n) + ".setVisible(true);}"};
+              return BuiltText{utf8ToCp1251("Видимый"), "{" + fon(v.n) + ".setVisible(true);}"};
           }),
     plain(1, "Невидимый",
           [](V v) {
-              return BuiltText{w("Невидимый"), "{" + fon(v.n) + ".setVisible(false);}"};
+              return BuiltText{utf8ToCp1251("Невидимый"), "{" + fon(v.n) + ".setVisible(false);}"};
           }),
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 // The add-action menus of the events grid: one per special category and one per
 // object kind. Every entry builds a caption and a Java statement for the clicked
-// column; the events editor files them with EventTableEditor::metka.
+// column; the events editor files them with EventTableEditor::addAction.
 
 #include <span>
 

@@ -51,18 +51,19 @@ std::string locationCode(int n, int m, char axis, char comparison) {
 }
 
 BuiltText location(V v, std::string_view side, char axis, char comparison) {
-    return {w("расположение ") + dec(v.n) + " " + w(side) + w(" от ") + dec(v.m),
+    return {utf8ToCp1251("расположение ") + dec(v.n) + " " + utf8ToCp1251(side) +
+                utf8ToCp1251(" от ") + dec(v.m),
             locationCode(v.n, v.m, axis, comparison)};
 }
 
 BuiltText activeMode(V v, std::string_view caption, int mode) {
-    return {w(caption) + dec(v.n) + "]", "(" + actMode(v.n) + "==" + dec(mode) + ")"};
+    return {utf8ToCp1251(caption) + dec(v.n) + "]", "(" + actMode(v.n) + "==" + dec(mode) + ")"};
 }
 
 const CatalogueEntry kCategory1[] = {
     plain(0, "Всегда",
           [](V) {
-              return BuiltText{w("Всегда"), "(obtime>0)"};
+              return BuiltText{utf8ToCp1251("Всегда"), "(obtime>0)"};
           }),
     building(0, "Сравнение двух значений", BuilderMode::CompareValues, builderComparison),
     building(0, "Сравнение глобального значения", BuilderMode::CompareGlobal, builderComparison),
@@ -75,57 +76,59 @@ const CatalogueEntry kCategory2[] = {
 const CatalogueEntry kCategory3[] = {
     plain(0, "Начало уровня",
           [](V) {
-              return BuiltText{w("Начало уровня"), "((obtime>=0)&(obtime<10))"};
+              return BuiltText{utf8ToCp1251("Начало уровня"), "((obtime>=0)&(obtime<10))"};
           }),
 };
 
 const CatalogueEntry kCategory4[] = {
     asking(0, "Нажатие на клавишу...", ParameterDialog::Key,
            [](V v) {
-               return BuiltText{w("нажатие клавиши ") + v.keyName,
+               return BuiltText{utf8ToCp1251("нажатие клавиши ") + v.keyName,
                                 "(pressed_code==" + v.keyCode + ")"};
            }),
     hidden(plain(0, "Нажатие на любую клавишу",
                  [](V) {
-                     return BuiltText{w("Любая клавиша"), "(anykey==true)"};
+                     return BuiltText{utf8ToCp1251("Любая клавиша"), "(anykey==true)"};
                  })),
     hidden(asking(0, "Удержание клавиши...", ParameterDialog::Key,
                   [](V v) {
-                      return BuiltText{w("удержание клавиши ") + v.keyName,
+                      return BuiltText{utf8ToCp1251("удержание клавиши ") + v.keyName,
                                        "(keeping_code==" + v.keyCode + ")"};
                   })),
     asking(0, "Отпускание клавиши...", ParameterDialog::Key,
            [](V v) {
-               return BuiltText{w("отпускание клавиши ") + v.keyName,
+               return BuiltText{utf8ToCp1251("отпускание клавиши ") + v.keyName,
                                 "(released_code==" + v.keyCode + ")"};
            }),
 };
 
 const CatalogueEntry kCategory5[] = {
     // The game divides by the interval, so an interval of 0 would stop it.
-    refusing(asking(0, "Каждую...", ParameterDialog::Timer,
-                    [](V v) {
-                        return BuiltText{w("каждые ") + v.timeText, everyCode(v.milliseconds)};
-                    }),
-             [](V v) {
-                 return v.milliseconds == 0
-                            ? std::string("Интервал повторения должен быть отличен от нуля.")
-                            : std::string();
-             }),
+    refusing(
+        asking(
+            0, "Каждую...", ParameterDialog::Timer,
+            [](V v) {
+                return BuiltText{utf8ToCp1251("каждые ") + v.timeText, everyCode(v.milliseconds)};
+            }),
+        [](V v) {
+            return v.milliseconds == 0
+                       ? std::string("Интервал повторения должен быть отличен от нуля.")
+                       : std::string();
+        }),
     asking(0, "Таймер равен значению...", ParameterDialog::Timer,
            [](V v) {
                const std::string t = dec(v.milliseconds);
-               return BuiltText{w("Таймер равен ") + v.timeText,
+               return BuiltText{utf8ToCp1251("Таймер равен ") + v.timeText,
                                 "((endTime_ob>=" + t + ")&(endTime_ob<=" + t + "+fps))"};
            }),
     asking(0, "Таймер больше значения...", ParameterDialog::Timer,
            [](V v) {
-               return BuiltText{w("Таймер больше ") + v.timeText,
+               return BuiltText{utf8ToCp1251("Таймер больше ") + v.timeText,
                                 "(endTime_ob>" + dec(v.milliseconds) + ")"};
            }),
     asking(0, "Таймер меньше значения...", ParameterDialog::Timer,
            [](V v) {
-               return BuiltText{w("Таймер меньше ") + v.timeText,
+               return BuiltText{utf8ToCp1251("Таймер меньше ") + v.timeText,
                                 "(endTime_ob<" + dec(v.milliseconds) + ")"};
            }),
 };
@@ -140,12 +143,14 @@ const CatalogueEntry kActive[] = {
     asking(1, "с фоновым объектом", ParameterDialog::ConditionObjectNumber,
            [](V v) {
                return BuiltText{
-                   w("столкновение акт[") + dec(v.n) + w("] с фон[") + dec(v.m) + "]",
+                   utf8ToCp1251("столкновение акт[") + dec(v.n) + utf8ToCp1251("] с фон[") +
+                       dec(v.m) + "]",
                    "(" + act(v.n) + ".collidesWith(fonPole[" + dec(v.m) + "-1],false))"};
            }),
     asking(1, "с активным объектом", ParameterDialog::ConditionObjectNumber,
            [](V v) {
-               return BuiltText{w("столкновение акт[") + dec(v.n) + w("] с акт[") + dec(v.m) + "]",
+               return BuiltText{utf8ToCp1251("столкновение акт[") + dec(v.n) +
+                                    utf8ToCp1251("] с акт[") + dec(v.m) + "]",
                                 "(" + act(v.n) + ".collidesWith(" + act(v.m) + ",false))"};
            }),
     subMenu(0, "режим"),
@@ -157,35 +162,38 @@ const CatalogueEntry kActive[] = {
     subMenu(0, "координаты"),
     building(1, "сравнение Х-координаты объекта со значением", BuilderMode::CompareWithValue,
              [](V v) {
-                 return BuiltText{w("Х-координата акт[") + dec(v.n) + "] " + v.builderCaption,
-                                  "(" + act(v.n) + ".getX()" + v.builderCode + ")"};
+                 return BuiltText{
+                     utf8ToCp1251("Х-координата акт[") + dec(v.n) + "] " + v.builderCaption,
+                     "(" + act(v.n) + ".getX()" + v.builderCode + ")"};
              }),
     building(1, "сравнение Y-координаты объекта со значением", BuilderMode::CompareWithValue,
              [](V v) {
-                 return BuiltText{w("Y-координата акт[") + dec(v.n) + "] " + v.builderCaption,
-                                  "(" + act(v.n) + ".getY()" + v.builderCode + ")"};
+                 return BuiltText{
+                     utf8ToCp1251("Y-координата акт[") + dec(v.n) + "] " + v.builderCaption,
+                     "(" + act(v.n) + ".getY()" + v.builderCode + ")"};
              }),
     subMenu(0, "анимация"),
     // The user counts frames from 1, the sprite from 0.
     building(1, "сравнение текущего кадра со значением...", BuilderMode::CompareWithValue,
              [](V v) {
-                 return BuiltText{w("номер кадра акт[") + dec(v.n) + "] " + v.builderCaption,
-                                  "(" + act(v.n) + ".getFrame()" + v.builderCode + "-1)"};
+                 return BuiltText{
+                     utf8ToCp1251("номер кадра акт[") + dec(v.n) + "] " + v.builderCaption,
+                     "(" + act(v.n) + ".getFrame()" + v.builderCode + "-1)"};
              }),
     subMenu(0, "видимость"),
     plain(1, "если объект видимый",
           [](V v) {
-              return BuiltText{w("акт[") + dec(v.n) + w("] видимый"),
+              return BuiltText{utf8ToCp1251("акт[") + dec(v.n) + utf8ToCp1251("] видимый"),
                                "(" + act(v.n) + ".isVisible()==true)"};
           }),
     plain(1, "если объект невидимый",
           [](V v) {
-              return BuiltText{w("акт[") + dec(v.n) + w("] невидимый"),
+              return BuiltText{utf8ToCp1251("акт[") + dec(v.n) + utf8ToCp1251("] невидимый"),
                                "(" + act(v.n) + ".isVisible()==false)"};
           }),
     building(0, "урон", BuilderMode::CompareWithValue,
              [](V v) {
-                 return BuiltText{w("урон акт[") + dec(v.n) + "] " + v.builderCaption,
+                 return BuiltText{utf8ToCp1251("урон акт[") + dec(v.n) + "] " + v.builderCaption,
                                   "(obj_uron" + activeIndex(v.n) + v.builderCode + ")"};
              }),
     subMenu(0, "расположение объекта"),
@@ -199,8 +207,9 @@ const CatalogueEntry kActive[] = {
            [](V v) { return location(v, "снизу", 'Y', '>'); }),
     building(0, "направление", BuilderMode::CompareWithValue,
              [](V v) {
-                 return BuiltText{w("направление акт[") + dec(v.n) + "] " + v.builderCaption,
-                                  "(act_napr" + activeIndex(v.n) + v.builderCode + ")"};
+                 return BuiltText{
+                     utf8ToCp1251("направление акт[") + dec(v.n) + "] " + v.builderCaption,
+                     "(act_napr" + activeIndex(v.n) + v.builderCode + ")"};
              }),
 };
 
@@ -208,18 +217,18 @@ const CatalogueEntry kText[] = {
     subMenu(0, "Видимость"),
     plain(1, "Видимый",
           [](V v) {
-              return BuiltText{w("текст ") + dec(v.n) + w(" видимый"),
+              return BuiltText{utf8ToCp1251("текст ") + dec(v.n) + utf8ToCp1251(" видимый"),
                                "(text_visible" + textIndex(v.n) + "==true)"};
           }),
     plain(1, "Невидимый",
           [](V v) {
-              return BuiltText{w("текст ") + dec(v.n) + w(" невидимый"),
+              return BuiltText{utf8ToCp1251("текст ") + dec(v.n) + utf8ToCp1251(" невидимый"),
                                "(text_visible" + textIndex(v.n) + "==false)"};
           }),
     // The caption shows the comparison's Java text, as the program always did.
     building(0, "позиция равно ...", BuilderMode::CompareWithValue,
              [](V v) {
-                 return BuiltText{w("позиция ") + v.builderCode,
+                 return BuiltText{utf8ToCp1251("позиция ") + v.builderCode,
                                   "(tek_str" + textIndex(v.n) + v.builderCode + "-1)"};
              }),
 };
@@ -228,18 +237,19 @@ const CatalogueEntry kIndicator[] = {
     subMenu(0, "Видимость"),
     plain(1, "Видимый",
           [](V v) {
-              return BuiltText{w("индикатор ") + dec(v.n) + w(" видимый"),
+              return BuiltText{utf8ToCp1251("индикатор ") + dec(v.n) + utf8ToCp1251(" видимый"),
                                "(line_visible" + indicatorIndex(v.n) + "==true)"};
           }),
     plain(1, "Невидимый",
           [](V v) {
-              return BuiltText{w("индикатор ") + dec(v.n) + w(" невидимый"),
+              return BuiltText{utf8ToCp1251("индикатор ") + dec(v.n) + utf8ToCp1251(" невидимый"),
                                "(line_visible" + indicatorIndex(v.n) + "==false)"};
           }),
     building(0, "Значение равно...", BuilderMode::CompareWithValue,
              [](V v) {
-                 return BuiltText{w("кол. индикатора") + dec(v.n) + " " + v.builderCaption,
-                                  "(line_tek" + indicatorIndex(v.n) + v.builderCode + ")"};
+                 return BuiltText{
+                     utf8ToCp1251("кол. индикатора") + dec(v.n) + " " + v.builderCaption,
+                     "(line_tek" + indicatorIndex(v.n) + v.builderCode + ")"};
              }),
 };
 
@@ -247,13 +257,15 @@ const CatalogueEntry kBackground[] = {
     subMenu(0, "Координаты"),
     building(1, "X", BuilderMode::CompareWithValue,
              [](V v) {
-                 return BuiltText{w("Х-координата фона \"") + v.name + "\" " + v.builderCaption,
-                                  "(" + fon(v.n) + ".getX()" + v.builderCode + ")"};
+                 return BuiltText{
+                     utf8ToCp1251("Х-координата фона \"") + v.name + "\" " + v.builderCaption,
+                     "(" + fon(v.n) + ".getX()" + v.builderCode + ")"};
              }),
     building(1, "Y", BuilderMode::CompareWithValue,
              [](V v) {
-                 return BuiltText{w("Y-координата фона") + dec(v.n) + " " + v.builderCaption,
-                                  "(" + fon(v.n) + ".getY()" + v.builderCode + ")"};
+                 return BuiltText{
+                     utf8ToCp1251("Y-координата фона") + dec(v.n) + " " + v.builderCaption,
+                     "(" + fon(v.n) + ".getY()" + v.builderCode + ")"};
              }),
     subMenu(0, "Преграда", true),
     inert(1, "Является преградой"),

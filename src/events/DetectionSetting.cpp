@@ -5,7 +5,7 @@
 namespace avizad {
 
 std::string DetectionSetting::caption() const {
-    return win1251("обнаружение от ") + std::to_string(minimumRadius) + win1251(" до ") +
+    return utf8ToCp1251("обнаружение от ") + std::to_string(minimumRadius) + utf8ToCp1251(" до ") +
            std::to_string(maximumRadius);
 }
 

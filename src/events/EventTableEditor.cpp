@@ -6,18 +6,6 @@
 
 namespace avizad {
 
-std::string_view conditionModeName(ConditionMode mode) {
-    switch (mode) {
-        case ConditionMode::New:
-            return "new";
-        case ConditionMode::Add:
-            return "dob";
-        case ConditionMode::Replace:
-            break;
-    }
-    return "izm";
-}
-
 EventTableEditor::EventTableEditor(Project& project) : view_(&project), project_(&project) {}
 
 EventTableEditor::EventTableEditor(const Project& project) : view_(&project), project_(nullptr) {}
@@ -72,7 +60,7 @@ CellClick EventTableEditor::click(int column, int row) {
             }
             result.actionCount = actions->count();
         }
-        result.entries.push_back(win1251(kNewActionCaption));
+        result.entries.push_back(utf8ToCp1251(kNewActionCaption));
         result.cellList = true;
     }
     return result;
@@ -128,7 +116,7 @@ EditResult EventTableEditor::commitCondition(const BuiltText& condition) {
     Event& event = editTable().events[state_.selectedEvent];
     if (state_.mode == ConditionMode::Add) {
         event.conditionCode += "&" + condition.code;
-        event.conditionCaption += win1251(" и ") + condition.caption;
+        event.conditionCaption += utf8ToCp1251(" и ") + condition.caption;
     } else {
         event.conditionCode = condition.code;
         event.conditionCaption = condition.caption;
@@ -137,7 +125,7 @@ EditResult EventTableEditor::commitCondition(const BuiltText& condition) {
     return EditResult::ok();
 }
 
-EditResult EventTableEditor::metka(const BuiltText& action) {
+EditResult EventTableEditor::addAction(const BuiltText& action) {
     if (!editable() || state_.selectedEvent < 1 || state_.selectedEvent > table().eventCount ||
         state_.selectedColumn < 1) {
         return EditResult::refused({});
@@ -156,7 +144,7 @@ EditResult EventTableEditor::metka(const BuiltText& action) {
     }
     Action added = {action.caption, action.code};
     if (state_.elseDown) {
-        added.caption = win1251(kElseCaptionPrefix) + added.caption;
+        added.caption = utf8ToCp1251(kElseCaptionPrefix) + added.caption;
         added.code = std::string(kElseCodePrefix) + added.code;
     }
     actions->add(std::move(added));

@@ -1,8 +1,8 @@
 #pragma once
-// The events editor's logic over the project's event table (kept names such as
-// dob, izm, metka and perevod are explained in docs/glossary.md): the selection of a
-// grid cell, the commit of a condition in the modes "new", "dob" and "izm",
-// adding an action to the selected cell (metka, with the "else" toggle),
+// The events editor's logic over the project's event table: the selection of a
+// grid cell, the commit of a condition for a new event, joined to the selected
+// event's condition or replacing it, adding an action to the selected cell (with
+// the "else" toggle),
 // deleting an action and deleting the last event. The widget converts mouse
 // positions to grid cells, shows what click() returns, opens the menus of
 // ConditionCatalogue and ActionCatalogue, and hands their results here.
@@ -24,13 +24,10 @@ namespace avizad {
 
 // What the condition panel is for.
 enum class ConditionMode {
-    New,      // "new": the condition of a new event
-    Add,      // "dob": joined to the condition of the selected event with "&" / " и "
-    Replace,  // "izm": replaces the condition of the selected event, its actions stay
+    New,      // the condition of a new event
+    Add,      // joined to the condition of the selected event with "&" / " и "
+    Replace,  // replaces the condition of the selected event, its actions stay
 };
-
-// "new", "dob" or "izm".
-std::string_view conditionModeName(ConditionMode mode);
 
 // What a mouse-up on the grid shows.
 struct CellClick {
@@ -140,7 +137,7 @@ public:
     // Adds an action to the selected cell, behind "иначе " / "}else{" when the else toggle
     // is down. Refused with a message when the list holds 50 actions or the column is an
     // object type above 30; silently when no cell is selected.
-    EditResult metka(const BuiltText& action);
+    EditResult addAction(const BuiltText& action);
     // Deletes action `index` (1-based) of the selected cell; the following ones move up.
     EditResult deleteAction(int index);
     // Deletes the last event; false when the table is empty.

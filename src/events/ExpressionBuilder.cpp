@@ -77,17 +77,18 @@ BuiltText ExpressionBuilder::confirm() const {
     const std::string global = "glob[" + std::to_string(global_) + "]";
     switch (mode_) {
         case BuilderMode::CompareValues:
-            return {left_ + op + right_, perevod(left_) + op + perevod(right_)};
+            return {left_ + op + right_,
+                    translateExpression(left_) + op + translateExpression(right_)};
         case BuilderMode::CompareWithValue:
-            return {op + right_, op + perevod(right_)};
+            return {op + right_, op + translateExpression(right_)};
         case BuilderMode::CompareGlobal:
-            return {global + op + right_, global + op + perevod(right_)};
+            return {global + op + right_, global + op + translateExpression(right_)};
         case BuilderMode::SetGlobal:
-            return {global + "=" + right_, global + "=" + perevod(right_)};
+            return {global + "=" + right_, global + "=" + translateExpression(right_)};
         case BuilderMode::EnterValue:
             break;
     }
-    return {right_, perevod(right_)};
+    return {right_, translateExpression(right_)};
 }
 
 }  // namespace avizad

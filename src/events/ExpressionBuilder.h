@@ -1,7 +1,7 @@
 #pragma once
 // The expression builder's logic: two read-only fields written by a keypad, a
 // comparison list and a global number; on confirmation the caption (the fields
-// as typed) and the code (their translation by perevod) of the mode.
+// as typed) and the code (their translation by translateExpression) of the mode.
 //
 //   mode               caption                  code
 //   CompareValues      left op right            tr(left) op tr(right)

@@ -15,11 +15,6 @@ inline std::string dec(int value) {
     return std::to_string(value);
 }
 
-// Windows-1251 bytes of a UTF-8 literal.
-inline std::string w(std::string_view utf8) {
-    return win1251(utf8);
-}
-
 // "[gr_obj[n][krn]]" and its kin for the other kinds.
 inline std::string activeIndex(int n) {
     return loopIndex(ObjectKind::Active, n);

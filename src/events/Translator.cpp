@@ -37,20 +37,20 @@ Word looped(std::string name, std::string_view array, ObjectKind kind, std::stri
 
 const std::array<Word, 15>& words() {
     static const std::array<Word, 15> table = {{
-        {win1251("минуты"), Follow::Nothing, "endTime_ob/1000/60", "", ""},
-        {win1251("секунды"), Follow::Nothing, "endTime_ob/1000", "", ""},
-        {win1251("сотые"), Follow::Nothing, "endTime_ob/10", "", ""},
-        {win1251("высота"), Follow::Nothing, "height", "", ""},
-        {win1251("ширина"), Follow::Nothing, "width", "", ""},
-        {win1251("уровень"), Follow::Nothing, "level", "", ""},
+        {utf8ToCp1251("минуты"), Follow::Nothing, "endTime_ob/1000/60", "", ""},
+        {utf8ToCp1251("секунды"), Follow::Nothing, "endTime_ob/1000", "", ""},
+        {utf8ToCp1251("сотые"), Follow::Nothing, "endTime_ob/10", "", ""},
+        {utf8ToCp1251("высота"), Follow::Nothing, "height", "", ""},
+        {utf8ToCp1251("ширина"), Follow::Nothing, "width", "", ""},
+        {utf8ToCp1251("уровень"), Follow::Nothing, "level", "", ""},
         {"rand", Follow::Space, "rand", "", ""},
-        looped(win1251("Х[объект"), "act", ObjectKind::Active, ".getX()"),
-        looped(win1251("Y[объект"), "act", ObjectKind::Active, ".getY()"),
-        looped(win1251("Х[фон"), "fon", ObjectKind::Background, ".getX()"),
-        looped(win1251("Y[фон"), "fon", ObjectKind::Background, ".getY()"),
+        looped(utf8ToCp1251("Х[объект"), "act", ObjectKind::Active, ".getX()"),
+        looped(utf8ToCp1251("Y[объект"), "act", ObjectKind::Active, ".getY()"),
+        looped(utf8ToCp1251("Х[фон"), "fon", ObjectKind::Background, ".getX()"),
+        looped(utf8ToCp1251("Y[фон"), "fon", ObjectKind::Background, ".getY()"),
         {"glob", Follow::Number, "glob[", "", "]"},
-        looped(win1251("позиция[текст"), "tek_str", ObjectKind::Text, ""),
-        looped(win1251("кол[индикатор"), "line_tek", ObjectKind::Indicator, ""),
+        looped(utf8ToCp1251("позиция[текст"), "tek_str", ObjectKind::Text, ""),
+        looped(utf8ToCp1251("кол[индикатор"), "line_tek", ObjectKind::Indicator, ""),
         {"abs", Follow::Nothing, "Math.abs", "", ""},
     }};
     return table;
@@ -107,7 +107,7 @@ bool translateWord(const Word& word, std::string_view& rest, std::string& out) {
 
 }  // namespace
 
-std::string perevod(std::string_view expression) {
+std::string translateExpression(std::string_view expression) {
     std::string out;
     std::string_view rest = expression;
     while (!rest.empty()) {

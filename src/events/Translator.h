@@ -1,5 +1,5 @@
 #pragma once
-// perevod: the translation of an expression the user composed into the Java of
+// translateExpression: the translation of an expression the user composed into the Java of
 // the generated game, token by token.
 //
 // Spaces are dropped; digits, "/", "*", "-", "+", "(" and ")" are copied; the
@@ -28,6 +28,6 @@
 namespace avizad {
 
 // Input and output are Windows-1251.
-std::string perevod(std::string_view expression);
+std::string translateExpression(std::string_view expression);
 
 }  // namespace avizad

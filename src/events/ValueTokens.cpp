@@ -19,19 +19,19 @@ ValueToken subMenu(int depth, std::string_view caption, bool disabled = false) {
 }
 
 std::string numbered(std::string_view word, int n) {
-    return " " + win1251(word) + std::to_string(n) + "] ";
+    return " " + utf8ToCp1251(word) + std::to_string(n) + "] ";
 }
 
 const ValueToken kGeneral[] = {
     entry(0, "Генерирование случайного числа (rand)", [](N) { return std::string(" rand "); }),
     entry(0, "Глобальное значение", [](N) { return std::string(" glob"); }),
-    entry(0, "Текущее значение уровня", [](N) { return win1251(" уровень "); }),
+    entry(0, "Текущее значение уровня", [](N) { return utf8ToCp1251(" уровень "); }),
     subMenu(0, "размер экрана"),
-    entry(1, "высота", [](N) { return win1251(" высота "); }),
-    entry(1, "ширина", [](N) { return win1251(" ширина "); }),
-    entry(0, "Значение таймера, минуты", [](N) { return win1251(" минуты "); }),
-    entry(0, "Значение таймера, секунды", [](N) { return win1251(" секунды "); }),
-    entry(0, "Значение таймера, 1/100", [](N) { return win1251(" сотые "); }),
+    entry(1, "высота", [](N) { return utf8ToCp1251(" высота "); }),
+    entry(1, "ширина", [](N) { return utf8ToCp1251(" ширина "); }),
+    entry(0, "Значение таймера, минуты", [](N) { return utf8ToCp1251(" минуты "); }),
+    entry(0, "Значение таймера, секунды", [](N) { return utf8ToCp1251(" секунды "); }),
+    entry(0, "Значение таймера, 1/100", [](N) { return utf8ToCp1251(" сотые "); }),
     disabledEntry(0, "Конвертирование числа в строку"),
     disabledEntry(0, "Конвертирование строки в число"),
     disabledEntry(0, "Текущая Х координата мыши"),

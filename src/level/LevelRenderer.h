@@ -1,5 +1,5 @@
 #pragma once
-// The repaint of the current level (pereris): level area, background placements tile by
+// The repaint of the current level (refresh): level area, background placements tile by
 // tile, actives, text markers, indicators, trajectory points with their numbers, grid
 // dots, the selection frame and the phone screen outline, in this order. Only what
 // meets the clip rectangle is drawn, so a large level costs what is visible.

@@ -166,13 +166,13 @@ void exchange(Project& project, ObjectKind kind, int a, int b) {
 
 }  // namespace
 
-void copy_ob(Project& project, ObjectKind kind, int from, int to) {
+void copyObjectType(Project& project, ObjectKind kind, int from, int to) {
     withRecord(project, kind, [&](auto& table) { copyFields(table[to], table[from]); });
     copyColumn(project, kind, from, to);
     renumberPlacements(project, kind, from, to);
 }
 
-void clear_ob(Project& project, ObjectKind kind, int index) {
+void clearObjectType(Project& project, ObjectKind kind, int index) {
     removePlacementsOf(project, kind, index);
     withRecord(project, kind, [&](auto& table) { resetFields(table[index]); });
     clearColumn(project, kind, index);
@@ -199,7 +199,7 @@ bool deleteObjectType(Project& project, ObjectKind kind, int index) {
         return false;
     }
     const int n = project.typeCount(kind);
-    clear_ob(project, kind, index);
+    clearObjectType(project, kind, index);
     for (int j = index + 1; j <= n; ++j) {
         exchange(project, kind, j, j - 1);
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The object catalogue's operations on the object types of one kind: the primitives
-// copy_ob and clear_ob, and moving a type up or down and deleting it. References
-// follow the types on every level: placements, the per-type action lists of every
+// copyObjectType and clearObjectType, and moving a type up or down and deleting it.
+// References follow the types on every level: placements, the per-type action lists of every
 // event and, for active types, every level's control type entries.
 
 #include "model/Project.h"
@@ -11,10 +11,10 @@ namespace avizad {
 // Copies the copied fields of type `from` onto slot `to`, the action lists of `from`
 // onto those of `to` in every event, and points every placement of `from` (every
 // level) at `to`. Pictures, properties and the fields not copied stay in place.
-void copy_ob(Project& project, ObjectKind kind, int from, int to);
+void copyObjectType(Project& project, ObjectKind kind, int from, int to);
 // Removes every placement of type `index` (every level, last first), resets the record
 // and empties its action lists.
-void clear_ob(Project& project, ObjectKind kind, int index);
+void clearObjectType(Project& project, ObjectKind kind, int index);
 
 // Exchanges type `index` with the one above (below): the whole records, their action
 // lists, their placements on every level and their control types. Nothing happens for

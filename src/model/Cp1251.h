@@ -15,13 +15,7 @@ char cp1251FromUnicode(char32_t codePoint);
 
 std::string cp1251ToUtf8(std::string_view text);
 // A character without a Windows-1251 byte, and every malformed UTF-8 sequence, becomes "?".
+// Also how the source code's UTF-8 literals become model texts: utf8ToCp1251("Уровень").
 std::string utf8ToCp1251(std::string_view text);
 
-}  // namespace avizad
-
-namespace avizad {
-// A Windows-1251 model text from a UTF-8 literal of the source code: win1251("Уровень").
-inline std::string win1251(std::string_view utf8) {
-    return utf8ToCp1251(utf8);
-}
 }  // namespace avizad

@@ -16,21 +16,21 @@ bool isLevel(const Project& project, int level) {
 // Exchanges the blocks of levels a and b through a spare block outside the table.
 void exchangeLevels(Project& project, int a, int b) {
     Level spare = std::move(project.levels[a]);
-    clear_ur(project, a);
-    copy_ur(project, b, a);
-    clear_ur(project, b);
+    clearLevel(project, a);
+    copyLevel(project, b, a);
+    clearLevel(project, b);
     project.levels[b] = std::move(spare);
 }
 
 }  // namespace
 
-void copy_ur(Project& project, int from, int to) {
+void copyLevel(Project& project, int from, int to) {
     if (from != to) {
         project.levels[to] = project.levels[from];
     }
 }
 
-void clear_ur(Project& project, int index) {
+void clearLevel(Project& project, int index) {
     project.levels[index] = Level{};
 }
 
@@ -64,10 +64,10 @@ bool deleteLevel(Project& project) {
     if (!isLevel(project, c) || n < 2) {
         return false;
     }
-    clear_ur(project, c);
+    clearLevel(project, c);
     for (int j = c + 1; j <= n; ++j) {
-        copy_ur(project, j, j - 1);
-        clear_ur(project, j);
+        copyLevel(project, j, j - 1);
+        clearLevel(project, j);
     }
     project.levelCount = n - 1;
     project.currentLevel = 0;
@@ -90,7 +90,7 @@ LevelPropertiesResult applyLevelProperties(Project& project, int level,
     }
     if (append) {
         // A new level starts from an empty block, whatever an earlier project left there.
-        clear_ur(project, level);
+        clearLevel(project, level);
     }
     Level& target = project.levels[level];
     target.name = properties.name;
@@ -116,7 +116,7 @@ int levelAtPosition(int y, int rowHeight, int levelCount) {
 }
 
 std::string listedLevelName(const Level& level) {
-    return level.name.empty() ? win1251("Без названия") : level.name;
+    return level.name.empty() ? utf8ToCp1251("Без названия") : level.name;
 }
 
 std::string listedLevelSize(const Level& level) {

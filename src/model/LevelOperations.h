@@ -1,7 +1,6 @@
 #pragma once
-// Level list operations of the levels panel and the level properties dialog (kept
-// names such as ur and copy_ur: docs/glossary.md):
-// the block primitives copy_ur and clear_ur, moving and deleting levels, and the
+// Level list operations of the levels panel and the level properties dialog:
+// the block primitives copyLevel and clearLevel, moving and deleting levels, and the
 // rules of the level properties dialog. A level's block is everything the level
 // holds: its placements of the four kinds, name, size, trajectories, control types
 // and reserved text, so a level keeps all of its data when it changes its number.
@@ -13,9 +12,9 @@
 namespace avizad {
 
 // Copies the block of level `from` onto level `to` (both 1..10).
-void copy_ur(Project& project, int from, int to);
+void copyLevel(Project& project, int from, int to);
 // Empties the block of level `index`: no placements, empty name, size 0 x 0.
-void clear_ur(Project& project, int index);
+void clearLevel(Project& project, int index);
 
 // Moves level currentLevel one place up (down). With no level chosen nothing happens
 // and false is returned; otherwise currentLevel becomes 0 (also when the first level

@@ -33,13 +33,13 @@ bool kindFromKey(std::string_view key, ObjectKind& kind) {
 std::string kindCaption(ObjectKind kind) {
     switch (kind) {
         case ObjectKind::Background:
-            return win1251("Фоновые объекты");
+            return utf8ToCp1251("Фоновые объекты");
         case ObjectKind::Active:
-            return win1251("Активные объекты");
+            return utf8ToCp1251("Активные объекты");
         case ObjectKind::Indicator:
-            return win1251("Объекты-индикаторы");
+            return utf8ToCp1251("Объекты-индикаторы");
         case ObjectKind::Text:
-            return win1251("Текстовые объекты");
+            return utf8ToCp1251("Текстовые объекты");
     }
     return {};
 }

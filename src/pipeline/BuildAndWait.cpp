@@ -37,10 +37,10 @@ BuildResult buildAndWait(const Project& project, const BuildInputs& inputs,
     };
     if (const int error = runner.start(std::move(options)); error != 0) {
         BuildResult failed;
-        failed.failedStep = win1251("запуск командного интерпретатора");
+        failed.failedStep = utf8ToCp1251("запуск командного интерпретатора");
         failed.exitStatus = -1;
         failed.error = ProcessRunner::startErrorMessage(error);
-        failed.summary = win1251("Архив не создан: ") + utf8ToCp1251(failed.error);
+        failed.summary = utf8ToCp1251("Архив не создан: ") + utf8ToCp1251(failed.error);
         if (print) {
             print(failed.summary + "\n");
         }

@@ -68,13 +68,13 @@ std::string randomToken() {
 std::string BuildPipeline::stepName(int step) {
     switch (step) {
         case kPrepareStep:
-            return win1251("подготовка файлов игры");
+            return utf8ToCp1251("подготовка файлов игры");
         case kCompileStep:
-            return win1251("компиляция");
+            return utf8ToCp1251("компиляция");
         case kPreverifyStep:
-            return win1251("предверификация");
+            return utf8ToCp1251("предверификация");
         case kArchiveStep:
-            return win1251("архивация");
+            return utf8ToCp1251("архивация");
         default:
             return {};
     }
@@ -250,11 +250,11 @@ void BuildPipeline::advance() {
     std::error_code error;
     result.archiveMade = fs::is_regular_file(archive_, error);
     if (result.archiveMade) {
-        result.summary = win1251("Архив создан: ") + utf8ToCp1251(archive_.string());
+        result.summary = utf8ToCp1251("Архив создан: ") + utf8ToCp1251(archive_.string());
     } else {
         result.failedStep = stepName(kArchiveStep);
-        result.summary = win1251("Архив не создан: после шага «") + result.failedStep +
-                         win1251("» нет файла ") + utf8ToCp1251(archive_.string());
+        result.summary = utf8ToCp1251("Архив не создан: после шага «") + result.failedStep +
+                         utf8ToCp1251("» нет файла ") + utf8ToCp1251(archive_.string());
     }
     finish(std::move(result));
 }
@@ -335,18 +335,19 @@ void BuildPipeline::fail(int step, int exitStatus, const std::string& error) {
     result.archive = archive_;
     result.failedStep = stepName(step);
     result.error = error;
-    const std::string quotedStep = win1251("«") + result.failedStep + win1251("»");
+    const std::string quotedStep = utf8ToCp1251("«") + result.failedStep + utf8ToCp1251("»");
     if (!error.empty()) {
-        result.summary = win1251("Архив не создан: шаг ") + quotedStep + win1251(" не выполнен: ") +
-                         utf8ToCp1251(error);
+        result.summary = utf8ToCp1251("Архив не создан: шаг ") + quotedStep +
+                         utf8ToCp1251(" не выполнен: ") + utf8ToCp1251(error);
     } else if (exitStatus == kInterpreterGone) {
         result.exitStatus = -1;
         result.summary =
-            win1251("Архив не создан: командный интерпретатор завершил работу, шаг ") + quotedStep;
+            utf8ToCp1251("Архив не создан: командный интерпретатор завершил работу, шаг ") +
+            quotedStep;
     } else {
         result.exitStatus = exitStatus;
-        result.summary = win1251("Архив не создан: шаг ") + quotedStep +
-                         win1251(" завершился с кодом ") + std::to_string(exitStatus);
+        result.summary = utf8ToCp1251("Архив не создан: шаг ") + quotedStep +
+                         utf8ToCp1251(" завершился с кодом ") + std::to_string(exitStatus);
     }
     finish(std::move(result));
 }

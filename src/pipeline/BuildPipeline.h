@@ -44,10 +44,10 @@
 #include <vector>
 
 #include "generator/BuildFolders.h"
-#include "generator/BuildLock.h"
 #include "generator/GameSources.h"
 #include "model/Project.h"
 #include "pipeline/BuildCommands.h"
+#include "pipeline/BuildLock.h"
 
 namespace avizad {
 

@@ -45,7 +45,7 @@ TEST(SettingsDialogTest, ShowsTheFileAndWritesTypedGridTextsAsTheyStand) {
     EXPECT_EQ(readFileText(program.options()),
               "12,5\r\n0\r\n 8 \r\n16\r\n1\r\n2\r\n3\r\n176\r\n320\r\n10\r\n20\r\n30\r\n"
               "System/toolkit/jdk\r\n" +
-                  win1251("/opt/телефон") + "\r\n0\r\n");
+                  utf8ToCp1251("/opt/телефон") + "\r\n0\r\n");
     ASSERT_TRUE(dialog.applied());
     EXPECT_FALSE(dialog.applied()->shrinkGame);
     EXPECT_EQ(dialog.applied()->gridX, 12);  // halves go to the even neighbour
@@ -104,7 +104,7 @@ TEST(MidletSettingsDialogTest, YesCopiesTheFieldsBackCancelKeepsTheProject) {
     dialog.versionField()->setText("2.1");
     dialog.accept();
     dialog.applyTo(project);
-    EXPECT_EQ(project.midletName, win1251("Моя игра"));
+    EXPECT_EQ(project.midletName, utf8ToCp1251("Моя игра"));
     EXPECT_EQ(project.midletVendor, "me");
     EXPECT_EQ(project.midletVersion, "2.1");
     EXPECT_EQ(project.midletIcon, "icon.png");
@@ -138,13 +138,13 @@ TEST(MidletSettingsDialogTest, YesRefusesANameThatMakesNoGameAndStaysOpen) {
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     dialog.applyTo(project);
-    EXPECT_EQ(project.midletName, win1251("Игра"));
+    EXPECT_EQ(project.midletName, utf8ToCp1251("Игра"));
     EXPECT_EQ(project.midletIcon, "/icon.png");
 }
 
 TEST(LevelPropertiesDialogTest, ShowsClickedLevelAndAppendsTheNextOne) {
     Project project;
-    project.levels[1].name = win1251("Лес");
+    project.levels[1].name = utf8ToCp1251("Лес");
     LevelPropertiesDialog first(project, 2, 0);
     EXPECT_EQ(first.windowTitle(), QStringLiteral("Свойства уровня"));
     EXPECT_TRUE(first.nameField()->text().isEmpty());
@@ -161,7 +161,7 @@ TEST(LevelPropertiesDialogTest, ShowsClickedLevelAndAppendsTheNextOne) {
     EXPECT_EQ(applyLevelProperties(project, dialog.level(), dialog.properties()),
               LevelPropertiesResult::Appended);
     EXPECT_EQ(project.levelCount, 2);
-    EXPECT_EQ(project.levels[2].name, win1251("Пещера"));
+    EXPECT_EQ(project.levels[2].name, utf8ToCp1251("Пещера"));
     EXPECT_EQ(project.levels[2].width, 240);
     EXPECT_EQ(project.levels[2].height, 640);
 

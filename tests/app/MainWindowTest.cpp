@@ -359,7 +359,7 @@ TEST_F(MainWindowTest, NewLevelDialogCreatesLevelsUpToTen) {
         window->toolbarAction(Command::NewLevel)->trigger();
     }
     EXPECT_EQ(window->project().levelCount, 10);
-    EXPECT_EQ(window->project().levels[10].name, win1251("Уровень 9"));
+    EXPECT_EQ(window->project().levels[10].name, utf8ToCp1251("Уровень 9"));
     EXPECT_EQ(window->project().levels[10].width, 309);
     EXPECT_TRUE(user.infos.isEmpty());
     window->menuAction(Command::NewLevel)->trigger();

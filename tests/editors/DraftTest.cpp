@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <random>
 
-#include "editors/core/Bmp.h"
-#include "editors/core/IndicatorDraft.h"
-#include "editors/core/TileGrid.h"
+#include "editors/Bmp.h"
+#include "editors/IndicatorDraft.h"
+#include "editors/TileGrid.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
 #include "model/IoError.h"
@@ -86,7 +86,7 @@ TEST(IndicatorDraftTest, ReopenedObjectKeepsItsPictureUnlessANewOneIsLoaded) {
 TEST(IndicatorDraftTest, FilesGoIntoTheObjectsFolderMadeWhenMissing) {
     TempFolder temp;
     IndicatorDraft draft;
-    draft.name = win1251("жизнь");
+    draft.name = utf8ToCp1251("жизнь");
     draft.loadImage(Image(3, 2, 0x00FF00), "/x/bar.png");
     writeIndicatorFiles(temp.dir(), draft);
     const fs::path png = temp.dir() / "objects" / "жизнь.png";

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "editors/core/ActiveDraft.h"
-#include "editors/core/DirectionPicker.h"
-#include "editors/core/FrameStrip.h"
+#include "editors/ActiveDraft.h"
+#include "editors/DirectionPicker.h"
+#include "editors/FrameStrip.h"
 
 namespace avizad {
 namespace {

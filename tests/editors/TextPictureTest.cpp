@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "editors/core/TextDraft.h"
-#include "editors/core/TextPicture.h"
+#include "editors/TextDraft.h"
+#include "editors/TextPicture.h"
 
 namespace avizad {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "editors/core/BackgroundDraft.h"
-#include "editors/core/MapPicture.h"
-#include "editors/core/TileGrid.h"
+#include "editors/BackgroundDraft.h"
+#include "editors/MapPicture.h"
+#include "editors/TileGrid.h"
 
 namespace avizad {
 namespace {

@@ -45,7 +45,7 @@ EntryValues conditionSample() {
     v.keyCode = "-5";
     v.timeText = "0/5/0";
     v.milliseconds = 5000;
-    v.builderCaption = win1251("> секунды+1");
+    v.builderCaption = utf8ToCp1251("> секунды+1");
     v.builderCode = ">endTime_ob/1000+1";
     return v;
 }
@@ -56,7 +56,7 @@ EntryValues actionSample() {
     v.n = 3;
     v.m = 2;
     v.level = 2;
-    v.builderCaption = win1251(" ширина -5");
+    v.builderCaption = utf8ToCp1251(" ширина -5");
     v.builderCode = "width-5";
     v.file = "boom.wav";
     v.contentType = "audio/x-wav";
@@ -429,7 +429,8 @@ TEST(ConditionCatalogue, BackgroundXQuotesTheName) {
     const CatalogueEntry* entry =
         findEntry(ConditionCatalogue::menu(ConditionMenu::Background), "Координаты/X");
     ASSERT_NE(entry, nullptr);
-    EntryValues v{.n = 1, .name = win1251("Стена"), .builderCaption = "<3", .builderCode = "<3"};
+    EntryValues v{
+        .n = 1, .name = utf8ToCp1251("Стена"), .builderCaption = "<3", .builderCode = "<3"};
     EXPECT_EQ(cp1251ToUtf8(entry->build(v).caption), "Х-координата фона \"Стена\" <3");
 }
 

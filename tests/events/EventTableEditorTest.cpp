@@ -12,7 +12,7 @@ namespace avizad {
 namespace {
 
 BuiltText text(const char* captionUtf8, const char* code) {
-    return {win1251(captionUtf8), code};
+    return {utf8ToCp1251(captionUtf8), code};
 }
 
 const BuiltText kAlways = text("Всегда", "(obtime>0)");
@@ -47,12 +47,6 @@ protected:
     Project project_;
     EventTableEditor editor_;
 };
-
-TEST_F(EventTableEditorTest, ModeNames) {
-    EXPECT_EQ(conditionModeName(ConditionMode::New), "new");
-    EXPECT_EQ(conditionModeName(ConditionMode::Add), "dob");
-    EXPECT_EQ(conditionModeName(ConditionMode::Replace), "izm");
-}
 
 TEST_F(EventTableEditorTest, NewEventGetsTheCondition) {
     newEvent(kAlways);
@@ -96,7 +90,7 @@ TEST_F(EventTableEditorTest, AddingAConditionJoinsBoth) {
 TEST_F(EventTableEditorTest, ReplacingAConditionKeepsTheActions) {
     newEvent(kAlways);
     select(2, 1);
-    ASSERT_TRUE(editor_.metka(text("видимый", "{v}")));
+    ASSERT_TRUE(editor_.addAction(text("видимый", "{v}")));
     editor_.click(1, 1);
     editor_.setConditionMode(ConditionMode::Replace);
     ASSERT_TRUE(editor_.commitCondition(kCentreKey));
@@ -116,7 +110,7 @@ TEST_F(EventTableEditorTest, AddOrReplaceNeedAnEvent) {
     EXPECT_EQ(table().events[1].conditionCode, "(obtime>0)");
 }
 
-struct MetkaCase {
+struct AddActionCase {
     bool special;
     ObjectKind kind;
     int column;
@@ -125,8 +119,8 @@ struct MetkaCase {
     const char* code;
 };
 
-TEST_F(EventTableEditorTest, MetkaFilesTheActionInTheSelectedCell) {
-    const MetkaCase cases[] = {
+TEST_F(EventTableEditorTest, AddActionFilesTheActionInTheSelectedCell) {
+    const AddActionCase cases[] = {
         {false, ObjectKind::Active, 4, false, "режим: смерть", "{act_upr[gr_obj[4][kr4]]=5;}"},
         {false, ObjectKind::Active, 4, true, "иначе режим: смерть",
          "}else{{act_upr[gr_obj[4][kr4]]=5;}"},
@@ -134,7 +128,7 @@ TEST_F(EventTableEditorTest, MetkaFilesTheActionInTheSelectedCell) {
         {true, ObjectKind::Text, 3, false, "уровень+1", "{midlet.changeEtap(2,2+1);}"},
     };
     newEvent(kAlways);
-    for (const MetkaCase& c : cases) {
+    for (const AddActionCase& c : cases) {
         SCOPED_TRACE(c.caption);
         editor_.setSpecialToggle(c.special);
         editor_.setCurrentKind(c.kind);
@@ -146,7 +140,7 @@ TEST_F(EventTableEditorTest, MetkaFilesTheActionInTheSelectedCell) {
             plainCaption = plainCaption.substr(std::string("иначе ").size());
             plainCode = plainCode.substr(6);
         }
-        ASSERT_TRUE(editor_.metka({win1251(plainCaption), plainCode}));
+        ASSERT_TRUE(editor_.addAction({utf8ToCp1251(plainCaption), plainCode}));
         const Event& event = table().events[1];
         const ActionList& list =
             c.special ? event.specialActions[c.column] : event.actions(c.kind)[c.column];
@@ -163,7 +157,7 @@ TEST_F(EventTableEditorTest, DeletingTheFirstOfThreeActions) {
     newEvent(kAlways);
     select(1, 1);
     for (const char* caption : {"один", "два", "три"}) {
-        ASSERT_TRUE(editor_.metka(text(caption, caption)));
+        ASSERT_TRUE(editor_.addAction(text(caption, caption)));
     }
     ASSERT_TRUE(editor_.deleteAction(1));
     const ActionList& list = table().events[1].activeActions[1];
@@ -181,7 +175,7 @@ TEST_F(EventTableEditorTest, DeletingTheLastEvent) {
     newEvent(kAlways);
     newEvent(kCentreKey);
     select(3, 2);
-    ASSERT_TRUE(editor_.metka(text("видимый", "{v}")));
+    ASSERT_TRUE(editor_.addAction(text("видимый", "{v}")));
     EXPECT_TRUE(editor_.deleteLastEvent());
     EXPECT_EQ(table().eventCount, 1);
     EXPECT_EQ(table().events[1].conditionCode, "(obtime>0)");
@@ -194,8 +188,8 @@ TEST_F(EventTableEditorTest, DeletingTheLastEvent) {
 TEST_F(EventTableEditorTest, ClickShowsTheCellList) {
     newEvent(kAlways);
     select(2, 1);
-    ASSERT_TRUE(editor_.metka(text("видимый", "{v}")));
-    ASSERT_TRUE(editor_.metka(text("невидимый", "{n}")));
+    ASSERT_TRUE(editor_.addAction(text("видимый", "{v}")));
+    ASSERT_TRUE(editor_.addAction(text("невидимый", "{n}")));
 
     CellClick click = editor_.click(3, 1);  // active type 2
     EXPECT_FALSE(click.conditionPopup);
@@ -233,7 +227,7 @@ TEST_F(EventTableEditorTest, ClickShowsTheCellList) {
 TEST_F(EventTableEditorTest, ColumnsFollowTheKindNotTheTable) {
     newEvent(kAlways);
     select(1, 1);
-    ASSERT_TRUE(editor_.metka(text("видимый", "{v}")));
+    ASSERT_TRUE(editor_.addAction(text("видимый", "{v}")));
     const EventTable before = table();
     EXPECT_EQ(editor_.columnCount(), 2 + 4);
     editor_.setCurrentKind(ObjectKind::Text);
@@ -264,9 +258,9 @@ TEST_F(EventTableEditorTest, RefusesA51stActionInACell) {
     newEvent(kAlways);
     select(1, 1);
     for (int i = 0; i < kMaxActions; ++i) {
-        ASSERT_TRUE(editor_.metka(text("видимый", "{v}")));
+        ASSERT_TRUE(editor_.addAction(text("видимый", "{v}")));
     }
-    const EditResult result = editor_.metka(text("видимый", "{v}"));
+    const EditResult result = editor_.addAction(text("видимый", "{v}"));
     EXPECT_FALSE(result);
     EXPECT_NE(result.message().find("50"), std::string::npos);
     EXPECT_EQ(table().events[1].activeActions[1].count(), kMaxActions);
@@ -276,23 +270,23 @@ TEST_F(EventTableEditorTest, RefusesAnObjectTypeAbove30) {
     project_.activeCount = 30;
     newEvent(kAlways);
     EXPECT_FALSE(editor_.click(32, 1).cellList);
-    const EditResult result = editor_.metka(text("видимый", "{v}"));
+    const EditResult result = editor_.addAction(text("видимый", "{v}"));
     EXPECT_FALSE(result);
     EXPECT_NE(result.message().find("30"), std::string::npos);
     select(30, 1);
-    EXPECT_TRUE(editor_.metka(text("видимый", "{v}")));
+    EXPECT_TRUE(editor_.addAction(text("видимый", "{v}")));
 }
 
-TEST_F(EventTableEditorTest, MetkaNeedsASelectedCell) {
+TEST_F(EventTableEditorTest, AddActionNeedsASelectedCell) {
     newEvent(kAlways);
     editor_.click(1, 1);  // the condition column
-    EXPECT_FALSE(editor_.metka(text("видимый", "{v}")));
+    EXPECT_FALSE(editor_.addAction(text("видимый", "{v}")));
     editor_.click(2, 0);  // the header
-    EXPECT_FALSE(editor_.metka(text("видимый", "{v}")));
+    EXPECT_FALSE(editor_.addAction(text("видимый", "{v}")));
     editor_.setSpecialToggle(true);
     editor_.click(6, 1);  // beyond the 4 special categories
-    EXPECT_FALSE(editor_.metka(text("видимый", "{v}")));
-    EXPECT_EQ(editor_.metka(text("видимый", "{v}")).message(), "");
+    EXPECT_FALSE(editor_.addAction(text("видимый", "{v}")));
+    EXPECT_EQ(editor_.addAction(text("видимый", "{v}")).message(), "");
 }
 
 TEST_F(EventTableEditorTest, ClearEmptiesTheTable) {
@@ -305,7 +299,7 @@ TEST_F(EventTableEditorTest, ClearEmptiesTheTable) {
 TEST_F(EventTableEditorTest, ALookingEditorSelectsButChangesNothingAndHandsOverItsState) {
     newEvent(kAlways);
     select(2, 1);
-    ASSERT_TRUE(editor_.metka(text("видимый", "{v}")));
+    ASSERT_TRUE(editor_.addAction(text("видимый", "{v}")));
     const Project& shown = project_;
     EventTableEditor looking(shown);
     looking.setCurrentKind(ObjectKind::Active);
@@ -314,7 +308,7 @@ TEST_F(EventTableEditorTest, ALookingEditorSelectsButChangesNothingAndHandsOverI
     ASSERT_TRUE(click.cellList);
     EXPECT_EQ(click.actionCount, 1);
     const EventTable before = table();
-    EXPECT_FALSE(looking.metka(text("видимый", "{v}")));
+    EXPECT_FALSE(looking.addAction(text("видимый", "{v}")));
     EXPECT_FALSE(looking.deleteAction(1));
     EXPECT_FALSE(looking.deleteLastEvent());
     EXPECT_FALSE(looking.commitCondition(kAlways));
@@ -324,7 +318,7 @@ TEST_F(EventTableEditorTest, ALookingEditorSelectsButChangesNothingAndHandsOverI
     // An editing editor that takes over the state adds to the looking editor's cell.
     EventTableEditor editing(project_);
     editing.setState(looking.state());
-    ASSERT_TRUE(editing.metka(text("видимый", "{v}")));
+    ASSERT_TRUE(editing.addAction(text("видимый", "{v}")));
     ASSERT_EQ(table().events[1].activeActions[2].count(), 2);
     EXPECT_EQ(table().events[1].activeActions[2][2].code, "}else{{v}");
 }

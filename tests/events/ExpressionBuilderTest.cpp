@@ -41,9 +41,9 @@ TEST(ExpressionBuilder, ResultsOfTheFiveModes) {
         SCOPED_TRACE(c.caption);
         ExpressionBuilder builder(c.mode);
         builder.setActiveField(ExpressionBuilder::Field::Left);
-        builder.append(win1251(c.left));
+        builder.append(utf8ToCp1251(c.left));
         builder.setActiveField(ExpressionBuilder::Field::Right);
-        builder.append(win1251(c.right));
+        builder.append(utf8ToCp1251(c.right));
         builder.setComparison(c.comparison);
         builder.setGlobalNumber(c.global);
         const BuiltText result = builder.confirm();

@@ -94,9 +94,9 @@ TEST(TimerSetting, RefusesWhatIsNotANumber) {
     for (const auto& [c, mentioned] : cases) {
         SCOPED_TRACE(std::string(c.minutes) + "/" + c.seconds + "/" + c.hundredths);
         std::string error;
-        EXPECT_FALSE(
-            TimerSetting::read(win1251(c.minutes), win1251(c.seconds), win1251(c.hundredths), error)
-                .has_value());
+        EXPECT_FALSE(TimerSetting::read(utf8ToCp1251(c.minutes), utf8ToCp1251(c.seconds),
+                                        utf8ToCp1251(c.hundredths), error)
+                         .has_value());
         EXPECT_NE(error.find(mentioned), std::string::npos) << error;
     }
 }

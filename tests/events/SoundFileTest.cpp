@@ -94,7 +94,7 @@ TEST(SoundFile, QuotesInTheNameStayInsideTheJavaString) {
     values.file = "a\"b\\c.wav";
     values.contentType = "audio/x-wav";
     const BuiltText built = ActionCatalogue::menu(ActionMenu::Sound)[0].build(values);
-    EXPECT_EQ(built.caption, win1251("воспроизвести ") + "a\"b\\c.wav");
+    EXPECT_EQ(built.caption, utf8ToCp1251("воспроизвести ") + "a\"b\\c.wav");
     EXPECT_NE(built.code.find("getResourceAsStream(\"/a\\\"b\\\\c.wav\"),\"audio/x-wav\")"),
               std::string::npos)
         << built.code;
@@ -103,7 +103,7 @@ TEST(SoundFile, QuotesInTheNameStayInsideTheJavaString) {
 TEST_F(SoundFileCopy, CyrillicNamesBecomeModelText) {
     const SoundFile sound =
         SoundFile::prepare(source("звук.mid", "x"), root_ / "project", root_ / "program");
-    EXPECT_EQ(sound.file, win1251("звук.mid"));
+    EXPECT_EQ(sound.file, utf8ToCp1251("звук.mid"));
     EXPECT_TRUE(fs::exists(root_ / "project" / "res" / "звук.mid"));
 }
 

@@ -1,4 +1,4 @@
-// perevod: the translation of builder expressions into the game's Java.
+// translateExpression: the translation of builder expressions into the game's Java.
 
 #include <gtest/gtest.h>
 
@@ -60,7 +60,7 @@ TEST(Translator, TranslatesTokenByToken) {
     };
     for (const TranslationCase& c : cases) {
         SCOPED_TRACE(c.input);
-        EXPECT_EQ(cp1251ToUtf8(perevod(win1251(c.input))), c.output);
+        EXPECT_EQ(cp1251ToUtf8(translateExpression(utf8ToCp1251(c.input))), c.output);
     }
 }
 
@@ -79,7 +79,7 @@ TEST(Translator, KeypadInputLosesOnlyItsSpaces) {
                 expected += c;
             }
         }
-        EXPECT_EQ(perevod(input), expected) << input;
+        EXPECT_EQ(translateExpression(input), expected) << input;
     }
 }
 
@@ -125,7 +125,7 @@ TEST(Translator, ValueMenuWordsBecomeJava) {
         }
         ASSERT_NE(token, nullptr);
         EXPECT_FALSE(token->disabled);
-        EXPECT_EQ(perevod(token->text(c.n) + c.typedAfter), c.java);
+        EXPECT_EQ(translateExpression(token->text(c.n) + c.typedAfter), c.java);
     }
     int disabled = 0;
     for (const ValueToken& t : ValueTokens::general()) {
@@ -138,28 +138,28 @@ TEST(Translator, ValueMenuWordsBecomeJava) {
 // translated in bounded time into at most five times its length.
 TEST(Translator, EndsAndStaysBoundedForAnyInput) {
     const std::string pieces[] = {
-        win1251("минуты"),
-        win1251("секунды"),
-        win1251("сотые"),
-        win1251("высота"),
-        win1251("ширина"),
-        win1251("уровень"),
+        utf8ToCp1251("минуты"),
+        utf8ToCp1251("секунды"),
+        utf8ToCp1251("сотые"),
+        utf8ToCp1251("высота"),
+        utf8ToCp1251("ширина"),
+        utf8ToCp1251("уровень"),
         "rand",
-        win1251("Х[объект"),
+        utf8ToCp1251("Х[объект"),
         "Y[",
-        win1251("Х[фон"),
-        win1251("Y[фон"),
+        utf8ToCp1251("Х[фон"),
+        utf8ToCp1251("Y[фон"),
         "glob",
-        win1251("позиция[текст"),
-        win1251("кол[индикатор"),
+        utf8ToCp1251("позиция[текст"),
+        utf8ToCp1251("кол[индикатор"),
         "abs",
         " ",
         "]",
         "7",
         "(",
         "x",
-        win1251("мину"),
-        win1251("Х[об"),
+        utf8ToCp1251("мину"),
+        utf8ToCp1251("Х[об"),
     };
     std::mt19937 random(2024);
     for (int round = 0; round < 3000; ++round) {
@@ -172,7 +172,7 @@ TEST(Translator, EndsAndStaysBoundedForAnyInput) {
                 input += pieces[random() % std::size(pieces)];
             }
         }
-        const std::string output = perevod(input);
+        const std::string output = translateExpression(input);
         EXPECT_LE(output.size(), 5 * input.size()) << cp1251ToUtf8(input);
     }
 }

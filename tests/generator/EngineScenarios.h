@@ -258,7 +258,7 @@ inline Project makeEngineProject() {
     EventTable& table = p.eventTable;
     const auto event = [&](const std::string& caption, const std::string& code) -> Event& {
         Event& e = table.events[++table.eventCount];
-        e.conditionCaption = win1251(caption);
+        e.conditionCaption = utf8ToCp1251(caption);
         e.conditionCode = code;
         e.tag = "event";
         return e;

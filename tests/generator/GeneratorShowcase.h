@@ -85,7 +85,7 @@ inline std::string position(int n, int m, bool horizontal, const char* op) {
 inline Project makeShowcaseProject() {
     Project p;
     p.midletName = "Showcase";
-    p.midletVendor = win1251("Авизад");
+    p.midletVendor = utf8ToCp1251("Авизад");
     p.midletVersion = "1.0";
     p.levelCount = 2;
 
@@ -111,7 +111,7 @@ inline Project makeShowcaseProject() {
             wall.tileMap.at(2, c) = c == 4 ? 2 : 1;
         }
         BackgroundObject& grass = p.backgrounds[2];
-        grass.name = win1251("трава");
+        grass.name = utf8ToCp1251("трава");
         grass.tileWidth = 8;
         grass.tileHeight = 8;
         grass.columns = 3;
@@ -148,7 +148,7 @@ inline Project makeShowcaseProject() {
     p.activeCount = 2;
     {
         ActiveObject& hero = p.actives[1];
-        hero.name = win1251("герой");
+        hero.name = utf8ToCp1251("герой");
         hero.frameWidth = 16;
         hero.frameHeight = 16;
         hero.frameCount = 2;
@@ -225,7 +225,7 @@ inline Project makeShowcaseProject() {
         title.colorB = 200;
         title.fileName = "title.png";
         title.lineCount = 3;
-        title.lines[1] = win1251("Счёт");
+        title.lines[1] = utf8ToCp1251("Счёт");
         title.lines[2] = "Say \"hi\" \\ ok";
         title.lines[3] = "third";
         TextObject& empty = p.texts[2];
@@ -237,7 +237,7 @@ inline Project makeShowcaseProject() {
 
     // Level 1: two walls, grass, the hero, two enemies, the life bar, the title.
     Level& one = p.levels[1];
-    one.name = win1251("Начало");
+    one.name = utf8ToCp1251("Начало");
     one.width = 480;
     one.height = 320;
     one.controlType[1] = 1;
@@ -273,7 +273,7 @@ inline Project makeShowcaseProject() {
     EventTable& table = p.eventTable;
     const auto event = [&](const std::string& caption, const std::string& code) -> Event& {
         Event& e = table.events[++table.eventCount];
-        e.conditionCaption = win1251(caption);
+        e.conditionCaption = utf8ToCp1251(caption);
         e.conditionCode = code;
         e.tag = "event";
         return e;
@@ -285,23 +285,26 @@ inline Project makeShowcaseProject() {
     const std::string l1 = "[gr_line[1][krl1]]";
     {
         Event& e = event("Начало уровня", "((obtime>=0)&(obtime<10))");
-        addAction(e.indicatorActions[1], win1251("количество = 10"), "{line_tek" + l1 + "=10;}");
+        addAction(e.indicatorActions[1], utf8ToCp1251("количество = 10"),
+                  "{line_tek" + l1 + "=10;}");
         addAction(e.specialActions[1], "glob[1]=5", "glob[1]=5;");
-        addAction(e.textActions[1], win1251("номер позиции = 1"), "{tek_str" + t1 + "=1-1;}");
-        addAction(e.indicatorActions[1], win1251("видимый"), "{line" + l1 + ".setVisible(true);}");
+        addAction(e.textActions[1], utf8ToCp1251("номер позиции = 1"), "{tek_str" + t1 + "=1-1;}");
+        addAction(e.indicatorActions[1], utf8ToCp1251("видимый"),
+                  "{line" + l1 + ".setVisible(true);}");
     }
     {
         Event& e = event("Всегда", "(obtime>0)");
         addAction(e.specialActions[1], "glob[2]=glob[2]+1", "glob[2]=glob[2]+1;");
-        addAction(e.activeActions[2], win1251("урон=0"), "{act_uron[gr_obj[2][kr2]]=0;}");
-        addAction(e.activeActions[2], win1251("притяжение: отключить"),
+        addAction(e.activeActions[2], utf8ToCp1251("урон=0"), "{act_uron[gr_obj[2][kr2]]=0;}");
+        addAction(e.activeActions[2], utf8ToCp1251("притяжение: отключить"),
                   "{grav_napr[gr_obj[2][kr2]]=0;}");
-        addAction(e.textActions[1], win1251("видимый"), "{text_visible" + t1 + "=true;}");
-        addAction(e.activeActions[1], win1251("видимый"), "{" + a1 + ".setVisible(true);}");
-        addAction(e.backgroundActions[1], win1251("Видимый"), "{" + f1 + ".setVisible(true);}");
-        addAction(e.specialActions[1], win1251("верхний край экрана = 0"),
+        addAction(e.textActions[1], utf8ToCp1251("видимый"), "{text_visible" + t1 + "=true;}");
+        addAction(e.activeActions[1], utf8ToCp1251("видимый"), "{" + a1 + ".setVisible(true);}");
+        addAction(e.backgroundActions[1], utf8ToCp1251("Видимый"),
+                  "{" + f1 + ".setVisible(true);}");
+        addAction(e.specialActions[1], utf8ToCp1251("верхний край экрана = 0"),
                   "for(int count=0;count<layer_kol;count++){manager_Y[count]=0;}");
-        addAction(e.specialActions[1], win1251("левый край экрана = 0"),
+        addAction(e.specialActions[1], utf8ToCp1251("левый край экрана = 0"),
                   "for(int count=0;count<layer_kol;count++){manager_X[count]=0;}");
     }
     {
@@ -315,84 +318,86 @@ inline Project makeShowcaseProject() {
     }
     {
         Event& e = event("нажатие клавиши 7", "(pressed_code==55)");
-        addAction(e.specialActions[3], win1251("уровень+1"), "{midlet.changeEtap(1,1+1);}");
-        addAction(e.activeActions[1], win1251("изменение видимости"),
+        addAction(e.specialActions[3], utf8ToCp1251("уровень+1"), "{midlet.changeEtap(1,1+1);}");
+        addAction(e.activeActions[1], utf8ToCp1251("изменение видимости"),
                   "{if(" + a1 + ".isVisible()==false){" + a1 + ".setVisible(true);}else{" + a1 +
                       ".setVisible(false);}}");
     }
     {
         Event& e = event("Любая клавиша", "(anykey==true)");
-        addAction(e.specialActions[3], win1251("уровень-1"), "{midlet.changeEtap(2,2-1);}");
+        addAction(e.specialActions[3], utf8ToCp1251("уровень-1"), "{midlet.changeEtap(2,2-1);}");
     }
     {
         Event& e = event("удержание клавиши 2", "(keeping_code==50)");
-        addAction(e.activeActions[1], win1251("Х=Х+1"),
+        addAction(e.activeActions[1], utf8ToCp1251("Х=Х+1"),
                   "{" + a1 + ".setPosition(" + a1 + ".getX()+1," + a1 + ".getY());}");
         addAction(e.activeActions[1], "Y=Y+1",
                   "{" + a1 + ".setPosition(" + a1 + ".getX()," + a1 + ".getY()+1);}");
     }
     {
         Event& e = event("отпускание клавиши venter", "(released_code==-5)");
-        addAction(e.specialActions[2], win1251("воспроизвести boom.wav"),
+        addAction(e.specialActions[2], utf8ToCp1251("воспроизвести boom.wav"),
                   "try{player=Manager.createPlayer(getClass().getResourceAsStream(\"/boom.wav\"),"
                   "\"audio/x-wav\");player.realize();player.prefetch();player.start();}catch "
                   "(Exception e){}");
-        addAction(e.specialActions[3], win1251("уровень = 1"), "{midlet.changeEtap(1,1);}");
+        addAction(e.specialActions[3], utf8ToCp1251("уровень = 1"), "{midlet.changeEtap(1,1);}");
     }
     {
         Event& e = event("каждые 0/1/0", timerEvery(1000));
         addAction(e.specialActions[1], "glob[3]=glob[3]+1", "glob[3]=glob[3]+1;");
-        addAction(e.activeActions[2], win1251("кадр анимации: следующий"),
+        addAction(e.activeActions[2], utf8ToCp1251("кадр анимации: следующий"),
                   "{" + a2 + ".nextFrame();}");
     }
     {
         Event& e = event("Таймер равен 0/5/0", "((endTime_ob>=5000)&(endTime_ob<=5000+fps))");
-        addAction(e.activeActions[2], win1251("кадр анимации: предыдущий"),
+        addAction(e.activeActions[2], utf8ToCp1251("кадр анимации: предыдущий"),
                   "{" + a2 + ".prevFrame();}");
-        addAction(e.activeActions[2], win1251("кадр анимации: установить1"),
+        addAction(e.activeActions[2], utf8ToCp1251("кадр анимации: установить1"),
                   "{" + a2 + ".setFrame(1-1);}");
     }
     {
         // Never true in a run of a few seconds: actions that move objects.
         Event& e = event("Таймер больше 10/0/0", "(endTime_ob>600000)");
-        addAction(e.activeActions[1], win1251("режим: спокойствие"),
+        addAction(e.activeActions[1], utf8ToCp1251("режим: спокойствие"),
                   "{act_upr[gr_obj[1][kr1]]=1;}");
-        addAction(e.activeActions[1], win1251("иначе режим: спокойствие"),
+        addAction(e.activeActions[1], utf8ToCp1251("иначе режим: спокойствие"),
                   "}else{{act_upr[gr_obj[1][kr1]]=1;}");
-        addAction(e.activeActions[2], win1251("режим: преследование"),
+        addAction(e.activeActions[2], utf8ToCp1251("режим: преследование"),
                   "{act_upr[gr_obj[2][kr2]]=2;kd=kr1;}");
-        addAction(e.activeActions[2], win1251("режим: атака"),
+        addAction(e.activeActions[2], utf8ToCp1251("режим: атака"),
                   "{act_upr[gr_obj[2][kr2]]=3;kd=kr1;}");
-        addAction(e.activeActions[2], win1251("режим: смерть"), "{act_upr[gr_obj[2][kr2]]=5;}");
-        addAction(e.activeActions[2], win1251("режим: перемещение по траектории 1"),
+        addAction(e.activeActions[2], utf8ToCp1251("режим: смерть"),
+                  "{act_upr[gr_obj[2][kr2]]=5;}");
+        addAction(e.activeActions[2], utf8ToCp1251("режим: перемещение по траектории 1"),
                   "{act_upr[gr_obj[2][kr2]]=6;act_tr_number[gr_obj[2][kr2]]=0;}");
-        addAction(e.activeActions[1], win1251("режим: управление игроком"),
+        addAction(e.activeActions[1], utf8ToCp1251("режим: управление игроком"),
                   "{act_upr[gr_obj[1][kr1]]=7;}");
-        addAction(e.activeActions[1], win1251("урон+1"), "{act_uron[gr_obj[1][kr1]]+=1;}");
-        addAction(e.activeActions[1], win1251("притяжение: влево"),
+        addAction(e.activeActions[1], utf8ToCp1251("урон+1"), "{act_uron[gr_obj[1][kr1]]+=1;}");
+        addAction(e.activeActions[1], utf8ToCp1251("притяжение: влево"),
                   "{grav_napr[gr_obj[1][kr1]]=1;}");
-        addAction(e.activeActions[1], win1251("притяжение: вправо"),
+        addAction(e.activeActions[1], utf8ToCp1251("притяжение: вправо"),
                   "{grav_napr[gr_obj[1][kr1]]=3;}");
-        addAction(e.activeActions[1], win1251("притяжение: вверх"),
+        addAction(e.activeActions[1], utf8ToCp1251("притяжение: вверх"),
                   "{grav_napr[gr_obj[1][kr1]]=2;}");
-        addAction(e.activeActions[1], win1251("притяжение: вниз"),
+        addAction(e.activeActions[1], utf8ToCp1251("притяжение: вниз"),
                   "{grav_napr[gr_obj[1][kr1]]=4;}");
-        addAction(e.activeActions[1], win1251("невидимый"), "{" + a1 + ".setVisible(false);}");
-        addAction(e.textActions[1], win1251("X = 5"), "{text_X" + t1 + "=5;}");
-        addAction(e.textActions[1], win1251("Y = 5"), "{text_Y" + t1 + "=5;}");
-        addAction(e.textActions[1], win1251("высота = 50"), "{text_H[0]=50;}");
-        addAction(e.textActions[2], win1251("ширина = 50"), "{text_W[1]=50;}");
-        addAction(e.textActions[1], win1251("невидимый"), "{text_visible" + t1 + "=false;}");
-        addAction(e.indicatorActions[1], win1251("невидимый"),
+        addAction(e.activeActions[1], utf8ToCp1251("невидимый"), "{" + a1 + ".setVisible(false);}");
+        addAction(e.textActions[1], utf8ToCp1251("X = 5"), "{text_X" + t1 + "=5;}");
+        addAction(e.textActions[1], utf8ToCp1251("Y = 5"), "{text_Y" + t1 + "=5;}");
+        addAction(e.textActions[1], utf8ToCp1251("высота = 50"), "{text_H[0]=50;}");
+        addAction(e.textActions[2], utf8ToCp1251("ширина = 50"), "{text_W[1]=50;}");
+        addAction(e.textActions[1], utf8ToCp1251("невидимый"), "{text_visible" + t1 + "=false;}");
+        addAction(e.indicatorActions[1], utf8ToCp1251("невидимый"),
                   "{line" + l1 + ".setVisible(false);}");
         addAction(e.indicatorActions[1], "X = 1", "{line_X" + l1 + "=1;}");
         addAction(e.indicatorActions[1], "Y = 1", "{line_Y" + l1 + "=1;}");
-        addAction(e.backgroundActions[1], win1251("Х=1"),
+        addAction(e.backgroundActions[1], utf8ToCp1251("Х=1"),
                   "{" + f1 + ".setPosition(1," + f1 + ".getY());}");
         addAction(e.backgroundActions[2], "Y=1",
                   "{fon[gr_fon[2][krf2]].setPosition(fon[gr_fon[2][krf2]].getX(),1);}");
-        addAction(e.backgroundActions[1], win1251("Невидимый"), "{" + f1 + ".setVisible(false);}");
-        addAction(e.specialActions[3], win1251("уровень = уровень+1"),
+        addAction(e.backgroundActions[1], utf8ToCp1251("Невидимый"),
+                  "{" + f1 + ".setVisible(false);}");
+        addAction(e.specialActions[3], utf8ToCp1251("уровень = уровень+1"),
                   "{midlet.changeEtap(1,level+1);}");
     }
     {

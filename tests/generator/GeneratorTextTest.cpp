@@ -27,7 +27,7 @@ TEST(ImageFileName, FollowsTheNamingRule) {
         {"..", "..png"},
         {".", ".png"},
         {"dir/", ".png"},
-        {win1251("герой"), win1251("герой.png")},
+        {utf8ToCp1251("герой"), utf8ToCp1251("герой.png")},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(imageFileName(c.name), c.expected) << c.name;
@@ -44,7 +44,7 @@ TEST(IndicatorFileName, AppendsPngToTheLastPathPart) {
 
 TEST(ResourcePath, IsTheUtf8NameInsideTheFolder) {
     const std::filesystem::path res = "/p/System/res";
-    EXPECT_EQ(resourcePath(res, imageFileName(win1251("герой"))), res / "герой.png");
+    EXPECT_EQ(resourcePath(res, imageFileName(utf8ToCp1251("герой"))), res / "герой.png");
     EXPECT_EQ(resourcePath(res, indicatorFileName("../../x")).parent_path(), res);
     EXPECT_EQ(tileMapFileName(1, 1), "fon0-0.txt");
     EXPECT_EQ(tileMapFileName(10, 100), "fon9-99.txt");
@@ -86,7 +86,7 @@ TEST(JavaStringContent, EscapesWhatWouldBreakTheLiteral) {
         {"x\r\ny", "x\\r\\ny"},
         {std::string("t\tz\x01", 4), "t\\u0009z\\u0001"},
         {"\x7f", "\\u007f"},
-        {win1251("Привет"), win1251("Привет")},
+        {utf8ToCp1251("Привет"), utf8ToCp1251("Привет")},
         {"\");System.exit(0);//", "\\\");System.exit(0);//"},
     };
     for (const auto& c : cases) {
@@ -96,10 +96,10 @@ TEST(JavaStringContent, EscapesWhatWouldBreakTheLiteral) {
 
 TEST(JavaAsciiSource, WritesNonAsciiCharactersAsUnicodeEscapes) {
     EXPECT_EQ(javaAsciiSource("int a=1;"), "int a=1;");
-    EXPECT_EQ(javaAsciiSource(win1251("\"Ёж\"")), "\"\\u0401\\u0436\"");
+    EXPECT_EQ(javaAsciiSource(utf8ToCp1251("\"Ёж\"")), "\"\\u0401\\u0436\"");
     EXPECT_EQ(javaAsciiSource(std::string("\x98")), "\\u0098");
     // An escaped backslash before a letter stays a backslash and the letter.
-    EXPECT_EQ(javaAsciiSource(javaStringContent(win1251("\\я"))), "\\\\\\u044f");
+    EXPECT_EQ(javaAsciiSource(javaStringContent(utf8ToCp1251("\\я"))), "\\\\\\u044f");
 }
 
 TEST(ReplaceAll, ReplacesEveryOccurrenceWithoutRescanning) {

@@ -76,7 +76,7 @@ TEST(ManifestLines, ReplaceThePlaceholdersInOrderAndAreUtf8) {
          {"MIDlet-Vendor: a 3.0 b", "MIDlet-Version: 3.0", "MIDlet-1: syrk, , syrk",
           "Both: a 3.0 b/3.0"}},
         // Russian text is written in UTF-8; a line break cannot start a new entry.
-        {win1251("Ёжик"),
+        {utf8ToCp1251("Ёжик"),
          "1.0\r\nMIDlet-2: x",
          "",
          {"MIDlet-Vendor: Ёжик", "MIDlet-Version: 1.0  MIDlet-2: x", "MIDlet-1: syrk, , syrk",
@@ -116,8 +116,8 @@ TEST(ManifestLines, ContinueALineLongerThan72Bytes) {
 TEST(WriteManifest, WritesTheProgramFoldersManifestFromTheInstalledTemplate) {
     ProgramFolder folder;
     Project project;
-    project.midletName = win1251("Ёлка, игра");
-    project.midletVendor = win1251("Авизад");
+    project.midletName = utf8ToCp1251("Ёлка, игра");
+    project.midletVendor = utf8ToCp1251("Авизад");
     project.midletVersion = "1.2";
     MidletAssembly(project, folder.folders()).writeManifest();
     EXPECT_EQ(fileText(folder.root() / "MANIFEST.MF"),

@@ -121,7 +121,7 @@ Project placedProject() {
     Project p;
     p.activeCount = 3;  // type 3 is on no level but still has a control type
     ActiveObject& hero = p.actives[1];
-    hero.name = win1251("герой");
+    hero.name = utf8ToCp1251("герой");
     hero.frameWidth = 16;
     hero.frameHeight = 20;
     hero.moveSpeed = 3;
@@ -159,7 +159,7 @@ Project placedProject() {
     text.colorG = 2;
     text.colorB = 255;
     text.lineCount = 2;
-    text.lines[1] = win1251("Счёт: \"10\"");
+    text.lines[1] = utf8ToCp1251("Счёт: \"10\"");
     text.lines[2] = "C:\\games";
     Level& level = p.levels[1];
     level.controlType[1] = 1;
@@ -184,7 +184,7 @@ TEST(StageDeclarations, ListOneElementPerPlacement) {
     const std::map<std::string, std::string> expected = {
         {"//quan_act", "int quan_act=2;"},
         {"//group_act", "int[]group_act={1,2,};"},
-        {"//add_act", "String[]add_act={\"/" + win1251("герой") + ".png\",\"/enemy.png\",};"},
+        {"//add_act", "String[]add_act={\"/" + utf8ToCp1251("герой") + ".png\",\"/enemy.png\",};"},
         {"//tileWidthob", "int[]tileWidthob={16,8,};"},
         {"//tileHeightob", "int[]tileHeightob={20,9,};"},
         {"//raspxob", "int[]raspxob={10,40,};"},
@@ -226,8 +226,8 @@ TEST(StageDeclarations, ListOneElementPerPlacement) {
         {"//text_X", "int[]text_X={100,0,};"},
         {"//text_Y", "int[]text_Y={8,0,};"},
         // Quotes and backslashes are escaped; the Russian text stays Windows-1251 here.
-        {"//add_text", "String[][]add_text={{\"" + win1251("Счёт: \\\"10\\\"") +
-                           "\",\"C:\\\\games\",},{\"" + win1251("Счёт: \\\"10\\\"") +
+        {"//add_text", "String[][]add_text={{\"" + utf8ToCp1251("Счёт: \\\"10\\\"") +
+                           "\",\"C:\\\\games\",},{\"" + utf8ToCp1251("Счёт: \\\"10\\\"") +
                            "\",\"C:\\\\games\",},};"},
         {"//text_ob", "int[]text_ob={2,2,};"},
         {"//text_p1", "int[]text_p1={3,3,};"},
@@ -370,7 +370,7 @@ TEST(WriteStage, WritesTheLevelsTemplateWithDeclarationsAndTheEventsOnceWithClos
     project.eventTable.eventCount = 1;
     project.eventTable.events[1].conditionCode = "(obtime>0)";
     project.eventTable.events[1].textActions[1].add(
-        Action{"", "{text_visible[gr_text[1][krt1]]=" + win1251("true/*ё*/") + ";}"});
+        Action{"", "{text_visible[gr_text[1][krt1]]=" + utf8ToCp1251("true/*ё*/") + ";}"});
     const StageGenerator generator(project, folder.folders());
     generator.writeStage(10);
     EXPECT_EQ(testing::fileText(folder.root() / "System" / "src" / "Etap10.java"),

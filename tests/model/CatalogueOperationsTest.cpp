@@ -146,14 +146,14 @@ TEST(CatalogueOperations, DeleteRemovesPlacementsLastFirstKeepingOrder) {
 TEST(CatalogueOperations, CopyObCopiesTheListedFieldsAndClearObResets) {
     Project p = threeActives();
     p.activeCount = 4;
-    copy_ob(p, ObjectKind::Active, 1, 4);
+    copyObjectType(p, ObjectKind::Active, 1, 4);
     EXPECT_EQ(p.actives[4].name, "A");
     EXPECT_EQ(p.actives[4].iconWidth, 10);
     EXPECT_TRUE(p.actives[4].icon.isNull());       // pictures stay where they are
     EXPECT_EQ(p.actives[4].propertyNames[1], "");  // so do properties
     EXPECT_EQ(actionOf(p, 4), "codeA");
     EXPECT_EQ(p.levels[2].activePlacements[1].object, 4);
-    clear_ob(p, ObjectKind::Active, 4);
+    clearObjectType(p, ObjectKind::Active, 4);
     EXPECT_EQ(p.actives[4].name, "");
     EXPECT_EQ(p.actives[4].frameCount, 1);
     EXPECT_EQ(actionOf(p, 4), "");

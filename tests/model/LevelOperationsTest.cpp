@@ -1,4 +1,4 @@
-// Level list operations: copy_ur / clear_ur, moves, delete and the level properties rules.
+// Level list operations: copyLevel / clearLevel, moves, delete and the level properties rules.
 
 #include <gtest/gtest.h>
 
@@ -114,9 +114,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LevelBlocks, ClearEmptiesAndCopyDuplicatesABlock) {
     Project project = projectWithLevels(3, 0);
-    copy_ur(project, 3, 1);
+    copyLevel(project, 3, 1);
     EXPECT_EQ(project.levels[1], markedLevel(3));
-    clear_ur(project, 2);
+    clearLevel(project, 2);
     EXPECT_EQ(project.levels[2].width, 0);
     EXPECT_EQ(project.levels[2].height, 0);
     EXPECT_TRUE(project.levels[2].name.empty());
@@ -139,9 +139,9 @@ TEST(LevelProperties, CreatesLevelsUpToTen) {
 
 TEST(LevelProperties, ChangesExistingLevelAndLimitsSizes) {
     Project project = projectWithLevels(2, 1);
-    EXPECT_EQ(applyLevelProperties(project, 2, {win1251("Замок"), 50, 20000}),
+    EXPECT_EQ(applyLevelProperties(project, 2, {utf8ToCp1251("Замок"), 50, 20000}),
               LevelPropertiesResult::Changed);
-    EXPECT_EQ(project.levels[2].name, win1251("Замок"));
+    EXPECT_EQ(project.levels[2].name, utf8ToCp1251("Замок"));
     EXPECT_EQ(project.levels[2].width, kMinLevelSize);
     EXPECT_EQ(project.levels[2].height, kMaxLevelSize);
     EXPECT_EQ(project.levels[2].backgroundPlacements.count(), 1);  // placements stay
@@ -185,8 +185,8 @@ TEST(LevelList, NamesAndSizes) {
     level.height = 100;
     EXPECT_EQ(cp1251ToUtf8(listedLevelName(level)), "Без названия");
     EXPECT_EQ(listedLevelSize(level), "100x100");
-    level.name = win1251("Лес");
-    EXPECT_EQ(listedLevelName(level), win1251("Лес"));
+    level.name = utf8ToCp1251("Лес");
+    EXPECT_EQ(listedLevelName(level), utf8ToCp1251("Лес"));
 }
 
 }  // namespace

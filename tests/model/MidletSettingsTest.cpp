@@ -17,7 +17,7 @@ TEST(MidletSettings, NamesThatMakeABrokenOrUnnamedGameAreRefused) {
     const std::string longestRussian(125, '\xC8');  // 250 bytes of UTF-8, 254 with ".jar"
     const MidletCase cases[] = {
         {"plain", "Game", "", nullptr},
-        {"Russian with blanks", win1251("Моя игра 2"), "/icon.png", nullptr},
+        {"Russian with blanks", utf8ToCp1251("Моя игра 2"), "/icon.png", nullptr},
         {"longest", longestRussian + "a", "", nullptr},
         {"empty", "", "", "Не задано название"},
         {"blanks only", "  \t", "", "Не задано название"},

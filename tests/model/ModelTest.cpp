@@ -41,7 +41,7 @@ TEST(Project, KindKeysCaptionsAndCapacities) {
         ObjectKind parsed{};
         ASSERT_TRUE(kindFromKey(row.key, parsed));
         EXPECT_EQ(parsed, row.kind);
-        EXPECT_EQ(kindCaption(row.kind), win1251(row.caption));
+        EXPECT_EQ(kindCaption(row.kind), utf8ToCp1251(row.caption));
         EXPECT_EQ(typeCapacity(row.kind), row.types);
         EXPECT_EQ(placementCapacity(row.kind), row.placements);
         EXPECT_EQ(Level{}.placements(row.kind).capacity(), row.placements);

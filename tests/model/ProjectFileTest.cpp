@@ -126,7 +126,7 @@ TEST(ProjectFile, FixtureRoundTripsExactly) {
     EXPECT_EQ(projectFileText(loaded), first);
     original.currentLevel = original.levelCount;
     EXPECT_TRUE(loaded == original) << "every saved field is read back";
-    EXPECT_EQ(loaded.midletName, win1251("Игра"));
+    EXPECT_EQ(loaded.midletName, utf8ToCp1251("Игра"));
     EXPECT_EQ(loaded.indicators[1].image, original.indicators[1].image);
     EXPECT_EQ(loaded.eventTable.events[2].indicatorActions[1][2].code, "}else{y=1;}");
 }

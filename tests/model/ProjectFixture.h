@@ -34,7 +34,7 @@ inline Project makeFixtureProject(const FixtureSizes& s = {}) {
     p.backgroundCount = s.backgrounds;
     for (int i = 1; i <= s.backgrounds; ++i) {
         BackgroundObject& o = p.backgrounds[i];
-        o.name = win1251("фон") + std::to_string(i);
+        o.name = utf8ToCp1251("фон") + std::to_string(i);
         o.tileWidth = s.tileSetSide / 2;
         o.tileHeight = s.tileSetSide / 2;
         o.columns = 3;
@@ -52,7 +52,7 @@ inline Project makeFixtureProject(const FixtureSizes& s = {}) {
         o.mapPictureWidth = o.mapPicture.width();
         o.mapPictureHeight = o.mapPicture.height();
         o.reservedInt = 0;
-        o.propertyNames[1] = win1251("сила");
+        o.propertyNames[1] = utf8ToCp1251("сила");
         o.propertyValues[1] = "10";
     }
     p.activeCount = s.actives;
@@ -101,17 +101,17 @@ inline Project makeFixtureProject(const FixtureSizes& s = {}) {
         o.colorB = 7;
         o.lineCount = t - 1;  // the first text object has no lines
         for (int k = 1; k <= o.lineCount; ++k) {
-            o.lines[k] = win1251("Строка ") + std::to_string(k);
+            o.lines[k] = utf8ToCp1251("Строка ") + std::to_string(k);
         }
         o.fileName = "text" + std::to_string(t) + ".png";
     }
     p.eventTable.eventCount = 2;
     for (int e = 1; e <= 2; ++e) {
         Event& event = p.eventTable.events[e];
-        event.conditionCaption = win1251("Всегда");
+        event.conditionCaption = utf8ToCp1251("Всегда");
         event.conditionCode = "(true)";
         event.tag = "event";
-        event.specialActions[2].add({win1251("Звук"), "{play(\"a.mid\");}"});
+        event.specialActions[2].add({utf8ToCp1251("Звук"), "{play(\"a.mid\");}"});
         for (const ObjectKind kind : kAllKinds) {
             for (int t = 1; t <= p.typeCount(kind); ++t) {
                 event.actions(kind)[t].add(
@@ -123,7 +123,7 @@ inline Project makeFixtureProject(const FixtureSizes& s = {}) {
     p.levelCount = s.levels;
     for (int l = 1; l <= s.levels; ++l) {
         Level& level = p.levels[l];
-        level.name = l == 2 ? std::string() : win1251("Уровень ") + std::to_string(l);
+        level.name = l == 2 ? std::string() : utf8ToCp1251("Уровень ") + std::to_string(l);
         level.width = 240 * l;
         level.height = 320;
         if (s.backgrounds > 0) {
@@ -143,7 +143,7 @@ inline Project makeFixtureProject(const FixtureSizes& s = {}) {
         level.trajectories[l + 1].points.add({-6, 7, 0, 0, 1});
     }
     p.screenColor = rgb(10, 20, 30);
-    p.midletName = win1251("Игра");
+    p.midletName = utf8ToCp1251("Игра");
     p.midletVendor = "me";
     p.midletVersion = "2.1";
     p.midletIcon = "icon.png";

@@ -55,7 +55,7 @@ protected:
 
 TEST_F(SettingsFile, ReadsTheFourteenLines) {
     write("1,5\r\n2.5\r\n16\r\n20\r\n300\r\n2\r\n-1\r\n176\r\n208\r\n1\r\n2\r\n3\r\n" +
-          win1251("Папка") + "/jdk\r\n/opt/wtk\r\n");
+          utf8ToCp1251("Папка") + "/jdk\r\n/opt/wtk\r\n");
     const Settings s = readOptions(file_);
     EXPECT_EQ(s.gridX, 2);
     EXPECT_EQ(s.gridY, 2);
@@ -65,7 +65,7 @@ TEST_F(SettingsFile, ReadsTheFourteenLines) {
     EXPECT_EQ(s.screenWidth, 176);
     EXPECT_EQ(s.screenHeight, 208);
     EXPECT_EQ(s.screenColor, 1 + 256 * 2 + 65536 * 3);
-    EXPECT_EQ(s.jdkDir, win1251("Папка") + "/jdk");
+    EXPECT_EQ(s.jdkDir, utf8ToCp1251("Папка") + "/jdk");
     EXPECT_EQ(s.wtkDir, "/opt/wtk");
     EXPECT_TRUE(s.shrinkGame) << "a file without the fifteenth line shrinks";
 }
@@ -102,13 +102,13 @@ TEST_F(SettingsFile, FormKeepsGridTextsAsTypedAndRoundTrips) {
     form.gridColor = rgb(1, 2, 3);
     form.screenColor = rgb(250, 251, 252);
     form.jdkDir = "System/toolkit/jdk";
-    form.wtkDir = win1251("С:/пробел и ; знаки");
+    form.wtkDir = utf8ToCp1251("С:/пробел и ; знаки");
     form.shrinkGame = false;
     writeOptions(file_, form);
     EXPECT_EQ(readFileText(file_),
               "1,5\r\n 3 \r\n16\r\n16\r\n1\r\n2\r\n3\r\n240\r\n320\r\n250\r\n251\r\n252\r\n"
               "System/toolkit/jdk\r\n" +
-                  win1251("С:/пробел и ; знаки") + "\r\n0\r\n");
+                  utf8ToCp1251("С:/пробел и ; знаки") + "\r\n0\r\n");
     EXPECT_EQ(readSettingsForm(file_), form);
     const std::optional<Settings> applied = applySettingsForm(form);
     ASSERT_TRUE(applied);
@@ -149,7 +149,7 @@ TEST(Settings, ShippedFileReadsAndNamesTheBundledToolkit) {
     EXPECT_TRUE(s.shrinkGame);
     EXPECT_EQ(resolveProgramPath(program, s.jdkDir), program / "System/toolkit/jdk");
     EXPECT_EQ(resolveProgramPath(program, "/opt/jdk"), fs::path("/opt/jdk"));
-    EXPECT_EQ(resolveProgramPath("/p", win1251("Ява")), fs::path("/p/Ява"));
+    EXPECT_EQ(resolveProgramPath("/p", utf8ToCp1251("Ява")), fs::path("/p/Ява"));
 }
 
 }  // namespace

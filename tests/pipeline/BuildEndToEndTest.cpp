@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "ToolkitRequired.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
 #include "model/Project.h"
@@ -39,7 +40,7 @@ protected:
         for (const fs::path& needed :
              {kInstalled / "draft" / "Etap1.java", kInstalled / "MANIFEST.MF"}) {
             if (!fs::exists(needed)) {
-                GTEST_SKIP() << "not installed: " << needed;
+                AVIZAD_SKIP_WITHOUT_TOOLKIT(needed);
             }
         }
         // A program folder of its own: the templates and manifest template of the
@@ -124,7 +125,7 @@ std::string missingToolkit() {
 
 TEST_F(EndToEndTest, SampleProjectBuildsAndRunsHeadless) {
     if (const std::string missing = missingToolkit(); !missing.empty()) {
-        GTEST_SKIP() << "not installed: " << missing;
+        AVIZAD_SKIP_WITHOUT_TOOLKIT(missing);
     }
     inputs_.shrink = false;  // the classes keep their names
     const BuildResult result = build();
@@ -173,7 +174,7 @@ TEST_F(EndToEndTest, SampleProjectBuildsAndRunsHeadless) {
 
 TEST_F(EndToEndTest, AJarHoldsExactlyTheFilesOfItsProject) {
     if (const std::string missing = missingToolkit(); !missing.empty()) {
-        GTEST_SKIP() << "not installed: " << missing;
+        AVIZAD_SKIP_WITHOUT_TOOLKIT(missing);
     }
     // First the two-level sample, then a one-level project whose objects have other names
     // and whose sound files are named as an argument file and as an option of jar.
@@ -231,7 +232,7 @@ TEST_F(EndToEndTest, AJarHoldsExactlyTheFilesOfItsProject) {
 
 TEST_F(EndToEndTest, NameWithShellMetacharactersBuildsThatJarAndRunsNothingElse) {
     if (const std::string missing = missingToolkit(); !missing.empty()) {
-        GTEST_SKIP() << "not installed: " << missing;
+        AVIZAD_SKIP_WITHOUT_TOOLKIT(missing);
     }
     project_.midletName = "my game; touch x";
     const BuildResult result = build();
@@ -246,9 +247,10 @@ TEST_F(EndToEndTest, MissingJdkFolderReportsTheFailedCompileStep) {
     inputs_.jdkDir = utf8ToCp1251((dir_ / "no jdk here").string());
     const BuildResult result = build();
     EXPECT_FALSE(result.archiveMade);
-    EXPECT_EQ(result.failedStep, win1251("компиляция"));
+    EXPECT_EQ(result.failedStep, utf8ToCp1251("компиляция"));
     EXPECT_FALSE(fs::exists(result.archive));
-    const std::string last = win1251("Архив не создан: шаг «компиляция» завершился с кодом 127\n");
+    const std::string last =
+        utf8ToCp1251("Архив не создан: шаг «компиляция» завершился с кодом 127\n");
     ASSERT_GE(console_.size(), last.size());
     EXPECT_EQ(console_.substr(console_.size() - last.size()), last);
 }

@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "generator/BuildFolders.h"
-#include "generator/BuildLock.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
 #include "model/IoError.h"
 #include "pipeline/BuildAndWait.h"
 #include "pipeline/BuildCommands.h"
+#include "pipeline/BuildLock.h"
 #include "pipeline/BuildPipeline.h"
 #include "pipeline/GameLauncher.h"
 #include "pipeline/ShellQuote.h"
@@ -195,7 +195,7 @@ TEST_F(PipelineFixture, BuildsTheArchiveWithEveryStepInOrder) {
     EXPECT_NE(console_.find(" cmf '"), std::string::npos);
     EXPECT_EQ(console_.find('\x1e'), std::string::npos);
     EXPECT_EQ(console_.find("avizad:"), std::string::npos);
-    const std::string last = win1251("Архив создан: ") + result.archive.string() + "\n";
+    const std::string last = utf8ToCp1251("Архив создан: ") + result.archive.string() + "\n";
     ASSERT_GE(console_.size(), last.size());
     EXPECT_EQ(console_.substr(console_.size() - last.size()), last);
     EXPECT_EQ(result.summary + "\n", last);
@@ -253,10 +253,10 @@ TEST_F(PipelineFixture, ABuildWhileAnotherRunsInTheProgramFolderIsRefused) {
     writeFileText(program_ / "System" / "res" / "other.png", "the other build's file");
     const BuildResult result = build();
     EXPECT_FALSE(result.archiveMade);
-    EXPECT_EQ(result.failedStep, win1251("подготовка файлов игры"));
+    EXPECT_EQ(result.failedStep, utf8ToCp1251("подготовка файлов игры"));
     EXPECT_NE(result.error.find("уже идёт другая сборка"), std::string::npos) << result.error;
-    EXPECT_NE(console_.find(win1251("Архив не создан")), std::string::npos);
-    EXPECT_EQ(console_.find(win1251("Архив создан")), std::string::npos);
+    EXPECT_NE(console_.find(utf8ToCp1251("Архив не создан")), std::string::npos);
+    EXPECT_EQ(console_.find(utf8ToCp1251("Архив создан")), std::string::npos);
     // The running build's files are untouched, and no tool ran.
     EXPECT_EQ(readFileText(program_ / "System" / "bin" / "Game.jar"), "the other build's jar");
     EXPECT_TRUE(fs::exists(program_ / "System" / "res" / "other.png"));
@@ -276,7 +276,7 @@ TEST_F(PipelineFixture, TheNewArchiveReplacesTheOldOneAndAFailedBuildLeavesNone)
 }
 
 TEST_F(PipelineFixture, NameWithShellMetacharactersNamesTheArchiveOnly) {
-    midlet_.midletName = win1251("my game; touch x $(touch y) `touch z` 'q' Игра");
+    midlet_.midletName = utf8ToCp1251("my game; touch x $(touch y) `touch z` 'q' Игра");
     const BuildResult result = build();
     ASSERT_TRUE(result.archiveMade) << console_;
     EXPECT_EQ(result.archive.filename().string(),
@@ -331,8 +331,8 @@ TEST_F(PipelineFixture, RefusesWhatWouldMakeNoGameBeforeWritingAnything) {
         EXPECT_FALSE(result.archiveMade);
         EXPECT_EQ(result.failedStep, BuildPipeline::stepName(BuildPipeline::kPrepareStep));
         EXPECT_TRUE(result.error.starts_with(c.message)) << result.error;
-        EXPECT_EQ(result.summary, win1251("Архив не создан: шаг «подготовка файлов игры» "
-                                          "не выполнен: ") +
+        EXPECT_EQ(result.summary, utf8ToCp1251("Архив не создан: шаг «подготовка файлов игры» "
+                                               "не выполнен: ") +
                                       utf8ToCp1251(result.error));
         EXPECT_NE(console.find(result.summary), std::string::npos) << console;
         EXPECT_FALSE(fs::exists(inputs.programDir / "tool.log")) << "no tool ran";
@@ -363,8 +363,9 @@ TEST_P(FailingToolTest, StopsAtTheFailedStep) {
     const std::string log = readFileText(program_ / "tool.log");
     EXPECT_EQ(log.substr(log.rfind('\n', log.size() - 2) + 1, std::string(c.lastTool).size()),
               c.lastTool);
-    const std::string last = win1251("Архив не создан: шаг «") + result.failedStep +
-                             win1251("» завершился с кодом ") + std::to_string(c.exitStatus) + "\n";
+    const std::string last = utf8ToCp1251("Архив не создан: шаг «") + result.failedStep +
+                             utf8ToCp1251("» завершился с кодом ") + std::to_string(c.exitStatus) +
+                             "\n";
     EXPECT_EQ(console_.substr(console_.size() - last.size()), last);
 }
 
@@ -381,7 +382,7 @@ TEST_F(PipelineFixture, MissingJdkFolderFailsTheCompileStep) {
     inputs_.jdkDir = (dir_ / "no such jdk").string();
     const BuildResult result = build();
     EXPECT_FALSE(result.archiveMade);
-    EXPECT_EQ(result.failedStep, win1251("компиляция"));
+    EXPECT_EQ(result.failedStep, utf8ToCp1251("компиляция"));
     EXPECT_EQ(result.exitStatus, 127);  // the shell found no such program
     EXPECT_NE(console_.find("not found"), std::string::npos) << console_;
     EXPECT_FALSE(fs::exists(program_ / "tool.log"));
@@ -391,13 +392,13 @@ TEST_F(PipelineFixture, EmptyJdkSettingFailsTheCompileStep) {
     inputs_.jdkDir = "";
     const BuildResult result = build();
     EXPECT_FALSE(result.archiveMade);
-    EXPECT_EQ(result.failedStep, win1251("компиляция"));
+    EXPECT_EQ(result.failedStep, utf8ToCp1251("компиляция"));
 }
 
 TEST_F(PipelineFixture, LaunchStartsTheEmulatorWithTheArchiveWithoutWaiting) {
     writeTool("tools/wtk/bin/emulator",
               "#!/bin/sh\nsleep 0.3\nprintf '%s|' \"$@\" > emulator.args\n");
-    midlet_.midletName = win1251("Моя игра");
+    midlet_.midletName = utf8ToCp1251("Моя игра");
     EXPECT_EQ(launchGame(program_, inputs_.wtkDir, midlet_.midletName), ENOENT) << "no archive yet";
 
     ASSERT_TRUE(build().archiveMade) << console_;
@@ -480,7 +481,7 @@ TEST_F(FakeConsoleTest, InterpreterEndingFailsTheBuild) {
     pipeline_.interpreterEnded();
     ASSERT_TRUE(result_.has_value());
     EXPECT_FALSE(result_->archiveMade);
-    EXPECT_EQ(result_->failedStep, win1251("компиляция"));
+    EXPECT_EQ(result_->failedStep, utf8ToCp1251("компиляция"));
     EXPECT_EQ(result_->exitStatus, -1);
     EXPECT_FALSE(pipeline_.running());
 
@@ -489,7 +490,7 @@ TEST_F(FakeConsoleTest, InterpreterEndingFailsTheBuild) {
     result_.reset();
     ASSERT_TRUE(start());
     ASSERT_TRUE(result_.has_value());
-    EXPECT_EQ(result_->failedStep, win1251("компиляция"));
+    EXPECT_EQ(result_->failedStep, utf8ToCp1251("компиляция"));
     EXPECT_EQ(result_->exitStatus, -1);
 }
 
@@ -511,7 +512,7 @@ TEST_F(FakeConsoleTest, FailedSourceWritingSendsNoCommand) {
     ASSERT_TRUE(result_.has_value());
     EXPECT_FALSE(pipeline.running());
     EXPECT_TRUE(sent_.empty());
-    EXPECT_EQ(result_->failedStep, win1251("подготовка файлов игры"));
+    EXPECT_EQ(result_->failedStep, utf8ToCp1251("подготовка файлов игры"));
     EXPECT_NE(result_->error.find("Etap1.java»: No such file or directory"), std::string::npos);
     EXPECT_EQ(console_, result_->summary + "\n");
 }
@@ -524,7 +525,7 @@ namespace {
 
 TEST(ArchivePath, NamedAfterTheMidletWithSlashesReplaced) {
     const BuildFolders folders("/g");
-    EXPECT_EQ(archivePath(folders, win1251("Игра")),
+    EXPECT_EQ(archivePath(folders, utf8ToCp1251("Игра")),
               std::filesystem::path("/g/System/bin/Игра.jar"));
     EXPECT_EQ(archivePath(folders, "a/b"), std::filesystem::path("/g/System/bin/a_b.jar"));
 }

@@ -80,16 +80,16 @@ TEST_F(ShellFixture, OutputInSeveralChunksJoinsSeamlessly) {
     ASSERT_EQ(startShell(), 0);
     // 3000 numbered Russian words, about 40 KB of UTF-8 with two-byte letters, so
     // reads of 4096 bytes split lines and letters alike. Error output is mixed in.
-    ASSERT_TRUE(runner_.sendCommand("i=0; while [ $i -lt 3000 ]; do printf '" + win1251("слово") +
-                                    "%d,' $i; i=$((i+1)); done; echo; echo " + win1251("ошибка") +
-                                    " >&2; echo done"));
+    ASSERT_TRUE(runner_.sendCommand(
+        "i=0; while [ $i -lt 3000 ]; do printf '" + utf8ToCp1251("слово") +
+        "%d,' $i; i=$((i+1)); done; echo; echo " + utf8ToCp1251("ошибка") + " >&2; echo done"));
     ASSERT_TRUE(waitForOutput("done\n"));
 
     std::string expected;
     for (int i = 0; i < 3000; ++i) {
-        expected += win1251("слово") + std::to_string(i) + ",";
+        expected += utf8ToCp1251("слово") + std::to_string(i) + ",";
     }
-    expected += "\n" + win1251("ошибка") + "\ndone\n";
+    expected += "\n" + utf8ToCp1251("ошибка") + "\ndone\n";
     EXPECT_EQ(output(), expected);
     {
         std::lock_guard lock(mutex_);
@@ -102,11 +102,11 @@ TEST_F(ShellFixture, OutputInSeveralChunksJoinsSeamlessly) {
     }
 
     // Three-byte lines "ж\n" read 4096 bytes at a time: reads end inside letters.
-    ASSERT_TRUE(runner_.sendCommand(win1251("yes ж | head -c 30000; echo end")));
+    ASSERT_TRUE(runner_.sendCommand(utf8ToCp1251("yes ж | head -c 30000; echo end")));
     ASSERT_TRUE(waitForOutput("end\n"));
     std::string letters;
     for (int i = 0; i < 10000; ++i) {
-        letters += win1251("ж\n");
+        letters += utf8ToCp1251("ж\n");
     }
     EXPECT_EQ(output(), letters + "end\n");
     std::lock_guard lock(mutex_);
@@ -119,7 +119,7 @@ TEST_F(ShellFixture, OutputInSeveralChunksJoinsSeamlessly) {
 TEST_F(ShellFixture, RussianCommandReachesShellAsUtf8AndEchoes) {
     ASSERT_EQ(startShell(), 0);
     const std::string command =
-        "printf %s '" + win1251("Привет") + "' | od -An -tx1 | tr -d ' \\n'; echo; pwd";
+        "printf %s '" + utf8ToCp1251("Привет") + "' | od -An -tx1 | tr -d ' \\n'; echo; pwd";
     const auto echo = runner_.sendCommand(command);
     ASSERT_TRUE(echo.has_value());
     EXPECT_EQ(*echo, command + "\n");
@@ -127,8 +127,8 @@ TEST_F(ShellFixture, RussianCommandReachesShellAsUtf8AndEchoes) {
     ASSERT_TRUE(waitForOutput(dir_.string() + "\n"));
     EXPECT_EQ(output(), "d09fd180d0b8d0b2d0b5d182\n" + dir_.string() + "\n");
 
-    ASSERT_TRUE(runner_.sendCommand("echo '" + win1251("ёЁ №") + "'"));
-    ASSERT_TRUE(waitForOutput(win1251("ёЁ №\n")));
+    ASSERT_TRUE(runner_.sendCommand("echo '" + utf8ToCp1251("ёЁ №") + "'"));
+    ASSERT_TRUE(waitForOutput(utf8ToCp1251("ёЁ №\n")));
 }
 
 TEST_F(ShellFixture, AfterExitCommandsDoNothing) {

@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <vector>
 
-#include "events/ui/Utf8.h"
+#include "model/ui/QtText.h"
 
 namespace avizad {
 
@@ -33,13 +33,13 @@ void CatalogueMenus::fill(QMenu* menu, CatalogueMenu entries,
         const CatalogueEntry& entry = entries[i];
         QMenu* parent = parentFor(menu, open, entry.depth);
         if (entry.subMenu) {
-            QMenu* sub = parent->addMenu(utf8(entry.caption));
+            QMenu* sub = parent->addMenu(QString::fromUtf8(entry.caption));
             sub->menuAction()->setVisible(!entry.hidden);
             sub->setEnabled(!entry.disabled);
             remember(open, entry.depth, sub);
             continue;
         }
-        QAction* action = parent->addAction(utf8(entry.caption));
+        QAction* action = parent->addAction(QString::fromUtf8(entry.caption));
         action->setVisible(!entry.hidden);
         action->setEnabled(!entry.disabled);
         const CatalogueEntry* e = &entry;
@@ -53,12 +53,12 @@ void CatalogueMenus::fillValues(QMenu* menu, std::span<const ValueToken> tokens,
     for (const ValueToken& token : tokens) {
         QMenu* parent = parentFor(menu, open, token.depth);
         if (token.subMenu) {
-            QMenu* sub = parent->addMenu(utf8(token.caption));
+            QMenu* sub = parent->addMenu(QString::fromUtf8(token.caption));
             sub->setEnabled(!token.disabled);
             remember(open, token.depth, sub);
             continue;
         }
-        QAction* action = parent->addAction(utf8(token.caption));
+        QAction* action = parent->addAction(QString::fromUtf8(token.caption));
         action->setEnabled(!token.disabled && token.token != nullptr);
         const std::string text = token.text(n);
         QObject::connect(action, &QAction::triggered, menu, [chosen, text] { chosen(text); });

@@ -8,11 +8,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/QtText.h"
 #include "events/ui/CatalogueMenus.h"
 #include "events/ui/EventIcons.h"
 #include "events/ui/ObjectTypeName.h"
-#include "events/ui/Utf8.h"
+#include "model/ui/QtText.h"
 
 namespace avizad {
 
@@ -32,7 +31,8 @@ ConditionPanel::ConditionPanel(const Project& project, QWidget* parent)
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
 
-    auto* general = new QGroupBox(utf8(ConditionCatalogue::generalGroupCaption()), this);
+    auto* general =
+        new QGroupBox(QString::fromUtf8(ConditionCatalogue::generalGroupCaption()), this);
     auto* pictures = new QHBoxLayout(general);
     pictures->setContentsMargins(5, 4, 5, 4);
     pictures->setSpacing(17);
@@ -54,11 +54,11 @@ ConditionPanel::ConditionPanel(const Project& project, QWidget* parent)
     groups->setSpacing(4);
     int place = 0;
     for (const ConditionListGroup& group : ConditionCatalogue::listGroups()) {
-        auto* box = new QGroupBox(utf8(group.caption), this);
+        auto* box = new QGroupBox(QString::fromUtf8(group.caption), this);
         auto* boxLayout = new QVBoxLayout(box);
         boxLayout->setContentsMargins(4, 2, 4, 4);
         auto* list = new QComboBox(box);
-        list->setPlaceholderText(utf8(group.prompt));
+        list->setPlaceholderText(QString::fromUtf8(group.prompt));
         list->setMinimumWidth(110);
         boxLayout->addWidget(list);
         lists_[slot(group.kind)] = list;

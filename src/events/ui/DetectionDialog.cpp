@@ -8,24 +8,25 @@
 
 #include "app/DialogButtons.h"
 #include "events/ParameterDialogTexts.h"
-#include "events/ui/Utf8.h"
+#include "model/ui/QtText.h"
 
 namespace avizad {
 
 DetectionDialog::DetectionDialog(QWidget* parent) : QDialog(parent) {
     const ParameterDialogTexts& texts = ParameterDialogTexts::of(ParameterDialog::Detection);
-    setWindowTitle(utf8(texts.title));
+    setWindowTitle(QString::fromUtf8(texts.title));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     for (std::size_t i = 0; i < 3; ++i) {
         fields_[i] = new QSpinBox(this);
         fields_[i]->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
         fields_[i]->setValue(0);
-        form->addRow(utf8(texts.fieldLabels[i]), fields_[i]);
+        form->addRow(QString::fromUtf8(texts.fieldLabels[i]), fields_[i]);
     }
     layout->addLayout(form);
     // Obstacles are not taken into account yet: the box stays hidden.
-    auto* obstacles = new QCheckBox(utf8(ParameterDialogTexts::kDetectionObstacles), this);
+    auto* obstacles =
+        new QCheckBox(QString::fromUtf8(ParameterDialogTexts::kDetectionObstacles), this);
     obstacles->setEnabled(false);
     obstacles->setVisible(false);
     layout->addWidget(obstacles);

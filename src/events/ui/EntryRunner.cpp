@@ -3,7 +3,6 @@
 #include <QFileDialog>
 
 #include "app/ProjectDocument.h"
-#include "app/QtText.h"
 #include "events/ParameterDialogTexts.h"
 #include "events/SoundFile.h"
 #include "events/ui/DetectionDialog.h"
@@ -11,7 +10,7 @@
 #include "events/ui/ObjectNumberDialog.h"
 #include "events/ui/PhoneKeyDialog.h"
 #include "events/ui/TimerDialog.h"
-#include "events/ui/Utf8.h"
+#include "model/ui/QtText.h"
 
 namespace avizad {
 
@@ -19,7 +18,7 @@ namespace {
 
 // "Midi|*.mid|Wav|*.wav" as a file dialog filter: "Midi (*.mid);;Wav (*.wav)".
 QString fileDialogFilter(std::string_view pairs) {
-    const QStringList parts = utf8(pairs).split('|');
+    const QStringList parts = QString::fromUtf8(pairs).split('|');
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         filters << QStringLiteral("%1 (%2)").arg(parts[i], parts[i + 1]);

@@ -5,29 +5,15 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "app/QtText.h"
 #include "events/ui/EventIcons.h"
+#include "model/ui/QtPicture.h"
+#include "model/ui/QtText.h"
 
 namespace avizad {
 
 namespace {
 
 constexpr int kNumberWidth = EventTableEditor::kNumberColumnWidth;
-
-// A model picture as a Qt image (COLORREF 0x00BBGGRR to 0xAARRGGBB).
-QImage toQImage(const Image& image) {
-    QImage result(image.width(), image.height(), QImage::Format_ARGB32);
-    const std::vector<Color>& pixels = image.pixels();
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const Color c = pixels[static_cast<std::size_t>(y) * image.width() + x];
-            line[x] = qRgba(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                            static_cast<int>((c >> 16) & 0xFF), image.alpha(x, y));
-        }
-    }
-    return result;
-}
 
 const Image& typePicture(const Project& project, ObjectKind kind, int index) {
     switch (kind) {
@@ -101,7 +87,7 @@ void EventGrid::updateScrollBars() {
     verticalScrollBar()->setPageStep(std::max(1, area.height() - kRowPitch));
 }
 
-void EventGrid::pereris() {
+void EventGrid::refresh() {
     if (picturesValid_ &&
         (picturesSpecial_ != view_.specialToggle() || picturesKind_ != view_.currentKind())) {
         picturesValid_ = false;

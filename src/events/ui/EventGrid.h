@@ -24,7 +24,7 @@ public:
     EventGrid(const Project& project, const EventTableEditor& view, QWidget* parent = nullptr);
 
     // Redraws after a change of the table, the kind, the toggles or the object types.
-    void pereris();
+    void refresh();
     // The object type pictures changed: they are made again before the next paint.
     void dropPictures();
 

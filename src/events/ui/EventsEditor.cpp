@@ -12,12 +12,11 @@
 #include <QVBoxLayout>
 
 #include "app/ProjectDocument.h"
-#include "app/QtText.h"
 #include "events/ui/CatalogueMenus.h"
 #include "events/ui/ConditionPanel.h"
 #include "events/ui/EventGrid.h"
 #include "events/ui/EventIcons.h"
-#include "events/ui/Utf8.h"
+#include "model/ui/QtText.h"
 
 namespace avizad {
 
@@ -63,32 +62,34 @@ EventsEditor::EventsEditor(ProjectDocument& document, Prompts prompts, QWidget* 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(2);
-    auto* title = new QLabel(utf8(Editor::kTitle), this);
+    auto* title = new QLabel(QString::fromUtf8(Editor::kTitle), this);
     title->setStyleSheet("font-weight: bold; background: #3a62aa; color: white; padding: 3px;");
     layout->addWidget(title);
 
     auto* bar = new QToolBar(this);
     bar->setIconSize(QSize(24, 24));
-    newEvent_ = bar->addAction(plusIcon(QColor(70, 160, 70), false), utf8(Editor::kNewEventHint));
-    deleteEvent_ =
-        bar->addAction(plusIcon(QColor(214, 64, 52), true), utf8(Editor::kDeleteLastEventHint));
+    newEvent_ = bar->addAction(plusIcon(QColor(70, 160, 70), false),
+                               QString::fromUtf8(Editor::kNewEventHint));
+    deleteEvent_ = bar->addAction(plusIcon(QColor(214, 64, 52), true),
+                                  QString::fromUtf8(Editor::kDeleteLastEventHint));
     bar->addSeparator();
-    special_ = bar->addAction(QIcon(EventIcons::category(2)), utf8(Editor::kSpecialHint));
+    special_ =
+        bar->addAction(QIcon(EventIcons::category(2)), QString::fromUtf8(Editor::kSpecialHint));
     special_->setCheckable(true);
-    else_ = bar->addAction(utf8(Editor::kElseCaption));
+    else_ = bar->addAction(QString::fromUtf8(Editor::kElseCaption));
     else_->setCheckable(true);
-    else_->setToolTip(utf8(Editor::kElseHint));
+    else_->setToolTip(QString::fromUtf8(Editor::kElseHint));
     layout->addWidget(bar);
     connect(newEvent_, &QAction::triggered, this, &EventsEditor::newEventPressed);
     connect(deleteEvent_, &QAction::triggered, this, &EventsEditor::deleteLastEvent);
     connect(special_, &QAction::toggled, this, [this](bool down) {
         view_.setSpecialToggle(down);
         hideCellList();
-        pereris();
+        refresh();
     });
     connect(else_, &QAction::toggled, this, [this](bool down) {
         view_.setElseToggle(down);
-        pereris();
+        refresh();
     });
 
     auto* body = new QHBoxLayout;
@@ -117,36 +118,36 @@ EventsEditor::EventsEditor(ProjectDocument& document, Prompts prompts, QWidget* 
     connect(cellList_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { clickCellList(cellList_->row(item)); });
 
-    connect(&document_, &ProjectDocument::eventsChanged, this, &EventsEditor::pereris);
+    connect(&document_, &ProjectDocument::eventsChanged, this, &EventsEditor::refresh);
     connect(&document_, &ProjectDocument::projectReplaced, this, [this] {
         hideCellList();
         panel_->hide();
         grid_->dropPictures();
-        pereris();
+        refresh();
     });
     connect(&document_, &ProjectDocument::typesChanged, this, [this](ObjectKind) {
         grid_->dropPictures();
         if (panel_->isVisible()) {
             panel_->start();
         }
-        pereris();
+        refresh();
     });
     connect(&document_, &ProjectDocument::currentKindChanged, this, [this](ObjectKind kind) {
         view_.setCurrentKind(kind);
         hideCellList();
-        pereris();
+        refresh();
     });
 }
 
-void EventsEditor::pereris() {
-    grid_->pereris();
+void EventsEditor::refresh() {
+    grid_->refresh();
 }
 
 bool EventsEditor::change(std::string_view name, const ProjectParts& parts,
                           const std::function<EditResult(EventTableEditor&)>& operation) {
     EditResult result = EditResult::refused({});
     EventTableEditor::State after = view_.state();
-    document_.edit(utf8(name), parts, [&](Project& project) {
+    document_.edit(QString::fromUtf8(name), parts, [&](Project& project) {
         EventTableEditor editor(project);
         editor.setState(view_.state());
         result = operation(editor);
@@ -157,7 +158,7 @@ bool EventsEditor::change(std::string_view name, const ProjectParts& parts,
     if (!result.done() && !result.message().empty()) {
         prompts_.showInfo(this, QString::fromStdString(result.message()));
     }
-    pereris();
+    refresh();
     return result.done();
 }
 
@@ -170,7 +171,7 @@ void EventsEditor::newEventPressed() {
     } else {
         openConditionPanel(ConditionMode::New);
     }
-    pereris();
+    refresh();
 }
 
 void EventsEditor::openConditionPanel(ConditionMode mode) {
@@ -243,10 +244,10 @@ void EventsEditor::clickCell(int column, int row, const QPoint& at) {
     const QPoint global = grid_->mapToGlobal(at);
     if (click.conditionPopup) {
         QMenu* menu = newPopup();
-        connect(menu->addAction(utf8(Editor::kAddConditionCaption)), &QAction::triggered, this,
-                [this] { openConditionPanel(ConditionMode::Add); });
-        connect(menu->addAction(utf8(Editor::kReplaceConditionCaption)), &QAction::triggered, this,
-                [this] { openConditionPanel(ConditionMode::Replace); });
+        connect(menu->addAction(QString::fromUtf8(Editor::kAddConditionCaption)),
+                &QAction::triggered, this, [this] { openConditionPanel(ConditionMode::Add); });
+        connect(menu->addAction(QString::fromUtf8(Editor::kReplaceConditionCaption)),
+                &QAction::triggered, this, [this] { openConditionPanel(ConditionMode::Replace); });
         menu->popup(global);
     }
     hideCellList();
@@ -264,7 +265,7 @@ void EventsEditor::clickCell(int column, int row, const QPoint& at) {
         cellList_->show();
         cellList_->raise();
     }
-    pereris();
+    refresh();
 }
 
 void EventsEditor::clickCellList(int entry) {
@@ -275,8 +276,8 @@ void EventsEditor::clickCellList(int entry) {
         cellList_->visualItemRect(cellList_->item(entry)).center());
     QMenu* menu = newPopup();
     if (entry < shownActionCount_) {
-        connect(menu->addAction(utf8(Editor::kDeleteActionCaption)), &QAction::triggered, this,
-                [this, entry] { deleteAction(entry + 1); });
+        connect(menu->addAction(QString::fromUtf8(Editor::kDeleteActionCaption)),
+                &QAction::triggered, this, [this, entry] { deleteAction(entry + 1); });
     } else {
         CatalogueMenus::fill(menu, ActionCatalogue::menu(view_.actionMenu()),
                              [this](const CatalogueEntry& chosen) { actionChosen(chosen); });
@@ -296,7 +297,7 @@ void EventsEditor::actionChosen(const CatalogueEntry& entry) {
     const int event = view_.selectedEvent();
     if (change(view_.elseToggle() ? Editor::kElseActionEdit : Editor::kNewActionEdit,
                ProjectParts().withEvent(event),
-               [&](EventTableEditor& editor) { return editor.metka(action); })) {
+               [&](EventTableEditor& editor) { return editor.addAction(action); })) {
         hideCellList();
     }
 }

@@ -49,7 +49,7 @@ public:
     // A click on entry i (0-based) of the cell list.
     void clickCellList(int entry);
     // Redraws the grid.
-    void pereris();
+    void refresh();
 
 private:
     void newEventPressed();

@@ -12,12 +12,11 @@
 #include <QVBoxLayout>
 
 #include "app/DialogButtons.h"
-#include "app/QtText.h"
 #include "events/ParameterDialogTexts.h"
 #include "events/ValueTokens.h"
 #include "events/ui/CatalogueMenus.h"
 #include "events/ui/ObjectTypeName.h"
-#include "events/ui/Utf8.h"
+#include "model/ui/QtText.h"
 
 namespace avizad {
 
@@ -25,9 +24,9 @@ ExpressionBuilderDialog::ExpressionBuilderDialog(BuilderMode mode, const Project
                                                  ObjectKind kind, int n, QWidget* parent)
     : QDialog(parent), builder_(mode) {
     const BuilderModeInfo& info = builder_.info();
-    setWindowTitle(utf8(info.name));
+    setWindowTitle(QString::fromUtf8(info.name));
     auto* layout = new QVBoxLayout(this);
-    label_ = new QLabel(utf8(info.label), this);
+    label_ = new QLabel(QString::fromUtf8(info.label), this);
     label_->setStyleSheet("font-weight: bold;");
     layout->addWidget(label_);
 
@@ -36,7 +35,7 @@ ExpressionBuilderDialog::ExpressionBuilderDialog(BuilderMode mode, const Project
     right_ = new QLineEdit(this);
     comparison_ = new QComboBox(this);
     for (const Comparison& c : ExpressionBuilder::comparisons()) {
-        comparison_->addItem(utf8(c.caption));
+        comparison_->addItem(QString::fromUtf8(c.caption));
     }
     global_ = new QSpinBox(this);
     global_->setRange(ExpressionBuilder::kMinGlobal, ExpressionBuilder::kMaxGlobal);
@@ -65,7 +64,7 @@ ExpressionBuilderDialog::ExpressionBuilderDialog(BuilderMode mode, const Project
     keypad->setSpacing(3);
     int slot = 0;
     for (const KeypadButton& key : ExpressionBuilder::keypad()) {
-        QPushButton* button = addButton(utf8(key.caption), this);
+        QPushButton* button = addButton(QString::fromUtf8(key.caption), this);
         const std::string token(key.token);
         connect(button, &QPushButton::clicked, this, [this, token] {
             builder_.append(token);
@@ -74,14 +73,14 @@ ExpressionBuilderDialog::ExpressionBuilderDialog(BuilderMode mode, const Project
         keypad->addWidget(button, slot / 6, slot % 6);
         ++slot;
     }
-    QPushButton* erase = addButton(utf8(ParameterDialogTexts::kBuilderDelete), this);
+    QPushButton* erase = addButton(QString::fromUtf8(ParameterDialogTexts::kBuilderDelete), this);
     connect(erase, &QPushButton::clicked, this, [this] {
         builder_.deleteLast();
         showFields();
     });
     keypad->addWidget(erase, slot / 6, slot % 6);
     ++slot;
-    QPushButton* clear = addButton(utf8(ParameterDialogTexts::kBuilderClear), this);
+    QPushButton* clear = addButton(QString::fromUtf8(ParameterDialogTexts::kBuilderClear), this);
     connect(clear, &QPushButton::clicked, this, [this] {
         builder_.clearField();
         showFields();
@@ -94,7 +93,7 @@ ExpressionBuilderDialog::ExpressionBuilderDialog(BuilderMode mode, const Project
     auto append = [this](const std::string& word) { appendWord(word); };
     valuesMenu_ = new QMenu(this);
     CatalogueMenus::fillValues(valuesMenu_, ValueTokens::general(), 0, append);
-    QPushButton* values = addButton(utf8(ParameterDialogTexts::kBuilderValues), this);
+    QPushButton* values = addButton(QString::fromUtf8(ParameterDialogTexts::kBuilderValues), this);
     values->setMenu(valuesMenu_);
     objectsMenu_ = new QMenu(this);
     if (n >= 1 && n <= project.typeCount(kind)) {
@@ -111,7 +110,7 @@ ExpressionBuilderDialog::ExpressionBuilderDialog(BuilderMode mode, const Project
             CatalogueMenus::fillValues(object, ValueTokens::objectMenu(k), i, append);
         }
     }
-    QPushButton* objects = addButton(utf8(ParameterDialogTexts::kBuilderObject), this);
+    QPushButton* objects = addButton(QString::fromUtf8(ParameterDialogTexts::kBuilderObject), this);
     objects->setMenu(objectsMenu_);
     words->addWidget(values);
     words->addWidget(objects);

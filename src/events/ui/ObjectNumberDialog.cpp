@@ -9,17 +9,17 @@
 
 #include "app/DialogButtons.h"
 #include "events/ParameterDialogTexts.h"
-#include "events/ui/Utf8.h"
+#include "model/ui/QtText.h"
 
 namespace avizad {
 
 ObjectNumberDialog::ObjectNumberDialog(ParameterDialog which, QWidget* parent) : QDialog(parent) {
     const ParameterDialogTexts& texts = ParameterDialogTexts::of(which);
-    setWindowTitle(utf8(texts.title));
+    setWindowTitle(QString::fromUtf8(texts.title));
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
-    row->addWidget(
-        new QLabel(texts.fieldLabels.empty() ? QString() : utf8(texts.fieldLabels[0]), this));
+    row->addWidget(new QLabel(
+        texts.fieldLabels.empty() ? QString() : QString::fromUtf8(texts.fieldLabels[0]), this));
     field_ = new QSpinBox(this);
     field_->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     field_->setValue(0);
@@ -31,8 +31,8 @@ ObjectNumberDialog::ObjectNumberDialog(ParameterDialog which, QWidget* parent) :
     }
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    auto* yes = new QPushButton(utf8(ParameterDialogTexts::kYes), this);
-    yes->setToolTip(utf8(ParameterDialogTexts::kYes));
+    auto* yes = new QPushButton(QString::fromUtf8(ParameterDialogTexts::kYes), this);
+    yes->setToolTip(QString::fromUtf8(ParameterDialogTexts::kYes));
     yes->setDefault(true);
     buttons->addWidget(yes);
     layout->addLayout(buttons);

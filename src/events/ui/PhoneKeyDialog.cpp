@@ -4,20 +4,20 @@
 #include <QPushButton>
 
 #include "events/ParameterDialogTexts.h"
-#include "events/ui/Utf8.h"
+#include "model/ui/QtText.h"
 
 namespace avizad {
 
 PhoneKeyDialog::PhoneKeyDialog(QWidget* parent) : QDialog(parent) {
     const ParameterDialogTexts& texts = ParameterDialogTexts::of(ParameterDialog::Key);
-    setWindowTitle(utf8(texts.title));
+    setWindowTitle(QString::fromUtf8(texts.title));
     auto* grid = new QGridLayout(this);
     grid->setSpacing(3);
     grid->setContentsMargins(10, 10, 10, 10);
     for (const PhoneKey& key : PhoneKeys::all()) {
-        auto* button = new QPushButton(utf8(key.caption), this);
+        auto* button = new QPushButton(QString::fromUtf8(key.caption), this);
         button->setFixedSize(25, 25);
-        button->setObjectName(utf8(key.name));
+        button->setObjectName(QString::fromUtf8(key.name));
         button->setAutoDefault(false);
         grid->addWidget(button, key.row, key.column);
         const PhoneKey* chosen = &key;
@@ -32,7 +32,7 @@ PhoneKeyDialog::PhoneKeyDialog(QWidget* parent) : QDialog(parent) {
 }
 
 QPushButton* PhoneKeyDialog::button(std::string_view name) const {
-    return findChild<QPushButton*>(utf8(name));
+    return findChild<QPushButton*>(QString::fromUtf8(name));
 }
 
 }  // namespace avizad

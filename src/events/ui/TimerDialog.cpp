@@ -7,23 +7,22 @@
 #include <QVBoxLayout>
 
 #include "app/DialogButtons.h"
-#include "app/QtText.h"
 #include "events/ParameterDialogTexts.h"
-#include "events/ui/Utf8.h"
+#include "model/ui/QtText.h"
 
 namespace avizad {
 
 TimerDialog::TimerDialog(ShowError showError, QWidget* parent)
     : QDialog(parent), showError_(std::move(showError)) {
     const ParameterDialogTexts& texts = ParameterDialogTexts::of(ParameterDialog::Timer);
-    setWindowTitle(utf8(texts.title));
+    setWindowTitle(QString::fromUtf8(texts.title));
     auto* layout = new QVBoxLayout(this);
-    auto* group = new QGroupBox(utf8(texts.group), this);
+    auto* group = new QGroupBox(QString::fromUtf8(texts.group), this);
     auto* form = new QFormLayout(group);
     for (std::size_t i = 0; i < 3; ++i) {
         fields_[i] = new QLineEdit(QStringLiteral("0"), group);
         fields_[i]->setMaximumWidth(80);
-        form->addRow(utf8(texts.fieldLabels[i]), fields_[i]);
+        form->addRow(QString::fromUtf8(texts.fieldLabels[i]), fields_[i]);
     }
     layout->addWidget(group);
     addYesCancelButtons(this, layout);

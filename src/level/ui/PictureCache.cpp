@@ -1,7 +1,7 @@
 #include "level/ui/PictureCache.h"
 
-#include "app/ModelPicture.h"
 #include "level/LevelGeometry.h"
+#include "model/ui/QtPicture.h"
 
 namespace avizad {
 

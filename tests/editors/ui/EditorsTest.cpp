@@ -23,21 +23,21 @@
 #include "app/ObjectCatalogue.h"
 #include "app/ObjectCatalogueCommands.h"
 #include "app/ObjectPalette.h"
-#include "app/QtText.h"
-#include "editors/ActiveEditor.h"
-#include "editors/BackgroundEditor.h"
-#include "editors/DirectionView.h"
-#include "editors/FrameCell.h"
-#include "editors/IndicatorEditor.h"
-#include "editors/MapGrid.h"
-#include "editors/ObjectEditors.h"
-#include "editors/StripView.h"
-#include "editors/TextEditor.h"
-#include "editors/TextPictureView.h"
+#include "editors/ui/ActiveEditor.h"
+#include "editors/ui/BackgroundEditor.h"
+#include "editors/ui/DirectionView.h"
+#include "editors/ui/FrameCell.h"
+#include "editors/ui/IndicatorEditor.h"
+#include "editors/ui/MapGrid.h"
+#include "editors/ui/ObjectEditors.h"
+#include "editors/ui/StripView.h"
+#include "editors/ui/TextEditor.h"
+#include "editors/ui/TextPictureView.h"
 #include "level/ui/LevelEditorInstall.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
 #include "model/Png.h"
+#include "model/ui/QtText.h"
 
 namespace avizad {
 namespace {
@@ -129,7 +129,7 @@ TEST_F(EditorsTest, BackgroundIsCreatedReopenedChangedAndUndone) {
 
     ASSERT_EQ(project().backgroundCount, 1);
     const BackgroundObject& made = project().backgrounds[1];
-    EXPECT_EQ(made.name, win1251("земля"));
+    EXPECT_EQ(made.name, utf8ToCp1251("земля"));
     EXPECT_EQ(made.kind, 1);
     EXPECT_EQ(made.tileWidth, 32);
     EXPECT_EQ(made.columns, 3);
@@ -357,7 +357,7 @@ TEST_F(EditorsTest, TextIsCreatedWithItsStyleWhichCarriesOverToTheNextOne) {
     const TextObject& made = project().texts[1];
     EXPECT_EQ(made.fileName, "a.pngb.png");
     EXPECT_EQ(made.lineCount, 2);
-    EXPECT_EQ(made.lines[1], win1251("Привет, \"мир\""));
+    EXPECT_EQ(made.lines[1], utf8ToCp1251("Привет, \"мир\""));
     EXPECT_EQ(made.kind, 1);
     EXPECT_EQ(made.size, 2);
     EXPECT_EQ(made.bold, 1);

@@ -32,10 +32,6 @@ Project twoActives() {
     return project;
 }
 
-std::string utf8(const std::string& cp1251) {
-    return cp1251ToUtf8(cp1251);
-}
-
 void press(ExpressionBuilderDialog& dialog, const char* caption) {
     QPushButton* button = dialog.button(QString::fromUtf8(caption));
     ASSERT_NE(button, nullptr) << caption;
@@ -87,7 +83,7 @@ TEST(ExpressionBuilderDialogTest, EachModeShowsItsControlsAndBuildsItsResults) {
         dialog.comparisonList()->setCurrentIndex(2);  // "Больше"
         dialog.globalNumber()->setValue(3);
         dialog.accept();
-        EXPECT_EQ(utf8(dialog.result().caption), c.caption);
+        EXPECT_EQ(cp1251ToUtf8(dialog.result().caption), c.caption);
         EXPECT_EQ(dialog.result().code, c.code);
     }
 }

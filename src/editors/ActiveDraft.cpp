@@ -1,0 +1,62 @@
+#include "editors/ActiveDraft.h"
+
+#include "editors/FrameStrip.h"
+
+namespace avizad {
+
+void ActiveDraft::start() {
+    name = "active1";
+    acceleration = braking = 1;
+    propertyNames = PropertyTexts{};
+    propertyValues = PropertyTexts{};
+    direction = Direction::Right;
+    state = AnimationState::Idle;
+    animation = AnimationTable{};
+}
+
+void ActiveDraft::open(const ActiveObject& object, int levelControlType) {
+    controlType = levelControlType;
+    moveSpeed = object.moveSpeed;
+    acceleration = object.acceleration;
+    braking = object.braking;
+    strip = object.strip;
+    frameCount = object.frameCount;
+    name = object.name;
+    transparentBackground = object.transparentBackground == 1;
+    animation = object.animation;
+    propertyNames = object.propertyNames;
+    propertyValues = object.propertyValues;
+}
+
+void ActiveDraft::assign(int position) {
+    if (!hasImage() || position < 1 || position > kAnimationSteps) {
+        return;
+    }
+    animation[position][static_cast<int>(direction)][static_cast<int>(state)] = pickedFrame;
+}
+
+int ActiveDraft::frameAt(int position) const {
+    return animation[position][static_cast<int>(direction)][static_cast<int>(state)];
+}
+
+void ActiveDraft::storeInto(ActiveObject& object) const {
+    object.strip = strip;
+    object.stripWidth = strip.width();
+    object.stripHeight = strip.height();
+    object.frameWidth = frameWidth(strip.width(), frameCount);
+    object.frameHeight = strip.height();
+    object.icon = frameImage(strip, frameCount, 1);
+    object.iconWidth = object.icon.width();
+    object.iconHeight = object.icon.height();
+    object.name = name;
+    object.frameCount = frameCount;
+    object.animation = animation;
+    object.moveSpeed = moveSpeed;
+    object.acceleration = acceleration;
+    object.braking = braking;
+    object.transparentBackground = transparentBackground ? 1 : 0;
+    object.propertyNames = propertyNames;
+    object.propertyValues = propertyValues;
+}
+
+}  // namespace avizad

@@ -1,0 +1,335 @@
+#include "editors/ui/ActiveEditor.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStyle>
+#include <QToolBar>
+
+#include "editors/FrameStrip.h"
+#include "editors/ui/DirectionView.h"
+#include "editors/ui/FrameCell.h"
+#include "editors/ui/PropertyGrid.h"
+#include "editors/ui/StripView.h"
+#include "model/ui/QtPicture.h"
+#include "model/ui/QtText.h"
+
+namespace avizad {
+
+ActiveEditor::ActiveEditor(MainWindow& window, QWidget* parent)
+    : EditorPanel(window, QStringLiteral("Создание активных объектов"), parent) {
+    QToolBar* bar = toolBar();
+    create_ = bar->addAction(style()->standardIcon(QStyle::SP_FileDialogNewFolder),
+                             QStringLiteral("Создать объект"), this, &ActiveEditor::create);
+    save_ = bar->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton),
+                           QStringLiteral("Сохранить изменения"), this, &ActiveEditor::saveChanges);
+    openImage_ =
+        bar->addAction(style()->standardIcon(QStyle::SP_DialogOpenButton),
+                       QStringLiteral("Загрузить изображение"), this, &ActiveEditor::openImage);
+    bar->addSeparator();
+    bar->addWidget(new QLabel(QStringLiteral(" Название объекта "), this));
+    name_ = new QLineEdit(this);
+    name_->setMaximumWidth(200);
+    bar->addWidget(name_);
+
+    // Source strip and frame count.
+    auto* top = new QHBoxLayout;
+    strip_ = new StripView(this);
+    connect(strip_, &StripView::pressedAt, this, &ActiveEditor::pickAt);
+    top->addWidget(strip_);
+    top->addWidget(new QLabel(QStringLiteral("Количество кадров"), this));
+    frames_ = new QSpinBox(this);
+    frames_->setRange(1, kMaxFrames);
+    frames_->setValue(draft_.frameCount);
+    frames_->findChild<QLineEdit*>()->setReadOnly(true);  // changed by its arrows only
+    connect(frames_, &QSpinBox::valueChanged, this, [this](int n) {
+        draft_.frameCount = n;
+        renewal();
+    });
+    top->addWidget(frames_);
+    top->addStretch();
+    body()->addLayout(top);
+
+    // Direction, state, sequence and preview.
+    auto* middle = new QHBoxLayout;
+    direction_ = new DirectionView(this);
+    connect(direction_, &DirectionView::directionChosen, this, [this](Direction d) {
+        draft_.direction = d;
+        renewal();
+    });
+    middle->addWidget(direction_);
+    states_ = new QListWidget(this);
+    states_->addItems({QStringLiteral("Спокойствие"), QStringLiteral("Перемещение"),
+                       QStringLiteral("Атака"), QStringLiteral("Уничтожение")});
+    states_->setFixedSize(120, 129);
+    connect(states_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) {
+            draft_.state = static_cast<AnimationState>(row + 1);
+            renewal();
+        }
+    });
+    middle->addWidget(states_);
+    auto* sequence = new QGroupBox(QStringLiteral("Анимационная последовательность"), this);
+    auto* cellsRow = new QHBoxLayout(sequence);
+    for (int p = 1; p <= kAnimationSteps; ++p) {
+        cells_[p - 1] = new FrameCell(57, sequence);
+        cells_[p - 1]->setToolTip(QStringLiteral("Позиция %1").arg(p));
+        connect(cells_[p - 1], &FrameCell::clicked, this, [this, p] { assignCell(p); });
+        cellsRow->addWidget(cells_[p - 1]);
+    }
+    middle->addWidget(sequence);
+    auto* previewBox = new QGroupBox(QStringLiteral("Просмотр"), this);
+    auto* previewLayout = new QVBoxLayout(previewBox);
+    preview_ = new FrameCell(80, previewBox);
+    preview_->setToolTip(QStringLiteral("Анимация выбранного состояния и направления, как в игре"));
+    previewLayout->addWidget(preview_);
+    middle->addWidget(previewBox);
+    middle->addStretch();
+    body()->addLayout(middle);
+
+    // Speeds, control type, transparency, properties.
+    auto* bottom = new QHBoxLayout;
+    auto* speeds = new QGroupBox(QStringLiteral("Скорости"), this);
+    auto* speedForm = new QFormLayout(speeds);
+    const QString speedCaptions[] = {QStringLiteral("Перемещения"), QStringLiteral("Разгона"),
+                                     QStringLiteral("Торможения")};
+    for (int i = 0; i < 3; ++i) {
+        speeds_[i] = new QSpinBox(speeds);
+        speeds_[i]->setRange(1, 10);
+        speedForm->addRow(speedCaptions[i], speeds_[i]);
+    }
+    bottom->addWidget(speeds);
+    auto* control = new QGroupBox(QStringLiteral("Управление"), this);
+    auto* controlLayout = new QVBoxLayout(control);
+    controlGroup_ = new QButtonGroup(this);
+    const QString controlCaptions[] = {QStringLiteral("Человек ВВ"), QStringLiteral("Человек ВС"),
+                                       QStringLiteral("Автомобиль")};
+    for (int i = 0; i < 3; ++i) {
+        controls_[i] = new QRadioButton(controlCaptions[i], control);
+        controlGroup_->addButton(controls_[i], i + 1);
+        controlLayout->addWidget(controls_[i]);
+    }
+    transparent_ = new QCheckBox(QStringLiteral("сделать фон прозрачным"), control);
+    controlLayout->addWidget(transparent_);
+    bottom->addWidget(control);
+    auto* props = new QVBoxLayout;
+    props->addWidget(new QLabel(QStringLiteral("Свойства объекта"), this));
+    props->addWidget(propertyGrid());
+    bottom->addLayout(props);
+    bottom->addStretch();
+    body()->addLayout(bottom);
+    body()->addStretch();
+
+    timer_.setInterval(kGameFrameMs);
+    connect(&timer_, &QTimer::timeout, this, &ActiveEditor::advancePreview);
+    connect(&document(), &ProjectDocument::projectReplaced, this, [this] {
+        editedIndex_ = 0;
+        save_->setEnabled(false);
+    });
+    setPickingEnabled(false);
+    start();
+}
+
+void ActiveEditor::setPickingEnabled(bool enabled) {
+    direction_->setEnabled(enabled);
+    states_->setEnabled(enabled);
+}
+
+void ActiveEditor::start() {
+    draft_.start();
+    name_->setText(fromModel(draft_.name));
+    speeds_[1]->setValue(draft_.acceleration);
+    speeds_[2]->setValue(draft_.braking);
+    propertyGrid()->clearTexts();
+    editedIndex_ = 0;
+    save_->setEnabled(false);
+    direction_->reset();
+    states_->blockSignals(true);
+    states_->setCurrentRow(0);
+    states_->blockSignals(false);
+    renewal();
+}
+
+void ActiveEditor::startNew() {
+    start();
+    openImage();
+}
+
+void ActiveEditor::openObject(int index) {
+    start();
+    const Project& project = document().project();
+    if (index < 1 || index > project.activeCount) {
+        return;
+    }
+    editedIndex_ = index;
+    const int level = project.currentLevel;
+    const int controlType =
+        level >= 1 && level <= project.levelCount ? project.levels[level].controlType[index] : 0;
+    draft_.open(project.actives[index], controlType);
+    controlGroup_->setExclusive(false);
+    for (int i = 0; i < 3; ++i) {
+        controls_[i]->setChecked(draft_.controlType == i + 1);
+    }
+    controlGroup_->setExclusive(true);
+    speeds_[0]->setValue(draft_.moveSpeed);
+    speeds_[1]->setValue(draft_.acceleration);
+    speeds_[2]->setValue(draft_.braking);
+    frames_->blockSignals(true);
+    frames_->setValue(draft_.frameCount);
+    frames_->blockSignals(false);
+    name_->setText(fromModel(draft_.name));
+    transparent_->setChecked(draft_.transparentBackground);
+    propertyGrid()->setTexts(draft_.propertyNames, draft_.propertyValues);
+    showStrip();
+    setPickingEnabled(true);
+    save_->setEnabled(true);
+    renewal();
+}
+
+void ActiveEditor::openImage() {
+    const QString file = askImageFile();
+    if (!file.isEmpty()) {
+        loadImageFile(file);
+    }
+}
+
+void ActiveEditor::loadImageFile(const QString& file) {
+    Image image;
+    if (readImage(file, image)) {
+        draft_.strip = std::move(image);
+        showStrip();
+        setPickingEnabled(true);
+        renewal();
+    }
+}
+
+void ActiveEditor::showStrip() {
+    strip_->setStrip(toQImage(draft_.strip));
+}
+
+void ActiveEditor::pickAt(int x) {
+    if (draft_.hasImage()) {
+        draft_.pickedFrame =
+            pickFrame(x, draft_.strip.width(), draft_.strip.height(), draft_.frameCount);
+    }
+}
+
+void ActiveEditor::assignCell(int position) {
+    draft_.assign(position);
+    renewal();
+}
+
+void ActiveEditor::renewal() {
+    const int frameTotal = draft_.frameCount;
+    for (int p = 1; p <= kAnimationSteps; ++p) {
+        const int f = draft_.frameAt(p);
+        cells_[p - 1]->setFrame(draft_.hasImage() && f >= 1
+                                    ? toQImage(frameImage(draft_.strip, frameTotal, f))
+                                    : QImage());
+    }
+    sequence_ = gameSequence(draft_.animation, draft_.direction, draft_.state);
+    previewStep_ = 0;
+    preview_->setFrame(draft_.hasImage()
+                           ? toQImage(frameImage(draft_.strip, frameTotal, sequence_.front() + 1))
+                           : QImage());
+    if (draft_.hasImage() && sequence_.size() > 1 && isVisible()) {
+        timer_.start();
+    } else {
+        timer_.stop();
+    }
+}
+
+void ActiveEditor::showEvent(QShowEvent* event) {
+    EditorPanel::showEvent(event);
+    renewal();
+}
+
+void ActiveEditor::hideEvent(QHideEvent* event) {
+    EditorPanel::hideEvent(event);
+    timer_.stop();
+}
+
+void ActiveEditor::advancePreview() {
+    if (!draft_.hasImage() || sequence_.empty()) {
+        return;
+    }
+    previewStep_ = (previewStep_ + 1) % sequence_.size();
+    preview_->setFrame(
+        toQImage(frameImage(draft_.strip, draft_.frameCount, sequence_[previewStep_] + 1)));
+}
+
+int ActiveEditor::previewFrame() const {
+    if (!draft_.hasImage() || sequence_.empty()) {
+        return -1;
+    }
+    return sequence_[previewStep_];
+}
+
+void ActiveEditor::takeControls() {
+    draft_.name = toModel(name_->text());
+    draft_.moveSpeed = speeds_[0]->value();
+    draft_.acceleration = speeds_[1]->value();
+    draft_.braking = speeds_[2]->value();
+    draft_.transparentBackground = transparent_->isChecked();
+    draft_.controlType = std::max(0, controlGroup_->checkedId());
+    draft_.propertyNames = propertyGrid()->texts(true);
+    draft_.propertyValues = propertyGrid()->texts(false);
+}
+
+ProjectParts ActiveEditor::partsToStore() const {
+    ProjectParts parts = ProjectParts().withTypes(ObjectKind::Active);
+    const Project& project = document().project();
+    if (draft_.controlType > 0 && project.currentLevel >= 1 &&
+        project.currentLevel <= project.levelCount) {
+        parts.withLevel(project.currentLevel);
+    }
+    return parts;
+}
+
+void ActiveEditor::storeControlType(Project& p, int index) const {
+    if (draft_.controlType > 0 && p.currentLevel >= 1 && p.currentLevel <= p.levelCount) {
+        p.levels[p.currentLevel].controlType[index] = draft_.controlType;
+    }
+}
+
+void ActiveEditor::create() {
+    if (!roomForNew(ObjectKind::Active)) {
+        return;
+    }
+    if (!draft_.hasImage()) {
+        showInfo(QStringLiteral("Сначала загрузите изображение с кадрами объекта."));
+        return;
+    }
+    takeControls();
+    int created = 0;
+    if (store(QStringLiteral("Создание объекта"), partsToStore(), [&](Project& p) {
+            created = ++p.activeCount;
+            draft_.storeInto(p.actives[created]);
+            storeControlType(p, created);
+        })) {
+        editedIndex_ = created;
+    }
+}
+
+void ActiveEditor::saveChanges() {
+    const int index = editedIndex_;
+    if (index < 1 || index > document().project().activeCount) {
+        showInfo(QStringLiteral("Этого объекта больше нет: сохраните его как новый."));
+        return;
+    }
+    takeControls();
+    store(QStringLiteral("Изменение объекта"), partsToStore(), [&](Project& p) {
+        draft_.storeInto(p.actives[index]);
+        storeControlType(p, index);
+    });
+}
+
+}  // namespace avizad

@@ -1,0 +1,103 @@
+#pragma once
+// The active object editor "Создание активных объектов": cuts a strip into frames,
+// fills the animation sequences of every state and direction, plays the chosen one at
+// the game's speed, and stores a new active object type or changes the opened one.
+// Its working state (strip, picked frame, speeds...) stays between openings.
+
+#include <QTimer>
+#include <vector>
+
+#include "editors/ActiveDraft.h"
+#include "editors/ui/EditorPanel.h"
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QLineEdit;
+class QListWidget;
+class QRadioButton;
+class QSpinBox;
+
+namespace avizad {
+
+class DirectionView;
+class FrameCell;
+class StripView;
+
+class ActiveEditor : public EditorPanel {
+    Q_OBJECT
+
+public:
+    // The preview shows one frame per game frame.
+    static constexpr int kGameFrameMs = 50;
+
+    explicit ActiveEditor(MainWindow& window, QWidget* parent = nullptr);
+
+    void startNew();
+    void openObject(int index);
+    void openImage();
+    void loadImageFile(const QString& file);
+    void create();
+    void saveChanges();
+    // A press at x in the source view, a click on sequence cell p (1..6).
+    void pickAt(int x);
+    void assignCell(int position);
+    // The preview's next frame (the timer calls it every game frame).
+    void advancePreview();
+    // The frame of the strip (from 0) the preview shows; -1 when it shows none.
+    int previewFrame() const;
+
+    const ActiveDraft& draft() const { return draft_; }
+    QAction* createAction() const { return create_; }
+    QAction* saveAction() const { return save_; }
+    QAction* openImageAction() const { return openImage_; }
+    QLineEdit* nameEdit() const { return name_; }
+    QSpinBox* frameCountBox() const { return frames_; }
+    QSpinBox* speedBox(int i) const { return speeds_[i]; }  // 0 move, 1 acceleration, 2 braking
+    QRadioButton* controlButton(int type) const { return controls_[type - 1]; }
+    QCheckBox* transparentBox() const { return transparent_; }
+    QListWidget* stateList() const { return states_; }
+    DirectionView* directionView() const { return direction_; }
+    StripView* stripView() const { return strip_; }
+    FrameCell* cell(int position) const { return cells_[position - 1]; }
+    FrameCell* preview() const { return preview_; }
+    QTimer* previewTimer() { return &timer_; }
+
+protected:
+    void imageDropped(const QString& file) override { loadImageFile(file); }
+    // The preview plays only while the panel is shown.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void start();
+    void showStrip();
+    // Redraws the six cells and restarts the preview.
+    void renewal();
+    void setPickingEnabled(bool enabled);
+    void takeControls();
+    ProjectParts partsToStore() const;
+    void storeControlType(Project& p, int index) const;
+
+    ActiveDraft draft_;
+    int editedIndex_ = 0;
+    std::vector<int> sequence_;
+    std::size_t previewStep_ = 0;
+    QTimer timer_;
+    QAction* create_ = nullptr;
+    QAction* save_ = nullptr;
+    QAction* openImage_ = nullptr;
+    QLineEdit* name_ = nullptr;
+    QSpinBox* frames_ = nullptr;
+    QSpinBox* speeds_[3] = {};
+    QButtonGroup* controlGroup_ = nullptr;
+    QRadioButton* controls_[3] = {};
+    QCheckBox* transparent_ = nullptr;
+    QListWidget* states_ = nullptr;
+    DirectionView* direction_ = nullptr;
+    StripView* strip_ = nullptr;
+    FrameCell* cells_[6] = {};
+    FrameCell* preview_ = nullptr;
+};
+
+}  // namespace avizad

@@ -1,0 +1,246 @@
+#include "editors/ui/BackgroundEditor.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QStyle>
+#include <QToolBar>
+
+#include "editors/ui/MapGrid.h"
+#include "editors/ui/PropertyGrid.h"
+#include "model/ui/QtPicture.h"
+#include "model/ui/QtText.h"
+
+namespace avizad {
+
+namespace {
+
+QSpinBox* countBox(QWidget* parent, int maximum) {
+    auto* box = new QSpinBox(parent);
+    box->setRange(1, maximum);
+    return box;
+}
+
+}  // namespace
+
+BackgroundEditor::BackgroundEditor(MainWindow& window, QWidget* parent)
+    : EditorPanel(window, QStringLiteral("Создание фоновых объектов"), parent) {
+    QToolBar* bar = toolBar();
+    create_ = bar->addAction(style()->standardIcon(QStyle::SP_FileDialogNewFolder),
+                             QStringLiteral("Создать объект"), this, &BackgroundEditor::create);
+    save_ =
+        bar->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton),
+                       QStringLiteral("Сохранить изменения"), this, &BackgroundEditor::saveChanges);
+    openImage_ =
+        bar->addAction(style()->standardIcon(QStyle::SP_DialogOpenButton),
+                       QStringLiteral("Загрузить изображение"), this, &BackgroundEditor::openImage);
+    clearMap_ = bar->addAction(style()->standardIcon(QStyle::SP_DialogResetButton),
+                               QStringLiteral("Очистить"), this, [this] {
+                                   draft_.clearMap();
+                                   refreshTiles();
+                               });
+    bar->addSeparator();
+    bar->addWidget(new QLabel(QStringLiteral(" Название "), this));
+    name_ = new QLineEdit(this);
+    name_->setMaximumWidth(200);
+    bar->addWidget(name_);
+
+    auto* second = new QToolBar(this);
+    second->addWidget(new QLabel(QStringLiteral("кол-во кадров: "), this));
+    across_ = countBox(this, kMaxTilesAcross);
+    across_->setToolTip(QStringLiteral("Тайлов по горизонтали"));
+    second->addWidget(across_);
+    second->addWidget(new QLabel(QStringLiteral(" / "), this));
+    down_ = countBox(this, kMaxTilesAcross);
+    down_->setToolTip(QStringLiteral("Тайлов по вертикали"));
+    second->addWidget(down_);
+    second->addSeparator();
+    second->addWidget(new QLabel(QStringLiteral("кол-во ячеек "), this));
+    columns_ = countBox(this, kMaxMapCells);
+    columns_->setToolTip(QStringLiteral("Столбцов карты"));
+    second->addWidget(columns_);
+    second->addWidget(new QLabel(QStringLiteral(" / "), this));
+    rows_ = countBox(this, kMaxMapCells);
+    rows_->setToolTip(QStringLiteral("Строк карты"));
+    second->addWidget(rows_);
+    second->addSeparator();
+    auto* kindGroup = new QButtonGroup(this);
+    const QString captions[] = {QStringLiteral("Нейтральный фон"), QStringLiteral("Припятствие"),
+                                QStringLiteral("Лестница")};
+    for (int k = 0; k < 3; ++k) {
+        kinds_[k] = new QRadioButton(captions[k], this);
+        kindGroup->addButton(kinds_[k], k);
+        second->addWidget(kinds_[k]);
+    }
+    connect(kindGroup, &QButtonGroup::idClicked, this, [this](int id) { draft_.kind = id; });
+    body()->addWidget(second);
+
+    auto* row = new QHBoxLayout;
+    tileList_ = new QListWidget(this);
+    tileList_->setFixedSize(201, 353);
+    tileList_->setToolTip(QStringLiteral("Тайлы"));
+    connect(tileList_, &QListWidget::currentRowChanged, this, [this](int r) {
+        if (r >= 0) {
+            draft_.selectedTile = r + 1;
+        }
+    });
+    auto* left = new QVBoxLayout;
+    left->addWidget(tileList_);
+    left->addWidget(new QLabel(QStringLiteral("Свойства объекта"), this));
+    left->addWidget(propertyGrid());
+    left->addStretch();
+    row->addLayout(left);
+    map_ = new MapGrid(draft_, this);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(map_);
+    scroll->setBackgroundRole(QPalette::Mid);
+    row->addSpacing(10);
+    row->addWidget(scroll, 1);
+    body()->addLayout(row, 1);
+
+    for (QSpinBox* box : {across_, down_, columns_, rows_}) {
+        connect(box, &QSpinBox::valueChanged, this, &BackgroundEditor::countsChanged);
+    }
+    connect(&document(), &ProjectDocument::projectReplaced, this, [this] {
+        editedIndex_ = 0;
+        save_->setEnabled(false);
+    });
+    start();
+}
+
+void BackgroundEditor::start() {
+    draft_.clear();
+    updating_ = true;
+    across_->setValue(1);
+    down_->setValue(1);
+    columns_->setValue(1);
+    rows_->setValue(1);
+    updating_ = false;
+    name_->setText(fromModel(draft_.name));
+    propertyGrid()->clearTexts();
+    editedIndex_ = 0;
+    save_->setEnabled(false);
+    refreshTiles();
+}
+
+void BackgroundEditor::startNew() {
+    start();
+    openImage();
+}
+
+void BackgroundEditor::openObject(int index) {
+    start();
+    const Project& project = document().project();
+    if (index < 1 || index > project.backgroundCount) {
+        return;
+    }
+    editedIndex_ = index;
+    draft_.open(project.backgrounds[index]);
+    if (draft_.kind >= 0 && draft_.kind <= 2) {
+        kinds_[draft_.kind]->setChecked(true);
+    }
+    updating_ = true;
+    across_->setValue(draft_.tilesAcross);
+    down_->setValue(draft_.tilesDown);
+    columns_->setValue(draft_.columns);
+    rows_->setValue(draft_.rows);
+    updating_ = false;
+    name_->setText(fromModel(draft_.name));
+    propertyGrid()->setTexts(draft_.propertyNames, draft_.propertyValues);
+    save_->setEnabled(true);
+    refreshTiles();
+}
+
+void BackgroundEditor::openImage() {
+    const QString file = askImageFile();
+    if (!file.isEmpty()) {
+        loadImageFile(file);
+    }
+}
+
+void BackgroundEditor::loadImageFile(const QString& file) {
+    Image image;
+    if (readImage(file, image)) {
+        draft_.loadImage(std::move(image));
+        refreshTiles();
+    }
+}
+
+void BackgroundEditor::countsChanged() {
+    if (updating_) {
+        return;
+    }
+    draft_.tilesAcross = across_->value();
+    draft_.tilesDown = down_->value();
+    draft_.columns = columns_->value();
+    draft_.rows = rows_->value();
+    refreshTiles();
+}
+
+void BackgroundEditor::refreshTiles() {
+    const TileGrid grid = draft_.grid();
+    const QImage tiles = toQImage(draft_.tileSet);
+    const int selected = draft_.selectedTile;
+    tileList_->blockSignals(true);
+    tileList_->clear();
+    if (draft_.imageLoaded && grid.tileWidth > 0 && grid.tileHeight > 0) {
+        tileList_->setIconSize(QSize(grid.tileWidth, grid.tileHeight));
+        for (int k = 1; k <= grid.tileCount(); ++k) {
+            const PixelRect r = grid.tile(k);
+            auto* item = new QListWidgetItem(
+                QIcon(QPixmap::fromImage(tiles.copy(r.x, r.y, r.width, r.height))),
+                QString::number(k));
+            tileList_->addItem(item);
+        }
+        if (grid.holds(selected)) {
+            tileList_->setCurrentRow(selected - 1);
+        }
+    }
+    tileList_->blockSignals(false);
+    map_->refresh();
+}
+
+void BackgroundEditor::takeControls() {
+    draft_.name = toModel(name_->text());
+    draft_.propertyNames = propertyGrid()->texts(true);
+    draft_.propertyValues = propertyGrid()->texts(false);
+}
+
+void BackgroundEditor::create() {
+    if (!roomForNew(ObjectKind::Background)) {
+        return;
+    }
+    if (!draft_.imageLoaded) {
+        showInfo(QStringLiteral("Сначала загрузите изображение с тайлами."));
+        return;
+    }
+    takeControls();
+    int created = 0;
+    if (store(QStringLiteral("Создание объекта"), ProjectParts().withTypes(ObjectKind::Background),
+              [&](Project& p) {
+                  created = ++p.backgroundCount;
+                  draft_.storeInto(p.backgrounds[created]);
+              })) {
+        editedIndex_ = created;
+        save_->setEnabled(false);
+    }
+}
+
+void BackgroundEditor::saveChanges() {
+    const int index = editedIndex_;
+    if (index < 1 || index > document().project().backgroundCount) {
+        showInfo(QStringLiteral("Этого объекта больше нет: сохраните его как новый."));
+        return;
+    }
+    takeControls();
+    store(QStringLiteral("Изменение объекта"), ProjectParts().withTypes(ObjectKind::Background),
+          [&](Project& p) { draft_.storeInto(p.backgrounds[index]); });
+}
+
+}  // namespace avizad

@@ -1,0 +1,76 @@
+#pragma once
+// The background object editor "Создание фоновых объектов": loads a tile set, cuts it
+// into tiles, paints the map cell by cell and stores a new background object type or
+// changes the one opened from the catalogue. Its working state stays between openings.
+
+#include "editors/BackgroundDraft.h"
+#include "editors/ui/EditorPanel.h"
+
+class QAction;
+class QLineEdit;
+class QListWidget;
+class QRadioButton;
+class QSpinBox;
+
+namespace avizad {
+
+class MapGrid;
+
+class BackgroundEditor : public EditorPanel {
+    Q_OBJECT
+
+public:
+    explicit BackgroundEditor(MainWindow& window, QWidget* parent = nullptr);
+
+    // A new object: resets the counts, name and properties and asks for the tile set.
+    void startNew();
+    // Object type `index` is loaded for changing.
+    void openObject(int index);
+    // Asks for a tile set; a cancelled dialog changes nothing.
+    void openImage();
+    void loadImageFile(const QString& file);
+    void create();
+    void saveChanges();
+
+    const BackgroundDraft& draft() const { return draft_; }
+    QAction* createAction() const { return create_; }
+    QAction* saveAction() const { return save_; }
+    QAction* openImageAction() const { return openImage_; }
+    QAction* clearMapAction() const { return clearMap_; }
+    QLineEdit* nameEdit() const { return name_; }
+    QSpinBox* tilesAcrossBox() const { return across_; }
+    QSpinBox* tilesDownBox() const { return down_; }
+    QSpinBox* columnsBox() const { return columns_; }
+    QSpinBox* rowsBox() const { return rows_; }
+    QRadioButton* kindButton(int kind) const { return kinds_[kind]; }
+    QListWidget* tileList() const { return tileList_; }
+    MapGrid* mapGrid() const { return map_; }
+
+protected:
+    void imageDropped(const QString& file) override { loadImageFile(file); }
+
+private:
+    void start();
+    void countsChanged();
+    // Recomputes the tiles and redraws the tile list and the map.
+    void refreshTiles();
+    void takeControls();
+
+    BackgroundDraft draft_;
+    int editedIndex_ = 0;
+    bool updating_ = false;
+    QAction* create_ = nullptr;
+    QAction* save_ = nullptr;
+    QAction* openImage_ = nullptr;
+    QAction* clearMap_ = nullptr;
+    QLineEdit* name_ = nullptr;
+    QSpinBox* across_ = nullptr;
+    QSpinBox* down_ = nullptr;
+    QSpinBox* columns_ = nullptr;
+    QSpinBox* rows_ = nullptr;
+    QRadioButton* kinds_[3] = {};
+    QListWidget* tileList_ = nullptr;
+    MapGrid* map_ = nullptr;
+};
+
+}  // namespace avizad

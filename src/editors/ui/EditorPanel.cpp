@@ -1,0 +1,149 @@
+#include "editors/ui/EditorPanel.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMimeData>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/CentralArea.h"
+#include "app/MainWindow.h"
+#include "editors/ui/PropertyGrid.h"
+#include "model/IoError.h"
+#include "model/Png.h"
+#include "model/ui/QtText.h"
+
+namespace avizad {
+
+namespace {
+
+// The first local PNG file among dropped addresses, or an empty text.
+QString droppedPng(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) {
+        return QString();
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() &&
+            QFileInfo(url.toLocalFile())
+                    .suffix()
+                    .compare(QStringLiteral("png"), Qt::CaseInsensitive) == 0) {
+            return url.toLocalFile();
+        }
+    }
+    return QString();
+}
+
+}  // namespace
+
+EditorPanel::EditorPanel(MainWindow& window, const QString& title, QWidget* parent)
+    : QWidget(parent), window_(window), document_(window.document()) {
+    setWindowTitle(title);
+    setAutoFillBackground(true);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(4, 4, 4, 4);
+
+    auto* titleBar = new QHBoxLayout;
+    auto* caption = new QLabel(title, this);
+    QFont bold = caption->font();
+    bold.setBold(true);
+    caption->setFont(bold);
+    titleBar->addWidget(caption);
+    titleBar->addStretch();
+    auto* closeButton = new QToolButton(this);
+    closeButton->setText(QStringLiteral("✕"));
+    closeButton->setToolTip(QStringLiteral("Закрыть"));
+    closeButton->setObjectName(QStringLiteral("closeEditor"));
+    connect(closeButton, &QToolButton::clicked, this, &EditorPanel::close);
+    titleBar->addWidget(closeButton);
+    outer->addLayout(titleBar);
+
+    toolBar_ = new QToolBar(this);
+    toolBar_->setIconSize(QSize(20, 20));
+    outer->addWidget(toolBar_);
+    body_ = new QVBoxLayout;
+    outer->addLayout(body_, 1);
+    properties_ = new PropertyGrid(this);
+    setAcceptDrops(true);
+}
+
+void EditorPanel::close() {
+    window_.centralArea()->closeEditors();
+}
+
+const Prompts& EditorPanel::prompts() const {
+    return window_.prompts();
+}
+
+QString EditorPanel::imagesFolder() const {
+    return fromPath(window_.programDir() / "images");
+}
+
+QString EditorPanel::askImageFile() {
+    return prompts().openImageFile ? prompts().openImageFile(this, imagesFolder()) : QString();
+}
+
+bool EditorPanel::readImage(const QString& file, Image& image) {
+    try {
+        image = readPng(toPath(file));
+        return true;
+    } catch (const IoError& error) {
+        showError(QString::fromStdString(error.what()));
+        return false;
+    }
+}
+
+void EditorPanel::showError(const QString& text) {
+    if (prompts().showError) {
+        prompts().showError(this, text);
+    }
+}
+
+void EditorPanel::showInfo(const QString& text) {
+    if (prompts().showInfo) {
+        prompts().showInfo(this, text);
+    }
+}
+
+bool EditorPanel::roomForNew(ObjectKind kind) {
+    if (document().project().typeCount(kind) < typeCapacity(kind)) {
+        return true;
+    }
+    showInfo(QStringLiteral("В игре может быть не больше %1 объектов вида «%2»: новый объект "
+                            "создать нельзя.")
+                 .arg(typeCapacity(kind))
+                 .arg(fromModel(kindCaption(kind))));
+    return false;
+}
+
+bool EditorPanel::store(const QString& text, const ProjectParts& parts,
+                        const std::function<void(Project&)>& change) {
+    const bool stored = document().edit(text, parts, [&](Project& p) {
+        change(p);
+        return true;
+    });
+    if (stored) {
+        close();
+    }
+    return stored;
+}
+
+void EditorPanel::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedPng(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void EditorPanel::dropEvent(QDropEvent* event) {
+    const QString file = droppedPng(event->mimeData());
+    if (!file.isEmpty()) {
+        event->acceptProposedAction();
+        imageDropped(file);
+    }
+}
+
+}  // namespace avizad

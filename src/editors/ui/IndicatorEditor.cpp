@@ -1,0 +1,163 @@
+#include "editors/ui/IndicatorEditor.h"
+
+#include <QAction>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStyle>
+#include <QToolBar>
+
+#include "editors/ui/ImageView.h"
+#include "editors/ui/PropertyGrid.h"
+#include "model/IoError.h"
+#include "model/ui/QtPicture.h"
+#include "model/ui/QtText.h"
+
+namespace avizad {
+
+IndicatorEditor::IndicatorEditor(MainWindow& window, QWidget* parent)
+    : EditorPanel(window, QStringLiteral("Создание объектов-индикаторов"), parent) {
+    QToolBar* bar = toolBar();
+    create_ = bar->addAction(style()->standardIcon(QStyle::SP_FileDialogNewFolder),
+                             QStringLiteral("Создать объект"), this, &IndicatorEditor::create);
+    save_ =
+        bar->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton),
+                       QStringLiteral("Сохранить изменения"), this, &IndicatorEditor::saveChanges);
+    openImage_ =
+        bar->addAction(style()->standardIcon(QStyle::SP_DialogOpenButton),
+                       QStringLiteral("Загрузить изображение"), this, &IndicatorEditor::openImage);
+
+    auto* row = new QHBoxLayout;
+    view_ = new ImageView(this);
+    view_->setToolTip(QStringLiteral("Две равные половины: полная и пустая шкала"));
+    row->addWidget(view_, 1);
+    auto* side = new QVBoxLayout;
+    auto* form = new QFormLayout;
+    name_ = new QLineEdit(this);
+    form->addRow(QStringLiteral("Название объекта"), name_);
+    amount_ = new QSpinBox(this);
+    amount_->setRange(1, 100);
+    form->addRow(QStringLiteral("количество"), amount_);
+    side->addLayout(form);
+    auto* direction = new QGroupBox(QStringLiteral("Направление"), this);
+    auto* directionLayout = new QVBoxLayout(direction);
+    auto* vertical = new QRadioButton(QStringLiteral("вертикальное"), direction);
+    vertical->setEnabled(false);
+    auto* horizontal = new QRadioButton(QStringLiteral("горизонтальное"), direction);
+    horizontal->setChecked(true);
+    directionLayout->addWidget(vertical);
+    directionLayout->addWidget(horizontal);
+    side->addWidget(direction);
+    side->addWidget(new QLabel(QStringLiteral("Свойства объекта"), this));
+    side->addWidget(propertyGrid());
+    side->addStretch();
+    row->addLayout(side);
+    body()->addLayout(row, 1);
+
+    connect(&document(), &ProjectDocument::projectReplaced, this, [this] {
+        editedIndex_ = 0;
+        save_->setEnabled(false);
+    });
+    start();
+}
+
+void IndicatorEditor::start() {
+    draft_.clear();
+    amount_->setValue(draft_.amount);
+    name_->setText(fromModel(draft_.name));
+    propertyGrid()->clearTexts();
+    editedIndex_ = 0;
+    save_->setEnabled(false);
+}
+
+void IndicatorEditor::startNew() {
+    start();
+    openImage();
+}
+
+void IndicatorEditor::openObject(int index) {
+    start();
+    const Project& project = document().project();
+    if (index < 1 || index > project.indicatorCount) {
+        return;
+    }
+    editedIndex_ = index;
+    draft_.open(project.indicators[index]);
+    name_->setText(fromModel(draft_.name));
+    view_->setImage(toQImage(draft_.shown));
+    amount_->setValue(draft_.amount);
+    save_->setEnabled(true);
+    propertyGrid()->setTexts(draft_.propertyNames, draft_.propertyValues);
+}
+
+void IndicatorEditor::openImage() {
+    QString file = askImageFile();
+    if (file.isEmpty()) {
+        if (draft_.lastFile.empty()) {
+            return;
+        }
+        file = fromPath(draft_.lastFile);
+    }
+    loadImageFile(file);
+}
+
+void IndicatorEditor::loadImageFile(const QString& file) {
+    Image image;
+    if (readImage(file, image)) {
+        draft_.loadImage(std::move(image), toPath(file));
+        view_->setImage(toQImage(draft_.shown));
+    }
+}
+
+void IndicatorEditor::takeControls() {
+    draft_.name = toModel(name_->text());
+    draft_.amount = amount_->value();
+    draft_.propertyNames = propertyGrid()->texts(true);
+    draft_.propertyValues = propertyGrid()->texts(false);
+}
+
+void IndicatorEditor::create() {
+    if (!roomForNew(ObjectKind::Indicator)) {
+        return;
+    }
+    if (!draft_.hasImage()) {
+        showInfo(QStringLiteral("Сначала загрузите изображение индикатора."));
+        return;
+    }
+    takeControls();
+    store(QStringLiteral("Создание объекта"), ProjectParts().withTypes(ObjectKind::Indicator),
+          [&](Project& p) { draft_.storeInto(p.indicators[++p.indicatorCount]); });
+}
+
+void IndicatorEditor::saveChanges() {
+    const int index = editedIndex_;
+    if (index < 1 || index > document().project().indicatorCount || !draft_.hasImage()) {
+        showInfo(QStringLiteral("Этого объекта больше нет: сохраните его как новый."));
+        return;
+    }
+    takeControls();
+    if (!document().edit(QStringLiteral("Изменение объекта"),
+                         ProjectParts().withTypes(ObjectKind::Indicator), [&](Project& p) {
+                             draft_.storeInto(p.indicators[index]);
+                             return true;
+                         })) {
+        return;
+    }
+    // The picture is kept beside the project as well; a project without a folder yet
+    // (never saved) has nowhere to keep it.
+    if (!document().values().projectFile.empty()) {
+        try {
+            writeIndicatorFiles(document().values().projectFile.parent_path(), draft_);
+        } catch (const IoError& error) {
+            showError(QString::fromStdString(error.what()));
+            return;  // the panel stays open with the message
+        }
+    }
+    close();
+}
+
+}  // namespace avizad

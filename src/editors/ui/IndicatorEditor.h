@@ -1,0 +1,56 @@
+#pragma once
+// The indicator object editor "Создание объектов-индикаторов": a bar picture of two
+// equal halves, its amount, name and properties. Save changes also keeps the picture
+// in the project's "objects" folder.
+
+#include "editors/IndicatorDraft.h"
+#include "editors/ui/EditorPanel.h"
+
+class QAction;
+class QLineEdit;
+class QSpinBox;
+
+namespace avizad {
+
+class ImageView;
+
+class IndicatorEditor : public EditorPanel {
+    Q_OBJECT
+
+public:
+    explicit IndicatorEditor(MainWindow& window, QWidget* parent = nullptr);
+
+    void startNew();
+    void openObject(int index);
+    // Asks for a PNG; a cancelled dialog loads the file picked before in this run again.
+    void openImage();
+    void loadImageFile(const QString& file);
+    void create();
+    void saveChanges();
+
+    const IndicatorDraft& draft() const { return draft_; }
+    QAction* createAction() const { return create_; }
+    QAction* saveAction() const { return save_; }
+    QAction* openImageAction() const { return openImage_; }
+    QLineEdit* nameEdit() const { return name_; }
+    QSpinBox* amountBox() const { return amount_; }
+    ImageView* imageView() const { return view_; }
+
+protected:
+    void imageDropped(const QString& file) override { loadImageFile(file); }
+
+private:
+    void start();
+    void takeControls();
+
+    IndicatorDraft draft_;
+    int editedIndex_ = 0;
+    QAction* create_ = nullptr;
+    QAction* save_ = nullptr;
+    QAction* openImage_ = nullptr;
+    QLineEdit* name_ = nullptr;
+    QSpinBox* amount_ = nullptr;
+    ImageView* view_ = nullptr;
+};
+
+}  // namespace avizad

@@ -1,0 +1,70 @@
+// ROR Avizad: the game constructor's editor.
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QSplashScreen>
+#include <QTimer>
+#include <QTranslator>
+#include <filesystem>
+
+#include "app/AppIcons.h"
+#include "app/MainWindow.h"
+#include "editors/ui/ObjectEditors.h"
+#include "events/ui/InstallEventsEditor.h"
+#include "level/ui/LevelEditorInstall.h"
+#include "model/Settings.h"
+#include "model/ui/QtText.h"
+#include "pipeline/ProcessRunner.h"
+#include "pipeline/ui/ConsoleWindow.h"
+
+int main(int argc, char* argv[]) {
+    using namespace avizad;
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    // Qt's own dialogs (files, colours, standard buttons) speak Russian as well, when the
+    // system has Qt's translations.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
+    QApplication::setApplicationName(QStringLiteral("ROR Avizad"));
+    QApplication::setWindowIcon(AppIcons::icon(AppIcon::Application));
+
+    // The splash picture stays for five seconds or until it is clicked.
+    QSplashScreen splash(AppIcons::splash());
+    splash.show();
+    app.processEvents();
+
+    const std::filesystem::path dir = programDir();
+    MainWindow window(dir, Prompts::interactive());
+    installObjectEditors(window);
+    installLevelEditor(window);
+    installEventsEditor(window);
+
+    // The command interpreter of the console starts with the program.
+    std::filesystem::path interpreter = "/bin/sh";
+    if (!std::filesystem::exists(interpreter)) {
+        bool ok = false;
+        const QString answer =
+            QInputDialog::getText(nullptr, QStringLiteral("Unable to find /bin/sh"),
+                                  QStringLiteral("Please specify it's location:"),
+                                  QLineEdit::Normal, fromPath(interpreter), &ok);
+        if (ok) {
+            interpreter = toPath(answer);
+        }
+    }
+    if (const int error = window.console()->start(dir, interpreter); error != 0) {
+        QMessageBox::critical(nullptr, QStringLiteral("ROR Avizad"),
+                              QString::fromStdString(ProcessRunner::startErrorMessage(error)));
+        return 1;
+    }
+
+    window.showMaximized();
+    QTimer::singleShot(5000, &splash, &QWidget::close);
+    splash.raise();
+    return app.exec();
+}
