@@ -51,20 +51,23 @@ QString outDir;
 int failures = 0;
 
 // The widget as it looks, under a strip with its window title (the offscreen platform
-// draws no window frames).
+// draws no window frames); at the screen's pixel ratio (QT_SCALE_FACTOR=2 gives the
+// high-density pictures).
 void save(QWidget& widget, const QString& name) {
     widget.show();
     QApplication::processEvents();
     const QPixmap content = widget.grab();
+    const qreal ratio = content.devicePixelRatio();
     const int strip = 26;
-    QPixmap picture(content.width(), content.height() + strip);
+    QPixmap picture(content.width(), content.height() + qRound(strip * ratio));
+    picture.setDevicePixelRatio(ratio);
     picture.fill(QColor(58, 98, 170));
     QPainter painter(&picture);
     painter.setPen(Qt::white);
     QFont font = painter.font();
     font.setBold(true);
     painter.setFont(font);
-    painter.drawText(QRect(8, 0, picture.width() - 16, strip), Qt::AlignVCenter | Qt::AlignLeft,
+    painter.drawText(QRect(8, 0, widget.width() - 16, strip), Qt::AlignVCenter | Qt::AlignLeft,
                      widget.windowTitle());
     painter.drawPixmap(0, strip, content);
     painter.end();

@@ -38,7 +38,7 @@ ConditionPanel::ConditionPanel(const Project& project, QWidget* parent)
     pictures->setSpacing(17);
     for (int k = 1; k <= ConditionCatalogue::kCategoryCount; ++k) {
         auto* button = new QToolButton(general);
-        button->setIcon(QIcon(EventIcons::category(k)));
+        button->setIcon(EventIcons::icon(EventIcons::category(k)));
         button->setIconSize(QSize(31, 31));
         button->setFixedSize(33, 33);
         button->setAutoRaise(true);

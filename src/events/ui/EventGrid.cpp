@@ -42,8 +42,8 @@ EventGrid::EventGrid(const Project& project, const EventTableEditor& view, QWidg
     : QAbstractScrollArea(parent),
       project_(project),
       view_(view),
-      hasActions_(EventIcons::hasActions()),
-      empty_(EventIcons::emptyCell()) {
+      hasActions_(EventIcons::picture(EventIcon::HasActions)),
+      empty_(EventIcons::picture(EventIcon::EmptyCell)) {
     setObjectName("eventGrid");
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
@@ -160,12 +160,14 @@ QPixmap EventGrid::header(int column) {
     const int number = column - 1;
     if (view_.specialToggle()) {
         // The category icon on a cyan tile.
-        picture = QPixmap(EventIcons::kSize, EventIcons::kSize);
+        const QPixmap icon = EventIcons::picture(EventIcons::category(number));
+        picture = QPixmap(icon.size());
+        picture.setDevicePixelRatio(icon.devicePixelRatio());
         picture.fill(QColor(0, 255, 255));
         QPainter painter(&picture);
-        painter.drawPixmap(0, 0, EventIcons::category(number).copy(0, 0, 32, 32));
+        painter.drawPixmap(0, 0, icon);
     } else if (view_.currentKind() == ObjectKind::Text) {
-        picture = EventIcons::textObject();
+        picture = EventIcons::picture(EventIcon::TextObject);
     } else {
         const Image& image = typePicture(project_, view_.currentKind(), number);
         if (!image.isNull()) {

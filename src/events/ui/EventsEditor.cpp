@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QPainter>
 #include <QStatusTipEvent>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -23,26 +22,6 @@ namespace avizad {
 namespace {
 
 using Editor = EventTableEditor;
-
-// The tool button pictures: a plus, a cross, and the special category icon.
-QIcon plusIcon(const QColor& color, bool cross) {
-    QPixmap pixmap(24, 24);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::white, 1.5));
-    p.setBrush(color);
-    p.drawEllipse(QRectF(2, 2, 20, 20));
-    p.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap));
-    if (cross) {
-        p.drawLine(QPointF(8, 8), QPointF(16, 16));
-        p.drawLine(QPointF(16, 8), QPointF(8, 16));
-    } else {
-        p.drawLine(QPointF(12, 7), QPointF(12, 17));
-        p.drawLine(QPointF(7, 12), QPointF(17, 12));
-    }
-    return QIcon(pixmap);
-}
 
 }  // namespace
 
@@ -68,13 +47,13 @@ EventsEditor::EventsEditor(ProjectDocument& document, Prompts prompts, QWidget* 
 
     auto* bar = new QToolBar(this);
     bar->setIconSize(QSize(24, 24));
-    newEvent_ = bar->addAction(plusIcon(QColor(70, 160, 70), false),
+    newEvent_ = bar->addAction(EventIcons::icon(EventIcon::AddEvent),
                                QString::fromUtf8(Editor::kNewEventHint));
-    deleteEvent_ = bar->addAction(plusIcon(QColor(214, 64, 52), true),
+    deleteEvent_ = bar->addAction(EventIcons::icon(EventIcon::DeleteEvent),
                                   QString::fromUtf8(Editor::kDeleteLastEventHint));
     bar->addSeparator();
-    special_ =
-        bar->addAction(QIcon(EventIcons::category(2)), QString::fromUtf8(Editor::kSpecialHint));
+    special_ = bar->addAction(EventIcons::icon(EventIcon::Special),
+                              QString::fromUtf8(Editor::kSpecialHint));
     special_->setCheckable(true);
     else_ = bar->addAction(QString::fromUtf8(Editor::kElseCaption));
     else_->setCheckable(true);
