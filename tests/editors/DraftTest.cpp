@@ -147,10 +147,17 @@ TEST(StarterImagesTest, CutIntoWholeTilesAndFrames) {
     struct Case {
         const char* file;
         int across, down, width, height;
-    } cases[] = {{"ground.png", 3, 2, 16, 16}, {"ladder.png", 2, 1, 16, 16},
-                 {"sky.png", 3, 1, 32, 32},    {"person.png", 8, 1, 16, 24},
-                 {"enemy.png", 4, 1, 16, 16},  {"car.png", 4, 1, 24, 24},
-                 {"bar.png", 2, 1, 48, 10}};
+    } cases[] = {{"ground.png", 3, 2, 16, 16},    {"ladder.png", 2, 1, 16, 16},
+                 {"sky.png", 3, 1, 32, 32},       {"hills.png", 4, 3, 16, 16},
+                 {"platforms.png", 4, 2, 16, 16}, {"bricks.png", 4, 2, 16, 16},
+                 {"person.png", 8, 1, 16, 24},    {"enemy.png", 4, 1, 16, 16},
+                 {"bat.png", 4, 1, 16, 16},       {"car.png", 4, 1, 24, 24},
+                 {"coin.png", 6, 1, 16, 16},      {"heart.png", 2, 1, 16, 16},
+                 {"key.png", 2, 1, 16, 16},       {"door.png", 2, 1, 24, 32},
+                 {"flag.png", 3, 1, 16, 24},      {"bullet.png", 4, 1, 8, 8},
+                 {"explosion.png", 6, 1, 24, 24}, {"bar.png", 2, 1, 48, 10},
+                 {"bar-green.png", 2, 1, 48, 10}, {"bar-blue.png", 2, 1, 48, 10},
+                 {"lives.png", 2, 1, 48, 16}};
     for (const Case& c : cases) {
         const Image image = readPng(images / c.file);
         const TileGrid grid = TileGrid::cut(image.width(), image.height(), c.across, c.down);
