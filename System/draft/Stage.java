@@ -1,9 +1,11 @@
 /*
- * The engine of the generated game, shared by every level: a full-screen GameCanvas that
- * builds the level from the data its level class hands over, runs the frames (keys, the
+ * The engine of the generated game, shared by every stage: a full-screen GameCanvas that
+ * builds the level from the data its level class assigns, runs the frames (keys, the
  * level's events, the objects' own movement, the view, the drawing) and reports to the
- * MIDlet. Each level class EtapN extends it with its data and the project's events.
- * The run-time meaning of every name is described in docs/game-runtime.md.
+ * MIDlet. The class Events extends it with the project's events, and each level class
+ * EtapN extends Events with its data. The title stage, Etap0, extends it too and draws
+ * its own frames. The run-time meaning of every name is described in
+ * docs/game-runtime.md.
  */
 import java.io.InputStream;
 import java.util.Hashtable;
@@ -20,68 +22,9 @@ import javax.microedition.media.Player;
 
 public abstract class Stage extends GameCanvas implements Runnable {
 
-/* ---- The level's data, handed over by the level class ---- */
-int quan_act;
-int[] group_act;
-String[] add_act;
-int[] act_manager;
-int[] act_obstacle;
-int[] tileWidthob;
-int[] tileHeightob;
-int[] raspxob;
-int[] raspyob;
-int[] act_upr;
-int[] act_type;
-int[][][] act_go;
-int[][][] act_stop;
-int[][][] act_dead;
-int[] act_uron;
-int[] act_speed_tek;
-int[] act_speed;
-int[] grav_napr;
-int[] act_tr_number;
-int[][][] act_tr;
-int[] act_t;
-int[][] act_xt;
-int[][] act_yt;
-int quan_fon;
-int[] fon_obstacle;
-String[] add_fon;
-int[] fon_tileWidth;
-int[] fon_tileHeight;
-int[] fon_X;
-int[] fon_Y;
-int[] fon_columns;
-int[] fon_rows;
-int[] fon_manager;
-int[] group_fon;
-int quan_line;
-String[] add_line;
-int[] line_ob;
-int[] line_width;
-int[] line_height;
-int[] line_X;
-int[] line_Y;
-int[] line_manager;
-int[] line_tek;
-boolean[] line_visible;
-int[] group_line;
-int quan_text;
-int[] text_X;
-int[] text_Y;
-String[][] add_text;
-int[] text_ob;
-int[] text_p1;
-int[] text_p2;
-int[] text_p3;
-int[] text_p4;
-int[] text_p5;
-int[][] text_color;
-boolean[] text_visible;
-int[] text_W;
-int[] text_H;
-int[] group_text;
-int[] tek_str;
+/* ---- The level's data, which the level class assigns: the generator declares here
+   every array of its table (src/generator/LevelArrays.cpp) ---- */
+//level_fields
 int level_width;
 int level_height;
 
@@ -205,7 +148,7 @@ protected Stage(syrk m) {
 public void start() {
     width = getWidth();
     height = getHeight();
-    buildLevel();
+    prepare();
     midlet.started(this);
     running = true;
     thread = new Thread(this);
@@ -242,6 +185,11 @@ public void run() {
     }
 }
 
+/* Makes the stage ready for its first frame: a level builds its objects. */
+protected void prepare() {
+    buildLevel();
+}
+
 /* While the phone has paused the game (a call, say) no frame runs and the game clock
    stands; the sound stops. The frames go on when the MIDlet is started again. */
 private void holdPaused() {
@@ -263,7 +211,7 @@ private void holdPaused() {
 }
 
 /* One frame: keys, values, events, objects, camera, drawing. */
-private void frame() {
+protected void frame() {
     readKeys();
     rand = random.nextInt(100);
     width = getWidth();
@@ -1289,103 +1237,6 @@ private void drawText(Graphics g, int i) {
     g.setClip(0, 0, width, height);
 }
 
-/* ---- Handing over the level's data (the level class's constructor calls these) ---- */
-
-protected final void actives(int quan_act, int[] group_act, String[] add_act, int[] act_manager,
-        int[] act_obstacle, int[] tileWidthob, int[] tileHeightob, int[] raspxob, int[] raspyob,
-        int[] act_upr, int[] act_type, int[][][] act_go, int[][][] act_stop, int[][][] act_dead,
-        int[] act_uron, int[] act_speed_tek, int[] act_speed, int[] grav_napr,
-        int[] act_tr_number) {
-    this.quan_act = quan_act;
-    this.group_act = group_act;
-    this.add_act = add_act;
-    this.act_manager = act_manager;
-    this.act_obstacle = act_obstacle;
-    this.tileWidthob = tileWidthob;
-    this.tileHeightob = tileHeightob;
-    this.raspxob = raspxob;
-    this.raspyob = raspyob;
-    this.act_upr = act_upr;
-    this.act_type = act_type;
-    this.act_go = act_go;
-    this.act_stop = act_stop;
-    this.act_dead = act_dead;
-    this.act_uron = act_uron;
-    this.act_speed_tek = act_speed_tek;
-    this.act_speed = act_speed;
-    this.grav_napr = grav_napr;
-    this.act_tr_number = act_tr_number;
-}
-
-protected final void trajectories(int[][][] act_tr, int[] act_t, int[][] act_xt,
-        int[][] act_yt) {
-    this.act_tr = act_tr;
-    this.act_t = act_t;
-    this.act_xt = act_xt;
-    this.act_yt = act_yt;
-}
-
-protected final void backgrounds(int quan_fon, int[] fon_obstacle, String[] add_fon,
-        int[] fon_tileWidth, int[] fon_tileHeight, int[] fon_X, int[] fon_Y, int[] fon_columns,
-        int[] fon_rows, int[] fon_manager, int[] group_fon) {
-    this.quan_fon = quan_fon;
-    this.fon_obstacle = fon_obstacle;
-    this.add_fon = add_fon;
-    this.fon_tileWidth = fon_tileWidth;
-    this.fon_tileHeight = fon_tileHeight;
-    this.fon_X = fon_X;
-    this.fon_Y = fon_Y;
-    this.fon_columns = fon_columns;
-    this.fon_rows = fon_rows;
-    this.fon_manager = fon_manager;
-    this.group_fon = group_fon;
-}
-
-protected final void indicators(int quan_line, String[] add_line, int[] line_ob,
-        int[] line_width, int[] line_height, int[] line_X, int[] line_Y, int[] line_manager,
-        int[] line_tek, boolean[] line_visible, int[] group_line) {
-    this.quan_line = quan_line;
-    this.add_line = add_line;
-    this.line_ob = line_ob;
-    this.line_width = line_width;
-    this.line_height = line_height;
-    this.line_X = line_X;
-    this.line_Y = line_Y;
-    this.line_manager = line_manager;
-    this.line_tek = line_tek;
-    this.line_visible = line_visible;
-    this.group_line = group_line;
-}
-
-protected final void texts(int quan_text, int[] text_X, int[] text_Y, String[][] add_text,
-        int[] text_ob, int[] text_p1, int[] text_p2, int[] text_p3, int[] text_p4,
-        int[] text_p5, int[][] text_color, boolean[] text_visible, int[] text_W, int[] text_H,
-        int[] group_text, int[] tek_str) {
-    this.quan_text = quan_text;
-    this.text_X = text_X;
-    this.text_Y = text_Y;
-    this.add_text = add_text;
-    this.text_ob = text_ob;
-    this.text_p1 = text_p1;
-    this.text_p2 = text_p2;
-    this.text_p3 = text_p3;
-    this.text_p4 = text_p4;
-    this.text_p5 = text_p5;
-    this.text_color = text_color;
-    this.text_visible = text_visible;
-    this.text_W = text_W;
-    this.text_H = text_H;
-    this.group_text = group_text;
-    this.tek_str = tek_str;
-}
-
-/* The level's number (1..10) and its size as set in its properties (0: not set). */
-protected final void level(int level, int level_width, int level_height) {
-    this.level = level;
-    this.level_width = level_width;
-    this.level_height = level_height;
-}
-
-/* ---- Events: the level class runs the project's events here, once a frame ---- */
+/* ---- Events: the class Events runs the project's events here, once a frame ---- */
 protected abstract void events();
 }

@@ -1,62 +1,42 @@
 /*
- * Stage 0 of the generated game: the title screen. It shows the logo; any key
- * starts level 1.
+ * Stage 0 of the generated game: the title screen. It shows the logo; any key starts
+ * level 1. It runs on the engine's frame loop (the class Stage) without a level: it
+ * draws its own frames and has no events.
  */
 import javax.microedition.lcdui.Font;
 import javax.microedition.lcdui.Graphics;
 import javax.microedition.lcdui.Image;
-import javax.microedition.lcdui.game.GameCanvas;
 
-public class Etap0 extends GameCanvas implements Runnable {
-    private static final int PERIOD = 50;
-    private final syrk midlet;
+public class Etap0 extends Stage {
     private Image logo;
-    private volatile boolean running;
     private int frames;
 
     public Etap0(syrk m) {
-        super(false);
-        midlet = m;
-        setFullScreenMode(true);
+        super(m);
     }
 
-    public void start() {
+    protected void prepare() {
         try {
             logo = Image.createImage("/logo.png");
         } catch (Exception e) {
             logo = null;
         }
-        midlet.started(this);
-        running = true;
-        new Thread(this).start();
     }
 
-    public void stop() {
-        running = false;
+    protected void frame() {
+        draw(getGraphics());
+        flushGraphics();
+        frames++;
     }
 
-    public void run() {
-        long next = System.currentTimeMillis();
-        while (running) {
-            draw(getGraphics());
-            flushGraphics();
-            midlet.applyChange();
-            frames++;
-            next += PERIOD;
-            long wait = next - System.currentTimeMillis();
-            if (wait > 0) {
-                try {
-                    Thread.sleep(wait);
-                } catch (InterruptedException e) {
-                }
-            } else {
-                next = System.currentTimeMillis();
-            }
-        }
+    protected void events() {
     }
 
     protected void keyPressed(int keyCode) {
         midlet.changeEtap(0, 1);
+    }
+
+    protected void keyReleased(int keyCode) {
     }
 
     private void draw(Graphics g) {

@@ -18,7 +18,8 @@ struct BuildFolders {
     std::filesystem::path projectDir;
 
     std::filesystem::path system() const { return programDir / "System"; }
-    // Templates: Etap1.java, syrk.java, etap0.java, MultiLineText.java, logo.png.
+    // Templates: Etap1.java, Events.java, Stage.java, syrk.java, etap0.java,
+    // MultiLineText.java, logo.png.
     std::filesystem::path draft() const { return system() / "draft"; }
     // Generated Java sources.
     std::filesystem::path src() const { return system() / "src"; }

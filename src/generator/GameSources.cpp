@@ -16,6 +16,7 @@ std::vector<std::string> generateGameSources(const Project& project, const Build
         stages.writeStage(level);
     }
     stages.writeEvents();
+    stages.writeEngine();
     const MidletAssembly midlet(project, folders);
     midlet.writeMidletClass();
     midlet.writeManifest();

@@ -1,7 +1,7 @@
 #pragma once
 // The file steps of the game build, before any tool runs: empty the staging folders,
-// export the resources and write the stage class of every level and the events class,
-// then write the MIDlet class and the manifest and copy the fixed files.
+// export the resources and write the stage class of every level, the events class and
+// the engine, then write the MIDlet class and the manifest and copy the fixed files.
 
 #include <string>
 #include <vector>

@@ -146,7 +146,6 @@ void MidletAssembly::copyFixedFiles() const {
             fs::copy_file(from, to, fs::copy_options::skip_existing, error);
         }
     };
-    copy(folders_.draft() / "Stage.java", folders_.src() / "Stage.java");
     copy(folders_.draft() / "MultiLineText.java", folders_.src() / "MultiLineText.java");
     copy(folders_.draft() / "etap0.java", folders_.src() / "Etap0.java");
     copy(folders_.draft() / "logo.png", folders_.res() / "logo.png");

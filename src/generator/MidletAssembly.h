@@ -43,9 +43,8 @@ public:
     // Writes MANIFEST.MF in the program folder from System/MANIFEST.MF. Throws IoError.
     void writeManifest() const;
 
-    // Copies Stage.java (the engine), MultiLineText.java, etap0.java (as Etap0.java) and
-    // logo.png from System/draft, each only when the target does not exist; failures
-    // are ignored.
+    // Copies MultiLineText.java, etap0.java (as Etap0.java) and logo.png from
+    // System/draft, each only when the target does not exist; failures are ignored.
     void copyFixedFiles() const;
 
 private:

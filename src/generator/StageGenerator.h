@@ -1,12 +1,12 @@
 #pragma once
 // The stage code generator: turns every level of the project into the Java class
-// "Etap" + level from the level template System/draft/Etap1.java, replacing the 61
-// marker lines by the level's array declarations, and the event table into the class
-// Events from System/draft/Events.java, appending the event lines. Every level class
-// extends Events, which extends the engine, the fixed class Stage: the engine and the
+// "Etap" + level from the level template System/draft/Etap1.java, whose constructor
+// assigns the level's data (the table of LevelArrays.h) to the engine's fields, and the
+// event table into the class Events from System/draft/Events.java, appending the event
+// lines. It also writes the engine, System/draft/Stage.java, with the fields of that
+// table. Every level class extends Events, which extends the engine: the engine and the
 // events, the same for every level, are compiled once.
 
-#include <array>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -17,22 +17,20 @@
 
 namespace avizad {
 
-// A marker of the stage template and the declaration that replaces it.
-using StageDeclaration = std::pair<std::string, std::string>;
+// A marker line of a template and the text that replaces it.
+using TemplateReplacement = std::pair<std::string, std::string>;
+
+// One of the level's data as the level class assigns it: the engine's field and its
+// Java value ("3", "new int[]{10,40,}").
+using LevelValue = std::pair<std::string_view, std::string>;
 
 class StageGenerator {
 public:
-    static constexpr int kMarkerCount = 61;
-
     StageGenerator(const Project& project, BuildFolders folders);
 
-    // The 61 markers in their traditional order ("//quan_act" first, "//act_yt" last).
-    // Markers are matched by whole line, so the order does not change the result.
-    static const std::array<std::string_view, kMarkerCount>& markers();
-
-    // The 61 (marker, declaration) pairs of level `level` (1..levelCount), in the
-    // order of markers(). Throws IoError when a placement names a missing object type.
-    std::vector<StageDeclaration> stageDeclarations(int level) const;
+    // The values of every array of levelArrays() for level `level` (1..levelCount), in
+    // the table's order. Throws IoError when a placement names a missing object type.
+    std::vector<LevelValue> levelValues(int level) const;
 
     // The Java lines of the event table (one per action, wrapped in the loops over the
     // instances its statement names); the same for every level. Windows-1251 text.
@@ -43,6 +41,12 @@ public:
     // template cannot be read or the file not written.
     void writeStage(int level) const;
 
+    // The whole text writeStage writes, for the template lines given. A template line
+    // "//level" becomes the level's number, "int level=N;", "//level_size" its size,
+    // "int level_width=W;int level_height=H;", and "//level_data" one line per array of
+    // levelArrays(), "name=value;".
+    std::string stageText(int level, const std::vector<std::string>& templateLines) const;
+
     // Writes System/src/Events.java: the lines of System/draft/Events.java (whose last
     // line leaves the events method open), then the event lines and "}}", each line in
     // ASCII and ended by CR LF. Throws IoError like writeStage.
@@ -50,16 +54,19 @@ public:
     // The whole text writeEvents writes, for the template lines given.
     std::string eventsText(const std::vector<std::string>& templateLines) const;
 
-    // The whole text writeStage writes, for the template lines given. Besides the 61
-    // markers, a template line "//level" becomes the level's number, "int level=N;", and
-    // "//level_size" its size, "int level_width=W;int level_height=H;".
-    std::string stageText(int level, const std::vector<std::string>& templateLines) const;
+    // Writes System/src/Stage.java, the engine, from System/draft/Stage.java. Throws
+    // IoError like writeStage.
+    void writeEngine() const;
+    // The engine's text for its template lines: the line "//level_fields" becomes one
+    // field declaration per array of levelArrays() ("int[] raspxob;"); every line ends
+    // with CR LF.
+    static std::string engineText(const std::vector<std::string>& templateLines);
 
     // One template line for level `level`: a line that is one of the markers of
-    // `declarations` (trailing blanks aside) becomes its declaration, so the markers may
-    // stand in any order; any other line gets "etap1" and "Etap1" renamed to the level's.
+    // `replacements` (trailing blanks aside) becomes its text, so the markers may stand
+    // in any order; any other line gets "etap1" and "Etap1" renamed to the level's.
     static std::string copyTemplateLine(std::string_view line, int level,
-                                        const std::vector<StageDeclaration>& declarations);
+                                        const std::vector<TemplateReplacement>& replacements);
 
     // One event line: the statement "if(" + condition + "){" + action + "};" inside the
     // loops over kr1..kr100, krf1..krf100, krl1..krl100 and krt1..krt100 (in that order)

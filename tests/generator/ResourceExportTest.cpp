@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "GeneratorShowcase.h"
 #include "GeneratorTestSupport.h"
 #include "generator/ResourceExport.h"
@@ -114,9 +116,14 @@ TEST(ExportLevelResources, KeepsTheImagesOfLikeNamedObjectsApart) {
     EXPECT_EQ(readPng(folder.root() / "System/res/tree.png").pixel(0, 0), rgb(1, 1, 1));
     EXPECT_EQ(readPng(folder.root() / "System/res/tree-2.png").pixel(0, 0), rgb(2, 2, 2));
     const StageGenerator generator(project, folder.folders());
-    const auto declarations = generator.stageDeclarations(1);
-    EXPECT_EQ(declarations[2].second, "String[]add_act={\"/tree.png\",};");
-    EXPECT_EQ(declarations[12].second, "String[]add_fon={\"/tree-2.png\",};");
+    const auto values = generator.levelValues(1);
+    const auto value = [&](std::string_view name) {
+        return std::find_if(values.begin(), values.end(),
+                            [&](const LevelValue& v) { return v.first == name; })
+            ->second;
+    };
+    EXPECT_EQ(value("add_act"), "new String[]{\"/tree.png\",}");
+    EXPECT_EQ(value("add_fon"), "new String[]{\"/tree-2.png\",}");
 }
 
 TEST(ExportLevelResources, ReportsAnObjectWithoutImage) {

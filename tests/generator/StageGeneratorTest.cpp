@@ -2,24 +2,28 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
 #include <map>
+#include <sstream>
 
 #include "GeneratorTestSupport.h"
 #include "generator/StageGenerator.h"
 #include "generator/TemplateLines.h"
 #include "model/Cp1251.h"
 #include "model/IoError.h"
+#include "model/ProjectFile.h"
 
 namespace avizad {
 namespace {
 
 using testing::ProgramFolder;
 
-std::map<std::string, std::string> declarationMap(const Project& project, int level) {
+std::map<std::string, std::string> valueMap(const Project& project, int level) {
     const StageGenerator generator(project, BuildFolders("/nonexistent"));
     std::map<std::string, std::string> map;
-    for (const auto& [marker, text] : generator.stageDeclarations(level)) {
-        map[marker] = text;
+    for (const auto& [name, value] : generator.levelValues(level)) {
+        map[std::string(name)] = value;
     }
     return map;
 }
@@ -32,88 +36,22 @@ Placement at(int x, int y, int object) {
     return p;
 }
 
-TEST(StageMarkers, AreSixtyOneDistinctOnes) {
-    const auto& markers = StageGenerator::markers();
-    ASSERT_EQ(markers.size(), 61u);
-    for (std::size_t i = 0; i < markers.size(); ++i) {
-        for (std::size_t j = i + 1; j < markers.size(); ++j) {
-            EXPECT_NE(markers[i], markers[j]);
-        }
-    }
-    EXPECT_EQ(markers.front(), "//quan_act");
-    EXPECT_EQ(markers.back(), "//act_yt");
-}
-
-TEST(StageDeclarations, OfAnEmptyLevelAreEmptyLists) {
+TEST(LevelValues, OfAnEmptyLevelAreEmptyListsWhereThePlacementsAreCounted) {
     Project project;
+    const auto values = valueMap(project, 1);
     const std::map<std::string, std::string> expected = {
-        {"//quan_act", "int quan_act=0;"},
-        {"//group_act", "int[]group_act={};"},
-        {"//add_act", "String[]add_act={};"},
-        {"//act_manager", "int[]act_manager={1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,};"},
-        {"//act_obstacle", "int[]act_obstacle={1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,};"},
-        {"//tileWidthob", "int[]tileWidthob={};"},
-        {"//tileHeightob", "int[]tileHeightob={};"},
-        {"//raspxob", "int[]raspxob={};"},
-        {"//raspyob", "int[]raspyob={};"},
-        {"//act_upr", "int[]act_upr={};"},
-        {"//quan_fon", "int quan_fon=0;"},
-        {"//fon_obstacle", "int[]fon_obstacle={};"},
-        {"//add_fon", "String[]add_fon={};"},
-        {"//fon_tileWidth", "int[]fon_tileWidth={};"},
-        {"//fon_tileHeight", "int[]fon_tileHeight={};"},
-        {"//fon_X", "int[]fon_X={};"},
-        {"//fon_Y", "int[]fon_Y={};"},
-        {"//fon_columns", "int[]fon_columns={};"},
-        {"//fon_rows", "int[]fon_rows={};"},
-        {"//fon_manager", "int[]fon_manager={1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,};"},
-        {"//group_fon", "int[]group_fon={};"},
-        {"//quan_line", "int quan_line=0;"},
-        {"//add_line", "String[]add_line={};"},
-        {"//line_ob", "int[]line_ob={};"},
-        {"//line_width", "int[]line_width={};"},
-        {"//line_height", "int[]line_height={};"},
-        {"//line_X", "int[]line_X={};"},
-        {"//line_Y", "int[]line_Y={};"},
-        {"//line_manager", "int[]line_manager={1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,};"},
-        {"//line_tek", "int[]line_tek={};"},
-        {"//line_visible", "boolean[]line_visible={};"},
-        {"//group_line", "int[]group_line={};"},
-        {"//quan_text", "int quan_text=0;"},
-        {"//text_X", "int[]text_X={};"},
-        {"//text_Y", "int[]text_Y={};"},
-        {"//add_text", "String[][]add_text={};"},
-        {"//text_ob", "int[]text_ob={};"},
-        {"//text_p1", "int[]text_p1={};"},
-        {"//text_p2", "int[]text_p2={};"},
-        {"//text_p3", "int[]text_p3={};"},
-        {"//text_p4", "int[]text_p4={};"},
-        {"//text_p5", "int[]text_p5={};"},
-        {"//text_color", "int[][]text_color={};"},
-        {"//text_visible", "boolean[]text_visible={};"},
-        {"//text_W", "int[]text_W={};"},
-        {"//text_H", "int[]text_H={};"},
-        {"//group_text", "int[]group_text={};"},
-        {"//tek_str", "int[]tek_str={};"},
-        {"//act_type", "int[]act_type={0,};"},
-        {"//act_go", "int[][][]act_go={{},{},{},{},};"},
-        {"//act_stop", "int[][][]act_stop={{},{},{},{},};"},
-        {"//act_dead", "int[][][]act_dead={{},{},{},{},};"},
-        {"//act_uron", "int[]act_uron={};"},
-        {"//act_speed_tek", "int[]act_speed_tek={};"},
-        {"//act_speed", "int[]act_speed={};"},
-        {"//grav_napr", "int[]grav_napr={};"},
-        {"//act_tr_number", "int[]act_tr_number={};"},
-        {"//act_tr", "int[][][]act_tr={{},{},{},{},{},{},{},{},{},{},};"},
-        {"//act_t", "int[]act_t={0,0,0,0,0,0,0,0,0,0,};"},
-        {"//act_xt", "int[][]act_xt={{},{},{},{},{},{},{},{},{},{},};"},
-        {"//act_yt", "int[][]act_yt={{},{},{},{},{},{},{},{},{},{},};"},
+        {"quan_act", "0"},
+        {"raspxob", "new int[]{}"},
+        {"add_text", "new String[][]{}"},
+        // Arrays over something else than placements keep their elements.
+        {"act_manager", "new int[]{1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,}"},
+        {"act_type", "new int[]{0,}"},
+        {"act_go", "new int[][][]{{},{},{},{},}"},
+        {"act_t", "new int[]{0,0,0,0,0,0,0,0,0,0,}"},
+        {"act_tr", "new int[][][]{{},{},{},{},{},{},{},{},{},{},}"},
     };
-    EXPECT_EQ(declarationMap(project, 1), expected);
-    const StageGenerator generator(project, BuildFolders("/x"));
-    const auto declarations = generator.stageDeclarations(1);
-    for (std::size_t i = 0; i < declarations.size(); ++i) {
-        EXPECT_EQ(declarations[i].first, StageGenerator::markers()[i]);
+    for (const auto& [name, value] : expected) {
+        EXPECT_EQ(values.at(name), value) << name;
     }
 }
 
@@ -178,91 +116,78 @@ Project placedProject() {
     return p;
 }
 
-TEST(StageDeclarations, ListOneElementPerPlacement) {
+// The values made from the project (the fixed ones are among the showcase's recorded
+// values below).
+TEST(LevelValues, ListOneElementPerPlacement) {
     const Project project = placedProject();
-    const auto d = declarationMap(project, 1);
+    const auto d = valueMap(project, 1);
     const std::map<std::string, std::string> expected = {
-        {"//quan_act", "int quan_act=2;"},
-        {"//group_act", "int[]group_act={1,2,};"},
-        {"//add_act", "String[]add_act={\"/" + utf8ToCp1251("герой") + ".png\",\"/enemy.png\",};"},
-        {"//tileWidthob", "int[]tileWidthob={16,8,};"},
-        {"//tileHeightob", "int[]tileHeightob={20,9,};"},
-        {"//raspxob", "int[]raspxob={10,40,};"},
-        {"//raspyob", "int[]raspyob={-5,7,};"},
-        {"//act_upr", "int[]act_upr={1,1,};"},
-        {"//act_speed", "int[]act_speed={3,10,};"},
-        {"//act_speed_tek", "int[]act_speed_tek={0,0,};"},
-        {"//act_uron", "int[]act_uron={0,0,};"},
-        {"//grav_napr", "int[]grav_napr={0,0,};"},
-        {"//act_tr_number", "int[]act_tr_number={0,0,};"},
-        {"//act_type", "int[]act_type={0,1,0,3,};"},
-        {"//act_go", "int[][][]act_go={{{2,4,},{0,},},{{0,},{0,},},{{0,},{0,},},{{0,},{0,},},};"},
-        {"//act_stop",
-         "int[][][]act_stop={{{0,},{0,},},{{0,3,},{0,},},{{0,},{0,},},{{0,},{0,},},};"},
-        {"//act_dead",
-         "int[][][]act_dead={{{0,},{0,},},{{0,},{0,},},{{0,},{0,},},{{0,1,},{0,},},};"},
-        {"//quan_fon", "int quan_fon=2;"},
-        {"//add_fon", "String[]add_fon={\"/wall.png\",\"/wall.png\",};"},
-        {"//fon_obstacle", "int[]fon_obstacle={2,2,};"},
-        {"//fon_tileWidth", "int[]fon_tileWidth={8,8,};"},
-        {"//fon_tileHeight", "int[]fon_tileHeight={6,6,};"},
-        {"//fon_X", "int[]fon_X={0,-16,};"},
-        {"//fon_Y", "int[]fon_Y={300,0,};"},
-        {"//fon_columns", "int[]fon_columns={4,4,};"},
-        {"//fon_rows", "int[]fon_rows={3,3,};"},
-        {"//group_fon", "int[]group_fon={1,1,};"},
-        {"//quan_line", "int quan_line=1;"},
-        {"//add_line", "String[]add_line={\"/life.png\",};"},
+        {"quan_act", "2"},
+        {"group_act", "new int[]{1,2,}"},
+        {"add_act", "new String[]{\"/" + utf8ToCp1251("герой") + ".png\",\"/enemy.png\",}"},
+        {"tileWidthob", "new int[]{16,8,}"},
+        {"tileHeightob", "new int[]{20,9,}"},
+        {"raspxob", "new int[]{10,40,}"},
+        {"raspyob", "new int[]{-5,7,}"},
+        {"act_speed", "new int[]{3,10,}"},
+        {"act_type", "new int[]{0,1,0,3,}"},
+        {"act_go", "new int[][][]{{{2,4,},{0,},},{{0,},{0,},},{{0,},{0,},},{{0,},{0,},},}"},
+        {"act_stop", "new int[][][]{{{0,},{0,},},{{0,3,},{0,},},{{0,},{0,},},{{0,},{0,},},}"},
+        {"act_dead", "new int[][][]{{{0,},{0,},},{{0,},{0,},},{{0,},{0,},},{{0,1,},{0,},},}"},
+        {"quan_fon", "2"},
+        {"add_fon", "new String[]{\"/wall.png\",\"/wall.png\",}"},
+        {"fon_obstacle", "new int[]{2,2,}"},
+        {"fon_tileWidth", "new int[]{8,8,}"},
+        {"fon_tileHeight", "new int[]{6,6,}"},
+        {"fon_X", "new int[]{0,-16,}"},
+        {"fon_Y", "new int[]{300,0,}"},
+        {"fon_columns", "new int[]{4,4,}"},
+        {"fon_rows", "new int[]{3,3,}"},
+        {"group_fon", "new int[]{1,1,}"},
+        {"quan_line", "1"},
+        {"add_line", "new String[]{\"/life.png\",}"},
         // An odd image width gives the integer quotient.
-        {"//line_width", "int[]line_width={20,};"},
-        {"//line_height", "int[]line_height={7,};"},
-        {"//line_X", "int[]line_X={4,};"},
-        {"//line_Y", "int[]line_Y={5,};"},
-        {"//line_ob", "int[]line_ob={5,};"},
-        {"//line_tek", "int[]line_tek={0,};"},
-        {"//line_visible", "boolean[]line_visible={true,};"},
-        {"//group_line", "int[]group_line={1,};"},
-        {"//quan_text", "int quan_text=2;"},
-        {"//text_X", "int[]text_X={100,0,};"},
-        {"//text_Y", "int[]text_Y={8,0,};"},
+        {"line_width", "new int[]{20,}"},
+        {"line_height", "new int[]{7,}"},
+        {"line_X", "new int[]{4,}"},
+        {"line_Y", "new int[]{5,}"},
+        {"line_ob", "new int[]{5,}"},
+        {"group_line", "new int[]{1,}"},
+        {"quan_text", "2"},
+        {"text_X", "new int[]{100,0,}"},
+        {"text_Y", "new int[]{8,0,}"},
         // Quotes and backslashes are escaped; the Russian text stays Windows-1251 here.
-        {"//add_text", "String[][]add_text={{\"" + utf8ToCp1251("Счёт: \\\"10\\\"") +
-                           "\",\"C:\\\\games\",},{\"" + utf8ToCp1251("Счёт: \\\"10\\\"") +
-                           "\",\"C:\\\\games\",},};"},
-        {"//text_ob", "int[]text_ob={2,2,};"},
-        {"//text_p1", "int[]text_p1={3,3,};"},
-        {"//text_p2", "int[]text_p2={-1,-1,};"},
-        {"//text_p3", "int[]text_p3={1,1,};"},
-        {"//text_p4", "int[]text_p4={0,0,};"},
-        {"//text_p5", "int[]text_p5={1,1,};"},
-        {"//text_color", "int[][]text_color={{1,2,255,},{1,2,255,},};"},
-        {"//text_visible", "boolean[]text_visible={true,true,};"},
-        {"//text_W", "int[]text_W={100,100,};"},
-        {"//text_H", "int[]text_H={100,100,};"},
-        {"//tek_str", "int[]tek_str={0,0,};"},
-        {"//group_text", "int[]group_text={1,1,};"},
-        {"//act_t", "int[]act_t={0,2,0,0,0,0,0,0,0,1,};"},
-        {"//act_xt", "int[][]act_xt={{},{1,-6,},{},{},{},{},{},{},{},{9,},};"},
-        {"//act_yt", "int[][]act_yt={{},{2,7,},{},{},{},{},{},{},{},{8,},};"},
-        {"//act_tr", "int[][][]act_tr={{},{{3,4,5},{0,-1,1},},{},{},{},{},{},{},{},{{7,6,5},},};"},
+        {"add_text", "new String[][]{{\"" + utf8ToCp1251("Счёт: \\\"10\\\"") +
+                         "\",\"C:\\\\games\",},{\"" + utf8ToCp1251("Счёт: \\\"10\\\"") +
+                         "\",\"C:\\\\games\",},}"},
+        {"text_ob", "new int[]{2,2,}"},
+        {"text_p1", "new int[]{3,3,}"},
+        {"text_p2", "new int[]{-1,-1,}"},
+        {"text_p3", "new int[]{1,1,}"},
+        {"text_p4", "new int[]{0,0,}"},
+        {"text_p5", "new int[]{1,1,}"},
+        {"text_color", "new int[][]{{1,2,255,},{1,2,255,},}"},
+        {"group_text", "new int[]{1,1,}"},
+        {"act_t", "new int[]{0,2,0,0,0,0,0,0,0,1,}"},
+        {"act_xt", "new int[][]{{},{1,-6,},{},{},{},{},{},{},{},{9,},}"},
+        {"act_yt", "new int[][]{{},{2,7,},{},{},{},{},{},{},{},{8,},}"},
+        {"act_tr", "new int[][][]{{},{{3,4,5},{0,-1,1},},{},{},{},{},{},{},{},{{7,6,5},},}"},
     };
     for (const auto& [marker, text] : expected) {
         EXPECT_EQ(d.at(marker), text) << marker;
     }
 }
 
-TEST(StageDeclarations, RefuseAPlacementOfAMissingType) {
+TEST(LevelValues, RefuseAPlacementOfAMissingType) {
     Project project = placedProject();
     project.levels[1].activePlacements.add(at(0, 0, 3 + 1));
     const StageGenerator generator(project, BuildFolders("/x"));
-    EXPECT_THROW(generator.stageDeclarations(1), IoError);
+    EXPECT_THROW(generator.levelValues(1), IoError);
 }
 
 TEST(CopyTemplateLine, RenamesTheStageAndReplacesWholeMarkerLines) {
-    Project project = placedProject();
-    project.levels[1].activePlacements.add(at(1, 1, 1));
-    const StageGenerator generator(project, BuildFolders("/x"));
-    const auto d1 = generator.stageDeclarations(1);
+    const std::vector<TemplateReplacement> replacements = {{"//level", "int level=3;"},
+                                                           {"//level_size", "size"}};
     const struct {
         std::string line;
         int level;
@@ -270,25 +195,24 @@ TEST(CopyTemplateLine, RenamesTheStageAndReplacesWholeMarkerLines) {
     } cases[] = {
         {"public class Etap1 extends GameCanvas {", 1, "public class Etap1 extends GameCanvas {"},
         {"public Etap1(syrk m){etap1=0;}", 10, "public Etap10(syrk m){etap10=0;}"},
-        {"//quan_act", 1, "int quan_act=3;"},
-        {"//act_speed_tek", 1, "int[]act_speed_tek={0,0,0,};"},
-        {"//act_speed", 1, "int[]act_speed={3,10,3,};"},
-        {"//act_tr_number", 1, "int[]act_tr_number={0,0,0,};"},
-        {"//act_t", 1, "int[]act_t={0,2,0,0,0,0,0,0,0,1,};"},
-        {"//act_t \t", 1, "int[]act_t={0,2,0,0,0,0,0,0,0,1,};"},
+        {"//level", 1, "int level=3;"},
+        // A marker that begins with another one.
+        {"//level_size", 1, "size"},
+        {"//level \t", 1, "int level=3;"},
         // Only a line that is a marker is replaced: anything else is copied (and renamed).
-        {"// quan_act stays", 1, "// quan_act stays"},
-        {"x //act_speed_tek y", 1, "x //act_speed_tek y"},
-        {"//act_type//act_tr_number", 1, "//act_type//act_tr_number"},
-        {"//quan_act Etap1", 2, "//quan_act Etap2"},
+        {"// level stays", 1, "// level stays"},
+        {"x //level y", 1, "x //level y"},
+        {"//level//level_size", 1, "//level//level_size"},
+        {"//level Etap1", 2, "//level Etap2"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(StageGenerator::copyTemplateLine(c.line, c.level, d1), c.expected) << c.line;
+        EXPECT_EQ(StageGenerator::copyTemplateLine(c.line, c.level, replacements), c.expected)
+            << c.line;
     }
     // Indentation and blank lines vanish on reading.
-    const auto lines = splitTemplateLines("    //quan_act\r\n\r\n\t\r\n");
+    const auto lines = splitTemplateLines("    //level\r\n\r\n\t\r\n");
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(StageGenerator::copyTemplateLine(lines[0], 1, d1), "int quan_act=3;");
+    EXPECT_EQ(StageGenerator::copyTemplateLine(lines[0], 1, replacements), "int level=3;");
 }
 
 TEST(EventLine, WrapsTheStatementInTheLoopsItNames) {
@@ -362,8 +286,8 @@ TEST(EventLines, FollowTheEventAndColumnOrder) {
 TEST(WriteStage, WritesTheLevelsTemplateWithDeclarationsAndTheEventsOnceWithClosingLine) {
     ProgramFolder folder;
     writeFileText(folder.root() / "System" / "draft" / "Etap1.java",
-                  "class Etap1 extends Events {\r\n\r\n    //quan_act\n\t//add_act  \r\n//level\r\n"
-                  "int etap1;\r\n}");
+                  "class Etap1 extends Events {\r\n\r\n    //level\n\t//level_size  \r\n"
+                  "//level_data\r\nint etap1;\r\n}");
     writeFileText(folder.root() / "System" / "draft" / "Events.java",
                   "abstract class Events {\r\n\r\n  //quan_act Etap1\r\nvoid events(){");
     Project project = placedProject();
@@ -373,18 +297,22 @@ TEST(WriteStage, WritesTheLevelsTemplateWithDeclarationsAndTheEventsOnceWithClos
         Action{"", "{text_visible[gr_text[1][krt1]]=" + utf8ToCp1251("true/*ё*/") + ";}"});
     const StageGenerator generator(project, folder.folders());
     generator.writeStage(10);
-    EXPECT_EQ(testing::fileText(folder.root() / "System" / "src" / "Etap10.java"),
-              "class Etap10 extends Events {\r\n"
-              "int quan_act=0;\r\n"
-              "String[]add_act={};\r\n"
-              "int level=10;\r\n"
-              "int etap10;\r\n"
-              "}\r\n");
+    const std::string ten = testing::fileText(folder.root() / "System" / "src" / "Etap10.java");
+    EXPECT_TRUE(ten.ends_with("tek_str=new int[]{};\r\nint etap10;\r\n}\r\n")) << ten;
+    EXPECT_EQ(ten.find("class Etap10 extends Events {\r\n"
+                       "int level=10;\r\n"
+                       "int level_width=0;int level_height=0;\r\n"
+                       "quan_act=0;\r\n"
+                       "group_act=new int[]{};\r\n"
+                       "add_act=new String[]{};\r\n"
+                       "act_manager=new int[]{1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,};\r\n"),
+              0u);
     generator.writeStage(1);
     const std::string one = testing::fileText(folder.root() / "System" / "src" / "Etap1.java");
-    EXPECT_NE(one.find("int quan_act=2;\r\nString[]add_act={\"/\\u0433\\u0435\\u0440\\u043e"
-                       "\\u0439.png\",\"/enemy.png\",};\r\nint level=1;\r\n"),
-              std::string::npos);
+    EXPECT_NE(one.find("\r\nquan_act=2;\r\ngroup_act=new int[]{1,2,};\r\nadd_act=new String[]{\"/"
+                       "\\u0433\\u0435\\u0440\\u043e\\u0439.png\",\"/enemy.png\",};\r\n"),
+              std::string::npos)
+        << one;
     // The events class: its template as it stands, the event lines and the closing line.
     generator.writeEvents();
     EXPECT_EQ(testing::fileText(folder.root() / "System" / "src" / "Events.java"),
@@ -407,29 +335,26 @@ TEST(WriteStage, ReportsAMissingTemplate) {
     EXPECT_FALSE(std::filesystem::exists(folder.root() / "System" / "src" / "Events.java"));
 }
 
+// The number of lines of `lines` that are `marker`.
+int markerLines(const std::vector<std::string>& lines, std::string_view marker) {
+    return static_cast<int>(std::count(lines.begin(), lines.end(), marker));
+}
+
 TEST(StageTemplate, HoldsEveryMarkerOnceOnALineOfItsOwn) {
-    const std::vector<std::string> lines =
-        readTemplateLines(std::filesystem::path(AVIZAD_SOURCE_DIR) / "System/draft/Etap1.java");
-    std::vector<std::string_view> markers(StageGenerator::markers().begin(),
-                                          StageGenerator::markers().end());
-    markers.push_back("//level");
-    markers.push_back("//level_size");
+    const std::filesystem::path draft = std::filesystem::path(AVIZAD_SOURCE_DIR) / "System/draft";
+    const std::vector<std::string> lines = readTemplateLines(draft / "Etap1.java");
+    const std::string_view markers[] = {"//level", "//level_size", "//level_data"};
     for (const std::string_view marker : markers) {
-        int count = 0;
-        for (const std::string& line : lines) {
-            if (line == marker) {
-                ++count;
-            }
-        }
-        EXPECT_EQ(count, 1) << marker;
+        EXPECT_EQ(markerLines(lines, marker), 1) << marker;
     }
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.back(), "}");
-    const std::vector<std::string> events =
-        readTemplateLines(std::filesystem::path(AVIZAD_SOURCE_DIR) / "System/draft/Events.java");
+    const std::vector<std::string> events = readTemplateLines(draft / "Events.java");
     ASSERT_FALSE(events.empty());
     EXPECT_EQ(events.back(), "protected void events(){");
-    // The generated stage of level 7 keeps no marker and names its own class.
+    const std::vector<std::string> engine = readTemplateLines(draft / "Stage.java");
+    EXPECT_EQ(markerLines(engine, "//level_fields"), 1);
+    // The generated stage of level 7 keeps no marker, names its own class and is ASCII.
     Project project = placedProject();
     project.levelCount = 7;
     const StageGenerator generator(project, BuildFolders("/x"));
@@ -437,12 +362,92 @@ TEST(StageTemplate, HoldsEveryMarkerOnceOnALineOfItsOwn) {
     EXPECT_NE(text.find("public class Etap7 extends Events"), std::string::npos);
     EXPECT_NE(text.find("\r\nint level=7;\r\n"), std::string::npos);
     EXPECT_EQ(text.find("Etap1"), std::string::npos);
-    for (const std::string_view marker : markers) {
-        EXPECT_EQ(text.find(std::string(marker) + "\r"), std::string::npos) << marker;
-    }
+    EXPECT_EQ(text.find("//level"), std::string::npos);
     for (const char c : text) {
         EXPECT_LT(static_cast<unsigned char>(c), 0x80);
     }
+    // The engine declares the level's data where its template says.
+    const std::string engineText = StageGenerator::engineText(engine);
+    EXPECT_EQ(engineText.find("//level_fields"), std::string::npos);
+    EXPECT_NE(engineText.find("\r\nint quan_act;\r\nint[] group_act;\r\n"), std::string::npos);
+}
+
+// The values a generated level class gives the engine: every statement "[type] name=value"
+// of its lines whose value is a literal (a number, a word such as true, or an array
+// literal, its "new T[]" dropped), by name. Statements are split at the semicolons outside
+// string literals.
+std::map<std::string, std::string> assignedValues(const std::string& javaText) {
+    std::map<std::string, std::string> values;
+    std::istringstream lines(javaText);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line.starts_with("/*") || line.starts_with("*") || line.starts_with("//")) {
+            continue;
+        }
+        std::vector<std::string> statements(1);
+        bool inString = false;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            const char c = line[i];
+            if (!inString && c == ';') {
+                statements.emplace_back();
+                continue;
+            }
+            statements.back() += c;
+            if (inString && c == '\\' && i + 1 < line.size()) {
+                statements.back() += line[++i];
+            } else if (c == '"') {
+                inString = !inString;
+            }
+        }
+        for (const std::string& statement : statements) {
+            const std::size_t equals = statement.find('=');
+            if (equals == std::string::npos || statement.find('"') < equals) {
+                continue;
+            }
+            std::string name = statement.substr(0, equals);
+            const std::size_t start = name.find_last_not_of(
+                "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_");
+            name = start == std::string::npos ? name : name.substr(start + 1);
+            std::string value = statement.substr(equals + 1);
+            if (value.starts_with("new ")) {
+                value = value.substr(value.find('{'));
+            }
+            const bool literal =
+                !value.empty() && (value[0] == '{' || value[0] == '-' ||
+                                   std::isdigit(static_cast<unsigned char>(value[0])) ||
+                                   value == "true" || value == "false");
+            if (!name.empty() && literal) {
+                values[name] = value;
+            }
+        }
+    }
+    return values;
+}
+
+// Every array and number each level of samples/showcase.yrk gives the engine, as recorded
+// in tests/generator/data/showcase-level-values.txt ("level name value" per line) from the
+// generator of an earlier version: a change of the generator's text keeps the values.
+TEST(ShowcaseLevels, HoldTheRecordedValues) {
+    Project project;
+    clearProject(project);
+    loadProject(project, std::filesystem::path(AVIZAD_SOURCE_DIR) / "samples/showcase.yrk");
+    const std::vector<std::string> lines =
+        readTemplateLines(std::filesystem::path(AVIZAD_SOURCE_DIR) / "System/draft/Etap1.java");
+    const StageGenerator generator(project, BuildFolders("/x"));
+    std::string generated;
+    for (int level = 1; level <= project.levelCount; ++level) {
+        for (const auto& [name, value] : assignedValues(generator.stageText(level, lines))) {
+            generated += std::to_string(level) + " " + name + " " + value + "\n";
+        }
+    }
+    std::ifstream recorded(std::filesystem::path(AVIZAD_SOURCE_DIR) /
+                           "tests/generator/data/showcase-level-values.txt");
+    std::stringstream expected;
+    expected << recorded.rdbuf();
+    EXPECT_EQ(generated, expected.str());
 }
 
 }  // namespace
