@@ -40,6 +40,25 @@ const std::string* replacementOf(std::string_view line,
     return nullptr;
 }
 
+bool isIdentifierChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '$';
+}
+
+// Whether `text` names the identifier `name`: an occurrence that is not part of a longer
+// name (kr12 does not name kr1, krf1 does not name kr1).
+bool namesIdentifier(std::string_view text, std::string_view name) {
+    for (std::size_t at = text.find(name); at != std::string_view::npos;
+         at = text.find(name, at + 1)) {
+        const std::size_t end = at + name.size();
+        if ((at == 0 || !isIdentifierChar(text[at - 1])) &&
+            (end == text.size() || !isIdentifierChar(text[end]))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 StageGenerator::StageGenerator(const Project& project, BuildFolders folders)
@@ -66,7 +85,7 @@ std::string StageGenerator::eventLine(std::string_view condition, std::string_vi
     const auto loops = [&](const std::string& prefix, const std::string& counts) {
         for (int i = 1; i <= 100; ++i) {
             const std::string var = prefix + std::to_string(i);
-            if (statement.find(var) != std::string::npos) {
+            if (namesIdentifier(statement, var)) {
                 head += "for(int " + var + "=0;" + var + "<=" + counts + "[" + std::to_string(i) +
                         "]-1;" + var + "++){";
                 tail += "}";

@@ -70,7 +70,8 @@ public:
 
     // One event line: the statement "if(" + condition + "){" + action + "};" inside the
     // loops over kr1..kr100, krf1..krf100, krl1..krl100 and krt1..krt100 (in that order)
-    // for every loop variable the statement names, the same for every column.
+    // for every loop variable the statement names as a whole name (kr12 names kr12, not
+    // kr1), the same for every column.
     static std::string eventLine(std::string_view condition, std::string_view action);
 
 private:

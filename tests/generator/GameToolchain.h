@@ -118,13 +118,17 @@ public:
 
     // Plays the built game headless for `frames` frames with the key script `keys`
     // (emulator syntax); the screen at the end goes to `screenshot` when it is not empty.
-    // A game that hangs ends after a minute of real time (status 3).
+    // A game that hangs ends after a minute of real time (status 3). `size` ("176x220")
+    // chooses another screen than the emulator's default.
     // Returns the emulator's exit status; `output` receives what the game printed.
     int play(int frames, const std::string& keys, const std::filesystem::path& screenshot,
-             std::string& output) const {
+             std::string& output, const std::string& size = {}) const {
         std::ofstream(root_ / "keys.txt") << keys;
         std::string command = (toolkit_ / "wtk/bin/emulator").string() + " --headless --frames " +
                               std::to_string(frames) + " --keys keys.txt --timeout 60";
+        if (!size.empty()) {
+            command += " --size " + size;
+        }
         if (!screenshot.empty()) {
             command += " --screenshot '" + screenshot.string() + "'";
         }

@@ -225,10 +225,10 @@ TEST(EventLine, WrapsTheStatementInTheLoopsItNames) {
          "for(int kr2=0;kr2<=kol_obj[2]-1;kr2++){if((act[gr_obj[2][kr2]].getX()>10)){{act[gr_obj["
          "2][kr2]].setVisible(false);}};}"},
         {"(obtime>0)", "glob[1]=5;", "if((obtime>0)){glob[1]=5;};"},
-        // kr12 contains kr1: both loops, kr1 outermost.
+        // Loop variables are whole names: kr12 does not name kr1.
         {"(obtime>0)", "{act_upr[gr_obj[12][kr12]]=1;}",
-         "for(int kr1=0;kr1<=kol_obj[1]-1;kr1++){for(int kr12=0;kr12<=kol_obj[12]-1;kr12++){if(("
-         "obtime>0)){{act_upr[gr_obj[12][kr12]]=1;}};}}"},
+         "for(int kr12=0;kr12<=kol_obj[12]-1;kr12++){if((obtime>0)){{act_upr[gr_obj[12][kr12]]=1;}"
+         "};}"},
         // kr1 does not occur in krf1, krl1 or krt1; object loops in kind order.
         {"(fon[gr_fon[1][krf1]].getX()>0)",
          "{line_tek[gr_line[3][krl3]]=tek_str[gr_text[1][krt1]];}",
@@ -239,10 +239,13 @@ TEST(EventLine, WrapsTheStatementInTheLoopsItNames) {
         {"(line_tek[gr_line[1][krl1]]>1)", "glob[2]=1;",
          "for(int krl1=0;krl1<=kol_line[1]-1;krl1++){if((line_tek[gr_line[1][krl1]]>1)){glob[2]="
          "1;};}"},
+        // Several loops in ascending order, whatever order the statement names them in.
         {"(obtime>0)", "{act_upr[gr_obj[100][kr100]]=2;kd=kr3;}",
-         "for(int kr1=0;kr1<=kol_obj[1]-1;kr1++){for(int kr3=0;kr3<=kol_obj[3]-1;kr3++){for(int "
-         "kr10=0;kr10<=kol_obj[10]-1;kr10++){for(int kr100=0;kr100<=kol_obj[100]-1;kr100++){if(("
-         "obtime>0)){{act_upr[gr_obj[100][kr100]]=2;kd=kr3;}};}}}}"},
+         "for(int kr3=0;kr3<=kol_obj[3]-1;kr3++){for(int kr100=0;kr100<=kol_obj[100]-1;kr100++){"
+         "if((obtime>0)){{act_upr[gr_obj[100][kr100]]=2;kd=kr3;}};}}"},
+        {"(act[gr_obj[12][kr12]].getX()>act[gr_obj[1][kr1]].getX())", "glob[1]=1;",
+         "for(int kr1=0;kr1<=kol_obj[1]-1;kr1++){for(int kr12=0;kr12<=kol_obj[12]-1;kr12++){if(("
+         "act[gr_obj[12][kr12]].getX()>act[gr_obj[1][kr1]].getX())){glob[1]=1;};}}"},
         {"(obtime>0)", "}else{{act_upr[gr_obj[4][kr4]]=5;}",
          "for(int kr4=0;kr4<=kol_obj[4]-1;kr4++){if((obtime>0)){}else{{act_upr[gr_obj[4][kr4]]=5;"
          "}};}"},
