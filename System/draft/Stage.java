@@ -110,13 +110,17 @@ private boolean errorShown;
 private int frameNumber;
 private boolean trace;
 
-/* Keys: the presses and releases the key callbacks queued, in order. */
-private final int[] keyQueue = new int[64];
-private final boolean[] keyPress = new boolean[64];
-private int keyHead;
-private int keyTail;
-private final int[] held = new int[8];
-private int heldCount;
+/* Keys: the presses and releases the key callbacks queued, in order, and the keys held.
+   They belong to the game, not to one stage: while the next level is being made current
+   the phone may still send keys to the level before, and the next level sees them. The
+   title screen starts every game with none. */
+private static final Object KEYS = new Object();
+private static final int[] keyQueue = new int[64];
+private static final boolean[] keyPress = new boolean[64];
+private static int keyHead;
+private static int keyTail;
+private static final int[] held = new int[8];
+private static int heldCount;
 
 /* Per-object engine state. */
 private int[] seenMode;
@@ -730,45 +734,57 @@ protected void keyReleased(int keyCode) {
     queueKey(keyCode, false);
 }
 
-private synchronized void queueKey(int code, boolean press) {
-    int next = (keyTail + 1) % keyQueue.length;
-    if (next != keyHead) {
-        keyQueue[keyTail] = code;
-        keyPress[keyTail] = press;
-        keyTail = next;
+private static void queueKey(int code, boolean press) {
+    synchronized (KEYS) {
+        int next = (keyTail + 1) % keyQueue.length;
+        if (next != keyHead) {
+            keyQueue[keyTail] = code;
+            keyPress[keyTail] = press;
+            keyTail = next;
+        }
+    }
+}
+
+/* Forgets every queued and held key: a new game starts. */
+protected static void clearKeys() {
+    synchronized (KEYS) {
+        keyHead = keyTail;
+        heldCount = 0;
     }
 }
 
 /* At most one press and one release per frame; later ones wait for the next frames,
    so every press is seen by exactly one frame. */
-private synchronized void readKeys() {
-    pressed_code = 0;
-    released_code = 0;
-    boolean pressed = false;
-    boolean released = false;
-    while (keyHead != keyTail) {
-        boolean press = keyPress[keyHead];
-        int code = keyQueue[keyHead];
-        if (press ? pressed : released) {
-            break;
+private void readKeys() {
+    synchronized (KEYS) {
+        pressed_code = 0;
+        released_code = 0;
+        boolean pressed = false;
+        boolean released = false;
+        while (keyHead != keyTail) {
+            boolean press = keyPress[keyHead];
+            int code = keyQueue[keyHead];
+            if (press ? pressed : released) {
+                break;
+            }
+            keyHead = (keyHead + 1) % keyQueue.length;
+            if (press) {
+                pressed = true;
+                pressed_code = code;
+                hold(code);
+            } else {
+                released = true;
+                released_code = code;
+                letGo(code);
+            }
         }
-        keyHead = (keyHead + 1) % keyQueue.length;
-        if (press) {
-            pressed = true;
-            pressed_code = code;
-            hold(code);
-        } else {
-            released = true;
-            released_code = code;
-            letGo(code);
-        }
+        keeping_code = heldCount > 0 ? held[heldCount - 1] : 0;
+        anykey = pressed;
     }
-    keeping_code = heldCount > 0 ? held[heldCount - 1] : 0;
-    anykey = pressed;
 }
 
 /* The keys held down, in the order they were pressed. */
-private void hold(int code) {
+private static void hold(int code) {
     letGo(code);
     if (heldCount == held.length) {
         letGo(held[0]);
@@ -776,7 +792,7 @@ private void hold(int code) {
     held[heldCount++] = code;
 }
 
-private void letGo(int code) {
+private static void letGo(int code) {
     for (int k = 0; k < heldCount; k++) {
         if (held[k] == code) {
             System.arraycopy(held, k + 1, held, k, heldCount - k - 1);

@@ -15,7 +15,9 @@ public class Etap0 extends Stage {
         super(m);
     }
 
+    /* A new game starts without the keys of the last one. */
     protected void prepare() {
+        clearKeys();
         try {
             logo = Image.createImage("/logo.png");
         } catch (Exception e) {
@@ -32,6 +34,7 @@ public class Etap0 extends Stage {
     protected void events() {
     }
 
+    /* The key that starts the game is not one of the game's keys. */
     protected void keyPressed(int keyCode) {
         midlet.changeEtap(0, 1);
     }
