@@ -102,31 +102,56 @@ std::string StageGenerator::eventLine(std::string_view condition, std::string_vi
     return head + statement + tail;
 }
 
-std::vector<std::string> StageGenerator::eventLines() const {
+std::vector<std::string> StageGenerator::eventLines(int e) const {
     std::vector<std::string> lines;
-    const EventTable& table = project_.eventTable;
-    for (int e = 1; e <= clamp(table.eventCount, 0, kMaxEvents); ++e) {
-        const Event& event = table.events[e];
-        if (event.conditionCode.empty()) {
-            continue;  // "if(){" would not compile; an event without a condition never fires
+    const Event& event = project_.eventTable.events[e];
+    if (event.conditionCode.empty()) {
+        return lines;  // "if(){" would not compile; an event without a condition never fires
+    }
+    const auto addList = [&](const ActionList& list) {
+        for (const Action& action : list) {
+            lines.push_back(eventLine(event.conditionCode, action.code));
         }
-        const auto addList = [&](const ActionList& list) {
-            for (const Action& action : list) {
-                lines.push_back(eventLine(event.conditionCode, action.code));
-            }
-        };
-        for (int c = 1; c <= kSpecialCategories; ++c) {
-            addList(event.specialActions[c]);
-        }
-        for (const ObjectKind kind : {ObjectKind::Background, ObjectKind::Active,
-                                      ObjectKind::Indicator, ObjectKind::Text}) {
-            const int count = clamp(project_.typeCount(kind), 0, kActionColumns);
-            for (int t = 1; t <= count; ++t) {
-                addList(event.actions(kind)[t]);
-            }
+    };
+    for (int c = 1; c <= kSpecialCategories; ++c) {
+        addList(event.specialActions[c]);
+    }
+    for (const ObjectKind kind :
+         {ObjectKind::Background, ObjectKind::Active, ObjectKind::Indicator, ObjectKind::Text}) {
+        const int count = clamp(project_.typeCount(kind), 0, kActionColumns);
+        for (int t = 1; t <= count; ++t) {
+            addList(event.actions(kind)[t]);
         }
     }
     return lines;
+}
+
+std::vector<std::string> StageGenerator::eventLines() const {
+    std::vector<std::string> lines;
+    for (const EventMethod& method : eventMethods()) {
+        lines.insert(lines.end(), method.lines.begin(), method.lines.end());
+    }
+    return lines;
+}
+
+std::vector<EventMethod> StageGenerator::eventMethods() const {
+    std::vector<EventMethod> methods;
+    for (int e = 1; e <= clamp(project_.eventTable.eventCount, 0, kMaxEvents); ++e) {
+        int part = 0;
+        std::size_t size = 0;
+        for (std::string& line : eventLines(e)) {
+            if (part == 0 || (size + line.size() > kEventMethodSourceBytes && size > 0)) {
+                ++part;
+                size = 0;
+                methods.push_back(EventMethod{
+                    "event" + std::to_string(e) + (part > 1 ? "_" + std::to_string(part) : ""),
+                    {}});
+            }
+            size += line.size();
+            methods.back().lines.push_back(std::move(line));
+        }
+    }
+    return methods;
 }
 
 std::string StageGenerator::copyTemplateLine(std::string_view line, int level,
@@ -158,9 +183,19 @@ std::string StageGenerator::stageText(int level,
 }
 
 std::string StageGenerator::eventsText(const std::vector<std::string>& templateLines) const {
-    std::string text = javaLines(templateLines, [](const std::string& line) { return line; });
-    text += javaLines(eventLines(), [](const std::string& line) { return line; });
-    text += "}}\r\n";
+    const auto same = [](const std::string& line) { return line; };
+    const std::vector<EventMethod> methods = eventMethods();
+    std::string text = javaLines(templateLines, same);
+    for (const EventMethod& method : methods) {
+        text += method.name + "();\r\n";
+    }
+    text += "}\r\n";
+    for (const EventMethod& method : methods) {
+        text += "private void " + method.name + "(){\r\n";
+        text += javaLines(method.lines, same);
+        text += "}\r\n";
+    }
+    text += "}\r\n";
     return text;
 }
 

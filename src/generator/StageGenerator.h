@@ -7,6 +7,7 @@
 // table. Every level class extends Events, which extends the engine: the engine and the
 // events, the same for every level, are compiled once.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -19,6 +20,12 @@ namespace avizad {
 
 // A marker line of a template and the text that replaces it.
 using TemplateReplacement = std::pair<std::string, std::string>;
+
+// A method of the class Events: its name and its event lines.
+struct EventMethod {
+    std::string name;
+    std::vector<std::string> lines;
+};
 
 // One of the level's data as the level class assigns it: the engine's field and its
 // Java value ("3", "new int[]{10,40,}").
@@ -35,6 +42,18 @@ public:
     // The Java lines of the event table (one per action, wrapped in the loops over the
     // instances its statement names); the same for every level. Windows-1251 text.
     std::vector<std::string> eventLines() const;
+    // The lines of event `event` (1..eventCount), in the order of its action lists.
+    std::vector<std::string> eventLines(int event) const;
+
+    // The most source text (bytes) one event method holds, unless a single line is
+    // longer: the compiled method stays far below the class file's 64 KB of code a method
+    // may have, and small enough for the phones' compilers to compile it.
+    static constexpr std::size_t kEventMethodSourceBytes = 4000;
+
+    // The event lines as methods of the class Events, in the order they run: each event's
+    // lines in a method "event" + N of their own, continued in "event" + N + "_2", ...
+    // when they hold more than kEventMethodSourceBytes. Events without lines have none.
+    std::vector<EventMethod> eventMethods() const;
 
     // Writes System/src/Etap<level>.java: every template line through copyTemplateLine,
     // each line in ASCII (javaAsciiSource) and ended by CR LF. Throws IoError when the
@@ -48,8 +67,9 @@ public:
     std::string stageText(int level, const std::vector<std::string>& templateLines) const;
 
     // Writes System/src/Events.java: the lines of System/draft/Events.java (whose last
-    // line leaves the events method open), then the event lines and "}}", each line in
-    // ASCII and ended by CR LF. Throws IoError like writeStage.
+    // line leaves the events method open), the calls of the event methods in order, "}",
+    // the event methods and the closing "}", each line in ASCII and ended by CR LF.
+    // Throws IoError like writeStage.
     void writeEvents() const;
     // The whole text writeEvents writes, for the template lines given.
     std::string eventsText(const std::vector<std::string>& templateLines) const;

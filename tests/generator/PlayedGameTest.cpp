@@ -161,5 +161,29 @@ TEST_F(PlayedGame, KeysPressedWhileTheNextLevelStartsReachIt) {
     }
 }
 
+// The event table at its capacities: 50 events of 50 actions each, with long conditions
+// and actions (object detection, moving an object).
+TEST_F(PlayedGame, TheEventTableAtItsCapacitiesBuildsAndRuns) {
+    Project p = twelveTypes();
+    p.eventTable = EventTable();
+    for (int e = 1; e <= kMaxEvents; ++e) {
+        Event& event = p.eventTable.events[++p.eventTable.eventCount];
+        event.conditionCode = testing::detection(12, 1, 0, 40 + e);
+        const std::string object = ref("act", 12);
+        for (int a = 1; a <= kMaxActions; ++a) {
+            event.activeActions[12].add(Action{"", "{" + object + ".setPosition(" + object +
+                                                       ".getX()+" + std::to_string(a % 2) + "," +
+                                                       object + ".getY());}"});
+        }
+    }
+    // The last event holds in every frame and counts the frames.
+    p.eventTable.events[kMaxEvents].conditionCode = "(obtime>=0)";
+    p.eventTable.events[kMaxEvents].specialActions[1].add(Action{"", "glob[3]=glob[3]+1;"});
+    ASSERT_NO_FATAL_FAILURE(build(p));
+    const std::vector<Traced> frames = play(10, "2 tap 49\n");
+    ASSERT_FALSE(frames.empty());
+    EXPECT_EQ(frames.back().glob[3], frames.back().frame + 1);
+}
+
 }  // namespace
 }  // namespace avizad

@@ -286,6 +286,48 @@ TEST(EventLines, FollowTheEventAndColumnOrder) {
     EXPECT_EQ(generator.eventLines(), expected);
 }
 
+// Long events are split into methods of a bounded size that keep the order of the lines.
+TEST(EventMethods, HoldEachEventInMethodsOfBoundedSize) {
+    Project project;
+    project.activeCount = 1;
+    EventTable& table = project.eventTable;
+    table.eventCount = 3;
+    const std::string padding(StageGenerator::kEventMethodSourceBytes / 3, ' ');
+    for (int a = 0; a < 7; ++a) {
+        table.events[1].specialActions[1].add(
+            Action{"", "glob[1]=" + std::to_string(a) + ";" + padding});
+    }
+    table.events[1].conditionCode = "(obtime>0)";
+    // A line longer than the bound stands in a method of its own; an event without
+    // a condition has no method.
+    table.events[2].specialActions[1].add(Action{"", "glob[2]=1;"});
+    table.events[3].conditionCode = "(anykey==true)";
+    table.events[3].activeActions[1].add(Action{
+        "", "{glob[3]=1;" + std::string(StageGenerator::kEventMethodSourceBytes, ' ') + "}"});
+    table.events[3].activeActions[1].add(Action{"", "{glob[4]=1;}"});
+    const StageGenerator generator(project, BuildFolders("/x"));
+    const std::vector<EventMethod> methods = generator.eventMethods();
+    std::vector<std::string> names;
+    std::vector<std::string> lines;
+    for (const EventMethod& method : methods) {
+        names.push_back(method.name);
+        std::size_t size = 0;
+        for (const std::string& line : method.lines) {
+            size += line.size();
+            lines.push_back(line);
+        }
+        EXPECT_TRUE(size <= StageGenerator::kEventMethodSourceBytes || method.lines.size() == 1)
+            << method.name;
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"event1", "event1_2", "event1_3", "event1_4",
+                                               "event3", "event3_2"}));
+    std::vector<std::string> expected = generator.eventLines(1);
+    const std::vector<std::string> third = generator.eventLines(3);
+    expected.insert(expected.end(), third.begin(), third.end());
+    EXPECT_EQ(lines, expected);
+    EXPECT_EQ(generator.eventLines(), expected);
+}
+
 TEST(WriteStage, WritesTheLevelsTemplateWithDeclarationsAndTheEventsOnceWithClosingLine) {
     ProgramFolder folder;
     writeFileText(folder.root() / "System" / "draft" / "Etap1.java",
@@ -316,15 +358,20 @@ TEST(WriteStage, WritesTheLevelsTemplateWithDeclarationsAndTheEventsOnceWithClos
                        "\\u0433\\u0435\\u0440\\u043e\\u0439.png\",\"/enemy.png\",};\r\n"),
               std::string::npos)
         << one;
-    // The events class: its template as it stands, the event lines and the closing line.
+    // The events class: its template as it stands, the calls of the event methods, the
+    // methods and the closing line.
     generator.writeEvents();
     EXPECT_EQ(testing::fileText(folder.root() / "System" / "src" / "Events.java"),
               "abstract class Events {\r\n"
               "//quan_act Etap1\r\n"
               "void events(){\r\n"
+              "event1();\r\n"
+              "}\r\n"
+              "private void event1(){\r\n"
               "for(int krt1=0;krt1<=kol_text[1]-1;krt1++){if((obtime>0)){{text_visible[gr_text[1]"
               "[krt1]]=true/*\\u0451*/;}};}\r\n"
-              "}}\r\n");
+              "}\r\n"
+              "}\r\n");
 }
 
 TEST(WriteStage, ReportsAMissingTemplate) {
