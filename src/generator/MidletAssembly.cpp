@@ -80,13 +80,23 @@ void MidletAssembly::writeMidletClass() const {
 
 std::vector<std::string> MidletAssembly::manifestLines(
     const std::vector<std::string>& templateLines) const {
+    // "vs1" .. "vs5" in one pass over each line: a value is inserted as it stands, never
+    // searched for placeholders itself.
+    const std::string values[] = {manifestValue(project_.midletVendor),
+                                  manifestValue(project_.midletVersion), "syrk",
+                                  manifestValue(project_.midletIcon), suiteName()};
     std::vector<std::string> out;
     for (const std::string& line : templateLines) {
-        std::string text = replaceAll(line, "vs1", manifestValue(project_.midletVendor));
-        text = replaceAll(text, "vs2", manifestValue(project_.midletVersion));
-        text = replaceAll(text, "vs3", "syrk");
-        text = replaceAll(text, "vs4", manifestValue(project_.midletIcon));
-        text = replaceAll(text, "vs5", suiteName());
+        std::string text;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            if (line.compare(i, 2, "vs") == 0 && i + 2 < line.size() && line[i + 2] >= '1' &&
+                line[i + 2] <= '5') {
+                text += values[line[i + 2] - '1'];
+                i += 2;
+            } else {
+                text += line[i];
+            }
+        }
         appendWrapped(out, text);
     }
     return out;

@@ -24,8 +24,9 @@ public:
     void writeMidletClass() const;
 
     // The manifest lines for the template lines given: "vs1" replaced by the vendor,
-    // "vs2" by the version, "vs3" by "syrk", "vs4" by the icon and then "vs5" by the
-    // suite name, in that order. The result is UTF-8 (a jar manifest is read as UTF-8);
+    // "vs2" by the version, "vs3" by "syrk", "vs4" by the icon and "vs5" by the suite
+    // name, all in one pass, each value as it stands (a vendor "Studio vs2" stays so).
+    // The result is UTF-8 (a jar manifest is read as UTF-8);
     // line breaks inside a setting become blanks, and a line longer than 72 bytes
     // continues on lines that begin with a blank, as the jar format requires.
     std::vector<std::string> manifestLines(const std::vector<std::string>& templateLines) const;

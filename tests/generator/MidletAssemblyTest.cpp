@@ -50,7 +50,7 @@ TEST(WriteMidletClass, InsertsTheThreeTextsIntoTheTemplateLines) {
     EXPECT_THROW(MidletAssembly(project, folder.folders()).writeMidletClass(), IoError);
 }
 
-TEST(ManifestLines, ReplaceThePlaceholdersInOrderAndAreUtf8) {
+TEST(ManifestLines, ReplaceThePlaceholdersInOnePassAndAreUtf8) {
     Project project;
     const std::vector<std::string> lines = {"MIDlet-Vendor: vs1", "MIDlet-Version: vs2",
                                             "MIDlet-1: vs3, vs4, vs3", "Both: vs1/vs2"};
@@ -69,12 +69,12 @@ TEST(ManifestLines, ReplaceThePlaceholdersInOrderAndAreUtf8) {
          "2.1",
          "",
          {"MIDlet-Vendor: ", "MIDlet-Version: 2.1", "MIDlet-1: syrk, , syrk", "Both: /2.1"}},
-        // A vendor holding a later placeholder has it replaced too.
-        {"a vs2 b",
+        // Values are taken as they stand, even when they hold a placeholder.
+        {"Studio vs2",
          "3.0",
-         "",
-         {"MIDlet-Vendor: a 3.0 b", "MIDlet-Version: 3.0", "MIDlet-1: syrk, , syrk",
-          "Both: a 3.0 b/3.0"}},
+         "/vs5.png",
+         {"MIDlet-Vendor: Studio vs2", "MIDlet-Version: 3.0", "MIDlet-1: syrk, /vs5.png, syrk",
+          "Both: Studio vs2/3.0"}},
         // Russian text is written in UTF-8; a line break cannot start a new entry.
         {utf8ToCp1251("Ёжик"),
          "1.0\r\nMIDlet-2: x",
