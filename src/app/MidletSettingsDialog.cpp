@@ -41,21 +41,35 @@ MidletSettingsDialog::MidletSettingsDialog(const Project& project, QWidget* pare
 }
 
 void MidletSettingsDialog::accept() {
-    const std::string problem =
-        midletSettingsProblem(toModel(name_->text()), toModel(icon_->text()));
-    if (!problem.empty()) {
-        showError_(this, QString::fromStdString(problem));
-        // The icon entry has no field of its own until it is what must change.
-        if (!midletSettingsProblem(toModel(name_->text()), {}).empty()) {
+    const std::string name = toModel(name_->text());
+    const std::string vendor = toModel(vendor_->text());
+    const std::string version = toModel(version_->text());
+    const std::string icon = toModel(icon_->text());
+    const MidletSettingsProblem problem = checkMidletSettings({name, vendor, version, icon});
+    if (problem.field == MidletField::None) {
+        QDialog::accept();
+        return;
+    }
+    showError_(this, QString::fromStdString(problem.message));
+    switch (problem.field) {
+        case MidletField::Name:
             name_->setFocus();
-        } else {
+            break;
+        case MidletField::Vendor:
+            vendor_->setFocus();
+            break;
+        case MidletField::Version:
+            version_->setFocus();
+            break;
+        case MidletField::Icon:
+            // The icon entry has no field of its own until it is what must change.
             iconLabel_->show();
             icon_->show();
             icon_->setFocus();
-        }
-        return;
+            break;
+        case MidletField::None:
+            break;
     }
-    QDialog::accept();
 }
 
 void MidletSettingsDialog::applyTo(Project& project) const {

@@ -1,7 +1,8 @@
 #pragma once
 // The MIDlet settings dialog: the game's name, author, version and icon entry. "Да"
-// refuses, with a message and the dialog kept open, settings that would make a broken
-// or unnamed game (midletSettingsProblem).
+// refuses, with a message, the dialog kept open and the field concerned focused, settings
+// that would make a broken or unnamed game or one a phone does not install
+// (checkMidletSettings).
 
 #include <QDialog>
 #include <functional>

@@ -15,10 +15,21 @@ bool isControl(char c) {
     return byte < 0x20 || byte == 0x7F;
 }
 
-}  // namespace
+bool hasControl(std::string_view text) {
+    for (const char c : text) {
+        if (isControl(c)) {
+            return true;
+        }
+    }
+    return false;
+}
 
-std::string midletSettingsProblem(std::string_view name, std::string_view icon) {
-    if (name.find_first_not_of(" \t") == std::string_view::npos) {
+bool isBlank(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+std::string nameProblem(std::string_view name) {
+    if (isBlank(name)) {
         return "Не задано название MIDlet'а: оно даёт имя игре и файлу её архива.";
     }
     if (name.find(',') != std::string_view::npos) {
@@ -42,13 +53,75 @@ std::string midletSettingsProblem(std::string_view name, std::string_view icon) 
                std::to_string(bytes) + " байт вместе с «.jar», допустимо не больше " +
                std::to_string(kMaxArchiveFileNameBytes) + " (русская буква занимает два байта).";
     }
+    return {};
+}
+
+std::string vendorProblem(std::string_view vendor) {
+    if (isBlank(vendor)) {
+        return "Не задан автор MIDlet'а: телефон не устанавливает игру без автора "
+               "(MIDlet-Vendor).";
+    }
+    if (hasControl(vendor)) {
+        return "Автор MIDlet'а не может содержать управляющие символы.";
+    }
+    return {};
+}
+
+// One to three parts of one or two digits, separated by dots.
+bool isMidpVersion(std::string_view version) {
+    int parts = 0;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t dot = version.find('.', start);
+        const std::string_view part = version.substr(
+            start, dot == std::string_view::npos ? std::string_view::npos : dot - start);
+        if (part.empty() || part.size() > 2 ||
+            part.find_first_not_of("0123456789") != std::string_view::npos) {
+            return false;
+        }
+        ++parts;
+        if (dot == std::string_view::npos) {
+            return parts <= 3;
+        }
+        start = dot + 1;
+    }
+}
+
+std::string versionProblem(std::string_view version) {
+    if (!isMidpVersion(version)) {
+        return "Версия MIDlet'а должна состоять из одного, двух или трёх чисел от 0 до 99, "
+               "разделённых точками, например 1.0 или 1.2.3: другую версию телефон не "
+               "принимает (MIDlet-Version).";
+    }
+    return {};
+}
+
+std::string iconProblem(std::string_view icon) {
     if (icon.find(',') != std::string_view::npos) {
         return "Иконка MIDlet'а не может содержать запятую: в описании MIDlet'а запятая "
                "разделяет название, иконку и класс.";
     }
-    for (const char c : icon) {
-        if (isControl(c)) {
-            return "Иконка MIDlet'а не может содержать управляющие символы.";
+    if (hasControl(icon)) {
+        return "Иконка MIDlet'а не может содержать управляющие символы.";
+    }
+    return {};
+}
+
+}  // namespace
+
+MidletSettingsProblem checkMidletSettings(const MidletSettingsValues& settings) {
+    const struct {
+        MidletField field;
+        std::string message;
+    } checks[] = {
+        {MidletField::Name, nameProblem(settings.name)},
+        {MidletField::Vendor, vendorProblem(settings.vendor)},
+        {MidletField::Version, versionProblem(settings.version)},
+        {MidletField::Icon, iconProblem(settings.icon)},
+    };
+    for (const auto& check : checks) {
+        if (!check.message.empty()) {
+            return {check.field, check.message};
         }
     }
     return {};

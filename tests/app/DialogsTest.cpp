@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -140,6 +141,35 @@ TEST(MidletSettingsDialogTest, YesRefusesANameThatMakesNoGameAndStaysOpen) {
     dialog.applyTo(project);
     EXPECT_EQ(project.midletName, utf8ToCp1251("Игра"));
     EXPECT_EQ(project.midletIcon, "/icon.png");
+}
+
+TEST(MidletSettingsDialogTest, YesRefusesAVendorOrVersionAPhoneRejectsAndFocusesTheField) {
+    Project project;
+    QStringList messages;
+    MidletSettingsDialog dialog(project, nullptr,
+                                [&](QWidget*, const QString& text) { messages << text; });
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    dialog.vendorField()->clear();
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.vendorField()->hasFocus());
+    dialog.vendorField()->setText(QStringLiteral("Студия vs2"));
+    dialog.versionField()->setText(QStringLiteral("1.0 бета"));
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.versionField()->hasFocus());
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Не задан автор")))
+        << messages[0].toStdString();
+    EXPECT_TRUE(messages[1].startsWith(QStringLiteral("Версия MIDlet'а")))
+        << messages[1].toStdString();
+    dialog.versionField()->setText(QStringLiteral("1.2.3"));
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    dialog.applyTo(project);
+    EXPECT_EQ(project.midletVendor, utf8ToCp1251("Студия vs2"));
+    EXPECT_EQ(project.midletVersion, "1.2.3");
 }
 
 TEST(LevelPropertiesDialogTest, ShowsClickedLevelAndAppendsTheNextOne) {

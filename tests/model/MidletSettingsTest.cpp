@@ -8,37 +8,65 @@ namespace {
 
 struct MidletCase {
     const char* what;
-    std::string name;
-    std::string icon;
-    const char* problem;  // a part of the message; nullptr when the settings are sound
+    MidletSettingsValues settings;
+    MidletField field;    // the field the problem concerns; None when the settings are sound
+    const char* problem;  // a part of the message
 };
 
-TEST(MidletSettings, NamesThatMakeABrokenOrUnnamedGameAreRefused) {
+TEST(MidletSettings, SettingsThatMakeABrokenOrUnnamedGameAreRefused) {
     const std::string longestRussian(125, '\xC8');  // 250 bytes of UTF-8, 254 with ".jar"
+    const std::string russian = utf8ToCp1251("Моя игра 2");
+    const std::string longest = longestRussian + "a";
+    const std::string tooLong = longestRussian + "ab";
+    using F = MidletField;
     const MidletCase cases[] = {
-        {"plain", "Game", "", nullptr},
-        {"Russian with blanks", utf8ToCp1251("Моя игра 2"), "/icon.png", nullptr},
-        {"longest", longestRussian + "a", "", nullptr},
-        {"empty", "", "", "Не задано название"},
-        {"blanks only", "  \t", "", "Не задано название"},
-        {"comma in the name", "Tom, Jerry", "", "Название MIDlet'а не может содержать запятую"},
-        {"comma in the icon", "Game", "/a,b.png", "Иконка MIDlet'а не может содержать запятую"},
-        {"slash", "a/b", "", "символ «/»"},
-        {"colon", "Game: 2", "", "символ «:»"},
-        {"question mark", "Game?", "", "символ «?»"},
-        {"line break", "Game\r\nMIDlet-2: x", "", "управляющие символы"},
-        {"line break in the icon", "Game", "a\nb",
+        {"plain", {"Game", "me", "1.0", ""}, F::None, ""},
+        {"Russian with blanks", {russian, russian, "1.2.3", "/icon.png"}, F::None, ""},
+        {"longest", {longest, "me", "1.0", ""}, F::None, ""},
+        {"empty", {"", "me", "1.0", ""}, F::Name, "Не задано название"},
+        {"blanks only", {"  \t", "me", "1.0", ""}, F::Name, "Не задано название"},
+        {"comma in the name",
+         {"Tom, Jerry", "me", "1.0", ""},
+         F::Name,
+         "Название MIDlet'а не может содержать запятую"},
+        {"slash", {"a/b", "me", "1.0", ""}, F::Name, "символ «/»"},
+        {"colon", {"Game: 2", "me", "1.0", ""}, F::Name, "символ «:»"},
+        {"question mark", {"Game?", "me", "1.0", ""}, F::Name, "символ «?»"},
+        {"line break", {"Game\r\nMIDlet-2: x", "me", "1.0", ""}, F::Name, "управляющие символы"},
+        {"too long",
+         {tooLong, "me", "1.0", ""},
+         F::Name,
+         "слишком длинное для имени файла архива: 256 байт"},
+        {"no vendor", {"Game", "", "1.0", ""}, F::Vendor, "Не задан автор"},
+        {"vendor of blanks", {"Game", "  ", "1.0", ""}, F::Vendor, "Не задан автор"},
+        {"line break in the vendor",
+         {"Game", "me\nMIDlet-2: x", "1.0", ""},
+         F::Vendor,
+         "управляющие символы"},
+        {"one number", {"Game", "me", "2", ""}, F::None, ""},
+        {"three numbers", {"Game", "me", "10.0.99", ""}, F::None, ""},
+        {"no version", {"Game", "me", "", ""}, F::Version, "Версия MIDlet'а"},
+        {"four numbers", {"Game", "me", "1.0.0.1", ""}, F::Version, "Версия MIDlet'а"},
+        {"a word", {"Game", "me", "1.0 beta", ""}, F::Version, "Версия MIDlet'а"},
+        {"an empty part", {"Game", "me", "1..2", ""}, F::Version, "Версия MIDlet'а"},
+        {"a trailing dot", {"Game", "me", "1.", ""}, F::Version, "Версия MIDlet'а"},
+        {"three digits", {"Game", "me", "1.100", ""}, F::Version, "Версия MIDlet'а"},
+        {"blank", {"Game", "me", " 1.0", ""}, F::Version, "Версия MIDlet'а"},
+        {"comma in the icon",
+         {"Game", "me", "1.0", "/a,b.png"},
+         F::Icon,
+         "Иконка MIDlet'а не может содержать запятую"},
+        {"line break in the icon",
+         {"Game", "me", "1.0", "a\nb"},
+         F::Icon,
          "Иконка MIDlet'а не может содержать управляющие"},
-        {"too long", longestRussian + "ab", "", "слишком длинное для имени файла архива: 256 байт"},
     };
     for (const MidletCase& c : cases) {
         SCOPED_TRACE(c.what);
-        const std::string problem = midletSettingsProblem(c.name, c.icon);
-        if (c.problem == nullptr) {
-            EXPECT_EQ(problem, "");
-        } else {
-            EXPECT_NE(problem.find(c.problem), std::string::npos) << problem;
-        }
+        const MidletSettingsProblem problem = checkMidletSettings(c.settings);
+        EXPECT_EQ(problem.field, c.field) << problem.message;
+        EXPECT_NE(problem.message.find(c.problem), std::string::npos) << problem.message;
+        EXPECT_EQ(problem.message.empty(), c.field == MidletField::None);
     }
 }
 
@@ -47,7 +75,7 @@ TEST(MidletSettings, NewProjectsAreSound) {
     EXPECT_EQ(midletSettingsProblem(project), "");
     project.midletName = "Project1";
     EXPECT_EQ(midletSettingsProblem(project), "");
-    project.midletName.clear();
+    project.midletVersion = "1.0a";
     EXPECT_NE(midletSettingsProblem(project), "");
 }
 
