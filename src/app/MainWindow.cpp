@@ -566,7 +566,8 @@ void MainWindow::compile() {
 }
 
 void MainWindow::runGame() {
-    const int error = launchGame(programDir_, settings().wtkDir, project().midletName);
+    const int error = launchGame(programDir_, settings().wtkDir, project().midletName,
+                                 settings().screenWidth, settings().screenHeight);
     const fs::path archive = archivePath(BuildFolders(programDir_), project().midletName);
     if (error == ENOENT && !fs::exists(archive)) {
         showStatus(QStringLiteral("Игра ещё не собрана (нет файла %1): сначала выполните "

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "generator/BuildFolders.h"
 #include "pipeline/BuildCommands.h"
@@ -14,7 +15,7 @@
 namespace avizad {
 
 int launchGame(const std::filesystem::path& programDir, std::string_view wtkDir,
-               std::string_view midletName) {
+               std::string_view midletName, int screenWidth, int screenHeight) {
     const BuildFolders folders(programDir);
     const std::filesystem::path archive = archivePath(folders, midletName);
     std::error_code error;
@@ -23,8 +24,14 @@ int launchGame(const std::filesystem::path& programDir, std::string_view wtkDir,
     }
     const std::filesystem::path emulator = buildTools(programDir, "", wtkDir).emulator;
 
+    std::vector<std::string> arguments;
+    const auto shown = [](int side) { return side >= 16 && side <= 4096; };
+    if (shown(screenWidth) && shown(screenHeight)) {
+        arguments = {"--size", std::to_string(screenWidth) + "x" + std::to_string(screenHeight)};
+    }
+    arguments.push_back(archive.string());
     pid_t pid = -1;
-    const int result = spawnProcess(emulator, {archive.string()}, programDir, -1, -1, pid);
+    const int result = spawnProcess(emulator, arguments, programDir, -1, -1, pid);
     if (result != 0) {
         return result;
     }

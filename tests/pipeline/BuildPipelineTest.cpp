@@ -399,24 +399,32 @@ TEST_F(PipelineFixture, EmptyJdkSettingFailsTheCompileStep) {
     EXPECT_EQ(result.failedStep, utf8ToCp1251("компиляция"));
 }
 
-TEST_F(PipelineFixture, LaunchStartsTheEmulatorWithTheArchiveWithoutWaiting) {
+TEST_F(PipelineFixture, LaunchStartsTheEmulatorWithTheArchiveAndScreenWithoutWaiting) {
     writeTool("tools/wtk/bin/emulator",
               "#!/bin/sh\nsleep 0.3\nprintf '%s|' \"$@\" > emulator.args\n");
     midlet_.midletName = utf8ToCp1251("Моя игра");
-    EXPECT_EQ(launchGame(program_, inputs_.wtkDir, midlet_.midletName), ENOENT) << "no archive yet";
+    EXPECT_EQ(launchGame(program_, inputs_.wtkDir, midlet_.midletName, 176, 220), ENOENT)
+        << "no archive yet";
 
     ASSERT_TRUE(build().archiveMade) << console_;
-    const auto before = std::chrono::steady_clock::now();
-    EXPECT_EQ(launchGame(program_, inputs_.wtkDir, midlet_.midletName), 0);
-    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(250));
+    const fs::path jar = program_ / "System" / "bin" / "Моя игра.jar";
     const fs::path args = program_ / "emulator.args";
-    for (int i = 0; i < 100 && !fs::exists(args); ++i) {
+    const auto launched = [&](int width, int height) {
+        fs::remove(args);
+        const auto before = std::chrono::steady_clock::now();
+        EXPECT_EQ(launchGame(program_, inputs_.wtkDir, midlet_.midletName, width, height), 0);
+        EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(250));
+        for (int i = 0; i < 100 && !fs::exists(args); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    EXPECT_EQ(readFileText(args), (program_ / "System" / "bin" / "Моя игра.jar").string() + "|");
+        return readFileText(args);
+    };
+    EXPECT_EQ(launched(176, 220), "--size|176x220|" + jar.string() + "|");
+    // A screen the emulator cannot show: its own.
+    EXPECT_EQ(launched(0, 320), jar.string() + "|");
 
-    EXPECT_EQ(launchGame(program_, "no-such-wtk", midlet_.midletName), ENOENT);
+    EXPECT_EQ(launchGame(program_, "no-such-wtk", midlet_.midletName, 240, 320), ENOENT);
 }
 
 // A console without an interpreter: the test plays the interpreter's part.

@@ -57,6 +57,25 @@ run shot1.png 20 || fail "the emulator failed (status $?)"
 run shot2.png 20 || fail "the second run failed"
 cmp -s shot1.png shot2.png || fail "two runs with the same keys gave different pictures"
 
+# Phone profiles: a smaller screen has smaller fonts, a larger one larger fonts; a size
+# without a profile takes the fonts of the nearest one.
+fonts() {
+    "$wtk/bin/emulator" --headless --frames 1 --size "$1" --timeout 60 System/bin/Test.jar \
+        | grep '^phone ' || fail "no font heights at $1"
+}
+f128=$(fonts 128x160)
+f240=$(fonts 240x320)
+f360=$(fonts 360x640)
+f350=$(fonts 350x600)
+fdefault=$("$wtk/bin/emulator" --headless --frames 1 --timeout 60 System/bin/Test.jar | grep '^phone ')
+[ "$f240" = "$fdefault" ] || fail "240x320 is not the default screen: $fdefault / $f240"
+set -- $f128; s128=$2; l128=$4
+set -- $f240; s240=$2; l240=$4
+set -- $f360; s360=$2; l360=$4
+[ "$s128" -lt "$s240" ] && [ "$s240" -lt "$s360" ] && [ "$l128" -lt "$l240" ] \
+    && [ "$l240" -lt "$l360" ] || fail "font heights do not follow the screens: $f128 / $f240 / $f360"
+[ "$f350" = "$f360" ] || fail "350x600 does not take the fonts of 360x640: $f350"
+
 printf '3 press #\n' > throw.txt
 "$wtk/bin/emulator" --headless --frames 50 --keys throw.txt --timeout 60 System/bin/Test.jar \
     > throw.out 2>&1

@@ -5,7 +5,8 @@ import java.awt.Graphics2D;
 import java.awt.RenderingHints;
 import java.awt.image.BufferedImage;
 
-/** Fonts of the phone, drawn with the desktop's sans-serif and monospaced fonts. */
+/** Fonts of the phone, drawn with the desktop's sans-serif and monospaced fonts at the
+    sizes of the phone the screen size stands for (avizad.emulator.Device). */
 public final class Font {
     public static final int STYLE_PLAIN = 0;
     public static final int STYLE_BOLD = 1;
@@ -35,7 +36,8 @@ public final class Font {
         this.size = size;
         String family = face == FACE_MONOSPACE ? java.awt.Font.MONOSPACED
                 : java.awt.Font.SANS_SERIF;
-        int points = size == SIZE_SMALL ? 11 : size == SIZE_LARGE ? 16 : 13;
+        int points = avizad.emulator.Device.fontPoints(
+                size == SIZE_SMALL ? 0 : size == SIZE_LARGE ? 2 : 1);
         int awtStyle = ((style & STYLE_BOLD) != 0 ? java.awt.Font.BOLD : 0)
                 | ((style & STYLE_ITALIC) != 0 ? java.awt.Font.ITALIC : 0);
         awt = new java.awt.Font(family, awtStyle, points);
