@@ -1,49 +1,134 @@
 /*
- * Draws the lines of a text object in its window: from line `first` on, each line
- * wrapped at blanks to the window's width, as many rows as the window's height holds.
+ * The lines of one text object laid out in its window: from line `first` on, each line
+ * wrapped at blanks to the window's width in the phone's font. The layout is kept and made
+ * again only when a line, the first line, the width or the font changes, so drawing a text
+ * that stays the same allocates nothing.
  */
 import javax.microedition.lcdui.Font;
 import javax.microedition.lcdui.Graphics;
 
 public class MultiLineText {
-    private MultiLineText() {
-    }
+    /* What the layout was made from. */
+    private String[] laidLines = new String[0];
+    private int laidFirst = -1;
+    private int laidWidth = -1;
+    private Font laidFont;
 
-    public static void draw(Graphics g, String[] lines, int count, int first, int x, int y,
-            int width, int height, Font font, int color) {
-        if (width <= 0 || height <= 0) {
+    /* The rows: row r shows the characters rowStart[r] .. rowEnd[r] - 1 of line rowLine[r]. */
+    private int rows;
+    private int[] rowLine = new int[4];
+    private int[] rowStart = new int[4];
+    private int[] rowEnd = new int[4];
+    private int widest;
+
+    /* Lays out lines 0 .. count - 1 of `lines` from `first` on for a window `width` pixels
+       wide; does nothing when none of these changed since the last layout. */
+    public void layout(String[] lines, int count, int first, int width, Font font) {
+        if (first < 0) {
+            first = 0;
+        }
+        if (!changed(lines, count, first, width, font)) {
             return;
         }
-        g.setClip(x, y, width, height);
-        g.setFont(font);
-        g.setColor(color);
-        int row = y;
-        int rowHeight = font.getHeight();
-        for (int i = first < 0 ? 0 : first; i < count && row < y + height; i++) {
-            String rest = lines[i];
+        if (laidLines.length != count) {
+            laidLines = new String[count];
+        }
+        for (int i = 0; i < count; i++) {
+            laidLines[i] = lines[i];
+        }
+        laidFirst = first;
+        laidWidth = width;
+        laidFont = font;
+        rows = 0;
+        widest = 0;
+        if (width <= 0) {
+            return;
+        }
+        for (int i = first; i < count; i++) {
+            String line = lines[i];
+            int start = 0;
             do {
-                int n = fitting(rest, width, font);
-                g.drawString(rest.substring(0, n), x, row, Graphics.TOP | Graphics.LEFT);
-                rest = rest.substring(n);
-                while (rest.length() > 0 && rest.charAt(0) == ' ') {
-                    rest = rest.substring(1);
+                int end = start + fitting(line, start, width, font);
+                addRow(i, start, end);
+                widest = Math.max(widest, font.substringWidth(line, start, end - start));
+                start = end;
+                while (start < line.length() && line.charAt(start) == ' ') {
+                    start++;
                 }
-                row += rowHeight;
-            } while (rest.length() > 0 && row < y + height);
+            } while (start < line.length());
         }
     }
 
-    /* The number of characters of `text` that fill one row: up to the last blank that
-       fits, or as many characters as fit when there is none (at least one). */
-    static int fitting(String text, int width, Font font) {
-        if (font.stringWidth(text) <= width) {
-            return text.length();
+    private boolean changed(String[] lines, int count, int first, int width, Font font) {
+        if (count != laidLines.length || first != laidFirst || width != laidWidth
+                || font != laidFont) {
+            return true;
+        }
+        for (int i = 0; i < count; i++) {
+            if (lines[i] != laidLines[i]) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    private void addRow(int line, int start, int end) {
+        if (rows == rowLine.length) {
+            rowLine = grown(rowLine);
+            rowStart = grown(rowStart);
+            rowEnd = grown(rowEnd);
+        }
+        rowLine[rows] = line;
+        rowStart[rows] = start;
+        rowEnd[rows] = end;
+        rows++;
+    }
+
+    private static int[] grown(int[] values) {
+        int[] bigger = new int[values.length * 2];
+        System.arraycopy(values, 0, bigger, 0, values.length);
+        return bigger;
+    }
+
+    /* The height of all the rows, and the width of the widest one. */
+    public int height() {
+        return laidFont == null ? 0 : rows * laidFont.getHeight();
+    }
+
+    public int width() {
+        return widest;
+    }
+
+    /* Draws the rows that the window (x, y, width, height) holds, clipped to it and to the
+       screen (screenWidth x screenHeight); leaves the clip at the screen. */
+    public void draw(Graphics g, int x, int y, int width, int height, int color,
+            int screenWidth, int screenHeight) {
+        if (width > 0 && height > 0 && laidFont != null) {
+            g.setClip(0, 0, screenWidth, screenHeight);
+            g.clipRect(x, y, width, height);
+            g.setFont(laidFont);
+            g.setColor(color);
+            int rowHeight = laidFont.getHeight();
+            for (int r = 0; r < rows && r * rowHeight < height; r++) {
+                g.drawSubstring(laidLines[rowLine[r]], rowStart[r], rowEnd[r] - rowStart[r], x,
+                        y + r * rowHeight, Graphics.TOP | Graphics.LEFT);
+            }
+        }
+        g.setClip(0, 0, screenWidth, screenHeight);
+    }
+
+    /* The number of characters of `text` from `start` on that fill one row: up to the last
+       blank that fits, or as many characters as fit when there is none (at least one). */
+    static int fitting(String text, int start, int width, Font font) {
+        int length = text.length() - start;
+        if (font.substringWidth(text, start, length) <= width) {
+            return length;
         }
         int n = 1;
-        while (n < text.length() && font.substringWidth(text, 0, n + 1) <= width) {
+        while (n < length && font.substringWidth(text, start, n + 1) <= width) {
             n++;
         }
-        int blank = text.lastIndexOf(' ', n);
-        return blank > 0 ? blank : n;
+        int blank = text.lastIndexOf(' ', start + n);
+        return blank > start ? blank - start : n;
     }
 }

@@ -39,6 +39,9 @@ static final int ATTACK_PAUSE = 10;    /* frames between two hits of an attacker
 static final int TURN_PAUSE = 4;       /* frames between two turns of a vehicle */
 static final int PLAYERS = 4;          /* sounds that play at once */
 static final int UNSET = Integer.MIN_VALUE;
+static final int TEXT_WINDOW = 100;    /* the width and height the generator writes */
+/* The screen the author laid the game out for (the settings' screen outline). */
+//layout_screen
 
 /* Modes of act_upr. */
 static final int MODE_IDLE = 1;
@@ -101,6 +104,7 @@ private final Player[] players = new Player[PLAYERS];
 private Player lastPlayer;
 private Image[] lineImage;
 private Font[] textFont;
+private MultiLineText[] textLayout;
 private int worldWidth;
 private int worldHeight;
 private boolean cameraByEvents;
@@ -342,8 +346,8 @@ private int shownFrame(int i) {
 /* ---- Building the level from the generated arrays ---- */
 
 private void buildLevel() {
-    text_W = atLeast(text_W, 20, 100);
-    text_H = atLeast(text_H, 20, 100);
+    text_W = atLeast(text_W, 20, TEXT_WINDOW);
+    text_H = atLeast(text_H, 20, TEXT_WINDOW);
     layers = new LayerManager();
     worldWidth = getWidth();
     worldHeight = getHeight();
@@ -688,7 +692,9 @@ private void buildIndicators() {
 
 private void buildTexts() {
     textFont = new Font[quan_text];
+    textLayout = new MultiLineText[quan_text];
     for (int i = 0; i < quan_text; i++) {
+        textLayout[i] = new MultiLineText();
         int face = text_p1[i] == 2 ? Font.FACE_MONOSPACE
                 : (text_p1[i] == 3 ? Font.FACE_PROPORTIONAL : Font.FACE_SYSTEM);
         int size = text_p2[i] == 0 ? Font.SIZE_SMALL
@@ -1221,7 +1227,8 @@ private void draw(Graphics g) {
 }
 
 /* An indicator shows line_tek of line_ob: that share of the first half of its image,
-   the rest from the second half. */
+   the rest from the second half. On a screen of another size it keeps its distances to
+   the nearer edges (onScreen). */
 private void drawIndicator(Graphics g, int i) {
     Image image = lineImage[i];
     int w = Math.min(line_width[i], image.getWidth() / 2);
@@ -1232,8 +1239,8 @@ private void drawIndicator(Graphics g, int i) {
     int amount = line_ob[i] > 0 ? line_ob[i] : 1;
     int value = Math.max(0, Math.min(line_tek[i], amount));
     int full = w * value / amount;
-    int x = line_X[i];
-    int y = line_Y[i];
+    int x = onScreen(line_X[i], w, LAYOUT_WIDTH, width);
+    int y = onScreen(line_Y[i], h, LAYOUT_HEIGHT, height);
     if (full > 0) {
         g.drawRegion(image, 0, 0, full, h, Sprite.TRANS_NONE, x, y, Graphics.TOP | Graphics.LEFT);
     }
@@ -1243,14 +1250,37 @@ private void drawIndicator(Graphics g, int i) {
     }
 }
 
+/* A text object's window: text_W x text_H pixels at (text_X, text_Y) on the screen. The
+   window of the generated size (TEXT_WINDOW high) grows to hold every row of the text as
+   the phone's font lays it out, and no window is wider or higher than the screen. On a
+   screen of another size the text keeps its distances to the nearer edges (onScreen). */
 private void drawText(Graphics g, int i) {
     int[] rgb = text_color[i];
     int color = ((rgb[0] & 255) << 16) | ((rgb[1] & 255) << 8) | (rgb[2] & 255);
-    int w = i < text_W.length ? text_W[i] : 100;
-    int h = i < text_H.length ? text_H[i] : 100;
-    MultiLineText.draw(g, add_text[i], Math.min(text_ob[i], add_text[i].length), tek_str[i],
-            text_X[i], text_Y[i], w, h, textFont[i], color);
-    g.setClip(0, 0, width, height);
+    int w = Math.min(i < text_W.length ? text_W[i] : TEXT_WINDOW, width);
+    int h = i < text_H.length ? text_H[i] : TEXT_WINDOW;
+    MultiLineText text = textLayout[i];
+    text.layout(add_text[i], Math.min(text_ob[i], add_text[i].length), tek_str[i], w,
+            textFont[i]);
+    if (h == TEXT_WINDOW) {
+        h = Math.max(h, text.height());
+    }
+    h = Math.min(h, height);
+    int x = onScreen(text_X[i], Math.min(w, text.width()), LAYOUT_WIDTH, width);
+    int y = onScreen(text_Y[i], Math.min(h, text.height()), LAYOUT_HEIGHT, height);
+    text.draw(g, x, y, w, h, color, width, height);
+}
+
+/* Where something `size` pixels long, placed at `position` on a screen side of `laid`
+   pixels (the screen the game was laid out for), goes on a side of `screen` pixels: it
+   keeps its distance to the nearer end of the side (the start when its middle lies in the
+   first half, else the end), then moves as little as it must to be wholly on the screen. */
+static int onScreen(int position, int size, int laid, int screen) {
+    int p = position;
+    if (2 * position + size > laid) {
+        p += screen - laid;
+    }
+    return Math.max(0, Math.min(p, screen - size));
 }
 
 /* ---- Events: the class Events runs the project's events here, once a frame ---- */

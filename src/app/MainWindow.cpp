@@ -553,6 +553,8 @@ void MainWindow::compile() {
     inputs.jdkDir = settings().jdkDir;
     inputs.wtkDir = settings().wtkDir;
     inputs.shrink = settings().shrinkGame;
+    inputs.screenWidth = settings().screenWidth;
+    inputs.screenHeight = settings().screenHeight;
     console_->show();
     console_->raise();
     showStatus(QStringLiteral("Идёт сборка игры..."));

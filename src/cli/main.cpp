@@ -78,6 +78,12 @@ int generate(const std::vector<std::string>& args) {
     }
     BuildFolders folders(programDir());
     folders.projectDir = std::filesystem::absolute(args[0]).parent_path();
+    // The screen the game is laid out for: the settings', when the program has them.
+    if (std::filesystem::exists(optionsPath(folders.programDir))) {
+        const Settings settings = readOptions(optionsPath(folders.programDir));
+        folders.screenWidth = settings.screenWidth;
+        folders.screenHeight = settings.screenHeight;
+    }
     const BuildLock lock(folders);
     if (!lock.held()) {
         std::fprintf(stderr, "avizad-cli: another build runs in %s; try again when it has ended\n",
@@ -106,6 +112,8 @@ int build(const std::vector<std::string>& args) {
     inputs.jdkDir = settings.jdkDir;
     inputs.wtkDir = settings.wtkDir;
     inputs.shrink = settings.shrinkGame;
+    inputs.screenWidth = settings.screenWidth;
+    inputs.screenHeight = settings.screenHeight;
     const BuildResult result = buildAndWait(project, inputs, [](std::string_view text) {
         const std::string utf8 = cp1251ToUtf8(text);
         std::fwrite(utf8.data(), 1, utf8.size(), stdout);

@@ -16,6 +16,11 @@ struct BuildFolders {
     // The folder of the open project (empty while it was never saved): the sound action
     // keeps its sound files in its folder "res", from where the build takes them.
     std::filesystem::path projectDir;
+    // The phone screen the author laid the game out for (the settings' screen outline):
+    // on another screen the game keeps its indicators and texts at their distances to
+    // the nearer edges of the screen.
+    int screenWidth = 240;
+    int screenHeight = 320;
 
     std::filesystem::path system() const { return programDir / "System"; }
     // Templates: Etap1.java, Events.java, Stage.java, syrk.java, etap0.java,

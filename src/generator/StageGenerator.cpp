@@ -199,13 +199,19 @@ std::string StageGenerator::eventsText(const std::vector<std::string>& templateL
     return text;
 }
 
-std::string StageGenerator::engineText(const std::vector<std::string>& templateLines) {
+std::string StageGenerator::engineText(const std::vector<std::string>& templateLines,
+                                       int screenWidth, int screenHeight) {
     std::string fields;
     for (const LevelArray& array : levelArrays()) {
         fields += (fields.empty() ? "" : "\r\n") + std::string(array.javaType) + " " +
                   std::string(array.name) + ";";
     }
-    const std::vector<TemplateReplacement> replacements = {{"//level_fields", fields}};
+    const std::vector<TemplateReplacement> replacements = {
+        {"//level_fields", fields},
+        {"//layout_screen", "static final int LAYOUT_WIDTH=" + javaNumber(screenWidth) +
+                                ";static final int LAYOUT_HEIGHT=" + javaNumber(screenHeight) +
+                                ";"},
+    };
     return javaLines(templateLines, [&](const std::string& line) {
         const std::string* replacement = replacementOf(line, replacements);
         return replacement ? *replacement : line;
@@ -221,7 +227,8 @@ void StageGenerator::writeEvents() const {
 void StageGenerator::writeEngine() const {
     const std::vector<std::string> templateLines =
         readTemplateLines(folders_.draft() / "Stage.java");
-    writeFileText(folders_.src() / "Stage.java", engineText(templateLines));
+    writeFileText(folders_.src() / "Stage.java",
+                  engineText(templateLines, folders_.screenWidth, folders_.screenHeight));
 }
 
 void StageGenerator::writeStage(int level) const {

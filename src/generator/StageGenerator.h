@@ -74,13 +74,16 @@ public:
     // The whole text writeEvents writes, for the template lines given.
     std::string eventsText(const std::vector<std::string>& templateLines) const;
 
-    // Writes System/src/Stage.java, the engine, from System/draft/Stage.java. Throws
-    // IoError like writeStage.
+    // Writes System/src/Stage.java, the engine, from System/draft/Stage.java, for the
+    // screen of the build folders. Throws IoError like writeStage.
     void writeEngine() const;
     // The engine's text for its template lines: the line "//level_fields" becomes one
-    // field declaration per array of levelArrays() ("int[] raspxob;"); every line ends
+    // field declaration per array of levelArrays() ("int[] raspxob;"), and the line
+    // "//layout_screen" the screen the game was laid out for,
+    // "static final int LAYOUT_WIDTH=W;static final int LAYOUT_HEIGHT=H;"; every line ends
     // with CR LF.
-    static std::string engineText(const std::vector<std::string>& templateLines);
+    static std::string engineText(const std::vector<std::string>& templateLines, int screenWidth,
+                                  int screenHeight);
 
     // One template line for level `level`: a line that is one of the markers of
     // `replacements` (trailing blanks aside) becomes its text, so the markers may stand

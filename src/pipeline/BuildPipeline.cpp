@@ -91,6 +91,8 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
     running_ = true;
     onFinished_ = std::move(onFinished);
     folders_ = BuildFolders(inputs.programDir);
+    folders_.screenWidth = inputs.screenWidth;
+    folders_.screenHeight = inputs.screenHeight;
     tools_ = buildTools(inputs.programDir, inputs.jdkDir, inputs.wtkDir);
     archive_ = archivePath(folders_, project.midletName);
     partial_ = archive_;

@@ -61,6 +61,9 @@ struct BuildInputs {
     std::string wtkDir;
     // Shrink the game and shorten its names while preverifying ("Уменьшать размер игры").
     bool shrink = true;
+    // The settings' screen, which the author laid the game out for (BuildFolders).
+    int screenWidth = 240;
+    int screenHeight = 320;
 };
 
 struct BuildResult {

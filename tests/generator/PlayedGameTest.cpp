@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <sstream>
+#include <tuple>
 
 #include "EngineScenarios.h"
 #include "GameToolchain.h"
@@ -183,6 +185,138 @@ TEST_F(PlayedGame, TheEventTableAtItsCapacitiesBuildsAndRuns) {
     const std::vector<Traced> frames = play(10, "2 tap 49\n");
     ASSERT_FALSE(frames.empty());
     EXPECT_EQ(frames.back().glob[3], frames.back().frame + 1);
+}
+
+// The pixels of `screen` in the rectangle (x, y, w, h) that `matches` accepts.
+template <typename Matches>
+int countPixels(const Image& screen, int x0, int y0, int w, int h, Matches matches) {
+    int n = 0;
+    for (int y = y0; y < y0 + h; ++y) {
+        for (int x = x0; x < x0 + w; ++x) {
+            n += matches(screen.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+// Text is drawn with smoothed edges: a text pixel is one with more green than red and blue.
+bool greenish(Color pixel) {
+    const int r = pixel & 0xFF;
+    const int g = (pixel >> 8) & 0xFF;
+    const int b = (pixel >> 16) & 0xFF;
+    return g > r + 40 && g > b + 40;
+}
+
+// The rows of text pixels of `screen` in the columns x0 .. x0 + w - 1.
+std::vector<int> textRows(const Image& screen, int x0, int w) {
+    std::vector<int> rows;
+    for (int y = 0; y < screen.height(); ++y) {
+        if (countPixels(screen, x0, y, w, 1, greenish) > 0) {
+            rows.push_back(y);
+        }
+    }
+    return rows;
+}
+
+// A text of five lines in the large font, on a phone whose large font is larger than the
+// emulator's default: every line is shown, none cut at the bottom of the text's window.
+TEST_F(PlayedGame, ATextShowsAllItsLinesInThePhonesFont) {
+    Project p = twelveTypes();
+    p.levelCount = 1;
+    p.eventTable = EventTable();
+    addTextType(p, 1, "lines", kTextColor, {"I", "I", "I", "I", "I"});
+    p.texts[1].size = 2;  // large
+    p.levels[1].textPlacements.add(place(10, 10, 1, ""));
+    ASSERT_NO_FATAL_FAILURE(build(p));
+    for (const char* size : {"240x320", "360x640"}) {
+        SCOPED_TRACE(size);
+        Image screen;
+        play(5, "2 tap 49\n", size, &screen);
+        ASSERT_FALSE(screen.isNull());
+        // Five lines of "I": five runs of text rows, one per line.
+        const std::vector<int> rows = textRows(screen, 10, 60);
+        int runs = 0;
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            runs += (k == 0 || rows[k] != rows[k - 1] + 1) ? 1 : 0;
+        }
+        EXPECT_EQ(runs, 5) << "the last row of text ends at " << (rows.empty() ? -1 : rows.back());
+    }
+}
+
+// The smallest rectangle holding the pixels of `screen` that `matches` accepts: x, y,
+// right, bottom (exclusive); all -1 when there are none.
+template <typename Matches>
+std::array<int, 4> boundingBox(const Image& screen, Matches matches) {
+    std::array<int, 4> box = {-1, -1, -1, -1};
+    for (int y = 0; y < screen.height(); ++y) {
+        for (int x = 0; x < screen.width(); ++x) {
+            if (matches(screen.pixel(x, y))) {
+                box = box[0] < 0
+                          ? std::array<int, 4>{x, y, x + 1, y + 1}
+                          : std::array<int, 4>{std::min(box[0], x), std::min(box[1], y),
+                                               std::max(box[2], x + 1), std::max(box[3], y + 1)};
+            }
+        }
+    }
+    return box;
+}
+
+// A game laid out for 240 x 320 with its indicator in the lower right corner and a text
+// above it, and a level wider and higher than the smaller screens, played on other
+// screens: the view follows the player; the indicator and the text stay whole on the
+// screen at their distances to the right and bottom edges.
+TEST_F(PlayedGame, AGameLaidOutFor240x320AdaptsToOtherScreens) {
+    Project p = twelveTypes();
+    p.levelCount = 1;
+    p.eventTable = EventTable();
+    Level& level = p.levels[1];
+    level = Level();
+    level.width = 480;
+    level.height = 320;
+    level.controlType[1] = 1;
+    level.activePlacements.add(place(20, 250, 1, "type1", 8, 8));
+    addIndicatorType(p, 1, "life", kFull, kEmpty);  // 20 x 8 pixels on the screen
+    addTextType(p, 1, "score", kTextColor, {"SCORE"});
+    level.indicatorPlacements.add(place(216, 308, 1, ""));  // 4 pixels from both edges
+    level.textPlacements.add(place(150, 270, 1, ""));
+    Event& start = p.eventTable.events[++p.eventTable.eventCount];
+    start.conditionCode = "((obtime>=0)&(obtime<10))";
+    start.activeActions[1].add(Action{"", "{" + ref("act_upr", 1) + "=7;}"});
+    start.indicatorActions[1].add(Action{"", "{line_tek[gr_line[1][krl1]]=10;}"});
+    ASSERT_NO_FATAL_FAILURE(build(p));
+    const auto full = [](Color c) { return c == kFull; };
+    Image laidOut;
+    play(5, "2 tap 49\n", "240x320", &laidOut);
+    const std::array<int, 4> text240 = boundingBox(laidOut, greenish);
+    ASSERT_GE(text240[0], 150);
+    for (const auto& [size, width, height] :
+         {std::tuple{"176x220", 176, 220}, std::tuple{"360x640", 360, 640},
+          std::tuple{"128x160", 128, 160}}) {
+        SCOPED_TRACE(size);
+        Image screen;
+        const std::vector<Traced> frames =
+            play(200, "2 tap 49\n5 press RIGHT\n150 release RIGHT\n", size, &screen);
+        ASSERT_EQ(screen.width(), width);
+        ASSERT_EQ(screen.height(), height);
+        // The whole bar, 4 pixels from the right and bottom edges.
+        EXPECT_EQ(countPixels(screen, 0, 0, width, height, full), 20 * 8);
+        EXPECT_EQ(boundingBox(screen, full),
+                  (std::array<int, 4>{width - 24, height - 12, width - 4, height - 4}));
+        // The text where it keeps its distance to the right and bottom edges (its size
+        // follows the phone's font: where its letters begin in the row differs by a pixel
+        // or two), clear of the bar.
+        const std::array<int, 4> text = boundingBox(screen, greenish);
+        EXPECT_NEAR(text[0] - width, text240[0] - 240, 2);
+        EXPECT_NEAR(text[1] - height, text240[1] - 320, 3);
+        EXPECT_LE(text[2], width);
+        EXPECT_LE(text[3], height - 12);
+        EXPECT_GT(text[2] - text[0], 30) << "the whole word";
+        // The view followed the player to the right end of the level (it walked 145 frames
+        // at 1 pixel a frame from x 20), keeping it on the screen.
+        ASSERT_FALSE(frames.empty());
+        EXPECT_EQ(countPixels(screen, 0, 0, width, height, [](Color c) { return c == kGhost; }),
+                  8 * 8);
+    }
 }
 
 }  // namespace

@@ -404,6 +404,7 @@ TEST(StageTemplate, HoldsEveryMarkerOnceOnALineOfItsOwn) {
     EXPECT_EQ(events.back(), "protected void events(){");
     const std::vector<std::string> engine = readTemplateLines(draft / "Stage.java");
     EXPECT_EQ(markerLines(engine, "//level_fields"), 1);
+    EXPECT_EQ(markerLines(engine, "//layout_screen"), 1);
     // The generated stage of level 7 keeps no marker, names its own class and is ASCII.
     Project project = placedProject();
     project.levelCount = 7;
@@ -417,8 +418,11 @@ TEST(StageTemplate, HoldsEveryMarkerOnceOnALineOfItsOwn) {
         EXPECT_LT(static_cast<unsigned char>(c), 0x80);
     }
     // The engine declares the level's data where its template says.
-    const std::string engineText = StageGenerator::engineText(engine);
+    const std::string engineText = StageGenerator::engineText(engine, 176, 220);
     EXPECT_EQ(engineText.find("//level_fields"), std::string::npos);
+    EXPECT_NE(engineText.find("\r\nstatic final int LAYOUT_WIDTH=176;static final int "
+                              "LAYOUT_HEIGHT=220;\r\n"),
+              std::string::npos);
     EXPECT_NE(engineText.find("\r\nint quan_act;\r\nint[] group_act;\r\n"), std::string::npos);
 }
 
