@@ -1,10 +1,12 @@
 // The size of the built game: the jar, in all and its classes alone (their compressed
-// size in the jar), of three projects, each built unshrunk and shrunk by the real build
-// (generator, compiler, preverifier with or without shrinking, archiver):
+// size in the jar), each built unshrunk and shrunk by the real build (generator, compiler,
+// preverifier with or without shrinking, archiver), of
 //   (a) the empty project: one level without objects or events;
-//   (b) samples/showcase.yrk;
-//   (c) ten levels of a realistic size: 20 placements a level (8 active, 8 background,
-//       2 indicator, 2 text) and 20 events of three actions each.
+//   (b) ten levels of a realistic size: 20 placements a level (8 active, 8 background,
+//       2 indicator, 2 text) and 20 events of three actions each;
+//   and every project file (*.yrk) of the folders samples/ and projects/ of the source
+//   tree, in the order of their names. A jar above 64 KB, more than many phones take, is
+//   marked.
 //
 //   avizad-jar-size-bench [PROGRAM_DIR]
 //   avizad-jar-size-bench --save FOLDER
@@ -15,6 +17,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -171,6 +174,22 @@ JarSize measure(const fs::path& jar) {
     return size;
 }
 
+// The project files of samples/ and projects/ in the source tree, by name.
+std::vector<fs::path> sampleProjects() {
+    std::vector<fs::path> files;
+    for (const char* folder : {"samples", "projects"}) {
+        std::error_code error;
+        for (const auto& entry :
+             fs::directory_iterator(fs::path(AVIZAD_SOURCE_DIR) / folder, error)) {
+            if (entry.is_regular_file() && entry.path().extension() == ".yrk") {
+                files.push_back(entry.path());
+            }
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -178,9 +197,10 @@ int main(int argc, char** argv) {
         const fs::path folder = argv[2];
         fs::create_directories(folder);
         saveProject(emptyProject(), folder / "empty.yrk");
-        fs::copy_file(fs::path(AVIZAD_SOURCE_DIR) / "samples" / "showcase.yrk",
-                      folder / "showcase.yrk", fs::copy_options::overwrite_existing);
         saveProject(realisticProject(), folder / "realistic.yrk");
+        for (const fs::path& sample : sampleProjects()) {
+            fs::copy_file(sample, folder / sample.filename(), fs::copy_options::overwrite_existing);
+        }
         return 0;
     }
     const fs::path program = fs::absolute(argc > 1 ? fs::path(argv[1]) : fs::path("build/bin"));
@@ -197,17 +217,20 @@ int main(int argc, char** argv) {
     fs::copy(program / "System" / "draft", work / "System" / "draft", fs::copy_options::recursive);
     fs::copy_file(program / "System" / "MANIFEST.MF", work / "System" / "MANIFEST.MF");
 
-    Project showcase;
-    clearProject(showcase);
-    loadProject(showcase, fs::path(AVIZAD_SOURCE_DIR) / "samples" / "showcase.yrk");
-    const struct {
-        const char* name;
+    struct Entry {
+        std::string name;
         Project project;
-    } projects[] = {
-        {"(a) empty project", emptyProject()},
-        {"(b) samples/showcase.yrk", std::move(showcase)},
-        {"(c) 10 levels, 20 placements and 20 events x 3 actions", realisticProject()},
     };
+    std::vector<Entry> projects;
+    projects.push_back({"(a) empty project", emptyProject()});
+    projects.push_back(
+        {"(b) 10 levels, 20 placements and 20 events x 3 actions", realisticProject()});
+    for (const fs::path& sample : sampleProjects()) {
+        Entry entry{fs::relative(sample, AVIZAD_SOURCE_DIR).string(), Project()};
+        clearProject(entry.project);
+        loadProject(entry.project, sample);
+        projects.push_back(std::move(entry));
+    }
     std::printf("%-56s %-9s %10s %12s %14s\n", "project", "build", "jar (KB)", "code (KB)",
                 "classes (KB)");
     int status = 0;
@@ -222,15 +245,15 @@ int main(int argc, char** argv) {
             const BuildResult result = buildAndWait(
                 entry.project, inputs, [&](std::string_view text) { console += text; });
             if (!result.archiveMade) {
-                std::fprintf(stderr, "%s was not built:\n%s\n", entry.name,
+                std::fprintf(stderr, "%s was not built:\n%s\n", entry.name.c_str(),
                              cp1251ToUtf8(console).c_str());
                 status = 1;
                 continue;
             }
             const JarSize size = measure(result.archive);
-            std::printf("%-56s %-9s %10.1f %12.1f %14.1f\n", entry.name,
+            std::printf("%-56s %-9s %10.1f %12.1f %14.1f%s\n", entry.name.c_str(),
                         shrink ? "shrunk" : "unshrunk", size.total / 1024.0, size.code / 1024.0,
-                        size.rawCode / 1024.0);
+                        size.rawCode / 1024.0, size.total > 64 * 1024 ? "  over 64 KB" : "");
         }
     }
     std::error_code ignored;

@@ -1,8 +1,8 @@
 /*
- * The lines of one text object laid out in its window: from line `first` on, each line
- * wrapped at blanks to the window's width in the phone's font. The layout is kept and made
- * again only when a line, the first line, the width or the font changes, so drawing a text
- * that stays the same allocates nothing.
+ * The lines of one text object laid out in its window: each line wrapped at blanks to the
+ * window's width in the phone's font, shown from a first line on. The layout is kept and
+ * made again only when a line, the width or the font changes, so drawing a text that stays
+ * the same (whichever line it starts at) allocates nothing.
  */
 import javax.microedition.lcdui.Font;
 import javax.microedition.lcdui.Graphics;
@@ -10,24 +10,21 @@ import javax.microedition.lcdui.Graphics;
 public class MultiLineText {
     /* What the layout was made from. */
     private String[] laidLines = new String[0];
-    private int laidFirst = -1;
     private int laidWidth = -1;
     private Font laidFont;
 
-    /* The rows: row r shows the characters rowStart[r] .. rowEnd[r] - 1 of line rowLine[r]. */
+    /* The rows: row r shows the characters rowStart[r] .. rowEnd[r] - 1 of line rowLine[r]
+       and is rowWidth[r] pixels wide. */
     private int rows;
     private int[] rowLine = new int[4];
     private int[] rowStart = new int[4];
     private int[] rowEnd = new int[4];
-    private int widest;
+    private int[] rowWidth = new int[4];
 
-    /* Lays out lines 0 .. count - 1 of `lines` from `first` on for a window `width` pixels
-       wide; does nothing when none of these changed since the last layout. */
-    public void layout(String[] lines, int count, int first, int width, Font font) {
-        if (first < 0) {
-            first = 0;
-        }
-        if (!changed(lines, count, first, width, font)) {
+    /* Lays out lines 0 .. count - 1 of `lines` for a window `width` pixels wide; does
+       nothing when none of these changed since the last layout. */
+    public void layout(String[] lines, int count, int width, Font font) {
+        if (!changed(lines, count, width, font)) {
             return;
         }
         if (laidLines.length != count) {
@@ -36,21 +33,18 @@ public class MultiLineText {
         for (int i = 0; i < count; i++) {
             laidLines[i] = lines[i];
         }
-        laidFirst = first;
         laidWidth = width;
         laidFont = font;
         rows = 0;
-        widest = 0;
         if (width <= 0) {
             return;
         }
-        for (int i = first; i < count; i++) {
+        for (int i = 0; i < count; i++) {
             String line = lines[i];
             int start = 0;
             do {
                 int end = start + fitting(line, start, width, font);
-                addRow(i, start, end);
-                widest = Math.max(widest, font.substringWidth(line, start, end - start));
+                addRow(i, start, end, font.substringWidth(line, start, end - start));
                 start = end;
                 while (start < line.length() && line.charAt(start) == ' ') {
                     start++;
@@ -59,9 +53,8 @@ public class MultiLineText {
         }
     }
 
-    private boolean changed(String[] lines, int count, int first, int width, Font font) {
-        if (count != laidLines.length || first != laidFirst || width != laidWidth
-                || font != laidFont) {
+    private boolean changed(String[] lines, int count, int width, Font font) {
+        if (count != laidLines.length || width != laidWidth || font != laidFont) {
             return true;
         }
         for (int i = 0; i < count; i++) {
@@ -72,15 +65,17 @@ public class MultiLineText {
         return false;
     }
 
-    private void addRow(int line, int start, int end) {
+    private void addRow(int line, int start, int end, int width) {
         if (rows == rowLine.length) {
             rowLine = grown(rowLine);
             rowStart = grown(rowStart);
             rowEnd = grown(rowEnd);
+            rowWidth = grown(rowWidth);
         }
         rowLine[rows] = line;
         rowStart[rows] = start;
         rowEnd[rows] = end;
+        rowWidth[rows] = width;
         rows++;
     }
 
@@ -90,18 +85,33 @@ public class MultiLineText {
         return bigger;
     }
 
-    /* The height of all the rows, and the width of the widest one. */
-    public int height() {
-        return laidFont == null ? 0 : rows * laidFont.getHeight();
+    /* The first row of line `first` (0 when `first` is negative; the number of rows when
+       it is past the last line). */
+    private int firstRow(int first) {
+        int r = 0;
+        while (r < rows && rowLine[r] < first) {
+            r++;
+        }
+        return r;
     }
 
-    public int width() {
+    /* The height of the rows from line `first` on, and the width of the widest of them. */
+    public int height(int first) {
+        return laidFont == null ? 0 : (rows - firstRow(first)) * laidFont.getHeight();
+    }
+
+    public int width(int first) {
+        int widest = 0;
+        for (int r = firstRow(first); r < rows; r++) {
+            widest = Math.max(widest, rowWidth[r]);
+        }
         return widest;
     }
 
-    /* Draws the rows that the window (x, y, width, height) holds, clipped to it and to the
-       screen (screenWidth x screenHeight); leaves the clip at the screen. */
-    public void draw(Graphics g, int x, int y, int width, int height, int color,
+    /* Draws the rows from line `first` on that the window (x, y, width, height) holds,
+       clipped to it and to the screen (screenWidth x screenHeight); leaves the clip at the
+       screen. */
+    public void draw(Graphics g, int first, int x, int y, int width, int height, int color,
             int screenWidth, int screenHeight) {
         if (width > 0 && height > 0 && laidFont != null) {
             g.setClip(0, 0, screenWidth, screenHeight);
@@ -109,9 +119,11 @@ public class MultiLineText {
             g.setFont(laidFont);
             g.setColor(color);
             int rowHeight = laidFont.getHeight();
-            for (int r = 0; r < rows && r * rowHeight < height; r++) {
+            int top = y;
+            for (int r = firstRow(first); r < rows && top < y + height; r++) {
                 g.drawSubstring(laidLines[rowLine[r]], rowStart[r], rowEnd[r] - rowStart[r], x,
-                        y + r * rowHeight, Graphics.TOP | Graphics.LEFT);
+                        top, Graphics.TOP | Graphics.LEFT);
+                top += rowHeight;
             }
         }
         g.setClip(0, 0, screenWidth, screenHeight);

@@ -14,7 +14,7 @@ import javax.microedition.lcdui.Font;
 import javax.microedition.lcdui.Graphics;
 import javax.microedition.lcdui.Image;
 import javax.microedition.lcdui.game.GameCanvas;
-import javax.microedition.lcdui.game.LayerManager;
+import javax.microedition.lcdui.game.Layer;
 import javax.microedition.lcdui.game.Sprite;
 import javax.microedition.lcdui.game.TiledLayer;
 import javax.microedition.media.Manager;
@@ -98,7 +98,6 @@ private Thread thread;
 private volatile boolean running;
 private final Random random = new Random();
 private final Hashtable images = new Hashtable();
-private LayerManager layers;
 private final Hashtable solidBoxes = new Hashtable();
 private final Player[] players = new Player[PLAYERS];
 private Player lastPlayer;
@@ -143,6 +142,13 @@ private boolean[] lineShown;
 private int[][] solid;        /* the opaque part of every frame: {x, y, w, h} in the frame */
 private int[] obstacles;      /* indices of the backgrounds of kind 1 */
 private int[] ladders;        /* indices of the backgrounds of kind 2 */
+/* Where each background lies and whether it is shown, taken after the frame's events: the
+   objects' own moves test only the backgrounds their rectangle reaches. */
+private int[] fonLeft;
+private int[] fonTop;
+private int[] fonRight;
+private int[] fonBottom;
+private boolean[] fonShown;
 private boolean pausedSeen;
 
 protected Stage(syrk m) {
@@ -348,7 +354,6 @@ private int shownFrame(int i) {
 private void buildLevel() {
     text_W = atLeast(text_W, 20, TEXT_WINDOW);
     text_H = atLeast(text_H, 20, TEXT_WINDOW);
-    layers = new LayerManager();
     worldWidth = getWidth();
     worldHeight = getHeight();
     buildSprites();
@@ -360,12 +365,6 @@ private void buildLevel() {
     }
     buildIndicators();
     buildTexts();
-    for (int i = 0; i < quan_act; i++) {
-        layers.append(act[quan_act - 1 - i]);
-    }
-    for (int i = 0; i < quan_fon; i++) {
-        layers.append(fon[quan_fon - 1 - i]);
-    }
     gr_obj = groups(group_act, quan_act, kol_obj);
     gr_fon = groups(group_fon, quan_fon, kol_fon);
     gr_line = groups(group_line, quan_line, kol_line);
@@ -546,6 +545,11 @@ private void buildBackgrounds() {
     }
     obstacles = backgroundsOfKind(1);
     ladders = backgroundsOfKind(2);
+    fonLeft = new int[quan_fon];
+    fonTop = new int[quan_fon];
+    fonRight = new int[quan_fon];
+    fonBottom = new int[quan_fon];
+    fonShown = new boolean[quan_fon];
     /* fonPole[t - 1]: the cells of every placement of background type t in one layer. */
     fonPole = new TiledLayer[TYPES];
     TiledLayer empty = new TiledLayer(1, 1, Image.createImage(1, 1), 1, 1);
@@ -811,6 +815,7 @@ private static void letGo(int code) {
 /* ---- Objects ---- */
 
 private void updateObjects() {
+    takeBackgroundBounds();
     int keys = getKeyStates();
     for (int i = 0; i < quan_act; i++) {
         moved[i] = false;
@@ -962,12 +967,27 @@ private boolean overlapsAny(int i, int[] backgrounds) {
     int[] box = solid[i];
     int x = act[i].getX() + box[0];
     int y = act[i].getY() + box[1];
+    int w = box[2];
+    int h = box[3];
     for (int k = 0; k < backgrounds.length; k++) {
-        if (overlapsCells(fon[backgrounds[k]], x, y, box[2], box[3])) {
+        int b = backgrounds[k];
+        if (fonShown[b] && x < fonRight[b] && y < fonBottom[b] && x + w > fonLeft[b]
+                && y + h > fonTop[b] && overlapsCells(fon[b], x, y, w, h)) {
             return true;
         }
     }
     return false;
+}
+
+private void takeBackgroundBounds() {
+    for (int b = 0; b < quan_fon; b++) {
+        TiledLayer layer = fon[b];
+        fonLeft[b] = layer.getX();
+        fonTop[b] = layer.getY();
+        fonRight[b] = fonLeft[b] + layer.getWidth();
+        fonBottom[b] = fonTop[b] + layer.getHeight();
+        fonShown[b] = layer.isVisible();
+    }
 }
 
 /* Whether the rectangle (x, y, w, h) of the level overlaps a filled cell of the layer. */
@@ -1212,8 +1232,16 @@ private void draw(Graphics g) {
     g.setClip(0, 0, width, height);
     g.setColor(0xFFFFFF);
     g.fillRect(0, 0, width, height);
-    layers.setViewWindow(cameraX, cameraY, width, height);
-    layers.paint(g, 0, 0);
+    /* The level through the view: the backgrounds, then the sprites, each in placement
+       order (later ones on top); only those that reach into the view are painted. */
+    g.translate(-cameraX, -cameraY);
+    for (int i = 0; i < quan_fon; i++) {
+        paintInView(g, fon[i]);
+    }
+    for (int i = 0; i < quan_act; i++) {
+        paintInView(g, act[i]);
+    }
+    g.translate(cameraX, cameraY);
     for (int i = 0; i < quan_line; i++) {
         if (line[i].isVisible()) {
             drawIndicator(g, i);
@@ -1223,6 +1251,15 @@ private void draw(Graphics g) {
         if (text_visible[i]) {
             drawText(g, i);
         }
+    }
+}
+
+private void paintInView(Graphics g, Layer layer) {
+    int x = layer.getX();
+    int y = layer.getY();
+    if (layer.isVisible() && x < cameraX + width && y < cameraY + height
+            && x + layer.getWidth() > cameraX && y + layer.getHeight() > cameraY) {
+        layer.paint(g);
     }
 }
 
@@ -1260,15 +1297,16 @@ private void drawText(Graphics g, int i) {
     int w = Math.min(i < text_W.length ? text_W[i] : TEXT_WINDOW, width);
     int h = i < text_H.length ? text_H[i] : TEXT_WINDOW;
     MultiLineText text = textLayout[i];
-    text.layout(add_text[i], Math.min(text_ob[i], add_text[i].length), tek_str[i], w,
-            textFont[i]);
+    int first = tek_str[i];
+    text.layout(add_text[i], Math.min(text_ob[i], add_text[i].length), w, textFont[i]);
+    int rowsHeight = text.height(first);
     if (h == TEXT_WINDOW) {
-        h = Math.max(h, text.height());
+        h = Math.max(h, rowsHeight);
     }
     h = Math.min(h, height);
-    int x = onScreen(text_X[i], Math.min(w, text.width()), LAYOUT_WIDTH, width);
-    int y = onScreen(text_Y[i], Math.min(h, text.height()), LAYOUT_HEIGHT, height);
-    text.draw(g, x, y, w, h, color, width, height);
+    int x = onScreen(text_X[i], Math.min(w, text.width(first)), LAYOUT_WIDTH, width);
+    int y = onScreen(text_Y[i], Math.min(h, rowsHeight), LAYOUT_HEIGHT, height);
+    text.draw(g, first, x, y, w, h, color, width, height);
 }
 
 /* Where something `size` pixels long, placed at `position` on a screen side of `laid`
