@@ -53,6 +53,12 @@ final class Pixels {
     }
 
     /** Intersection of two rectangles {x, y, w, h}; null when empty. */
+    /** Whether the rectangle a {x, y, w, h} and the rectangle (x, y, w, h) overlap. */
+    static boolean overlap(int[] a, int x, int y, int w, int h) {
+        return Math.min(a[0] + a[2], x + w) > Math.max(a[0], x)
+                && Math.min(a[1] + a[3], y + h) > Math.max(a[1], y);
+    }
+
     static int[] intersect(int[] a, int[] b) {
         int x1 = Math.max(a[0], b[0]);
         int y1 = Math.max(a[1], b[1]);

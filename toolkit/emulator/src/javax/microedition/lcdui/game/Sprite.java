@@ -229,10 +229,18 @@ public class Sprite extends Layer {
         collH = height;
     }
 
-    /** The collision rectangle in painter's coordinates {x, y, w, h}. */
-    int[] collisionBounds() {
+    /** Where this sprite's collision rectangle is, reused by every collision test: a phone
+        tests rectangles without making objects, and so does the emulator. */
+    private final int[] bounds = new int[4];
+
+    /** The collision rectangle in painter's coordinates {x, y, w, h}, in `out`. */
+    int[] collisionBounds(int[] out) {
         if (collW == 0 || collH == 0) {
-            return new int[] {x, y, 0, 0};
+            out[0] = x;
+            out[1] = y;
+            out[2] = 0;
+            out[3] = 0;
+            return out;
         }
         int ax = Pixels.mapX(transform, collX, collY, frameWidth, frameHeight);
         int ay = Pixels.mapY(transform, collX, collY, frameWidth, frameHeight);
@@ -240,9 +248,11 @@ public class Sprite extends Layer {
                 frameHeight);
         int by = Pixels.mapY(transform, collX + collW - 1, collY + collH - 1, frameWidth,
                 frameHeight);
-        int left = Math.min(ax, bx);
-        int top = Math.min(ay, by);
-        return new int[] {x + left, y + top, Math.abs(bx - ax) + 1, Math.abs(by - ay) + 1};
+        out[0] = x + Math.min(ax, bx);
+        out[1] = y + Math.min(ay, by);
+        out[2] = Math.abs(bx - ax) + 1;
+        out[3] = Math.abs(by - ay) + 1;
+        return out;
     }
 
     /** The current frame as shown (transformed), as ARGB pixels of width x height. */
@@ -276,13 +286,15 @@ public class Sprite extends Layer {
         if (!visible || !s.visible) {
             return false;
         }
-        int[] area = Pixels.intersect(collisionBounds(), s.collisionBounds());
-        if (area == null) {
+        int[] a = collisionBounds(bounds);
+        int[] b = s.collisionBounds(s.bounds);
+        if (!Pixels.overlap(a, b[0], b[1], b[2], b[3])) {
             return false;
         }
         if (!pixelLevel) {
             return true;
         }
+        int[] area = Pixels.intersect(a, b);
         int[] mine = shownPixels();
         int[] theirs = s.shownPixels();
         for (int py = area[1]; py < area[1] + area[3]; py++) {
@@ -300,16 +312,30 @@ public class Sprite extends Layer {
         if (!visible || !t.visible) {
             return false;
         }
-        int[] area = Pixels.intersect(collisionBounds(), new int[] {t.x, t.y, t.width, t.height});
-        if (area == null) {
+        int[] mineBounds = collisionBounds(bounds);
+        if (!Pixels.overlap(mineBounds, t.x, t.y, t.width, t.height)) {
             return false;
         }
         int cw = t.getCellWidth();
         int ch = t.getCellHeight();
-        int c0 = (area[0] - t.x) / cw;
-        int c1 = (area[0] + area[2] - 1 - t.x) / cw;
-        int r0 = (area[1] - t.y) / ch;
-        int r1 = (area[1] + area[3] - 1 - t.y) / ch;
+        int ax = Math.max(mineBounds[0], t.x);
+        int ay = Math.max(mineBounds[1], t.y);
+        int c0 = (ax - t.x) / cw;
+        int c1 = (Math.min(mineBounds[0] + mineBounds[2], t.x + t.width) - 1 - t.x) / cw;
+        int r0 = (ay - t.y) / ch;
+        int r1 = (Math.min(mineBounds[1] + mineBounds[3], t.y + t.height) - 1 - t.y) / ch;
+        if (!pixelLevel) {
+            /* Every cell of these rows and columns reaches into the rectangle. */
+            for (int r = r0; r <= r1; r++) {
+                for (int c = c0; c <= c1; c++) {
+                    if (t.resolvedTile(c, r) != 0) {
+                        return true;
+                    }
+                }
+            }
+            return false;
+        }
+        int[] area = Pixels.intersect(mineBounds, new int[] {t.x, t.y, t.width, t.height});
         int[] mine = pixelLevel ? shownPixels() : null;
         for (int r = r0; r <= r1; r++) {
             for (int c = c0; c <= c1; c++) {
@@ -349,7 +375,7 @@ public class Sprite extends Layer {
         }
         int iw = image.getWidth();
         int ih = image.getHeight();
-        int[] area = Pixels.intersect(collisionBounds(), new int[] {x, y, iw, ih});
+        int[] area = Pixels.intersect(collisionBounds(new int[4]), new int[] {x, y, iw, ih});
         if (area == null) {
             return false;
         }
