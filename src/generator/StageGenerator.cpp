@@ -1,5 +1,7 @@
 #include "generator/StageGenerator.h"
 
+#include <iterator>
+
 #include "generator/JavaText.h"
 #include "generator/LevelArrays.h"
 #include "generator/TemplateLines.h"
@@ -128,28 +130,24 @@ std::vector<std::string> StageGenerator::eventLines(int e) const {
 
 std::vector<std::string> StageGenerator::eventLines() const {
     std::vector<std::string> lines;
-    for (const EventMethod& method : eventMethods()) {
-        lines.insert(lines.end(), method.lines.begin(), method.lines.end());
+    for (int e = 1; e <= clamp(project_.eventTable.eventCount, 0, kMaxEvents); ++e) {
+        std::vector<std::string> event = eventLines(e);
+        lines.insert(lines.end(), std::make_move_iterator(event.begin()),
+                     std::make_move_iterator(event.end()));
     }
     return lines;
 }
 
 std::vector<EventMethod> StageGenerator::eventMethods() const {
     std::vector<EventMethod> methods;
-    for (int e = 1; e <= clamp(project_.eventTable.eventCount, 0, kMaxEvents); ++e) {
-        int part = 0;
-        std::size_t size = 0;
-        for (std::string& line : eventLines(e)) {
-            if (part == 0 || (size + line.size() > kEventMethodSourceBytes && size > 0)) {
-                ++part;
-                size = 0;
-                methods.push_back(EventMethod{
-                    "event" + std::to_string(e) + (part > 1 ? "_" + std::to_string(part) : ""),
-                    {}});
-            }
-            size += line.size();
-            methods.back().lines.push_back(std::move(line));
+    std::size_t size = 0;
+    for (std::string& line : eventLines()) {
+        if (methods.empty() || (size + line.size() > kEventMethodSourceBytes && size > 0)) {
+            methods.push_back(EventMethod{"events" + std::to_string(methods.size() + 1), {}});
+            size = 0;
         }
+        size += line.size();
+        methods.back().lines.push_back(std::move(line));
     }
     return methods;
 }

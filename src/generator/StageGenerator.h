@@ -50,9 +50,9 @@ public:
     // may have, and small enough for the phones' compilers to compile it.
     static constexpr std::size_t kEventMethodSourceBytes = 4000;
 
-    // The event lines as methods of the class Events, in the order they run: each event's
-    // lines in a method "event" + N of their own, continued in "event" + N + "_2", ...
-    // when they hold more than kEventMethodSourceBytes. Events without lines have none.
+    // The event lines as methods of the class Events, in the order they run: "events1",
+    // "events2", ..., each holding the next lines (of one event or several) up to
+    // kEventMethodSourceBytes of source. No lines, no methods.
     std::vector<EventMethod> eventMethods() const;
 
     // Writes System/src/Etap<level>.java: every template line through copyTemplateLine,

@@ -286,8 +286,8 @@ TEST(EventLines, FollowTheEventAndColumnOrder) {
     EXPECT_EQ(generator.eventLines(), expected);
 }
 
-// Long events are split into methods of a bounded size that keep the order of the lines.
-TEST(EventMethods, HoldEachEventInMethodsOfBoundedSize) {
+// The event lines go into methods of a bounded size that keep their order.
+TEST(EventMethods, HoldTheLinesInOrderInMethodsOfBoundedSize) {
     Project project;
     project.activeCount = 1;
     EventTable& table = project.eventTable;
@@ -298,19 +298,21 @@ TEST(EventMethods, HoldEachEventInMethodsOfBoundedSize) {
             Action{"", "glob[1]=" + std::to_string(a) + ";" + padding});
     }
     table.events[1].conditionCode = "(obtime>0)";
-    // A line longer than the bound stands in a method of its own; an event without
-    // a condition has no method.
+    // An event without a condition has no lines; a line longer than the bound stands in a
+    // method of its own, and short lines share one.
     table.events[2].specialActions[1].add(Action{"", "glob[2]=1;"});
     table.events[3].conditionCode = "(anykey==true)";
     table.events[3].activeActions[1].add(Action{
         "", "{glob[3]=1;" + std::string(StageGenerator::kEventMethodSourceBytes, ' ') + "}"});
     table.events[3].activeActions[1].add(Action{"", "{glob[4]=1;}"});
+    table.events[3].activeActions[1].add(Action{"", "{glob[5]=1;}"});
     const StageGenerator generator(project, BuildFolders("/x"));
-    const std::vector<EventMethod> methods = generator.eventMethods();
     std::vector<std::string> names;
+    std::vector<std::size_t> lineCounts;
     std::vector<std::string> lines;
-    for (const EventMethod& method : methods) {
+    for (const EventMethod& method : generator.eventMethods()) {
         names.push_back(method.name);
+        lineCounts.push_back(method.lines.size());
         std::size_t size = 0;
         for (const std::string& line : method.lines) {
             size += line.size();
@@ -319,13 +321,16 @@ TEST(EventMethods, HoldEachEventInMethodsOfBoundedSize) {
         EXPECT_TRUE(size <= StageGenerator::kEventMethodSourceBytes || method.lines.size() == 1)
             << method.name;
     }
-    EXPECT_EQ(names, (std::vector<std::string>{"event1", "event1_2", "event1_3", "event1_4",
-                                               "event3", "event3_2"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"events1", "events2", "events3", "events4",
+                                               "events5", "events6"}));
+    // 7 lines of a third of the bound each: 2, 2, 2, then the last with nothing more
+    // (the long line does not fit), the long line alone, then the two short lines.
+    EXPECT_EQ(lineCounts, (std::vector<std::size_t>{2, 2, 2, 1, 1, 2}));
+    EXPECT_EQ(lines, generator.eventLines());
     std::vector<std::string> expected = generator.eventLines(1);
     const std::vector<std::string> third = generator.eventLines(3);
     expected.insert(expected.end(), third.begin(), third.end());
     EXPECT_EQ(lines, expected);
-    EXPECT_EQ(generator.eventLines(), expected);
 }
 
 TEST(WriteStage, WritesTheLevelsTemplateWithDeclarationsAndTheEventsOnceWithClosingLine) {
@@ -365,9 +370,9 @@ TEST(WriteStage, WritesTheLevelsTemplateWithDeclarationsAndTheEventsOnceWithClos
               "abstract class Events {\r\n"
               "//quan_act Etap1\r\n"
               "void events(){\r\n"
-              "event1();\r\n"
+              "events1();\r\n"
               "}\r\n"
-              "private void event1(){\r\n"
+              "private void events1(){\r\n"
               "for(int krt1=0;krt1<=kol_text[1]-1;krt1++){if((obtime>0)){{text_visible[gr_text[1]"
               "[krt1]]=true/*\\u0451*/;}};}\r\n"
               "}\r\n"
