@@ -64,7 +64,8 @@ fuzz-smoke: fuzz
 	  -max_len=16384 -dict=fuzz/png.dict $(FUZZ_DIR)/png-corpus
 
 # The tests without a window or the Java toolkit, built with AddressSanitizer and
-# UndefinedBehaviorSanitizer in a tree of their own; any finding fails the test.
+# UndefinedBehaviorSanitizer in a tree of their own; any finding fails the test. The tree has
+# no toolkit, so the tests that need one skip here even when CI requires it elsewhere.
 SANITIZE_DIR ?= build-asan
 SANITIZE_FLAGS := -O1 -g1 -fsanitize=address,undefined -fno-sanitize-recover=all \
   -fno-omit-frame-pointer
@@ -74,7 +75,7 @@ sanitize: deps
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_C_FLAGS="$(SANITIZE_FLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
-	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	cd $(SANITIZE_DIR) && env -u AVIZAD_REQUIRE_TOOLKIT ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
 format:
