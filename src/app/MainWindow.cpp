@@ -441,12 +441,6 @@ void MainWindow::run(Command command) {
     }
 }
 
-void MainWindow::replaceProject(Project project, const fs::path& file) {
-    document_->setProjectFile(file);
-    document_->replaceProject(std::move(project));
-    central_->closeEditors();
-}
-
 bool MainWindow::maybeSave() {
     if (!document_->isModified()) {
         return true;
@@ -471,20 +465,13 @@ void MainWindow::openProject(bool unlock) {
     if (chosen.isEmpty()) {
         return;  // cancelled: the project stays as it is
     }
-    const fs::path file = toPath(chosen);
-    // The file is read into a fresh project, which replaces the current one only
-    // when the whole file was read.
-    Project loaded;
     try {
-        loaded = readProjectFile(file);
+        document_->load(toPath(chosen));
     } catch (const IoError& error) {
         prompts_.showError(this, QString::fromStdString(error.what()));
         return;
     }
-    Settings settings = document_->settings();
-    settings.screenColor = loaded.screenColor;
-    document_->setSettings(settings);
-    replaceProject(std::move(loaded), file);
+    central_->closeEditors();
     if (unlock) {
         unlockInterface();
     }
@@ -494,24 +481,20 @@ void MainWindow::newProject() {
     if (!maybeSave()) {
         return;
     }
-    Project fresh;
-    fresh.screenColor = project().screenColor;
-    resetMidletSettings(fresh);
-    replaceProject(std::move(fresh), fs::path());
+    document_->newProject();
+    central_->closeEditors();
 }
 
 void MainWindow::clearScenario() {
     if (!maybeSave()) {
         return;
     }
-    Project scenario = project();
-    clearProject(scenario);
-    replaceProject(std::move(scenario), document_->values().projectFile);
+    document_->clearScenario();
+    central_->closeEditors();
     unlockInterface();
 }
 
 MainWindow::SaveResult MainWindow::saveProject(bool saveAs) {
-    document_->setSaveAs(saveAs);
     fs::path file = document_->values().projectFile;
     if (saveAs || file.empty()) {
         const QString chosen = prompts_.saveProjectFile(
@@ -522,13 +505,11 @@ MainWindow::SaveResult MainWindow::saveProject(bool saveAs) {
         file = withDefaultExtension(toPath(chosen));
     }
     try {
-        avizad::saveProject(project(), file);
+        document_->save(file);
     } catch (const IoError& error) {
         prompts_.showError(this, QString::fromStdString(error.what()));
         return SaveResult::Failed;
     }
-    document_->setProjectFile(file);
-    document_->markSaved();
     showStatus(QStringLiteral("Проект сохранён: %1").arg(fromPath(file)));
     return SaveResult::Saved;
 }

@@ -147,7 +147,6 @@ private:
     void buildToolbars();
     QAction* makeAction(Command command, const QString& caption, const QString& hint = {});
     void setLocked(bool locked);
-    void replaceProject(Project project, const std::filesystem::path& file);
     void showStatus(const QString& text);
     void updateStatus();
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "model/ProjectCommands.h"
+#include "model/ProjectFile.h"
 #include "model/ui/QtText.h"
 
 namespace avizad {
@@ -153,9 +154,36 @@ void ProjectDocument::setProjectFile(const std::filesystem::path& file) {
     emit titleChanged();
 }
 
-void ProjectDocument::markSaved() {
+void ProjectDocument::load(const std::filesystem::path& file) {
+    // The file is read into a fresh project, which replaces the open one only when the
+    // whole file was read.
+    Project loaded = readProjectFile(file);
+    Settings settings = settings_;
+    settings.screenColor = loaded.screenColor;
+    setSettings(settings, settingsLoaded_);
+    setProjectFile(file);
+    replaceProject(std::move(loaded));
+}
+
+void ProjectDocument::save(const std::filesystem::path& file) {
+    saveProject(project_, file);
+    setProjectFile(file);
     undoStack_->setClean();
     emit titleChanged();
+}
+
+void ProjectDocument::newProject() {
+    Project fresh;
+    fresh.screenColor = project_.screenColor;
+    resetMidletSettings(fresh);
+    setProjectFile({});
+    replaceProject(std::move(fresh));
+}
+
+void ProjectDocument::clearScenario() {
+    Project scenario = project_;
+    clearProject(scenario);
+    replaceProject(std::move(scenario));
 }
 
 bool ProjectDocument::isModified() const {

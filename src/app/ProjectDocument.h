@@ -43,13 +43,24 @@ public:
     // A key that no earlier edit used, for edits that should merge into one command.
     int newMergeKey() { return ++lastMergeKey_; }
 
-    // Replaces the whole project (new, open): the undo history is cleared and the
-    // project counts as unchanged.
+    // Replaces the whole project: the undo history is cleared and the project counts as
+    // unchanged.
     void replaceProject(Project project);
-    // The project was written to or read from `file` (empty: no file yet).
-    void setProjectFile(const std::filesystem::path& file);
-    // The project now matches its file.
-    void markSaved();
+
+    // The project's life. `load` reads a project file into a fresh project, which then
+    // replaces the open one, with `file` as its file, unchanged; `save` writes the project
+    // to `file` ("Сохранить" to its own file, "Сохранить как..." to another), which then
+    // becomes its file, and marks it unchanged. Both throw IoError with the user's message
+    // and then leave the project, its file and its history as they were.
+    void load(const std::filesystem::path& file);
+    void save(const std::filesystem::path& file);
+    // "Создать проект": an empty project "Project1" without a file, in the screen colour
+    // of the one before.
+    void newProject();
+    // "Создать" of the menu: a new scenario in the same project and file: the events and
+    // the active placements go; object types, levels, the other placements and the
+    // MIDlet settings stay.
+    void clearScenario();
     // Whether the project differs from its file (or, without a file, from the new or
     // opened project).
     bool isModified() const;
@@ -59,7 +70,6 @@ public:
     void setSettings(const Settings& settings, bool loaded = true);
     bool settingsLoaded() const { return settingsLoaded_; }
     void setProjectDir(const std::filesystem::path& dir) { values_.projectDir = dir; }
-    void setSaveAs(bool saveAs) { values_.saveAs = saveAs; }
 
     // Working values: chosen by the user, not undoable.
     void setCurrentLevel(int level);
@@ -95,6 +105,8 @@ private:
     void announce(const ProjectParts& parts, int currentLevelBefore);
     // The command the next edit follows in the history, if any.
     const ProjectEditCommand* lastEdit() const;
+    // The project was written to or read from `file` (empty: no file yet).
+    void setProjectFile(const std::filesystem::path& file);
 
     std::filesystem::path programDir_;
     Project project_;

@@ -11,7 +11,6 @@ struct WorkingValues {
     std::filesystem::path projectDir = "c:";  // folder of the project file; "c:" = none yet,
                                               // empty while opening (see docs/glossary.md)
     std::filesystem::path projectFile;        // empty until the project is saved or opened
-    bool saveAs = false;                      // the next save asks for a file name
     ObjectKind currentKind = ObjectKind::Background;
     int selectedObject = 0;    // the object type chosen in the palette; 0 = none
     int panelLevel = 0;        // the level last clicked in the levels panel; 0 = none yet

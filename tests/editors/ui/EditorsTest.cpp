@@ -298,8 +298,8 @@ TEST_F(EditorsTest, IndicatorKeepsItsPictureBesideTheProjectOnSaveChanges) {
     window->run(Command::NewIndicator);
     EXPECT_EQ(ed->draft().shown.width(), 40);
 
-    window->document()->setProjectFile(program.dir() / "game" / "game.yrk");
     fs::create_directories(program.dir() / "game");
+    window->document()->save(program.dir() / "game" / "game.yrk");
     window->editObject(ObjectKind::Indicator, 1);
     EXPECT_EQ(ed->amountBox()->value(), 3);
     // A new picture dropped from the file manager.
