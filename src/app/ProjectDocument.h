@@ -35,11 +35,17 @@ public:
 
     // One user edit. `change` runs on the project; when it returns true the parts it
     // named are kept before and after as one command named `text` ("Удаление уровня"),
-    // the stack records it and the change signals of those parts go out. When it
+    // the stack records it and the signals of what really changed go out. When it
     // returns false it must have changed nothing, and nothing is recorded. Edits with
-    // the same non-zero `mergeKey` in a row become one command (a drag).
+    // the same non-zero `mergeKey` in a row become one command (a drag). A change may
+    // touch only the parts it names: undo restores those alone.
     bool edit(const QString& text, const ProjectParts& parts,
               const std::function<bool(Project&)>& change, int mergeKey = 0);
+    // Checks every edit against its named parts and reports each one that changed a part
+    // it did not name (an empty function: no check). The tests switch it on; it costs a
+    // copy of the project per edit.
+    using UndeclaredChangeReport = std::function<void(const QString& problem)>;
+    static void checkUndeclaredChanges(UndeclaredChangeReport report);
     // A key that no earlier edit used, for edits that should merge into one command.
     int newMergeKey() { return ++lastMergeKey_; }
 
@@ -82,9 +88,9 @@ public:
 signals:
     // The whole project was replaced: every view redraws.
     void projectReplaced();
-    // Level names, sizes, order or number changed.
+    // Level names, sizes, order or number changed (what the levels panel lists).
     void levelsChanged();
-    // Placements, trajectories or control types of a level changed; 0 = every level.
+    // Placements, trajectories or control types of a level changed.
     void placementsChanged(int level);
     // The object types of a kind changed (created, changed, moved, deleted).
     void typesChanged(avizad::ObjectKind kind);
@@ -100,9 +106,11 @@ signals:
 
 private:
     friend class ProjectEditCommand;
-    // Restores a snapshot (undo or redo of a command) and announces its parts.
+    // Restores a snapshot (undo or redo of a command) and announces what changed.
     void restore(const ProjectSnapshot& snapshot);
-    void announce(const ProjectParts& parts, int currentLevelBefore);
+    // Emits the signals of the parts that differ from `before` (the named parts of the
+    // project as they were).
+    void announce(const class PartsBefore& before);
     // The command the next edit follows in the history, if any.
     const ProjectEditCommand* lastEdit() const;
     // The project was written to or read from `file` (empty: no file yet).

@@ -17,6 +17,7 @@
 #include "app/MidletSettingsDialog.h"
 #include "app/SettingsDialog.h"
 #include "model/Cp1251.h"
+#include "model/LevelOperations.h"
 #include "model/ProjectFile.h"
 
 namespace avizad {
@@ -119,19 +120,72 @@ TEST_F(ProjectDocumentTest, EachEditUndoesAndRedoesToTheSameFileText) {
     }
 }
 
-TEST_F(ProjectDocumentTest, PanelsRedrawThroughTheDocumentsSignals) {
-    QSignalSpy levels(window->document(), &ProjectDocument::levelsChanged);
-    QSignalSpy placements(window->document(), &ProjectDocument::placementsChanged);
-    QSignalSpy midlet(window->document(), &ProjectDocument::midletSettingsChanged);
+TEST_F(ProjectDocumentTest, SignalsNameWhatReallyChanged) {
+    ProjectDocument* document = window->document();
+    document->edit(QStringLiteral("Размещение объекта"), ProjectParts().withLevel(1),
+                   [](Project& p) {
+                       p.levels[1].activePlacements.add(Placement{});
+                       return true;
+                   });
+    QSignalSpy levels(document, &ProjectDocument::levelsChanged);
+    QSignalSpy placements(document, &ProjectDocument::placementsChanged);
+    QSignalSpy types(document, &ProjectDocument::typesChanged);
+    QSignalSpy events(document, &ProjectDocument::eventsChanged);
+    QSignalSpy midlet(document, &ProjectDocument::midletSettingsChanged);
+
+    // A drag names its level, and changes only a placement of it.
+    document->edit(QStringLiteral("Перемещение размещения"), ProjectParts().withLevel(1),
+                   [](Project& p) {
+                       p.levels[1].activePlacements[1].x = 40;
+                       return true;
+                   });
+    EXPECT_EQ(levels.count(), 0);
+    ASSERT_EQ(placements.count(), 1);
+    EXPECT_EQ(placements.at(0).at(0).toInt(), 1);
+    stack()->undo();
+    EXPECT_EQ(levels.count(), 0);
+    EXPECT_EQ(placements.count(), 2);
+
+    // Moving a level changes the list and the placements of both levels, nothing else,
+    // although the edit names every level, the events and the active types.
+    placements.clear();
     window->levelsPanel()->chooseLevel(1);
-    window->levelsPanel()->moveDown();
+    document->edit(QStringLiteral("Перемещение уровня"),
+                   ProjectParts().withAllLevels().withAllEvents().withTypes(ObjectKind::Active),
+                   [](Project& p) { return moveLevelDown(p); });
     EXPECT_EQ(levels.count(), 1);
-    EXPECT_EQ(placements.count(), 1);
-    EXPECT_EQ(placements.at(0).at(0).toInt(), 0) << "every level";
+    ASSERT_EQ(placements.count(), 2);
+    EXPECT_EQ(placements.at(0).at(0).toInt(), 1);
+    EXPECT_EQ(placements.at(1).at(0).toInt(), 2);
+    EXPECT_EQ(types.count(), 0);
+    EXPECT_EQ(events.count(), 0);
     EXPECT_EQ(midlet.count(), 0);
     stack()->undo();
     EXPECT_EQ(levels.count(), 2);
     EXPECT_EQ(window->project().levels[1].name, "A");
+}
+
+TEST_F(ProjectDocumentTest, AnEditThatChangesAPartItDidNotNameIsReported) {
+    QStringList problems;
+    ProjectDocument::checkUndeclaredChanges(
+        [&problems](const QString& problem) { problems << problem; });
+    window->document()->edit(QStringLiteral("Размещение объекта"), ProjectParts().withLevel(1),
+                             [](Project& p) {
+                                 p.levels[2].activePlacements.add(Placement{});
+                                 p.midletName = "other";
+                                 return true;
+                             });
+    window->document()->edit(QStringLiteral("Проверка"), ProjectParts().withLevel(2),
+                             [](Project& p) {
+                                 p.levels[2].name = "named";
+                                 return true;
+                             });
+    ProjectDocument::checkUndeclaredChanges(
+        [](const QString& problem) { ADD_FAILURE() << problem.toStdString(); });
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_TRUE(problems[0].contains(QStringLiteral("level 2")));
+    EXPECT_TRUE(problems[0].contains(QStringLiteral("MIDlet")));
+    EXPECT_FALSE(problems[0].contains(QStringLiteral("level 1")));
 }
 
 TEST_F(ProjectDocumentTest, RefusedEditsRecordNothing) {
