@@ -141,40 +141,31 @@ void PlacementEditor::press(const Project& project, int level, ObjectKind kind, 
     }
 }
 
-bool PlacementEditor::place(Project& project, int level, Refusal& refusal) {
+std::optional<NewPlacement> PlacementEditor::place(const Project& project, int level,
+                                                   Refusal& refusal) const {
     refusal = Refusal::None;
-    if (!validLevel(project, level)) {
-        return false;
+    ObjectKind kind{};
+    if (!validLevel(project, level) || !armedKind(level, kind) || armedObject_ < 1 ||
+        armedObject_ > project.typeCount(kind)) {
+        return std::nullopt;  // nothing armed, or the type went away since it was armed
     }
-    bool changed = false;
-    for (ObjectKind kind : kCanvasOrder) {
-        PlacingState& s = state(level, kind);
-        if (!s.armed) {
-            continue;
-        }
-        s.armed = false;
-        if (armedObject_ < 1 || armedObject_ > project.typeCount(kind)) {
-            continue;  // the type went away since it was armed
-        }
-        PlacementList& list = project.levels[level].placements(kind);
-        if (list.full()) {
-            refusal = Refusal::PlacementsFull;
-            continue;
-        }
-        Placement p;
-        p.x = s.lastX;
-        p.y = s.lastY;
-        p.object = armedObject_;
-        if (kind == ObjectKind::Background || kind == ObjectKind::Active) {
-            p.objectName = s.armedName;
-            const BoxSize size = placementSize(project, kind, armedObject_);
-            p.width = size.width;
-            p.height = size.height;
-        }
-        list.add(p);
-        changed = true;
+    if (project.levels[level].placements(kind).full()) {
+        refusal = Refusal::PlacementsFull;
+        return std::nullopt;
     }
-    return changed;
+    const PlacingState& s = state(level, kind);
+    NewPlacement made{kind, {}};
+    Placement& p = made.placement;
+    p.x = s.lastX;
+    p.y = s.lastY;
+    p.object = armedObject_;
+    if (kind == ObjectKind::Background || kind == ObjectKind::Active) {
+        p.objectName = s.armedName;
+        const BoxSize size = placementSize(project, kind, armedObject_);
+        p.width = size.width;
+        p.height = size.height;
+    }
+    return made;
 }
 
 PlacementRef PlacementEditor::release(const Project& project, int level, ObjectKind kind, int X,

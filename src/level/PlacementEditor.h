@@ -5,6 +5,7 @@
 // go into the Project it is handed, so the caller can make each one an undoable edit.
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "level/LevelView.h"
@@ -28,6 +29,12 @@ enum class Refusal {
     PlacementsFull,  // the level holds as many placements of the kind as it can
     PointsFull,      // the trajectory holds 40 points
     NoTrajectory,    // trajectories are numbered 1..10
+};
+
+// A placement to be added to a level.
+struct NewPlacement {
+    ObjectKind kind = ObjectKind::Background;
+    Placement placement;
 };
 
 // The placement a release selected, which "Удалить" removes.
@@ -68,9 +75,11 @@ public:
     // Any button pressed at (X, Y): in normal mode the frame goes and the last placement
     // of `kind` under the pointer becomes the dragged one; the pressed point is kept.
     void press(const Project& project, int level, ObjectKind kind, int X, int Y);
-    // Left click: each armed kind of the level gets a placement at the last snapped
-    // pointer position and is disarmed. Refused when the level's list is full.
-    bool place(Project& project, int level, Refusal& refusal);
+    // Left click: the placement the armed type of the level makes at the last snapped
+    // pointer position; none when nothing is armed, the type went away, or the level's
+    // list is full (`refusal` says so). The caller adds it to the level as one edit and
+    // disarms the level.
+    std::optional<NewPlacement> place(const Project& project, int level, Refusal& refusal) const;
     // Any button released at (X, Y): drags end; the last placement of `kind` under the
     // pointer (backgrounds and actives where the press was) is selected and framed.
     // A right button cancels placing first. Returns the selected placement (index 0: none).

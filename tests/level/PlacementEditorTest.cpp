@@ -16,37 +16,52 @@ struct PlacementEditorTest : ::testing::Test {
         project.textCount = 1;
         settings.gridWidth = settings.gridHeight = 16;
     }
+    // A left click as the canvas makes it: the placement is added and placing ends.
+    bool click() {
+        Refusal refusal = Refusal::None;
+        const std::optional<NewPlacement> made = editor.place(project, 1, refusal);
+        editor.disarm(1);
+        if (made) {
+            project.levels[1].placements(made->kind).add(made->placement);
+        }
+        return made.has_value();
+    }
     // Double click in the palette, pointer move to (x, y), left click.
     bool placeAt(ObjectKind kind, int object, int x, int y) {
         editor.arm(project, 1, kind, object);
         editor.track(settings, 1, x, y);
-        Refusal refusal = Refusal::None;
-        return editor.place(project, 1, refusal);
+        return click();
     }
     Project project;
     Settings settings;
     PlacementEditor editor;
 };
 
-TEST_F(PlacementEditorTest, PlacesAtTheSnappedPointerAndDisarms) {
-    ASSERT_TRUE(placeAt(ObjectKind::Active, 1, 23, 40));
-    const Placement& p = project.levels[1].activePlacements[1];
+TEST_F(PlacementEditorTest, PlacesAtTheSnappedPointerWithoutChangingTheProject) {
+    editor.arm(project, 1, ObjectKind::Active, 1);
+    editor.track(settings, 1, 23, 40);
+    Refusal refusal = Refusal::None;
+    const Project before = project;
+    const std::optional<NewPlacement> made = editor.place(project, 1, refusal);
+    ASSERT_TRUE(made.has_value());
+    EXPECT_TRUE(project == before);
+    EXPECT_EQ(made->kind, ObjectKind::Active);
+    const Placement& p = made->placement;
     EXPECT_EQ(p.x, 16);
     EXPECT_EQ(p.y, 32);
     EXPECT_EQ(p.object, 1);
     EXPECT_EQ(p.objectName, "hero");
     EXPECT_EQ(p.width, 32);
     ObjectKind kind{};
-    EXPECT_FALSE(editor.armedKind(1, kind));
-    Refusal refusal = Refusal::None;
+    EXPECT_TRUE(editor.armedKind(1, kind));  // the caller ends placing
+    editor.disarm(1);
     EXPECT_FALSE(editor.place(project, 1, refusal));  // a second click places nothing
 }
 
 TEST_F(PlacementEditorTest, RightReleaseCancelsPlacing) {
     editor.arm(project, 1, ObjectKind::Active, 1);
     editor.release(project, 1, ObjectKind::Active, 5, 5, true);
-    Refusal refusal = Refusal::None;
-    EXPECT_FALSE(editor.place(project, 1, refusal));
+    EXPECT_FALSE(click());
     EXPECT_EQ(project.levels[1].activePlacements.count(), 0);
 }
 

@@ -336,8 +336,14 @@ void LevelCanvasView::mouseReleaseEvent(QMouseEvent* event) {
         // The click: an armed type is placed at the last snapped pointer position.
         Refusal refusal = Refusal::None;
         const CanvasRect preview = previewRect();
-        document_.edit(QStringLiteral("Размещение объекта"), ProjectParts().withLevel(lvl),
-                       [&](Project& p) { return editor_.place(p, lvl, refusal); });
+        if (const auto made = editor_.place(document_.project(), lvl, refusal)) {
+            document_.edit(QStringLiteral("Размещение объекта"), ProjectParts().withLevel(lvl),
+                           [&](Project& p) {
+                               p.levels[lvl].placements(made->kind).add(made->placement);
+                               return true;
+                           });
+        }
+        editor_.disarm(lvl);
         showRefusal(refusal);
         updateCanvas(preview);
     } else if (right) {
