@@ -197,14 +197,7 @@ void MainWindow::buildToolbars() {
             menu->addAction(action);
             menuActions_[item.command] = action;
         }
-        auto* button = new QToolButton(upperBar_);
-        button->setText(caption);
-        button->setMenu(menu);
-        button->setPopupMode(QToolButton::InstantPopup);
-        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        button->setAutoRaise(true);
-        upperBar_->addWidget(button);
-        menus_[caption] = menu;
+        addMenuButton(menu);
     };
     const QKeySequence none;
     addMenu(QStringLiteral("Файл"),
@@ -236,14 +229,7 @@ void MainWindow::buildToolbars() {
         }
         menuActions_[Command::Undo] = undo;
         menuActions_[Command::Redo] = redo;
-        auto* button = new QToolButton(upperBar_);
-        button->setText(menu->title());
-        button->setMenu(menu);
-        button->setPopupMode(QToolButton::InstantPopup);
-        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        button->setAutoRaise(true);
-        upperBar_->addWidget(button);
-        menus_[menu->title()] = menu;
+        addMenuButton(menu);
     }
     addMenu(QStringLiteral("Настройки"), {{Command::Settings, "Общие настройки", none},
                                           {Command::MidletSettings, "Настройки мидлета", none}});
@@ -309,6 +295,17 @@ void MainWindow::buildToolbars() {
         toolbarActions_[command] = action;
     }
     toolbarActions_[Command::ShowEvents]->setChecked(true);
+}
+
+void MainWindow::addMenuButton(QMenu* menu) {
+    auto* button = new QToolButton(upperBar_);
+    button->setText(menu->title());
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setAutoRaise(true);
+    upperBar_->addWidget(button);
+    menus_[menu->title()] = menu;
 }
 
 QMenu* MainWindow::menu(const QString& caption) const {
@@ -689,20 +686,9 @@ void MainWindow::updateStatus() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // "Сохранить проект?" with "Да", "Нет" and "Отмена": cancelling the question or
-    // the save dialog, or a save that fails, keeps the window open so nothing is lost.
-    bool close = true;
-    switch (prompts_.askSaveChanges(this)) {
-        case Prompts::SaveChoice::Save:
-            close = saveProject(false) == SaveResult::Saved;
-            break;
-        case Prompts::SaveChoice::Discard:
-            break;
-        case Prompts::SaveChoice::Cancel:
-            close = false;
-            break;
-    }
-    if (!close) {
+    // Cancelling the question or the save dialog, or a save that fails, keeps the window
+    // open so nothing is lost.
+    if (!maybeSave()) {
         event->ignore();
         return;
     }

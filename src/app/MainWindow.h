@@ -100,9 +100,9 @@ public:
     // Runs a command as its button or menu item does.
     void run(Command command);
 
-    // Asks "Сохранить проект?" when the project has unsaved changes, and saves it when
-    // the user says so. False when the user cancelled or the save failed: the project
-    // must then stay open.
+    // Asks "Сохранить проект?" when the project differs from its file (closing the window,
+    // "Создать проект", "Создать", "Открыть"), and saves it when the user says so. False
+    // when the user cancelled or the save failed: the project must then stay open.
     bool maybeSave();
 
     // The project commands.
@@ -145,6 +145,8 @@ protected:
 
 private:
     void buildToolbars();
+    // An upper bar button that opens `menu`, captioned with its title.
+    void addMenuButton(QMenu* menu);
     QAction* makeAction(Command command, const QString& caption, const QString& hint = {});
     void setLocked(bool locked);
     void showStatus(const QString& text);

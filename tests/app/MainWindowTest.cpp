@@ -223,8 +223,20 @@ TEST_F(MainWindowTest, CreateMenuItemClearsTheScenarioAndKeepsTheFileAndTitle) {
     EXPECT_EQ(reread.levels[1].backgroundPlacements.count(), 1);
 }
 
+TEST_F(MainWindowTest, AnUnchangedProjectClosesWithoutAQuestion) {
+    start();
+    user.openAnswers << projectFile("three.yrk", 3);
+    window->run(Command::OpenProject);
+    change([](Project& p) { p.midletName = "changed"; });
+    window->menuAction(Command::Undo)->trigger();  // back to the file: nothing to save
+    user.saveChoice = Prompts::SaveChoice::Cancel;
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(user.exitAsked, 0);
+}
+
 TEST_F(MainWindowTest, ExitWithTheSecondButtonSavesNothing) {
     start();
+    change([](Project& p) { p.midletName = "changed"; });
     user.saveAnswers << path("never");
     user.saveChoice = Prompts::SaveChoice::Discard;
     EXPECT_TRUE(window->close());
@@ -249,6 +261,7 @@ TEST_F(MainWindowTest, ExitWithTheFirstButtonSavesToTheProjectFile) {
 
 TEST_F(MainWindowTest, ExitKeepsTheWindowWhenTheQuestionOrTheSaveDialogIsCancelled) {
     start();
+    change([](Project& p) { p.midletName = "changed"; });
     user.saveChoice = Prompts::SaveChoice::Save;  // the save dialog is then cancelled
     EXPECT_FALSE(window->close());
     EXPECT_EQ(user.saveAsked, 1);
@@ -323,6 +336,7 @@ TEST_F(MainWindowTest, TitleMarksUnsavedChangesUntilSavedOrUndone) {
 
 TEST_F(MainWindowTest, ExitKeepsTheWindowWhenTheProjectCannotBeWritten) {
     start();
+    change([](Project& p) { p.midletName = "changed"; });
     user.saveChoice = Prompts::SaveChoice::Save;
     user.saveAnswers << path("no-such-folder/game");
     EXPECT_FALSE(window->close());
