@@ -153,20 +153,31 @@ QAction* MainWindow::makeAction(Command command, const QString& caption, const Q
 }
 
 void MainWindow::buildToolbars() {
+    makeBars();
+    addLogo();
+    addMenus();
+    addCommandButtons();
+    addPanelSwitches();
+}
+
+void MainWindow::makeBars() {
     upperBar_ = new QToolBar(QStringLiteral("Меню"), this);
     upperBar_->setObjectName("upperBar");
-    upperBar_->setMovable(false);
-    upperBar_->setFloatable(false);
     upperBar_->setIconSize(QSize(112, 28));
-    addToolBar(Qt::TopToolBarArea, upperBar_);
-    addToolBarBreak(Qt::TopToolBarArea);
     lowerBar_ = new QToolBar(QStringLiteral("Команды"), this);
     lowerBar_->setObjectName("lowerBar");
-    lowerBar_->setMovable(false);
-    lowerBar_->setFloatable(false);
     lowerBar_->setIconSize(QSize(32, 32));
-    addToolBar(Qt::TopToolBarArea, lowerBar_);
+    for (QToolBar* bar : {upperBar_, lowerBar_}) {
+        bar->setMovable(false);
+        bar->setFloatable(false);
+        addToolBar(Qt::TopToolBarArea, bar);
+        if (bar == upperBar_) {
+            addToolBarBreak(Qt::TopToolBarArea);
+        }
+    }
+}
 
+void MainWindow::addLogo() {
     // The logo opens the program's own pages.
     auto* logo = new QToolButton(upperBar_);
     logo->setObjectName("logo");
@@ -176,29 +187,28 @@ void MainWindow::buildToolbars() {
     logo->setToolTip(QStringLiteral("ROR Avizad: справка о программе"));
     connect(logo, &QToolButton::clicked, this, &MainWindow::showHelp);
     upperBar_->addWidget(logo);
+}
 
-    struct MenuItem {
-        Command command;
-        const char* caption;
-        QKeySequence shortcut;
-    };
-    auto addMenu = [this](const QString& caption, std::initializer_list<MenuItem> items) {
-        auto* menu = new QMenu(caption, this);
-        for (const MenuItem& item : items) {
-            if (item.caption == nullptr) {
-                menu->addSeparator();
-                continue;
-            }
-            QAction* action = makeAction(item.command, QString::fromUtf8(item.caption));
-            if (!item.shortcut.isEmpty()) {
-                action->setShortcut(item.shortcut);
-                addAction(action);  // the shortcut works while the menu is closed
-            }
-            menu->addAction(action);
-            menuActions_[item.command] = action;
+QMenu* MainWindow::addMenu(const QString& caption, std::initializer_list<MenuItem> items) {
+    auto* menu = new QMenu(caption, this);
+    for (const MenuItem& item : items) {
+        if (item.caption == nullptr) {
+            menu->addSeparator();
+            continue;
         }
-        addMenuButton(menu);
-    };
+        QAction* action = makeAction(item.command, QString::fromUtf8(item.caption));
+        if (!item.shortcut.isEmpty()) {
+            action->setShortcut(item.shortcut);
+            addAction(action);  // the shortcut works while the menu is closed
+        }
+        menu->addAction(action);
+        menuActions_[item.command] = action;
+    }
+    addMenuButton(menu);
+    return menu;
+}
+
+void MainWindow::addMenus() {
     const QKeySequence none;
     addMenu(QStringLiteral("Файл"),
             {{Command::OpenProject, "Открыть", QKeySequence::Open},
@@ -212,25 +222,7 @@ void MainWindow::buildToolbars() {
              {Command::MakeJar, "Перевод в jar", none},
              {Command::Save, nullptr, none},
              {Command::Exit, "Выход", QKeySequence(Qt::CTRL | Qt::Key_Q)}});
-    // "Правка": undo and redo of the document's edits; their texts name the edit.
-    {
-        auto* menu = new QMenu(QStringLiteral("Правка"), this);
-        QUndoStack* stack = document_->undoStack();
-        QAction* undo = stack->createUndoAction(this, QStringLiteral("Отменить"));
-        QAction* redo = stack->createRedoAction(this, QStringLiteral("Повторить"));
-        undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-        redo->setShortcuts(
-            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-        undo->setIcon(AppIcons::icon(AppIcon::Undo));
-        redo->setIcon(AppIcons::icon(AppIcon::Redo));
-        for (QAction* action : {undo, redo}) {
-            addAction(action);  // the shortcuts work while the menu is closed
-            menu->addAction(action);
-        }
-        menuActions_[Command::Undo] = undo;
-        menuActions_[Command::Redo] = redo;
-        addMenuButton(menu);
-    }
+    addEditMenu();
     addMenu(QStringLiteral("Настройки"), {{Command::Settings, "Общие настройки", none},
                                           {Command::MidletSettings, "Настройки мидлета", none}});
     addMenu(QStringLiteral("Создать"), {{Command::NewBackground, "Фоновый объект", none},
@@ -241,13 +233,36 @@ void MainWindow::buildToolbars() {
                                         {Command::NewLevel, "Уровень", none}});
     addMenu(QStringLiteral("Справка"), {{Command::About, "Об авторах", none},
                                         {Command::Help, "Общее", QKeySequence::HelpContents}});
+}
 
+void MainWindow::addEditMenu() {
+    // "Правка": undo and redo of the document's edits; their texts name the edit.
+    auto* menu = new QMenu(QStringLiteral("Правка"), this);
+    QUndoStack* stack = document_->undoStack();
+    QAction* undo = stack->createUndoAction(this, QStringLiteral("Отменить"));
+    QAction* redo = stack->createRedoAction(this, QStringLiteral("Повторить"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    undo->setIcon(AppIcons::icon(AppIcon::Undo));
+    redo->setIcon(AppIcons::icon(AppIcon::Redo));
+    for (QAction* action : {undo, redo}) {
+        addAction(action);  // the shortcuts work while the menu is closed
+        menu->addAction(action);
+    }
+    menuActions_[Command::Undo] = undo;
+    menuActions_[Command::Redo] = redo;
+    addMenuButton(menu);
+}
+
+void MainWindow::addCommandButtons() {
     struct ToolItem {
         Command command;
         AppIcon icon;
         const char* hint;
         QKeySequence shortcut;
     };
+    const QKeySequence none;
     const ToolItem tools[] = {
         {Command::OpenProject, AppIcon::OpenProject, "Открыть проект", none},
         {Command::NewProject, AppIcon::NewProject, "Создать проект", QKeySequence::New},
@@ -281,7 +296,9 @@ void MainWindow::buildToolbars() {
             lowerBar_->addSeparator();
         }
     }
+}
 
+void MainWindow::addPanelSwitches() {
     // The two work panels of the centre; an object editor lies over either.
     lowerBar_->addSeparator();
     auto* panels = new QActionGroup(this);

@@ -3,9 +3,11 @@
 // commands on its two toolbars, and arranges the levels panel (left), the central
 // work panel and the object catalogue (right).
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 
@@ -144,7 +146,22 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The two toolbars, in named steps.
     void buildToolbars();
+    void makeBars();
+    void addLogo();
+    void addMenus();
+    void addEditMenu();
+    void addCommandButtons();
+    void addPanelSwitches();
+    // A menu item: its command, caption and shortcut; a null caption is a separator.
+    struct MenuItem {
+        Command command;
+        const char* caption;
+        QKeySequence shortcut;
+    };
+    // A menu of items behind an upper bar button.
+    QMenu* addMenu(const QString& caption, std::initializer_list<MenuItem> items);
     // An upper bar button that opens `menu`, captioned with its title.
     void addMenuButton(QMenu* menu);
     QAction* makeAction(Command command, const QString& caption, const QString& hint = {});

@@ -25,12 +25,9 @@
 namespace avizad {
 
 ActiveEditor::ActiveEditor(MainWindow& window, QWidget* parent)
-    : EditorPanel(window, QStringLiteral("Создание активных объектов"), parent) {
+    : EditorPanel(window, ObjectKind::Active, QStringLiteral("Создание активных объектов"),
+                  parent) {
     QToolBar* bar = toolBar();
-    create_ = bar->addAction(style()->standardIcon(QStyle::SP_FileDialogNewFolder),
-                             QStringLiteral("Создать объект"), this, &ActiveEditor::create);
-    save_ = bar->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton),
-                           QStringLiteral("Сохранить изменения"), this, &ActiveEditor::saveChanges);
     openImage_ =
         bar->addAction(style()->standardIcon(QStyle::SP_DialogOpenButton),
                        QStringLiteral("Загрузить изображение"), this, &ActiveEditor::openImage);
@@ -130,12 +127,8 @@ ActiveEditor::ActiveEditor(MainWindow& window, QWidget* parent)
 
     timer_.setInterval(kGameFrameMs);
     connect(&timer_, &QTimer::timeout, this, &ActiveEditor::advancePreview);
-    connect(&document(), &ProjectDocument::projectReplaced, this, [this] {
-        editedIndex_ = 0;
-        save_->setEnabled(false);
-    });
     setPickingEnabled(false);
-    start();
+    reset();
 }
 
 void ActiveEditor::setPickingEnabled(bool enabled) {
@@ -143,14 +136,12 @@ void ActiveEditor::setPickingEnabled(bool enabled) {
     states_->setEnabled(enabled);
 }
 
-void ActiveEditor::start() {
+void ActiveEditor::reset() {
     draft_.start();
     name_->setText(fromModel(draft_.name));
     speeds_[1]->setValue(draft_.acceleration);
     speeds_[2]->setValue(draft_.braking);
     propertyGrid()->clearTexts();
-    editedIndex_ = 0;
-    save_->setEnabled(false);
     direction_->reset();
     states_->blockSignals(true);
     states_->setCurrentRow(0);
@@ -158,18 +149,8 @@ void ActiveEditor::start() {
     renewal();
 }
 
-void ActiveEditor::startNew() {
-    start();
-    openImage();
-}
-
-void ActiveEditor::openObject(int index) {
-    start();
+void ActiveEditor::load(int index) {
     const Project& project = document().project();
-    if (index < 1 || index > project.activeCount) {
-        return;
-    }
-    editedIndex_ = index;
     const int level = project.currentLevel;
     const int controlType =
         level >= 1 && level <= project.levelCount ? project.levels[level].controlType[index] : 0;
@@ -190,7 +171,6 @@ void ActiveEditor::openObject(int index) {
     propertyGrid()->setTexts(draft_.propertyNames, draft_.propertyValues);
     showStrip();
     setPickingEnabled(true);
-    save_->setEnabled(true);
     renewal();
 }
 
@@ -315,12 +295,12 @@ void ActiveEditor::create() {
             draft_.storeInto(p.actives[created]);
             storeControlType(p, created);
         })) {
-        editedIndex_ = created;
+        setCreated(created);
     }
 }
 
 void ActiveEditor::saveChanges() {
-    const int index = editedIndex_;
+    const int index = editedIndex();
     if (index < 1 || index > document().project().activeCount) {
         showInfo(QStringLiteral("Этого объекта больше нет: сохраните его как новый."));
         return;

@@ -33,12 +33,10 @@ public:
 
     explicit ActiveEditor(MainWindow& window, QWidget* parent = nullptr);
 
-    void startNew();
-    void openObject(int index);
     void openImage();
     void loadImageFile(const QString& file);
-    void create();
-    void saveChanges();
+    void create() override;
+    void saveChanges() override;
     // A press at x in the source view, a click on sequence cell p (1..6).
     void pickAt(int x);
     void assignCell(int position);
@@ -48,8 +46,6 @@ public:
     int previewFrame() const;
 
     const ActiveDraft& draft() const { return draft_; }
-    QAction* createAction() const { return create_; }
-    QAction* saveAction() const { return save_; }
     QAction* openImageAction() const { return openImage_; }
     QLineEdit* nameEdit() const { return name_; }
     QSpinBox* frameCountBox() const { return frames_; }
@@ -69,8 +65,11 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
+    void reset() override;
+    void askForPicture() override { openImage(); }
+    void load(int index) override;
+
 private:
-    void start();
     void showStrip();
     // Redraws the six cells and restarts the preview.
     void renewal();
@@ -80,12 +79,9 @@ private:
     void storeControlType(Project& p, int index) const;
 
     ActiveDraft draft_;
-    int editedIndex_ = 0;
     std::vector<int> sequence_;
     std::size_t previewStep_ = 0;
     QTimer timer_;
-    QAction* create_ = nullptr;
-    QAction* save_ = nullptr;
     QAction* openImage_ = nullptr;
     QLineEdit* name_ = nullptr;
     QSpinBox* frames_ = nullptr;

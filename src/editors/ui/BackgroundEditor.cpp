@@ -30,13 +30,9 @@ QSpinBox* countBox(QWidget* parent, int maximum) {
 }  // namespace
 
 BackgroundEditor::BackgroundEditor(MainWindow& window, QWidget* parent)
-    : EditorPanel(window, QStringLiteral("Создание фоновых объектов"), parent) {
+    : EditorPanel(window, ObjectKind::Background, QStringLiteral("Создание фоновых объектов"),
+                  parent) {
     QToolBar* bar = toolBar();
-    create_ = bar->addAction(style()->standardIcon(QStyle::SP_FileDialogNewFolder),
-                             QStringLiteral("Создать объект"), this, &BackgroundEditor::create);
-    save_ =
-        bar->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton),
-                       QStringLiteral("Сохранить изменения"), this, &BackgroundEditor::saveChanges);
     openImage_ =
         bar->addAction(style()->standardIcon(QStyle::SP_DialogOpenButton),
                        QStringLiteral("Загрузить изображение"), this, &BackgroundEditor::openImage);
@@ -107,14 +103,10 @@ BackgroundEditor::BackgroundEditor(MainWindow& window, QWidget* parent)
     for (QSpinBox* box : {across_, down_, columns_, rows_}) {
         connect(box, &QSpinBox::valueChanged, this, &BackgroundEditor::countsChanged);
     }
-    connect(&document(), &ProjectDocument::projectReplaced, this, [this] {
-        editedIndex_ = 0;
-        save_->setEnabled(false);
-    });
-    start();
+    reset();
 }
 
-void BackgroundEditor::start() {
+void BackgroundEditor::reset() {
     draft_.clear();
     updating_ = true;
     across_->setValue(1);
@@ -124,23 +116,11 @@ void BackgroundEditor::start() {
     updating_ = false;
     name_->setText(fromModel(draft_.name));
     propertyGrid()->clearTexts();
-    editedIndex_ = 0;
-    save_->setEnabled(false);
     refreshTiles();
 }
 
-void BackgroundEditor::startNew() {
-    start();
-    openImage();
-}
-
-void BackgroundEditor::openObject(int index) {
-    start();
+void BackgroundEditor::load(int index) {
     const Project& project = document().project();
-    if (index < 1 || index > project.backgroundCount) {
-        return;
-    }
-    editedIndex_ = index;
     draft_.open(project.backgrounds[index]);
     if (draft_.kind >= 0 && draft_.kind <= 2) {
         kinds_[draft_.kind]->setChecked(true);
@@ -153,7 +133,6 @@ void BackgroundEditor::openObject(int index) {
     updating_ = false;
     name_->setText(fromModel(draft_.name));
     propertyGrid()->setTexts(draft_.propertyNames, draft_.propertyValues);
-    save_->setEnabled(true);
     refreshTiles();
 }
 
@@ -227,13 +206,12 @@ void BackgroundEditor::create() {
                   created = ++p.backgroundCount;
                   draft_.storeInto(p.backgrounds[created]);
               })) {
-        editedIndex_ = created;
-        save_->setEnabled(false);
+        setCreated(created);
     }
 }
 
 void BackgroundEditor::saveChanges() {
-    const int index = editedIndex_;
+    const int index = editedIndex();
     if (index < 1 || index > document().project().backgroundCount) {
         showInfo(QStringLiteral("Этого объекта больше нет: сохраните его как новый."));
         return;

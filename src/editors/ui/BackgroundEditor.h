@@ -22,19 +22,13 @@ class BackgroundEditor : public EditorPanel {
 public:
     explicit BackgroundEditor(MainWindow& window, QWidget* parent = nullptr);
 
-    // A new object: resets the counts, name and properties and asks for the tile set.
-    void startNew();
-    // Object type `index` is loaded for changing.
-    void openObject(int index);
     // Asks for a tile set; a cancelled dialog changes nothing.
     void openImage();
     void loadImageFile(const QString& file);
-    void create();
-    void saveChanges();
+    void create() override;
+    void saveChanges() override;
 
     const BackgroundDraft& draft() const { return draft_; }
-    QAction* createAction() const { return create_; }
-    QAction* saveAction() const { return save_; }
     QAction* openImageAction() const { return openImage_; }
     QAction* clearMapAction() const { return clearMap_; }
     QLineEdit* nameEdit() const { return name_; }
@@ -49,18 +43,18 @@ public:
 protected:
     void imageDropped(const QString& file) override { loadImageFile(file); }
 
+    void reset() override;
+    void askForPicture() override { openImage(); }
+    void load(int index) override;
+
 private:
-    void start();
     void countsChanged();
     // Recomputes the tiles and redraws the tile list and the map.
     void refreshTiles();
     void takeControls();
 
     BackgroundDraft draft_;
-    int editedIndex_ = 0;
     bool updating_ = false;
-    QAction* create_ = nullptr;
-    QAction* save_ = nullptr;
     QAction* openImage_ = nullptr;
     QAction* clearMap_ = nullptr;
     QLineEdit* name_ = nullptr;

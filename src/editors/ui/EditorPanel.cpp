@@ -1,11 +1,13 @@
 #include "editors/ui/EditorPanel.h"
 
+#include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMimeData>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -40,8 +42,8 @@ QString droppedPng(const QMimeData* data) {
 
 }  // namespace
 
-EditorPanel::EditorPanel(MainWindow& window, const QString& title, QWidget* parent)
-    : QWidget(parent), window_(window), document_(window.document()) {
+EditorPanel::EditorPanel(MainWindow& window, ObjectKind kind, const QString& title, QWidget* parent)
+    : QWidget(parent), window_(window), document_(window.document()), kind_(kind) {
     setWindowTitle(title);
     setAutoFillBackground(true);
     auto* outer = new QVBoxLayout(this);
@@ -64,11 +66,40 @@ EditorPanel::EditorPanel(MainWindow& window, const QString& title, QWidget* pare
 
     toolBar_ = new QToolBar(this);
     toolBar_->setIconSize(QSize(20, 20));
+    create_ = toolBar_->addAction(style()->standardIcon(QStyle::SP_FileDialogNewFolder),
+                                  QStringLiteral("Создать объект"), this, [this] { create(); });
+    save_ =
+        toolBar_->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton),
+                            QStringLiteral("Сохранить изменения"), this, [this] { saveChanges(); });
     outer->addWidget(toolBar_);
     body_ = new QVBoxLayout;
     outer->addLayout(body_, 1);
     properties_ = new PropertyGrid(this);
     setAcceptDrops(true);
+    // A project from a file or a new one: the opened object is no more.
+    connect(document_, &ProjectDocument::projectReplaced, this, &EditorPanel::forgetEditedObject);
+}
+
+void EditorPanel::startNew() {
+    reset();
+    forgetEditedObject();
+    askForPicture();
+}
+
+void EditorPanel::openObject(int index) {
+    reset();
+    forgetEditedObject();
+    if (index < 1 || index > document().project().typeCount(kind_)) {
+        return;
+    }
+    editedIndex_ = index;
+    load(index);
+    save_->setEnabled(true);
+}
+
+void EditorPanel::forgetEditedObject() {
+    editedIndex_ = 0;
+    save_->setEnabled(false);
 }
 
 void EditorPanel::close() {

@@ -1,7 +1,10 @@
 #pragma once
 // What the four object editors share: the panel with its title and close button, the
-// tool bar, the property grid, PNG files dropped from the file manager, and the
-// project document, prompts and program folder they work with.
+// tool bar with "Создать объект" and "Сохранить изменения", the property grid, PNG files
+// dropped from the file manager, the project document, prompts and program folder they
+// work with, and the protocol of every editor: startNew (fresh defaults, then the
+// picture is asked for), openObject (the object's values loaded for changing), create
+// and saveChanges.
 
 #include <QWidget>
 #include <functional>
@@ -10,6 +13,7 @@
 #include "app/Prompts.h"
 #include "model/Image.h"
 
+class QAction;
 class QToolBar;
 class QVBoxLayout;
 
@@ -22,14 +26,40 @@ class EditorPanel : public QWidget {
     Q_OBJECT
 
 public:
-    EditorPanel(MainWindow& window, const QString& title, QWidget* parent = nullptr);
+    EditorPanel(MainWindow& window, ObjectKind kind, const QString& title,
+                QWidget* parent = nullptr);
 
+    ObjectKind kind() const { return kind_; }
+    // A new object: fresh defaults, then the picture of the object is asked for.
+    void startNew();
+    // Object type `index` is loaded for changing; nothing happens when there is none.
+    void openObject(int index);
+    // The object type being changed; 0 while a new one is made.
+    int editedIndex() const { return editedIndex_; }
+    // "Создать объект" stores the editor's content as a new object type, "Сохранить
+    // изменения" into the opened one.
+    virtual void create() = 0;
+    virtual void saveChanges() = 0;
+
+    QAction* createAction() const { return create_; }
+    QAction* saveAction() const { return save_; }
     QToolBar* toolBar() const { return toolBar_; }
     PropertyGrid* propertyGrid() const { return properties_; }
     // Hides the panel without storing anything (its close button).
     void close();
 
 protected:
+    // The editor's parts of the protocol: its controls back to a new object's values; the
+    // picture dialog of a new object (editors without pictures ask nothing); the values
+    // of object type `index` into the controls.
+    virtual void reset() = 0;
+    virtual void askForPicture() {}
+    virtual void load(int index) = 0;
+    // Forgets the opened object: "Сохранить изменения" is off until the next openObject.
+    void forgetEditedObject();
+    // A new object was stored as type `index`.
+    void setCreated(int index) { editedIndex_ = index; }
+
     ProjectDocument& document() const { return *document_; }
     const Prompts& prompts() const;
     QVBoxLayout* body() const { return body_; }
@@ -56,6 +86,10 @@ protected:
 private:
     MainWindow& window_;
     ProjectDocument* document_;
+    ObjectKind kind_;
+    int editedIndex_ = 0;
+    QAction* create_ = nullptr;
+    QAction* save_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QVBoxLayout* body_ = nullptr;
     PropertyGrid* properties_ = nullptr;

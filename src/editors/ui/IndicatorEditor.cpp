@@ -20,13 +20,9 @@
 namespace avizad {
 
 IndicatorEditor::IndicatorEditor(MainWindow& window, QWidget* parent)
-    : EditorPanel(window, QStringLiteral("Создание объектов-индикаторов"), parent) {
+    : EditorPanel(window, ObjectKind::Indicator, QStringLiteral("Создание объектов-индикаторов"),
+                  parent) {
     QToolBar* bar = toolBar();
-    create_ = bar->addAction(style()->standardIcon(QStyle::SP_FileDialogNewFolder),
-                             QStringLiteral("Создать объект"), this, &IndicatorEditor::create);
-    save_ =
-        bar->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton),
-                       QStringLiteral("Сохранить изменения"), this, &IndicatorEditor::saveChanges);
     openImage_ =
         bar->addAction(style()->standardIcon(QStyle::SP_DialogOpenButton),
                        QStringLiteral("Загрузить изображение"), this, &IndicatorEditor::openImage);
@@ -58,39 +54,22 @@ IndicatorEditor::IndicatorEditor(MainWindow& window, QWidget* parent)
     row->addLayout(side);
     body()->addLayout(row, 1);
 
-    connect(&document(), &ProjectDocument::projectReplaced, this, [this] {
-        editedIndex_ = 0;
-        save_->setEnabled(false);
-    });
-    start();
+    reset();
 }
 
-void IndicatorEditor::start() {
+void IndicatorEditor::reset() {
     draft_.clear();
     amount_->setValue(draft_.amount);
     name_->setText(fromModel(draft_.name));
     propertyGrid()->clearTexts();
-    editedIndex_ = 0;
-    save_->setEnabled(false);
 }
 
-void IndicatorEditor::startNew() {
-    start();
-    openImage();
-}
-
-void IndicatorEditor::openObject(int index) {
-    start();
+void IndicatorEditor::load(int index) {
     const Project& project = document().project();
-    if (index < 1 || index > project.indicatorCount) {
-        return;
-    }
-    editedIndex_ = index;
     draft_.open(project.indicators[index]);
     name_->setText(fromModel(draft_.name));
     view_->setImage(toQImage(draft_.shown));
     amount_->setValue(draft_.amount);
-    save_->setEnabled(true);
     propertyGrid()->setTexts(draft_.propertyNames, draft_.propertyValues);
 }
 
@@ -134,7 +113,7 @@ void IndicatorEditor::create() {
 }
 
 void IndicatorEditor::saveChanges() {
-    const int index = editedIndex_;
+    const int index = editedIndex();
     if (index < 1 || index > document().project().indicatorCount || !draft_.hasImage()) {
         showInfo(QStringLiteral("Этого объекта больше нет: сохраните его как новый."));
         return;

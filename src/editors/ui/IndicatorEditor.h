@@ -20,17 +20,13 @@ class IndicatorEditor : public EditorPanel {
 public:
     explicit IndicatorEditor(MainWindow& window, QWidget* parent = nullptr);
 
-    void startNew();
-    void openObject(int index);
     // Asks for a PNG; a cancelled dialog loads the file picked before in this run again.
     void openImage();
     void loadImageFile(const QString& file);
-    void create();
-    void saveChanges();
+    void create() override;
+    void saveChanges() override;
 
     const IndicatorDraft& draft() const { return draft_; }
-    QAction* createAction() const { return create_; }
-    QAction* saveAction() const { return save_; }
     QAction* openImageAction() const { return openImage_; }
     QLineEdit* nameEdit() const { return name_; }
     QSpinBox* amountBox() const { return amount_; }
@@ -39,14 +35,14 @@ public:
 protected:
     void imageDropped(const QString& file) override { loadImageFile(file); }
 
+    void reset() override;
+    void askForPicture() override { openImage(); }
+    void load(int index) override;
+
 private:
-    void start();
     void takeControls();
 
     IndicatorDraft draft_;
-    int editedIndex_ = 0;
-    QAction* create_ = nullptr;
-    QAction* save_ = nullptr;
     QAction* openImage_ = nullptr;
     QLineEdit* name_ = nullptr;
     QSpinBox* amount_ = nullptr;

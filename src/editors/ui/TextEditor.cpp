@@ -21,13 +21,7 @@
 namespace avizad {
 
 TextEditor::TextEditor(MainWindow& window, QWidget* parent)
-    : EditorPanel(window, QStringLiteral("Создание текстовых объектов"), parent) {
-    QToolBar* bar = toolBar();
-    create_ = bar->addAction(style()->standardIcon(QStyle::SP_FileDialogNewFolder),
-                             QStringLiteral("Создать объект"), this, &TextEditor::create);
-    save_ = bar->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton),
-                           QStringLiteral("Сохранить изменения"), this, &TextEditor::saveChanges);
-
+    : EditorPanel(window, ObjectKind::Text, QStringLiteral("Создание текстовых объектов"), parent) {
     auto* top = new QHBoxLayout;
     auto* fontBox = new QGroupBox(QStringLiteral("Шрифт"), this);
     auto* fontLayout = new QHBoxLayout(fontBox);
@@ -106,38 +100,22 @@ TextEditor::TextEditor(MainWindow& window, QWidget* parent)
     }
     connect(faceGroup_, &QButtonGroup::idToggled, this, &TextEditor::refreshPicture);
     connect(sizeGroup_, &QButtonGroup::idToggled, this, &TextEditor::refreshPicture);
-    connect(&document(), &ProjectDocument::projectReplaced, this, [this] {
-        editedIndex_ = 0;
-        save_->setEnabled(false);
-    });
     showColor();
-    start();
+    reset();
 }
 
-void TextEditor::start() {
+void TextEditor::reset() {
     draft_.clear();
     name_->setText(fromModel(draft_.name));
     text_->clear();
     propertyGrid()->clearTexts();
-    editedIndex_ = 0;
-    save_->setEnabled(false);
     refreshPicture();
 }
 
-void TextEditor::startNew() {
-    start();
-}
-
-void TextEditor::openObject(int index) {
-    start();
+void TextEditor::load(int index) {
     const Project& project = document().project();
-    if (index < 1 || index > project.textCount) {
-        return;
-    }
-    editedIndex_ = index;
     draft_.open(project.texts[index]);
     showControls();
-    save_->setEnabled(true);
     refreshPicture();
 }
 
@@ -228,7 +206,7 @@ void TextEditor::create() {
 }
 
 void TextEditor::saveChanges() {
-    const int index = editedIndex_;
+    const int index = editedIndex();
     if (index < 1 || index > document().project().textCount) {
         showInfo(QStringLiteral("Этого объекта больше нет: сохраните его как новый."));
         return;

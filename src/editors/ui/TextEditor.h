@@ -25,16 +25,12 @@ class TextEditor : public EditorPanel {
 public:
     explicit TextEditor(MainWindow& window, QWidget* parent = nullptr);
 
-    void startNew();
-    void openObject(int index);
-    void create();
-    void saveChanges();
+    void create() override;
+    void saveChanges() override;
     // Opens the colour dialog for the field "Цвет:".
     void chooseColor();
 
     const TextDraft& draft() const { return draft_; }
-    QAction* createAction() const { return create_; }
-    QAction* saveAction() const { return save_; }
     QLineEdit* nameEdit() const { return name_; }
     QPlainTextEdit* textBox() const { return text_; }
     QRadioButton* faceButton(int kind) const { return faces_[kind - 1]; }
@@ -45,8 +41,11 @@ public:
     QToolButton* colorField() const { return color_; }
     TextPictureView* pictureView() const { return picture_; }
 
+protected:
+    void reset() override;
+    void load(int index) override;
+
 private:
-    void start();
     // Reads the controls into the draft; false (with a message) when the text is too long.
     bool takeControls();
     void showControls();
@@ -54,9 +53,6 @@ private:
     void refreshPicture();
 
     TextDraft draft_;
-    int editedIndex_ = 0;
-    QAction* create_ = nullptr;
-    QAction* save_ = nullptr;
     QLineEdit* name_ = nullptr;
     QPlainTextEdit* text_ = nullptr;
     QButtonGroup* faceGroup_ = nullptr;

@@ -31,11 +31,21 @@ LevelCanvasPanel::LevelCanvasPanel(ProjectDocument& document, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-
     auto* title = new QLabel(QStringLiteral("Размещение объектов"), this);
     title->setStyleSheet("background: #3a62aa; color: white; font-weight: bold; padding: 3px;");
     layout->addWidget(title);
+    layout->addWidget(buildToolbar());
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(buildView(), 1);
+    row->addWidget(buildTrajectoryPanel());
+    layout->addLayout(row, 1);
+    connectToolbar();
+    connectView();
+    connectTrajectoryPanel();
+}
 
+QToolBar* LevelCanvasPanel::buildToolbar() {
     auto* bar = new QToolBar(this);
     bar->setObjectName("canvasToolbar");
     grid_ = bar->addAction(QStringLiteral("Сетка"));
@@ -65,18 +75,20 @@ LevelCanvasPanel::LevelCanvasPanel(ProjectDocument& document, QWidget* parent)
     selection_ = new QLabel(QStringLiteral("ВО(Х: ;Y: )"), bar);
     selection_->setObjectName("selectionReadout");
     bar->addWidget(selection_);
-    layout->addWidget(bar);
+    return bar;
+}
 
-    auto* row = new QHBoxLayout;
-    row->setContentsMargins(0, 0, 0, 0);
+QScrollArea* LevelCanvasPanel::buildView() {
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName("canvasScroll");
     scroll_->setBackgroundRole(QPalette::Dark);
     view_ = new LevelCanvasView(document_, editor_, scroll_);
     scroll_->setWidget(view_);
     scroll_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    row->addWidget(scroll_, 1);
+    return scroll_;
+}
 
+QGroupBox* LevelCanvasPanel::buildTrajectoryPanel() {
     trajectoryPanel_ = new QGroupBox(QStringLiteral("Траектории"), this);
     trajectoryPanel_->setObjectName("trajectoryPanel");
     auto* form = new QVBoxLayout(trajectoryPanel_);
@@ -89,25 +101,29 @@ LevelCanvasPanel::LevelCanvasPanel(ProjectDocument& document, QWidget* parent)
     point_ = new QSpinBox(trajectoryPanel_);
     form->addWidget(point_);
     form->addWidget(new QLabel(QStringLiteral("направления"), trajectoryPanel_));
-    for (int i = 0; i < 3; ++i) {
-        directions_[i] = new QSpinBox(trajectoryPanel_);
-        directions_[i]->setRange(0, 0);
-        form->addWidget(directions_[i]);
+    for (QSpinBox*& box : directions_) {
+        box = new QSpinBox(trajectoryPanel_);
+        box->setRange(0, 0);
+        form->addWidget(box);
     }
     deleteLast_ = new QPushButton(QStringLiteral("удалить последнюю точку"), trajectoryPanel_);
     form->addWidget(deleteLast_);
     form->addStretch(1);
     trajectoryPanel_->setFixedWidth(170);
     trajectoryPanel_->hide();
-    row->addWidget(trajectoryPanel_);
-    layout->addLayout(row, 1);
+    return trajectoryPanel_;
+}
 
+void LevelCanvasPanel::connectToolbar() {
     connect(grid_, &QAction::toggled, this, [this](bool on) {
         editor_.view().showGrid = on;
         view_->redrawAll();
     });
     connect(trajectory_, &QAction::toggled, this, &LevelCanvasPanel::showTrajectoryPanel);
     connect(zoomSlider_, &QSlider::valueChanged, this, &LevelCanvasPanel::setZoomFromSlider);
+}
+
+void LevelCanvasPanel::connectView() {
     connect(view_, &LevelCanvasView::zoomStepRequested, this,
             [this](int steps) { zoomSlider_->setValue(zoomSlider_->value() + 2 * steps); });
     connect(view_, &LevelCanvasView::pointerMoved, this,
@@ -118,6 +134,9 @@ LevelCanvasPanel::LevelCanvasPanel(ProjectDocument& document, QWidget* parent)
     connect(view_, &LevelCanvasView::message, this, &LevelCanvasPanel::message);
     connect(view_, &LevelCanvasView::trajectoryEdited, this,
             &LevelCanvasPanel::refreshTrajectoryBoxes);
+}
+
+void LevelCanvasPanel::connectTrajectoryPanel() {
     connect(number_, &QSpinBox::valueChanged, this, [this](int value) {
         Refusal refusal = Refusal::None;
         if (editor_.chooseTrajectory(value, refusal)) {

@@ -16,6 +16,7 @@ class QScrollArea;
 class QSlider;
 class QSpinBox;
 class QGroupBox;
+class QToolBar;
 
 namespace avizad {
 
@@ -49,6 +50,13 @@ signals:
     void message(const QString& text);
 
 private:
+    // The parts of the panel, in named steps.
+    QToolBar* buildToolbar();
+    QScrollArea* buildView();
+    QGroupBox* buildTrajectoryPanel();
+    void connectToolbar();
+    void connectView();
+    void connectTrajectoryPanel();
     void setZoomFromSlider(int position);
     void showTrajectoryPanel(bool shown);
     void refreshTrajectoryBoxes();
