@@ -1,7 +1,7 @@
 #pragma once
 // The centre of the main window: the events editor, the level canvas or one of the
-// four object editors, one at a time. Each panel starts as a placeholder; the real
-// panel replaces it with setPanel. An object editor lies over the events editor or
+// four object editors, one at a time. Each panel is empty until the editor that
+// shows it is installed with setPanel. An object editor lies over the events editor or
 // the canvas; closing it shows again the one that was there.
 
 #include <QStackedWidget>

@@ -91,7 +91,6 @@ void LevelsPanel::chooseLevel(int level) {
     document_.setLevelOpened();
     list_->setMarker(level);
     document_.setCurrentLevel(level);
-    emit levelChosen(level);
 }
 
 void LevelsPanel::openLevel(int level) {

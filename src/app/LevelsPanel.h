@@ -37,8 +37,6 @@ public:
     void editProperties();
 
 signals:
-    // currentLevel changed (the canvas and the events editor redraw).
-    void levelChosen(int level);
     // The placement canvas should be shown for this level.
     void openCanvasRequested(int level);
     // The level properties dialog should be opened for currentLevel.

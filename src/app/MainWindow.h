@@ -91,8 +91,8 @@ public:
     // The menu item of a command (nullptr for toolbar-only commands).
     QAction* menuAction(Command command) const;
 
-    // Installs the editor of an object kind: `panel` takes the place of the editor's
-    // placeholder in the central area; `startNew` runs each time a create command shows
+    // Installs the editor of an object kind: `panel` takes the editor's place in the
+    // central area; `startNew` runs each time a create command shows
     // it (it prepares the editor for a new object and asks for its image), `openObject`
     // each time an existing object type is to be changed (editObject). The editor's
     // close button should call centralArea()->closeEditors().

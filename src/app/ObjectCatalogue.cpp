@@ -70,15 +70,7 @@ ObjectCatalogue::ObjectCatalogue(QWidget* parent) : QWidget(parent) {
     kindLabel_->setStyleSheet("font-weight: bold; padding: 2px;");
     layout_->addWidget(kindLabel_);
 
-    auto* placeholder =
-        new QLabel(QStringLiteral("Здесь появится список объектов выбранного типа — вместе с "
-                                  "редактором уровня. В этой версии его ещё нет."),
-                   this);
-    placeholder->setWordWrap(true);
-    placeholder->setAlignment(Qt::AlignCenter);
-    placeholder->setStyleSheet(
-        "color: #505a6e; background: white; border: 1px solid #b8c0d0; padding: 6px;");
-    palette_ = placeholder;
+    palette_ = new QWidget(this);  // until the level editor brings the palette
     layout_->addWidget(palette_, 1);
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 // The frame of the object catalogue on the right of the main window: the caption
-// "Объекты", the four kind buttons, the label of the chosen kind, a place for the
-// object palette and a place for the catalogue's commands (both come with the level
-// editor).
+// "Объекты", the four kind buttons, the label of the chosen kind, the object palette
+// and the catalogue's commands (both come with the level editor).
 
 #include <QWidget>
 #include <array>
@@ -28,7 +27,7 @@ public:
     QString kindLabelText() const;
     QToolButton* kindButton(ObjectKind kind) const;
 
-    // Puts the object palette (the catalogue takes ownership) in place of the placeholder.
+    // Puts the object palette in its place (the catalogue takes ownership).
     void setPalette(QWidget* palette);
     // Puts the catalogue's command bar under the palette.
     void setCommandBar(QWidget* bar);

@@ -533,7 +533,7 @@ TEST_F(MainWindowTest, RunGameBeforeAnyBuildSaysWhatIsMissing) {
     EXPECT_TRUE(user.errors.isEmpty());
 }
 
-TEST_F(MainWindowTest, InstalledEditorReplacesItsPlaceholderAndStartsNewObjects) {
+TEST_F(MainWindowTest, InstalledEditorTakesItsPlaceAndStartsNewObjects) {
     start();
     auto* editor = new QWidget;
     int started = 0;
@@ -544,7 +544,7 @@ TEST_F(MainWindowTest, InstalledEditorReplacesItsPlaceholderAndStartsNewObjects)
     EXPECT_EQ(started, 1);
     window->centralArea()->closeEditors();
     EXPECT_EQ(window->centralArea()->current(), CentralPanel::Events);
-    window->run(Command::NewText);  // still a placeholder
+    window->run(Command::NewText);  // no editor installed: its place stays empty
     EXPECT_EQ(window->centralArea()->current(), CentralPanel::TextEditor);
     EXPECT_EQ(started, 1);
 }
