@@ -87,7 +87,6 @@ public:
                          bool rightButton);
     // Removes the placement the last release selected; the frame goes.
     bool removeSelected(Project& project, int level);
-    const PlacementRef& deleteTarget() const { return deleteTarget_; }
 
     // Trajectories of the level (1..10). A press in trajectory mode appends a point at
     // the pointer's level position (not snapped).

@@ -31,7 +31,6 @@ public:
     std::optional<BuiltText> run(const CatalogueEntry& entry, EntryValues values,
                                  std::optional<ObjectKind> kind) const;
 
-    void setChooseFile(ChooseFile choose) { chooseFile_ = std::move(choose); }
     const Prompts& prompts() const { return prompts_; }
 
 private:
