@@ -29,8 +29,24 @@ TEST_F(LevelCanvasTest, ShowcaseShowsItsObjectsAndLevel) {
     EXPECT_EQ(palette()->slotAt(palette()->thumbnailRect(project().backgroundCount + 1).center()),
               0);
     EXPECT_EQ(view()->size(), QSize(level().width, level().height));
+}
+
+TEST_F(LevelCanvasTest, TheViewShowsThePlacementsOnTheLevelArea) {
+    Project p = smallProject();
+    p.screenColor = rgb(0, 0, 255);
+    Placement hero;
+    hero.object = 1;
+    hero.x = 100;
+    hero.y = 60;
+    p.levels[1].activePlacements.add(hero);
+    open(std::move(p));
     const QImage picture = view()->grab().toImage();
-    EXPECT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.pixelColor(116, 76), QColor(200, 0, 0));  // inside the hero's icon
+    EXPECT_EQ(picture.pixelColor(50, 200), QColor(0, 0, 255));  // the level area
+    panel()->zoomSlider()->setValue(0);                         // 10 %
+    const QImage small = view()->grab().toImage();
+    EXPECT_EQ(small.size(), QSize(24, 32));
+    EXPECT_EQ(small.pixelColor(11, 7), QColor(200, 0, 0));
 }
 
 TEST_F(LevelCanvasTest, PlacingSnapsToTheGridAndUndoes) {
