@@ -125,8 +125,10 @@ int main(int argc, char** argv) {
                 return true;
             });
             const Placement& after = document.project().levels[1].placements(kind)[index];
-            const CanvasRect a = placementCanvasRect(document.project(), kind, before, zoom);
-            const CanvasRect b = placementCanvasRect(document.project(), kind, after, zoom);
+            const CanvasRect a =
+                placementCanvasRect(document.project(), kind, before, zoom, view.fontMeasure());
+            const CanvasRect b =
+                placementCanvasRect(document.project(), kind, after, zoom, view.fontMeasure());
             const QRect changed =
                 QRect(a.left, a.top, a.right - a.left, a.bottom - a.top)
                     .united(QRect(b.left, b.top, b.right - b.left, b.bottom - b.top))

@@ -112,6 +112,8 @@ MainWindow::MainWindow(fs::path programDir, Prompts prompts, QWidget* parent)
         central_->closeEditors();
         document_->setCurrentKind(kind);
     });
+    connect(document_, &ProjectDocument::currentKindChanged, catalogue_,
+            &ObjectCatalogue::showKind);
 
     // Startup: an empty project of one level, then the environment settings.
     Project initial;

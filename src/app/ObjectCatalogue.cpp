@@ -75,10 +75,14 @@ ObjectCatalogue::ObjectCatalogue(QWidget* parent) : QWidget(parent) {
 }
 
 void ObjectCatalogue::chooseKind(ObjectKind kind) {
+    showKind(kind);
+    emit kindChosen(kind);
+}
+
+void ObjectCatalogue::showKind(ObjectKind kind) {
     kind_ = kind;
     buttons_[static_cast<std::size_t>(slot(kind))]->setChecked(true);
     kindLabel_->setText(fromModel(kindCaption(kind)));
-    emit kindChosen(kind);
 }
 
 QString ObjectCatalogue::kindLabelText() const {

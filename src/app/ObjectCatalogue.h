@@ -24,6 +24,9 @@ public:
     ObjectKind kind() const { return kind_; }
     // Chooses a kind as a press on its button does.
     void chooseKind(ObjectKind kind);
+    // Shows a kind chosen elsewhere (a click on a placement of the canvas): its button down,
+    // its caption.
+    void showKind(ObjectKind kind);
     QString kindLabelText() const;
     QToolButton* kindButton(ObjectKind kind) const;
 

@@ -28,6 +28,24 @@ struct PhoneFont {
     bool operator==(const PhoneFont&) const = default;
 };
 
+// The widths and the row height of texts in the phone's fonts: the widgets measure with
+// their fonts, tests and tools without fonts with FixedFontMeasure.
+class FontMeasure {
+public:
+    virtual ~FontMeasure() = default;
+    virtual int width(const PhoneFont& font, std::string_view text) const = 0;
+    virtual int height(const PhoneFont& font) const = 0;
+};
+
+// Every character half the font's points wide plus one pixel, rows points + 2 high.
+class FixedFontMeasure : public FontMeasure {
+public:
+    int width(const PhoneFont& font, std::string_view text) const override {
+        return static_cast<int>(text.size()) * (font.points / 2 + 1);
+    }
+    int height(const PhoneFont& font) const override { return font.points + 2; }
+};
+
 // The font of a text object: face 2 monospace, 3 proportional, any other system; size 0
 // small, 2 large, any other (also "none chosen") medium.
 PhoneFont phoneFont(const TextDraft& text);

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "editors/ObjectLook.h"
+
 namespace avizad {
 
 namespace {
@@ -96,7 +98,8 @@ BoxSize placementSize(const Project& project, ObjectKind kind, int object) {
 
 namespace {
 
-BoxSize box(const Project& project, ObjectKind kind, const Placement& placement, int inset) {
+BoxSize box(const Project& project, ObjectKind kind, const Placement& placement, int inset,
+            const FontMeasure& measure) {
     const int object = placement.object;
     switch (kind) {
         case ObjectKind::Background: {
@@ -110,25 +113,34 @@ BoxSize box(const Project& project, ObjectKind kind, const Placement& placement,
             const BoxSize size = placementSize(project, kind, object);
             return size.width > 0 ? size : BoxSize{placement.width, placement.height};
         }
-        case ObjectKind::Text:
-            return {40, 9};
-        case ObjectKind::Indicator:
+        case ObjectKind::Text: {
+            if (object < 1 || object > project.textCount) {
+                return kTextMarkerSize;
+            }
+            const TextLook look = textLook(project.texts[object], measure);
+            return look.row.empty() ? kTextMarkerSize : BoxSize{look.width, look.height};
+        }
+        case ObjectKind::Indicator: {
             if (object < 1 || object > project.indicatorCount) {
                 return {};
             }
-            return {project.indicators[object].imageWidth, project.indicators[object].imageHeight};
+            const IndicatorLook look = indicatorLook(project.indicators[object]);
+            return {look.width, look.height};
+        }
     }
     return {};
 }
 
 }  // namespace
 
-BoxSize hitBox(const Project& project, ObjectKind kind, const Placement& placement) {
-    return box(project, kind, placement, 4);
+BoxSize hitBox(const Project& project, ObjectKind kind, const Placement& placement,
+               const FontMeasure& measure) {
+    return box(project, kind, placement, 4, measure);
 }
 
-BoxSize selectionBox(const Project& project, ObjectKind kind, const Placement& placement) {
-    return box(project, kind, placement, 0);
+BoxSize selectionBox(const Project& project, ObjectKind kind, const Placement& placement,
+                     const FontMeasure& measure) {
+    return box(project, kind, placement, 0, measure);
 }
 
 CanvasRect canvasBox(int x, int y, BoxSize size, int zoom) {

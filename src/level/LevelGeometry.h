@@ -3,6 +3,7 @@
 // the nearest integer with halves to even; snapping to the grid cell; the zoom slider;
 // the hit boxes and selection boxes of placements, tested with strict comparisons.
 
+#include "editors/TextPicture.h"
 #include "model/Project.h"
 
 namespace avizad {
@@ -40,13 +41,18 @@ struct BoxSize {
     int width = 0;
     int height = 0;
 };
-// The box used to pick a placement with the pointer (a background placement's is four
-// pixels narrower and lower per tile than its picture).
-BoxSize hitBox(const Project& project, ObjectKind kind, const Placement& placement);
-// The box framed around a selected placement.
-BoxSize selectionBox(const Project& project, ObjectKind kind, const Placement& placement);
+// The box used to pick a placement with the pointer: what the level view draws of it (a
+// background placement's is four pixels narrower and lower per tile than its picture).
+// Texts are measured in `measure`'s fonts.
+BoxSize hitBox(const Project& project, ObjectKind kind, const Placement& placement,
+               const FontMeasure& measure);
+// The box framed around a selected placement: what the level view draws of it.
+BoxSize selectionBox(const Project& project, ObjectKind kind, const Placement& placement,
+                     const FontMeasure& measure);
 // The canvas rectangle of a box at (x, y): r(x) .. r(x + width), r(y) .. r(y + height).
 CanvasRect canvasBox(int x, int y, BoxSize box, int zoom);
+// The size of the text marker, shown for a text placement without text.
+inline constexpr BoxSize kTextMarkerSize{40, 9};
 // Whether canvas point (qx, qy) lies strictly inside the box of a placement.
 bool hits(const Placement& placement, BoxSize box, int zoom, int qx, int qy);
 

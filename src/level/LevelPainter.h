@@ -1,11 +1,13 @@
 #pragma once
-// What the level view's repaint draws with: a few primitives in canvas pixels. The
+// What the level view's repaint draws with: a few primitives in canvas pixels, the fonts
+// texts are measured in and the looks of active objects (made once and kept). The
 // editor's canvas implements it with Qt; tests record the calls.
 
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "editors/ObjectLook.h"
 #include "level/LevelGeometry.h"
 #include "model/Color.h"
 #include "model/Image.h"
@@ -24,6 +26,12 @@ public:
                              const CanvasRect& target) = 0;
     // The text marker picture (40 x 9) stretched into `target`.
     virtual void drawTextMarker(const CanvasRect& target) = 0;
+    // A text's row in its font and colour at `zoom`, its top-left corner at `target`'s.
+    virtual void drawText(const CanvasRect& target, const TextLook& look, int zoom) = 0;
+    // The fonts texts are measured in.
+    virtual const FontMeasure& fontMeasure() const { return fixedMeasure_; }
+    // The picture the game shows of an active object (LookCache).
+    virtual const Image& activeLook(const ActiveObject& object) { return looks_.active(object); }
     // A grid dot filling `rect` (3 x 3 pixels).
     virtual void drawDot(const CanvasRect& rect, Color color) = 0;
     // Grid dots: one dot for every pair of a column span (left, right) and a row span
@@ -38,6 +46,10 @@ public:
     }
     // A trajectory point's number, its top-left corner at (x, y).
     virtual void drawLabel(int x, int y, const std::string& text, Color color) = 0;
+
+private:
+    FixedFontMeasure fixedMeasure_;
+    LookCache looks_;
 };
 
 }  // namespace avizad

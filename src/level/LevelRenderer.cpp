@@ -200,6 +200,52 @@ void drawWhole(const Image& picture, const Placement& p, int zoom, LevelPainter&
     }
 }
 
+void drawActive(const Project& project, const Placement& p, int zoom, LevelPainter& painter,
+                const CanvasRect& clip) {
+    if (p.object >= 1 && p.object <= project.activeCount) {
+        drawWhole(painter.activeLook(project.actives[p.object]), p, zoom, painter, clip);
+    }
+}
+
+// The text's first row, or the marker when it has none.
+void drawText(const Project& project, const Placement& p, int zoom, LevelPainter& painter,
+              const CanvasRect& clip) {
+    const BoxSize box = selectionBox(project, ObjectKind::Text, p, painter.fontMeasure());
+    const CanvasRect target = canvasBox(p.x, p.y, box, zoom);
+    if (!target.intersects(clip)) {
+        return;
+    }
+    if (p.object >= 1 && p.object <= project.textCount) {
+        const TextLook look = textLook(project.texts[p.object], painter.fontMeasure());
+        if (!look.row.empty()) {
+            painter.drawText(target, look, zoom);
+            return;
+        }
+    }
+    painter.drawTextMarker(target);
+}
+
+// The indicator at its game size, filled as the game starts it.
+void drawIndicator(const Project& project, const Placement& p, int zoom, LevelPainter& painter,
+                   const CanvasRect& clip) {
+    if (p.object < 1 || p.object > project.indicatorCount) {
+        return;
+    }
+    const IndicatorObject& indicator = project.indicators[p.object];
+    const IndicatorLook look = indicatorLook(indicator);
+    if (look.width <= 0 || !canvasBox(p.x, p.y, {look.width, look.height}, zoom).intersects(clip)) {
+        return;
+    }
+    for (const auto& [part, left] :
+         {std::pair{look.full, p.x}, std::pair{look.empty, p.x + look.full.width}}) {
+        if (part.width > 0) {
+            painter.drawPicture(indicator.image,
+                                {part.x, part.y, part.x + part.width, part.y + part.height},
+                                canvasBox(left, p.y, {part.width, part.height}, zoom));
+        }
+    }
+}
+
 void drawGrid(const Level& level, const Settings& s, int zoom, LevelPainter& painter,
               const CanvasRect& clip) {
     if (s.gridWidth <= 0 || s.gridHeight <= 0) {
@@ -249,17 +295,54 @@ CanvasRect levelCanvasRect(const Level& level, int zoom) {
 }
 
 CanvasRect placementCanvasRect(const Project& project, ObjectKind kind, const Placement& p,
-                               int zoom) {
-    BoxSize size = selectionBox(project, kind, p);
-    if (kind == ObjectKind::Indicator && p.object >= 1 && p.object <= project.indicatorCount) {
-        const Image& image = project.indicators[p.object].image;
-        size = {std::max(size.width, image.width()), std::max(size.height, image.height())};
-    }
+                               int zoom, const FontMeasure& measure) {
+    BoxSize size = selectionBox(project, kind, p, measure);
     if (kind == ObjectKind::Active && p.object >= 1 && p.object <= project.activeCount) {
-        const Image& icon = project.actives[p.object].icon;
-        size = {std::max(size.width, icon.width()), std::max(size.height, icon.height())};
+        const ActiveObject& a = project.actives[p.object];
+        size = {std::max(size.width, a.frameWidth), std::max(size.height, a.frameHeight)};
     }
     return canvasBox(p.x, p.y, size, zoom);
+}
+
+void renderPreview(const Project& project, ObjectKind kind, int object, int x, int y, int zoom,
+                   LevelPainter& painter, const CanvasRect& clip) {
+    if (object < 1 || object > project.typeCount(kind)) {
+        return;
+    }
+    Placement p;
+    p.object = object;
+    p.x = x;
+    p.y = y;
+    switch (kind) {
+        case ObjectKind::Background: {
+            const BackgroundObject& b = project.backgrounds[object];
+            if (b.tileWidth > 0 && b.tileHeight > 0 && !b.tileSet.isNull()) {
+                drawBackground(project, p, zoom, painter, clip, {});
+            }
+            break;
+        }
+        case ObjectKind::Active:
+            drawActive(project, p, zoom, painter, clip);
+            break;
+        case ObjectKind::Text:
+            drawText(project, p, zoom, painter, clip);
+            break;
+        case ObjectKind::Indicator:
+            drawIndicator(project, p, zoom, painter, clip);
+            break;
+    }
+}
+
+CanvasRect previewCanvasRect(const Project& project, ObjectKind kind, int object, int x, int y,
+                             int zoom, const FontMeasure& measure) {
+    if (object < 1 || object > project.typeCount(kind)) {
+        return {};
+    }
+    Placement p;
+    p.object = object;
+    p.x = x;
+    p.y = y;
+    return placementCanvasRect(project, kind, p, zoom, measure);
 }
 
 void renderLevel(const Project& project, int levelNumber, const Settings& settings,
@@ -284,22 +367,15 @@ void renderLevel(const Project& project, int levelNumber, const Settings& settin
     }
     // 3. Active placements.
     for (const Placement& p : level.activePlacements) {
-        if (p.object >= 1 && p.object <= project.activeCount) {
-            drawWhole(project.actives[p.object].icon, p, zoom, painter, clip);
-        }
+        drawActive(project, p, zoom, painter, clip);
     }
-    // 4. Text placements: the text marker.
+    // 4. Text placements: the first row of the text (the marker when there is none).
     for (const Placement& p : level.textPlacements) {
-        const CanvasRect target = canvasBox(p.x, p.y, {40, 9}, zoom);
-        if (target.intersects(clip)) {
-            painter.drawTextMarker(target);
-        }
+        drawText(project, p, zoom, painter, clip);
     }
     // 5. Indicator placements.
     for (const Placement& p : level.indicatorPlacements) {
-        if (p.object >= 1 && p.object <= project.indicatorCount) {
-            drawWhole(project.indicators[p.object].image, p, zoom, painter, clip);
-        }
+        drawIndicator(project, p, zoom, painter, clip);
     }
     // 6. Points of the trajectory being edited, with their numbers.
     if (view.editMode == EditMode::Trajectory && view.currentTrajectory >= 1 &&

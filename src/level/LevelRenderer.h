@@ -1,8 +1,9 @@
 #pragma once
 // The repaint of the current level (refresh): level area, background placements tile by
-// tile, actives, text markers, indicators, trajectory points with their numbers, grid
-// dots, the selection frame and the phone screen outline, in this order. Only what
-// meets the clip rectangle is drawn, so a large level costs what is visible.
+// tile, actives, texts, indicators, trajectory points with their numbers, grid dots, the
+// selection frame and the phone screen outline, in this order. Objects look as the game
+// shows them when the level starts (ObjectLook.h). Only what meets the clip rectangle is
+// drawn, so a large level costs what is visible.
 
 #include "level/LevelPainter.h"
 #include "level/LevelView.h"
@@ -31,6 +32,13 @@ CanvasRect levelCanvasRect(const Level& level, int zoom);
 
 // The canvas rectangle a placement's picture covers (for partial repaints).
 CanvasRect placementCanvasRect(const Project& project, ObjectKind kind, const Placement& p,
-                               int zoom);
+                               int zoom, const FontMeasure& measure);
+
+// Object type `object` of `kind` drawn as a placement at level position (x, y) would be
+// (the preview of a type armed for placing), and the canvas rectangle it covers.
+void renderPreview(const Project& project, ObjectKind kind, int object, int x, int y, int zoom,
+                   LevelPainter& painter, const CanvasRect& clip);
+CanvasRect previewCanvasRect(const Project& project, ObjectKind kind, int object, int x, int y,
+                             int zoom, const FontMeasure& measure);
 
 }  // namespace avizad

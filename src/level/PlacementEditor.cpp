@@ -14,9 +14,14 @@ bool validLevel(const Project& project, int level) {
     return level >= 1 && level <= project.levelCount;
 }
 
+const FontMeasure& fixedMeasure() {
+    static const FixedFontMeasure measure;
+    return measure;
+}
+
 }  // namespace
 
-PlacementEditor::PlacementEditor() {
+PlacementEditor::PlacementEditor() : measure_(&fixedMeasure()) {
     view_.currentTrajectory = 1;
 }
 
@@ -28,9 +33,14 @@ const PlacingState& PlacementEditor::state(int level, ObjectKind kind) const {
     return states_.at(static_cast<std::size_t>(level)).at(kindSlot(kind));
 }
 
-void PlacementEditor::snapped(const Settings& settings, int zoom, int X, int Y, int& sx, int& sy) {
-    sx = snapToGrid(toLevel(X, zoom), settings.gridWidth);
-    sy = snapToGrid(toLevel(Y, zoom), settings.gridHeight);
+void PlacementEditor::pointer(const Settings& settings, int zoom, int X, int Y, bool snap, int& x,
+                              int& y) {
+    x = toLevel(X, zoom);
+    y = toLevel(Y, zoom);
+    if (snap) {
+        x = snapToGrid(x, settings.gridWidth);
+        y = snapToGrid(y, settings.gridHeight);
+    }
 }
 
 void PlacementEditor::arm(const Project& project, int level, ObjectKind kind, int object) {
@@ -82,63 +92,66 @@ bool PlacementEditor::dragging(int level) const {
     return false;
 }
 
-bool PlacementEditor::move(Project& project, int level, const Settings& settings, int X, int Y,
-                           PlacementRef* moved) {
-    if (!validLevel(project, level)) {
-        return false;
-    }
-    int sx = 0, sy = 0;
-    snapped(settings, view_.zoom, X, Y, sx, sy);
-    bool changed = false;
-    for (ObjectKind kind : kCanvasOrder) {
-        PlacingState& s = state(level, kind);
-        PlacementList& list = project.levels[level].placements(kind);
-        if (s.dragIndex >= 1 && s.dragIndex <= list.count() && (sx != s.lastX || sy != s.lastY)) {
-            Placement& p = list[s.dragIndex];
-            p.x += sx - s.lastX;
-            p.y += sy - s.lastY;
-            changed = true;
-            if (moved != nullptr) {
-                *moved = {kind, s.dragIndex, p.object};
-            }
-        }
-        s.lastX = sx;
-        s.lastY = sy;
-    }
-    if (changed) {
-        view_.selectionFrame = {};
-    }
-    return changed;
-}
-
-void PlacementEditor::track(const Settings& settings, int level, int X, int Y) {
+void PlacementEditor::track(const Settings& settings, int level, int X, int Y, bool snap) {
     if (level < 1 || level > kMaxLevels) {
         return;
     }
-    int sx = 0, sy = 0;
-    snapped(settings, view_.zoom, X, Y, sx, sy);
+    int x = 0, y = 0;
+    pointer(settings, view_.zoom, X, Y, snap, x, y);
     for (ObjectKind kind : kCanvasOrder) {
-        state(level, kind).lastX = sx;
-        state(level, kind).lastY = sy;
+        state(level, kind).lastX = x;
+        state(level, kind).lastY = y;
     }
 }
 
-void PlacementEditor::press(const Project& project, int level, ObjectKind kind, int X, int Y) {
-    if (!validLevel(project, level) || view_.editMode != EditMode::Normal) {
-        return;
+std::optional<PlacementMove> PlacementEditor::dragTo(const Project& project, int level,
+                                                     const Settings& settings, int X, int Y,
+                                                     bool snap) const {
+    if (!validLevel(project, level)) {
+        return std::nullopt;
     }
-    view_.selectionFrame = {};
-    pressX_ = X;
-    pressY_ = Y;
-    const PlacementList& list = project.levels[level].placements(kind);
-    for (int i = 1; i <= list.count(); ++i) {
-        if (hits(list[i], hitBox(project, kind, list[i]), view_.zoom, X, Y)) {
-            for (ObjectKind other : kAllKinds) {
-                state(level, other).dragIndex = 0;
-            }
-            state(level, kind).dragIndex = i;
+    int x = 0, y = 0;
+    pointer(settings, view_.zoom, X, Y, snap, x, y);
+    for (ObjectKind kind : kCanvasOrder) {
+        const PlacingState& s = state(level, kind);
+        const PlacementList& list = project.levels[level].placements(kind);
+        if (s.dragIndex >= 1 && s.dragIndex <= list.count() && (x != s.lastX || y != s.lastY)) {
+            const Placement& p = list[s.dragIndex];
+            return PlacementMove{
+                {kind, s.dragIndex, p.object}, p.x + x - s.lastX, p.y + y - s.lastY};
         }
     }
+    return std::nullopt;
+}
+
+PlacementRef PlacementEditor::placementAt(const Project& project, int level, int X, int Y) const {
+    PlacementRef top;
+    for (ObjectKind kind : kCanvasOrder) {
+        const PlacementList& list = project.levels[level].placements(kind);
+        for (int i = 1; i <= list.count(); ++i) {
+            if (hits(list[i], hitBox(project, kind, list[i], *measure_), view_.zoom, X, Y)) {
+                top = {kind, i, list[i].object};
+            }
+        }
+    }
+    return top;
+}
+
+PlacementRef PlacementEditor::press(const Project& project, int level, int X, int Y) {
+    if (!validLevel(project, level) || view_.editMode != EditMode::Normal) {
+        return {};
+    }
+    for (ObjectKind other : kAllKinds) {
+        state(level, other).dragIndex = 0;
+    }
+    const PlacementRef hit = placementAt(project, level, X, Y);
+    if (hit.index == 0) {
+        clearSelection();
+        return hit;
+    }
+    state(level, hit.kind).dragIndex = hit.index;
+    select(project, level, hit);
+    return hit;
 }
 
 std::optional<NewPlacement> PlacementEditor::place(const Project& project, int level,
@@ -168,11 +181,9 @@ std::optional<NewPlacement> PlacementEditor::place(const Project& project, int l
     return made;
 }
 
-PlacementRef PlacementEditor::release(const Project& project, int level, ObjectKind kind, int X,
-                                      int Y, bool rightButton) {
-    PlacementRef selected{kind, 0, 0};
-    if (!validLevel(project, level)) {
-        return selected;
+void PlacementEditor::release(int level, bool rightButton) {
+    if (level < 1 || level > kMaxLevels) {
+        return;
     }
     if (rightButton) {
         disarm(level);
@@ -180,42 +191,70 @@ PlacementRef PlacementEditor::release(const Project& project, int level, ObjectK
     for (ObjectKind k : kAllKinds) {
         state(level, k).dragIndex = 0;
     }
-    if (view_.editMode != EditMode::Normal) {
-        return selected;
-    }
-    const bool atPress = kind == ObjectKind::Background || kind == ObjectKind::Active;
-    if (!atPress && project.typeCount(kind) == 0) {
-        return selected;
-    }
-    const int qx = atPress ? pressX_ : X;
-    const int qy = atPress ? pressY_ : Y;
-    const PlacementList& list = project.levels[level].placements(kind);
-    for (int i = 1; i <= list.count(); ++i) {
-        if (hits(list[i], hitBox(project, kind, list[i]), view_.zoom, qx, qy)) {
-            selected = {kind, i, list[i].object};
-        }
-    }
-    if (selected.index != 0) {
-        const Placement& p = list[selected.index];
-        view_.selectionFrame = canvasBox(p.x, p.y, selectionBox(project, kind, p), view_.zoom);
-        deleteTarget_ = selected;
-    }
-    return selected;
 }
 
-bool PlacementEditor::removeSelected(Project& project, int level) {
-    if (!validLevel(project, level) || deleteTarget_.index == 0) {
-        return false;
-    }
-    PlacementList& list = project.levels[level].placements(deleteTarget_.kind);
-    if (deleteTarget_.index > list.count()) {
-        deleteTarget_ = {};
-        return false;
-    }
-    list.removeAt(deleteTarget_.index);
-    deleteTarget_ = {};
+void PlacementEditor::select(const Project& project, int level, PlacementRef placement) {
+    selected_ = placement;
+    refreshSelection(project, level);
+}
+
+void PlacementEditor::clearSelection() {
+    selected_ = {};
     view_.selectionFrame = {};
+}
+
+void PlacementEditor::refreshSelection(const Project& project, int level) {
+    if (selected_.index == 0) {
+        view_.selectionFrame = {};
+        return;
+    }
+    if (!validLevel(project, level) ||
+        selected_.index > project.levels[level].placements(selected_.kind).count()) {
+        clearSelection();
+        return;
+    }
+    const Placement& p = project.levels[level].placements(selected_.kind)[selected_.index];
+    selected_.object = p.object;
+    view_.selectionFrame =
+        canvasBox(p.x, p.y, selectionBox(project, selected_.kind, p, *measure_), view_.zoom);
+}
+
+std::optional<PlacementMove> PlacementEditor::nudge(const Project& project, int level, int dx,
+                                                    int dy) const {
+    if (selected_.index == 0 || !validLevel(project, level) ||
+        selected_.index > project.levels[level].placements(selected_.kind).count() ||
+        (dx == 0 && dy == 0)) {
+        return std::nullopt;
+    }
+    const Placement& p = project.levels[level].placements(selected_.kind)[selected_.index];
+    return PlacementMove{selected_, p.x + dx, p.y + dy};
+}
+
+bool PlacementEditor::copySelected(const Project& project, int level) {
+    if (selected_.index == 0 || !validLevel(project, level) ||
+        selected_.index > project.levels[level].placements(selected_.kind).count()) {
+        return false;
+    }
+    copied_ = NewPlacement{selected_.kind,
+                           project.levels[level].placements(selected_.kind)[selected_.index]};
     return true;
+}
+
+std::optional<NewPlacement> PlacementEditor::paste(const Project& project, int level,
+                                                   Refusal& refusal) const {
+    refusal = Refusal::None;
+    if (!copied_ || !validLevel(project, level) ||
+        copied_->placement.object > project.typeCount(copied_->kind)) {
+        return std::nullopt;
+    }
+    if (project.levels[level].placements(copied_->kind).full()) {
+        refusal = Refusal::PlacementsFull;
+        return std::nullopt;
+    }
+    NewPlacement made = *copied_;
+    made.placement.x = state(level, made.kind).lastX;
+    made.placement.y = state(level, made.kind).lastY;
+    return made;
 }
 
 bool PlacementEditor::chooseTrajectory(int number, Refusal& refusal) {

@@ -46,6 +46,7 @@ TEST(LevelGeometry, ZoomFromSlider) {
 }
 
 TEST(LevelGeometry, BackgroundHitBoxIsNarrowerThanItsFrame) {
+    const FixedFontMeasure measure;
     Project p;
     p.backgroundCount = 1;
     p.backgrounds[1].tileWidth = 32;
@@ -54,35 +55,46 @@ TEST(LevelGeometry, BackgroundHitBoxIsNarrowerThanItsFrame) {
     p.backgrounds[1].rows = 1;
     Placement pl;
     pl.object = 1;
-    const BoxSize hit = hitBox(p, ObjectKind::Background, pl);
+    const BoxSize hit = hitBox(p, ObjectKind::Background, pl, measure);
     EXPECT_EQ(hit.width, 280);
-    EXPECT_EQ(selectionBox(p, ObjectKind::Background, pl).width, 320);
+    EXPECT_EQ(selectionBox(p, ObjectKind::Background, pl, measure).width, 320);
     EXPECT_FALSE(hits(pl, hit, 100, 0, 5));
     EXPECT_TRUE(hits(pl, hit, 100, 1, 5));
     EXPECT_TRUE(hits(pl, hit, 100, 279, 5));
     EXPECT_FALSE(hits(pl, hit, 100, 280, 5));
     EXPECT_FALSE(hits(pl, hit, 100, 100, 28));  // height 28: 28 is on the edge
-    const CanvasRect frame = canvasBox(0, 0, selectionBox(p, ObjectKind::Background, pl), 100);
+    const CanvasRect frame =
+        canvasBox(0, 0, selectionBox(p, ObjectKind::Background, pl, measure), 100);
     EXPECT_EQ(frame, (CanvasRect{0, 0, 320, 32}));
 }
 
-TEST(LevelGeometry, BoxesOfTheOtherKinds) {
+TEST(LevelGeometry, BoxesOfTheOtherKindsAreWhatTheViewDraws) {
+    const FixedFontMeasure measure;
     Project p;
     p.activeCount = 1;
     p.actives[1].iconWidth = 24;
     p.actives[1].iconHeight = 16;
     p.indicatorCount = 1;
+    p.indicators[1].image = Image(50, 6);
     p.indicators[1].imageWidth = 50;
     p.indicators[1].imageHeight = 6;
+    p.textCount = 1;
     Placement pl;
     pl.object = 1;
-    EXPECT_EQ(hitBox(p, ObjectKind::Active, pl).width, 24);
-    EXPECT_EQ(hitBox(p, ObjectKind::Active, pl).height, 16);
-    EXPECT_EQ(hitBox(p, ObjectKind::Text, pl).width, 40);
-    EXPECT_EQ(hitBox(p, ObjectKind::Text, pl).height, 9);
-    EXPECT_EQ(selectionBox(p, ObjectKind::Indicator, pl).width, 50);
+    EXPECT_EQ(hitBox(p, ObjectKind::Active, pl, measure).width, 24);
+    EXPECT_EQ(hitBox(p, ObjectKind::Active, pl, measure).height, 16);
+    // A text without lines shows the marker; with lines, its first row.
+    EXPECT_EQ(hitBox(p, ObjectKind::Text, pl, measure).width, 40);
+    EXPECT_EQ(hitBox(p, ObjectKind::Text, pl, measure).height, 9);
+    p.texts[1].lineCount = 1;
+    p.texts[1].lines[1] = "Score";
+    EXPECT_EQ(hitBox(p, ObjectKind::Text, pl, measure).width, 30);  // 5 x 6, small
+    EXPECT_EQ(hitBox(p, ObjectKind::Text, pl, measure).height, 13);
+    // An indicator is half its picture wide in the game.
+    EXPECT_EQ(selectionBox(p, ObjectKind::Indicator, pl, measure).width, 25);
+    EXPECT_EQ(selectionBox(p, ObjectKind::Indicator, pl, measure).height, 6);
     pl.object = 2;  // no such type
-    EXPECT_EQ(hitBox(p, ObjectKind::Indicator, pl).width, 0);
+    EXPECT_EQ(hitBox(p, ObjectKind::Indicator, pl, measure).width, 0);
 }
 
 }  // namespace

@@ -71,6 +71,50 @@ TEST(LevelRenderer, PaintsInOrderWithTheExactRectangles) {
     EXPECT_EQ(painter.calls, expected);
 }
 
+TEST(LevelRenderer, ObjectsLookAsTheGameStartsThem) {
+    Project p = levelWithTwoTiles();
+    p.activeCount = 1;
+    ActiveObject& hero = p.actives[1];
+    hero.strip = Image(8, 4, rgb(255, 0, 255));  // two frames on a magenta backdrop
+    hero.frameWidth = 4;
+    hero.frameHeight = 4;
+    hero.icon = Image(4, 4, rgb(0, 255, 0));  // a stored icon the game never shows
+    hero.iconWidth = hero.iconHeight = 4;
+    hero.transparentBackground = 1;
+    hero.animation[1][static_cast<int>(Direction::Right)][static_cast<int>(AnimationState::Idle)] =
+        2;
+    p.indicatorCount = 1;
+    p.indicators[1].image = Image(40, 8);
+    p.indicators[1].imageWidth = 40;
+    p.indicators[1].imageHeight = 8;
+    p.indicators[1].amount = 3;
+    p.textCount = 2;
+    p.texts[1].lineCount = 1;
+    p.texts[1].lines[1] = "Hi";
+    Level& level = p.levels[1];
+    for (ObjectKind kind : {ObjectKind::Active, ObjectKind::Indicator, ObjectKind::Text}) {
+        Placement pl;
+        pl.object = 1;
+        pl.x = 10;
+        pl.y = 20;
+        level.placements(kind).add(pl);
+    }
+    Placement empty;
+    empty.object = 2;  // a text without lines: the marker
+    level.textPlacements.add(empty);
+    LevelView view;
+    view.zoom = 200;
+    RecordingPainter painter;
+    renderLevel(p, 1, noGrid(), view, painter, kEverything, RenderLayers::Overlay);
+    const std::vector<std::string> expected = {
+        "picture 4 alpha 0,0-4,4 -> 20,40-28,48",  // frame 2, its backdrop transparent
+        "row Hi 11 200 20,40-44,66",               // small: 12 x 13 at 200 %
+        "text 0,0-80,18",
+        "picture 40 20,0-40,8 -> 20,40-60,56",  // the empty half: the game starts at 0
+        "frame 0,0-200,400"};
+    EXPECT_EQ(painter.calls, expected);
+}
+
 TEST(LevelRenderer, TilesAtZoom55) {
     const Project p = levelWithTwoTiles();
     LevelView view;

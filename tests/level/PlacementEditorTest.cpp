@@ -26,6 +26,18 @@ struct PlacementEditorTest : ::testing::Test {
         }
         return made.has_value();
     }
+    // A pointer move to (x, y) with a placement pressed: the dragged one moves.
+    bool drag(int x, int y, bool snap = true) {
+        const std::optional<PlacementMove> move = editor.dragTo(project, 1, settings, x, y, snap);
+        editor.track(settings, 1, x, y, snap);
+        if (!move) {
+            return false;
+        }
+        Placement& p = project.levels[1].placements(move->placement.kind)[move->placement.index];
+        p.x = move->x;
+        p.y = move->y;
+        return true;
+    }
     // Double click in the palette, pointer move to (x, y), left click.
     bool placeAt(ObjectKind kind, int object, int x, int y) {
         editor.arm(project, 1, kind, object);
@@ -60,7 +72,7 @@ TEST_F(PlacementEditorTest, PlacesAtTheSnappedPointerWithoutChangingTheProject) 
 
 TEST_F(PlacementEditorTest, RightReleaseCancelsPlacing) {
     editor.arm(project, 1, ObjectKind::Active, 1);
-    editor.release(project, 1, ObjectKind::Active, 5, 5, true);
+    editor.release(1, true);
     EXPECT_FALSE(click());
     EXPECT_EQ(project.levels[1].activePlacements.count(), 0);
 }
@@ -82,53 +94,93 @@ TEST_F(PlacementEditorTest, DragMovesByWholeCellsAndKeepsTheOffset) {
     off.x = 3;
     off.y = 5;
     project.levels[1].activePlacements.add(off);
-    editor.move(project, 1, settings, 10, 10);  // snapped (16, 16)
-    editor.press(project, 1, ObjectKind::Active, 10, 10);
+    editor.track(settings, 1, 10, 10);  // snapped (16, 16)
+    editor.press(project, 1, 10, 10);
     ASSERT_TRUE(editor.dragging(1));
-    EXPECT_FALSE(editor.move(project, 1, settings, 12, 12));  // same cell: no move
-    EXPECT_TRUE(editor.move(project, 1, settings, 42, 10));   // (48, 16): two cells right
+    EXPECT_FALSE(drag(12, 12));  // same cell: no move
+    EXPECT_TRUE(drag(42, 10));   // (48, 16): two cells right
     EXPECT_EQ(project.levels[1].activePlacements[1].x, 3 + 32);
     EXPECT_EQ(project.levels[1].activePlacements[1].y, 5);
-    editor.release(project, 1, ObjectKind::Active, 42, 10, false);
+    editor.release(1, false);
     EXPECT_FALSE(editor.dragging(1));
-    EXPECT_FALSE(editor.move(project, 1, settings, 90, 90));
+    EXPECT_FALSE(drag(90, 90));
 }
 
-TEST_F(PlacementEditorTest, LaterOverlappingPlacementIsDraggedAndSelected) {
-    for (int x : {0, 8}) {
+TEST_F(PlacementEditorTest, WithoutSnappingPlacingAndDraggingFollowThePointer) {
+    editor.arm(project, 1, ObjectKind::Active, 1);
+    editor.track(settings, 1, 23, 40, false);
+    Refusal refusal = Refusal::None;
+    const auto made = editor.place(project, 1, refusal);
+    ASSERT_TRUE(made.has_value());
+    EXPECT_EQ(made->placement.x, 23);  // a 24-pixel hero stands where it is put
+    EXPECT_EQ(made->placement.y, 40);
+    project.levels[1].activePlacements.add(made->placement);
+    editor.disarm(1);
+    editor.track(settings, 1, 30, 50, false);
+    editor.press(project, 1, 30, 50);
+    EXPECT_TRUE(drag(33, 51, false));
+    EXPECT_EQ(project.levels[1].activePlacements[1].x, 26);
+    EXPECT_EQ(project.levels[1].activePlacements[1].y, 41);
+}
+
+TEST_F(PlacementEditorTest, APressSelectsThePlacementOnTopOfAnyKind) {
+    project.backgroundCount = 1;
+    project.backgrounds[1].tileWidth = project.backgrounds[1].tileHeight = 32;
+    project.backgrounds[1].columns = project.backgrounds[1].rows = 2;
+    for (ObjectKind kind : {ObjectKind::Background, ObjectKind::Active, ObjectKind::Active}) {
         Placement p;
         p.object = 1;
-        p.x = x;
-        project.levels[1].activePlacements.add(p);
+        p.x = kind == ObjectKind::Active ? project.levels[1].activePlacements.count() * 8 : 0;
+        project.levels[1].placements(kind).add(p);
     }
-    editor.press(project, 1, ObjectKind::Active, 16, 16);
+    // The later of two overlapping actives, over the background.
+    PlacementRef hit = editor.press(project, 1, 16, 16);
+    EXPECT_EQ(hit, (PlacementRef{ObjectKind::Active, 2, 1}));
     EXPECT_EQ(editor.state(1, ObjectKind::Active).dragIndex, 2);
-    const PlacementRef selected = editor.release(project, 1, ObjectKind::Active, 16, 16, false);
-    EXPECT_EQ(selected.index, 2);
+    EXPECT_EQ(editor.selected(), hit);
     EXPECT_EQ(editor.view().selectionFrame, (CanvasRect{8, 0, 40, 32}));
-}
-
-TEST_F(PlacementEditorTest, OtherKindsCannotBeSelected) {
-    Placement p;
-    p.object = 1;
-    project.levels[1].activePlacements.add(p);
-    editor.press(project, 1, ObjectKind::Text, 10, 5);
-    EXPECT_FALSE(editor.dragging(1));
-    EXPECT_EQ(editor.release(project, 1, ObjectKind::Text, 10, 5, false).index, 0);
-    EXPECT_EQ(editor.release(project, 1, ObjectKind::Background, 10, 5, false).index, 0);
-}
-
-TEST_F(PlacementEditorTest, RightReleaseSelectsAndDeleteRemovesIt) {
-    ASSERT_TRUE(placeAt(ObjectKind::Text, 1, 0, 0));
-    ASSERT_TRUE(placeAt(ObjectKind::Text, 1, 100, 100));
-    editor.press(project, 1, ObjectKind::Text, 5, 5);
-    const PlacementRef selected = editor.release(project, 1, ObjectKind::Text, 5, 5, true);
-    ASSERT_EQ(selected.index, 1);
-    ASSERT_TRUE(editor.removeSelected(project, 1));
-    ASSERT_EQ(project.levels[1].textPlacements.count(), 1);
-    EXPECT_EQ(project.levels[1].textPlacements[1].x, 96);
+    // Beside the actives only the background is there.
+    hit = editor.press(project, 1, 50, 50);
+    EXPECT_EQ(hit, (PlacementRef{ObjectKind::Background, 1, 1}));
+    EXPECT_EQ(editor.view().selectionFrame, (CanvasRect{0, 0, 64, 64}));
+    // Empty ground ends the selection.
+    EXPECT_EQ(editor.press(project, 1, 500, 500).index, 0);
+    EXPECT_EQ(editor.selected().index, 0);
     EXPECT_EQ(editor.view().selectionFrame, CanvasRect{});
-    EXPECT_FALSE(editor.removeSelected(project, 1));
+}
+
+TEST_F(PlacementEditorTest, TheSelectionFollowsTheProject) {
+    ASSERT_TRUE(placeAt(ObjectKind::Active, 1, 0, 0));
+    editor.press(project, 1, 5, 5);
+    ASSERT_EQ(editor.selected().index, 1);
+    project.levels[1].activePlacements[1].x = 64;  // undo of a drag, say
+    editor.refreshSelection(project, 1);
+    EXPECT_EQ(editor.view().selectionFrame, (CanvasRect{64, 0, 96, 32}));
+    project.levels[1].activePlacements.removeAt(1);  // undo of the placing
+    editor.refreshSelection(project, 1);
+    EXPECT_EQ(editor.selected().index, 0);
+    EXPECT_EQ(editor.view().selectionFrame, CanvasRect{});
+}
+
+TEST_F(PlacementEditorTest, ArrowsNudgeAndACopyIsPastedAtThePointer) {
+    Refusal refusal = Refusal::None;
+    EXPECT_FALSE(editor.nudge(project, 1, 1, 0));
+    EXPECT_FALSE(editor.copySelected(project, 1));
+    ASSERT_TRUE(placeAt(ObjectKind::Active, 1, 0, 0));
+    editor.press(project, 1, 5, 5);
+    const auto nudged = editor.nudge(project, 1, 0, -16);
+    ASSERT_TRUE(nudged.has_value());
+    EXPECT_EQ(nudged->placement, (PlacementRef{ObjectKind::Active, 1, 1}));
+    EXPECT_EQ(nudged->x, 0);
+    EXPECT_EQ(nudged->y, -16);
+    ASSERT_TRUE(editor.copySelected(project, 1));
+    editor.track(settings, 1, 100, 100);
+    const auto pasted = editor.paste(project, 1, refusal);
+    ASSERT_TRUE(pasted.has_value());
+    EXPECT_EQ(pasted->kind, ObjectKind::Active);
+    EXPECT_EQ(pasted->placement.x, 96);
+    EXPECT_EQ(pasted->placement.y, 96);
+    EXPECT_EQ(pasted->placement.objectName, "hero");
 }
 
 TEST_F(PlacementEditorTest, TrajectoryEditing) {
@@ -155,7 +207,7 @@ TEST_F(PlacementEditorTest, TrajectoryEditing) {
     EXPECT_TRUE(editor.deleteLastPoint(project, 1));
     EXPECT_EQ(t.pointCount(), kMaxTrajectoryPoints - 1);
     // In trajectory mode a press selects nothing.
-    editor.press(project, 1, ObjectKind::Active, 5, 5);
+    editor.press(project, 1, 5, 5);
     EXPECT_FALSE(editor.dragging(1));
 }
 

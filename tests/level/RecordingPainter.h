@@ -19,11 +19,16 @@ struct RecordingPainter : LevelPainter {
     void frameRect(const CanvasRect& r, Color) override { calls.push_back("frame " + rect(r)); }
     void drawPicture(const Image& picture, const CanvasRect& source,
                      const CanvasRect& target) override {
-        calls.push_back("picture " + std::to_string(picture.width()) + " " + rect(source) + " -> " +
+        calls.push_back("picture " + std::to_string(picture.width()) +
+                        (picture.hasAlpha() ? " alpha " : " ") + rect(source) + " -> " +
                         rect(target));
     }
     void drawTextMarker(const CanvasRect& target) override {
         calls.push_back("text " + rect(target));
+    }
+    void drawText(const CanvasRect& target, const TextLook& look, int zoom) override {
+        calls.push_back("row " + look.row + " " + std::to_string(look.font.points) + " " +
+                        std::to_string(zoom) + " " + rect(target));
     }
     void drawDot(const CanvasRect& r, Color) override { calls.push_back("dot " + rect(r)); }
     void drawLabel(int x, int y, const std::string& text, Color) override {

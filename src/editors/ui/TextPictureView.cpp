@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "app/QtPhoneFont.h"
 #include "model/ui/QtText.h"
 
 namespace avizad {
@@ -10,17 +11,6 @@ namespace avizad {
 namespace {
 
 constexpr int kScale = 2;  // the phone's pixels are small: the view shows them doubled
-
-QFont qtFont(const PhoneFont& phone) {
-    QFont font(phone.face == PhoneFace::Monospace ? QStringLiteral("Monospace")
-                                                  : QStringLiteral("Sans Serif"));
-    font.setStyleHint(phone.face == PhoneFace::Monospace ? QFont::Monospace : QFont::SansSerif);
-    font.setPixelSize(phone.points);
-    font.setBold(phone.bold);
-    font.setItalic(phone.italic);
-    font.setUnderline(phone.underline);
-    return font;
-}
 
 }  // namespace
 

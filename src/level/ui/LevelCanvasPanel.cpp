@@ -197,7 +197,7 @@ void LevelCanvasPanel::setZoomFromSlider(int position) {
     const int centreY = toLevel(v->value() + viewport.height() / 2, oldZoom);
     const int zoom = zoomFromSlider(position);
     editor_.view().zoom = zoom;
-    editor_.view().selectionFrame = {};
+    editor_.refreshSelection(document_.project(), view_->level());
     zoomBox_->setText(QString::number(zoom));
     view_->relayout();
     view_->redrawAll();

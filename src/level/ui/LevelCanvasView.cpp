@@ -1,5 +1,6 @@
 #include "level/ui/LevelCanvasView.h"
 
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -33,14 +34,26 @@ LevelCanvasView::LevelCanvasView(ProjectDocument& document, PlacementEditor& edi
     setObjectName("levelCanvasView");
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);
+    editor_.setFontMeasure(measure_);
     menu_ = new QMenu(this);
     menu_->setObjectName("placementMenu");
+    menu_->addAction(QStringLiteral("Настройки объекта"), this, [this] {
+        const PlacementRef& selected = editor_.selected();
+        if (selected.index != 0) {
+            emit editObjectRequested(selected.kind, selected.object);
+        }
+    });
     menu_->addAction(QStringLiteral("Удалить"), this, &LevelCanvasView::deleteSelected);
 
     connect(&document_, &ProjectDocument::placementsChanged, this,
             &LevelCanvasView::placementsChanged);
     connect(&document_, &ProjectDocument::typesChanged, this, [this] {
         pictures_.clear();
+        looks_.clear();
+        const CanvasRect frame = editor_.view().selectionFrame;
+        editor_.refreshSelection(document_.project(), level());
+        showSelection(frame);
         redrawAll();
     });
     // Names and order of levels do not show here; a size does. Placements that change
@@ -61,7 +74,8 @@ LevelCanvasView::LevelCanvasView(ProjectDocument& document, PlacementEditor& edi
         });
     }
     connect(&document_, &ProjectDocument::currentLevelChanged, this, [this] {
-        editor_.view().selectionFrame = {};
+        editor_.clearSelection();
+        emit selectionMoved(0, 0, true);
         relayout();
         redrawAll();
     });
@@ -111,7 +125,8 @@ const QImage& LevelCanvasView::chunk(int cx, int cy) {
     {
         QPainter painter(&image);
         const QPoint origin(cx * kChunk, cy * kChunk);
-        QtLevelPainter levelPainter(painter, image, -origin, editor_.view().zoom, pictures_);
+        QtLevelPainter levelPainter(painter, image, -origin, editor_.view().zoom, pictures_, looks_,
+                                    measure_);
         renderLevel(document_.project(), level(), document_.settings(), editor_.view(),
                     levelPainter,
                     {origin.x(), origin.y(), origin.x() + kChunk, origin.y() + kChunk},
@@ -142,31 +157,18 @@ void LevelCanvasView::paintEvent(QPaintEvent* event) {
             }
         }
         QtLevelPainter levelPainter(painter, buffer_, -exposed.topLeft(), editor_.view().zoom,
-                                    pictures_);
+                                    pictures_, looks_, measure_);
         const CanvasRect clip{exposed.left(), exposed.top(), exposed.right() + 1,
                               exposed.bottom() + 1};
         renderLevel(document_.project(), lvl, document_.settings(), editor_.view(), levelPainter,
                     clip, RenderLayers::Overlay);
 
-        // The armed type under the pointer, at the size it will have when placed.
+        // The armed type under the pointer, as it will look when placed.
         ObjectKind kind{};
         if (pointerInside_ && editor_.armedKind(lvl, kind)) {
-            const CanvasRect target = previewRect();
-            const Project& project = document_.project();
-            const int object = editor_.armedObject();
-            const Image* picture = nullptr;
-            if (object >= 1 && object <= project.typeCount(kind)) {
-                picture = kind == ObjectKind::Background  ? &project.backgrounds[object].mapPicture
-                          : kind == ObjectKind::Active    ? &project.actives[object].icon
-                          : kind == ObjectKind::Indicator ? &project.indicators[object].image
-                                                          : nullptr;
-            }
-            if (kind == ObjectKind::Text) {
-                levelPainter.drawTextMarker(target);
-            } else if (picture != nullptr && !picture->isNull()) {
-                levelPainter.drawPicture(*picture, {0, 0, picture->width(), picture->height()},
-                                         target);
-            }
+            const PlacingState& state = editor_.state(lvl, kind);
+            renderPreview(document_.project(), kind, editor_.armedObject(), state.lastX,
+                          state.lastY, editor_.view().zoom, levelPainter, clip);
         }
     }
     out.drawImage(exposed.topLeft(), buffer_);
@@ -178,22 +180,9 @@ CanvasRect LevelCanvasView::previewRect() const {
     if (lvl == 0 || !editor_.armedKind(lvl, kind)) {
         return {};
     }
-    const Project& project = document_.project();
-    const int object = editor_.armedObject();
-    BoxSize size{40, 9};
-    if (object >= 1 && object <= project.typeCount(kind)) {
-        if (kind == ObjectKind::Background) {
-            const Image& map = project.backgrounds[object].mapPicture;
-            size = {map.width(), map.height()};
-        } else if (kind == ObjectKind::Active) {
-            size = {project.actives[object].icon.width(), project.actives[object].icon.height()};
-        } else if (kind == ObjectKind::Indicator) {
-            size = {project.indicators[object].image.width(),
-                    project.indicators[object].image.height()};
-        }
-    }
     const PlacingState& s = editor_.state(lvl, kind);
-    return canvasBox(s.lastX, s.lastY, size, editor_.view().zoom);
+    return previewCanvasRect(document_.project(), kind, editor_.armedObject(), s.lastX, s.lastY,
+                             editor_.view().zoom, measure_);
 }
 
 void LevelCanvasView::updateCanvas(const CanvasRect& rect) {
@@ -207,6 +196,9 @@ void LevelCanvasView::placementsChanged(int changed) {
     if (changed != 0 && changed != lvl) {
         return;
     }
+    const CanvasRect frame = editor_.view().selectionFrame;
+    editor_.refreshSelection(document_.project(), lvl);
+    showSelection(frame);
     if (lvl == 0 || changed == 0 || !shown_) {
         redrawAll();
         return;
@@ -231,7 +223,7 @@ void LevelCanvasView::placementsChanged(int changed) {
                 if (p == nullptr) {
                     continue;
                 }
-                const CanvasRect rect = placementCanvasRect(project, kind, *p, zoom);
+                const CanvasRect rect = placementCanvasRect(project, kind, *p, zoom, measure_);
                 if (kind == ObjectKind::Background) {
                     for (auto it = chunks_.begin(); it != chunks_.end();) {
                         const CanvasRect c{it->first.first * kChunk, it->first.second * kChunk,
@@ -266,6 +258,62 @@ void LevelCanvasView::showRefusal(Refusal refusal) {
     }
 }
 
+void LevelCanvasView::add(const NewPlacement& made, const QString& text) {
+    const int lvl = level();
+    int index = 0;
+    if (document_.edit(text, ProjectParts().withLevel(lvl), [&](Project& p) {
+            PlacementList& list = p.levels[lvl].placements(made.kind);
+            list.add(made.placement);
+            index = list.count();
+            return true;
+        })) {
+        const CanvasRect frame = editor_.view().selectionFrame;
+        editor_.select(document_.project(), lvl, {made.kind, index, made.placement.object});
+        showSelection(frame);
+    }
+}
+
+void LevelCanvasView::moveTo(const PlacementMove& move, const QString& text, int mergeKey) {
+    const int lvl = level();
+    document_.edit(
+        text, ProjectParts().withLevel(lvl),
+        [&](Project& p) {
+            Placement& placement =
+                p.levels[lvl].placements(move.placement.kind)[move.placement.index];
+            placement.x = move.x;
+            placement.y = move.y;
+            return true;
+        },
+        mergeKey);
+}
+
+void LevelCanvasView::showSelection(const CanvasRect& frameBefore) {
+    const CanvasRect& frame = editor_.view().selectionFrame;
+    if (!(frameBefore == frame)) {
+        updateCanvas(frameBefore);
+        updateCanvas(frame);
+    }
+    const PlacementRef& selected = editor_.selected();
+    const int lvl = level();
+    if (selected.index == 0 || lvl == 0) {
+        emit selectionMoved(0, 0, true);
+        return;
+    }
+    const Placement& p = document_.project().levels[lvl].placements(selected.kind)[selected.index];
+    emit selectionMoved(p.x, p.y, false);
+}
+
+void LevelCanvasView::showSnapping(bool snap) {
+    if (snapShown_ == (snap ? 1 : 0)) {
+        return;
+    }
+    snapShown_ = snap ? 1 : 0;
+    emit message(snap ? QStringLiteral("Объекты ставятся и двигаются по сетке; с нажатой Alt — "
+                                       "без привязки к сетке.")
+                      : QStringLiteral("Alt: привязка к сетке выключена — объект ставится и "
+                                       "двигается точно за указателем."));
+}
+
 void LevelCanvasView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     const int zoom = editor_.view().zoom;
@@ -274,27 +322,16 @@ void LevelCanvasView::mouseMoveEvent(QMouseEvent* event) {
     if (!document_.values().levelOpened || lvl == 0) {
         return;
     }
+    const bool snap = !(event->modifiers() & Qt::AltModifier);
+    showSnapping(snap);
     const CanvasRect previewBefore = previewRect();
-    const CanvasRect frameBefore = editor_.view().selectionFrame;
     pointerInside_ = true;
-    if (editor_.dragging(lvl)) {
-        PlacementRef moved;
-        const Settings& settings = document_.settings();
-        document_.edit(
-            QStringLiteral("Перемещение размещения"), ProjectParts().withLevel(lvl),
-            [&](Project& p) { return editor_.move(p, lvl, settings, pos.x(), pos.y(), &moved); },
-            dragKey_);
-        if (moved.index != 0) {
-            const Placement& p =
-                document_.project().levels[lvl].placements(moved.kind)[moved.index];
-            emit selectionMoved(p.x, p.y, false);
-        }
-    } else {
-        editor_.track(document_.settings(), lvl, pos.x(), pos.y());
+    const Settings& settings = document_.settings();
+    if (const auto move =
+            editor_.dragTo(document_.project(), lvl, settings, pos.x(), pos.y(), snap)) {
+        moveTo(*move, QStringLiteral("Перемещение размещения"), dragKey_);
     }
-    if (!(frameBefore == editor_.view().selectionFrame)) {
-        updateCanvas(frameBefore);
-    }
+    editor_.track(settings, lvl, pos.x(), pos.y(), snap);
     const CanvasRect previewAfter = previewRect();
     if (!(previewBefore == previewAfter)) {
         updateCanvas(previewBefore);
@@ -308,7 +345,6 @@ void LevelCanvasView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const QPoint pos = event->position().toPoint();
-    emit selectionMoved(0, 0, true);
     if (editor_.view().editMode == EditMode::Trajectory) {
         Refusal refusal = Refusal::None;
         document_.edit(
@@ -318,11 +354,15 @@ void LevelCanvasView::mousePressEvent(QMouseEvent* event) {
         emit trajectoryEdited();
         return;
     }
-    updateCanvas(editor_.view().selectionFrame);
-    editor_.press(document_.project(), lvl, document_.values().currentKind, pos.x(), pos.y());
-    if (editor_.dragging(lvl)) {
+    const CanvasRect frame = editor_.view().selectionFrame;
+    const PlacementRef hit = editor_.press(document_.project(), lvl, pos.x(), pos.y());
+    if (hit.index != 0) {
+        // The catalogue shows the kind of what was clicked, with its type selected.
+        document_.setCurrentKind(hit.kind);
         dragKey_ = document_.newMergeKey();
     }
+    document_.setSelectedObject(hit.object);
+    showSelection(frame);
 }
 
 void LevelCanvasView::mouseReleaseEvent(QMouseEvent* event) {
@@ -330,18 +370,14 @@ void LevelCanvasView::mouseReleaseEvent(QMouseEvent* event) {
     if (lvl == 0) {
         return;
     }
-    const QPoint pos = event->position().toPoint();
     const bool right = event->button() == Qt::RightButton;
     if (event->button() == Qt::LeftButton) {
-        // The click: an armed type is placed at the last snapped pointer position.
+        // The click: an armed type is placed at the last pointer position.
         Refusal refusal = Refusal::None;
         const CanvasRect preview = previewRect();
         if (const auto made = editor_.place(document_.project(), lvl, refusal)) {
-            document_.edit(QStringLiteral("Размещение объекта"), ProjectParts().withLevel(lvl),
-                           [&](Project& p) {
-                               p.levels[lvl].placements(made->kind).add(made->placement);
-                               return true;
-                           });
+            add(*made, QStringLiteral("Размещение объекта"));
+            document_.setSelectedObject(made->placement.object);
         }
         editor_.disarm(lvl);
         showRefusal(refusal);
@@ -349,31 +385,77 @@ void LevelCanvasView::mouseReleaseEvent(QMouseEvent* event) {
     } else if (right) {
         updateCanvas(previewRect());
     }
-    const PlacementRef selected = editor_.release(
-        document_.project(), lvl, document_.values().currentKind, pos.x(), pos.y(), right);
+    editor_.release(lvl, right);
     dragKey_ = 0;
-    document_.setSelectedObject(selected.object);
-    if (selected.index != 0) {
-        const Placement& p =
-            document_.project().levels[lvl].placements(selected.kind)[selected.index];
-        emit selectionMoved(p.x, p.y, false);
-        updateCanvas(editor_.view().selectionFrame);
-        if (right) {
-            menu_->popup(event->globalPosition().toPoint());
-        }
+    if (right && editor_.selected().index != 0) {
+        menu_->popup(event->globalPosition().toPoint());
     }
+}
+
+void LevelCanvasView::keyPressEvent(QKeyEvent* event) {
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    const Settings& settings = document_.settings();
+    const int stepX = shift && settings.gridWidth > 0 ? settings.gridWidth : 1;
+    const int stepY = shift && settings.gridHeight > 0 ? settings.gridHeight : 1;
+    if (event->matches(QKeySequence::Copy)) {
+        copySelected();
+    } else if (event->matches(QKeySequence::Paste)) {
+        paste();
+    } else if (event->key() == Qt::Key_Delete) {
+        deleteSelected();
+    } else if (event->key() == Qt::Key_Left) {
+        nudgeSelected(-stepX, 0);
+    } else if (event->key() == Qt::Key_Right) {
+        nudgeSelected(stepX, 0);
+    } else if (event->key() == Qt::Key_Up) {
+        nudgeSelected(0, -stepY);
+    } else if (event->key() == Qt::Key_Down) {
+        nudgeSelected(0, stepY);
+    } else {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void LevelCanvasView::nudgeSelected(int dx, int dy) {
+    if (const auto move = editor_.nudge(document_.project(), level(), dx, dy)) {
+        moveTo(*move, QStringLiteral("Перемещение размещения"));
+    }
+}
+
+void LevelCanvasView::copySelected() {
+    if (editor_.copySelected(document_.project(), level())) {
+        emit message(QStringLiteral("Размещение скопировано: Ctrl+V ставит копию под указатель."));
+    }
+}
+
+void LevelCanvasView::paste() {
+    Refusal refusal = Refusal::None;
+    if (const auto made = editor_.paste(document_.project(), level(), refusal)) {
+        add(*made, QStringLiteral("Вставка размещения"));
+    }
+    showRefusal(refusal);
 }
 
 void LevelCanvasView::deleteSelected() {
     const int lvl = level();
-    if (lvl == 0) {
+    const PlacementRef selected = editor_.selected();
+    if (lvl == 0 || selected.index == 0) {
         return;
     }
-    const CanvasRect frame = editor_.view().selectionFrame;
     document_.edit(QStringLiteral("Удаление размещения"), ProjectParts().withLevel(lvl),
-                   [&](Project& p) { return editor_.removeSelected(p, lvl); });
-    updateCanvas(frame);
-    emit selectionMoved(0, 0, true);
+                   [&](Project& p) {
+                       PlacementList& list = p.levels[lvl].placements(selected.kind);
+                       if (selected.index > list.count()) {
+                           return false;
+                       }
+                       list.removeAt(selected.index);
+                       return true;
+                   });
+    const CanvasRect frame = editor_.view().selectionFrame;
+    editor_.clearSelection();
+    showSelection(frame);
 }
 
 void LevelCanvasView::wheelEvent(QWheelEvent* event) {

@@ -8,6 +8,7 @@
 #include "app/ObjectCatalogueCommands.h"
 #include "app/ObjectPalette.h"
 #include "level/ui/LevelCanvasPanel.h"
+#include "level/ui/LevelCanvasView.h"
 
 namespace avizad {
 
@@ -19,6 +20,8 @@ void installLevelEditor(MainWindow& window) {
     window.catalogue()->setPalette(palette);
     window.catalogue()->setCommandBar(new ObjectCatalogueCommands(window, *palette));
     QObject::connect(palette, &ObjectPalette::armRequested, panel, &LevelCanvasPanel::arm);
+    QObject::connect(panel->view(), &LevelCanvasView::editObjectRequested, &window,
+                     &MainWindow::editObject);
     QObject::connect(panel, &LevelCanvasPanel::message, &window, [&window](const QString& text) {
         window.statusBar()->showMessage(text, 8000);
     });

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "app/QtPhoneFont.h"
 #include "level/LevelGeometry.h"
+#include "model/ui/QtText.h"
 
 namespace avizad {
 
@@ -11,8 +13,14 @@ QColor toQColor(Color c) {
 }
 
 QtLevelPainter::QtLevelPainter(QPainter& painter, QImage& target, QPoint offset, int zoom,
-                               PictureCache& cache)
-    : painter_(painter), target_(target), offset_(offset), zoom_(zoom), cache_(cache) {}
+                               PictureCache& cache, LookCache& looks, const FontMeasure& measure)
+    : painter_(painter),
+      target_(target),
+      offset_(offset),
+      zoom_(zoom),
+      cache_(cache),
+      looks_(looks),
+      measure_(measure) {}
 
 void QtLevelPainter::fillRect(const CanvasRect& rect, Color fill) {
     painter_.fillRect(device(rect), toQColor(fill));
@@ -70,6 +78,17 @@ const QImage& QtLevelPainter::textMarker() {
 
 void QtLevelPainter::drawTextMarker(const CanvasRect& target) {
     painter_.drawImage(device(target), textMarker());
+}
+
+void QtLevelPainter::drawText(const CanvasRect& target, const TextLook& look, int zoom) {
+    const QFont font = qtFont(look.font, zoom);
+    painter_.save();
+    painter_.setFont(font);
+    painter_.setPen(toQColor(look.color));
+    const QRect box = device(target);
+    painter_.setClipRect(box);
+    painter_.drawText(box.left(), box.top() + QFontMetrics(font).ascent(), fromModel(look.row));
+    painter_.restore();
 }
 
 void QtLevelPainter::drawDot(const CanvasRect& rect, Color color) {

@@ -1,7 +1,8 @@
 #pragma once
 // The level view's painter on a Qt image: canvas pixels shifted by an offset (the
 // canvas point shown at the image's top-left corner is -offset). Pictures come scaled
-// from a PictureCache; grid dots are written straight into the image.
+// from a PictureCache, active objects' looks from a LookCache, texts in the phone's fonts
+// (QtPhoneFont.h); grid dots are written straight into the image.
 
 #include <QImage>
 #include <QPainter>
@@ -13,13 +14,17 @@ namespace avizad {
 
 class QtLevelPainter : public LevelPainter {
 public:
-    QtLevelPainter(QPainter& painter, QImage& target, QPoint offset, int zoom, PictureCache& cache);
+    QtLevelPainter(QPainter& painter, QImage& target, QPoint offset, int zoom, PictureCache& cache,
+                   LookCache& looks, const FontMeasure& measure);
 
     void fillRect(const CanvasRect& rect, Color fill) override;
     void frameRect(const CanvasRect& rect, Color pen) override;
     void drawPicture(const Image& picture, const CanvasRect& source,
                      const CanvasRect& target) override;
     void drawTextMarker(const CanvasRect& target) override;
+    void drawText(const CanvasRect& target, const TextLook& look, int zoom) override;
+    const FontMeasure& fontMeasure() const override { return measure_; }
+    const Image& activeLook(const ActiveObject& object) override { return looks_.active(object); }
     void drawDot(const CanvasRect& rect, Color color) override;
     void drawDotGrid(const std::vector<std::pair<int, int>>& columns,
                      const std::vector<std::pair<int, int>>& rows, Color color) override;
@@ -38,6 +43,8 @@ private:
     QPoint offset_;
     int zoom_;
     PictureCache& cache_;
+    LookCache& looks_;
+    const FontMeasure& measure_;
 };
 
 QColor toQColor(Color c);

@@ -7,10 +7,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QToolButton>
 
 #include "LevelEditorFixture.h"
 #include "model/ProjectFile.h"
@@ -101,7 +103,7 @@ TEST_F(LevelCanvasTest, DragIsOneCommandByWholeCells) {
     EXPECT_EQ(level().activePlacements[1].x, 51);
 }
 
-TEST_F(LevelCanvasTest, OnlyTheCurrentKindIsSelected) {
+TEST_F(LevelCanvasTest, AClickSelectsThePlacementOnTopAndTheCatalogueFollowsItsKind) {
     Project p = smallProject();
     Placement pl;
     pl.object = 1;
@@ -109,17 +111,89 @@ TEST_F(LevelCanvasTest, OnlyTheCurrentKindIsSelected) {
     open(p);
     window->catalogue()->chooseKind(ObjectKind::Text);
     QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(10, 5));
-    EXPECT_EQ(window->values().selectedObject, 0);
-    window->catalogue()->chooseKind(ObjectKind::Active);
-    QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(10, 5));
+    EXPECT_EQ(window->values().currentKind, ObjectKind::Active);
+    EXPECT_EQ(window->catalogue()->kindLabelText(), QStringLiteral("Активные объекты"));
+    EXPECT_TRUE(window->catalogue()->kindButton(ObjectKind::Active)->isChecked());
     EXPECT_EQ(window->values().selectedObject, 1);
+    EXPECT_EQ(palette()->highlightSlot(), 1);
     EXPECT_EQ(panel()->selectionReadout()->text(), QStringLiteral("ВО(Х:0 ;Y:0 )"));
     QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(200, 200));
     EXPECT_EQ(window->values().selectedObject, 0);
+    EXPECT_EQ(panel()->selectionReadout()->text(), QStringLiteral("ВО(Х: ;Y: )"));
 }
 
-TEST_F(LevelCanvasTest, ContextMenuDeletesAndUndoes) {
+TEST_F(LevelCanvasTest, TheSelectionFollowsUndoAndRedo) {
     open(smallProject());
+    window->catalogue()->chooseKind(ObjectKind::Active);
+    placeAt(1, 50, 50);
+    ASSERT_EQ(level().activePlacements.count(), 1);
+    EXPECT_EQ(panel()->selectionReadout()->text(), QStringLiteral("ВО(Х:48 ;Y:48 )"));
+    EXPECT_FALSE(panel()->editor().view().selectionFrame.empty());
+    undo()->undo();
+    EXPECT_EQ(level().activePlacements.count(), 0);
+    EXPECT_TRUE(panel()->editor().view().selectionFrame.empty());
+    EXPECT_EQ(panel()->selectionReadout()->text(), QStringLiteral("ВО(Х: ;Y: )"));
+    // After a drag is undone the frame is where the placement is again.
+    undo()->redo();
+    moveTo(60, 60);
+    QTest::mousePress(view(), Qt::LeftButton, {}, QPoint(60, 60));
+    moveTo(92, 60);
+    QTest::mouseRelease(view(), Qt::LeftButton, {}, QPoint(92, 60));
+    EXPECT_EQ(panel()->selectionReadout()->text(), QStringLiteral("ВО(Х:80 ;Y:48 )"));
+    undo()->undo();
+    EXPECT_EQ(panel()->selectionReadout()->text(), QStringLiteral("ВО(Х:48 ;Y:48 )"));
+    EXPECT_EQ(panel()->editor().view().selectionFrame, (CanvasRect{48, 48, 80, 80}));
+}
+
+TEST_F(LevelCanvasTest, AltPlacesAndDragsWithoutSnapping) {
+    open(smallProject());
+    window->catalogue()->chooseKind(ObjectKind::Active);
+    doubleClickSlot(1);
+    QTest::mouseMove(view(), QPoint(23, 41));
+    QMouseEvent altMove(QEvent::MouseMove, QPointF(23, 41), view()->mapToGlobal(QPointF(23, 41)),
+                        Qt::NoButton, Qt::NoButton, Qt::AltModifier);
+    QApplication::sendEvent(view(), &altMove);
+    EXPECT_TRUE(window->statusBar()->currentMessage().contains(QStringLiteral("Alt")));
+    QTest::mouseClick(view(), Qt::LeftButton, Qt::AltModifier, QPoint(23, 41));
+    ASSERT_EQ(level().activePlacements.count(), 1);
+    EXPECT_EQ(level().activePlacements[1].x, 23);
+    EXPECT_EQ(level().activePlacements[1].y, 41);
+}
+
+TEST_F(LevelCanvasTest, ArrowKeysNudgeAndCtrlCVCopyToThePointer) {
+    Project p = smallProject();
+    Placement pl;
+    pl.object = 1;
+    pl.x = 32;
+    pl.y = 32;
+    pl.objectName = "hero";
+    p.levels[1].activePlacements.add(pl);
+    open(p);
+    QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(40, 40));
+    QTest::keyClick(view(), Qt::Key_Right);
+    EXPECT_EQ(level().activePlacements[1].x, 33);
+    QTest::keyClick(view(), Qt::Key_Down, Qt::ShiftModifier);  // one grid step
+    EXPECT_EQ(level().activePlacements[1].y, 48);
+    QTest::keyClick(view(), Qt::Key_C, Qt::ControlModifier);
+    moveTo(100, 150);
+    QTest::keyClick(view(), Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(level().activePlacements.count(), 2);
+    EXPECT_EQ(level().activePlacements[2].x, 96);
+    EXPECT_EQ(level().activePlacements[2].y, 144);
+    EXPECT_EQ(level().activePlacements[2].objectName, "hero");
+    EXPECT_EQ(panel()->selectionReadout()->text(), QStringLiteral("ВО(Х:96 ;Y:144 )"));
+    EXPECT_EQ(undo()->count(), 3);  // each one edit
+    undo()->undo();
+    EXPECT_EQ(level().activePlacements.count(), 1);
+    undo()->undo();
+    EXPECT_EQ(level().activePlacements[1].y, 32);
+}
+
+TEST_F(LevelCanvasTest, ContextMenuOpensTheObjectsSettingsAndDeletes) {
+    open(smallProject());
+    int opened = 0;
+    window->installObjectEditor(ObjectKind::Text, new QWidget, {},
+                                [&opened](int index) { opened = index; });
     window->catalogue()->chooseKind(ObjectKind::Text);
     placeAt(1, 1, 1);  // (0, 0) would be the widget's centre for QTest
     placeAt(1, 100, 100);
@@ -127,9 +201,14 @@ TEST_F(LevelCanvasTest, ContextMenuDeletesAndUndoes) {
     QTest::mouseClick(view(), Qt::RightButton, {}, QPoint(5, 5));
     QMenu* menu = view()->contextMenu();
     ASSERT_TRUE(menu->isVisible());
-    ASSERT_EQ(menu->actions().size(), 1);
-    EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("Удалить"));
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("Настройки объекта"));
+    EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("Удалить"));
     menu->actions()[0]->trigger();
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(window->centralArea()->current(), CentralPanel::TextEditor);
+    window->centralArea()->closeEditors();
+    menu->actions()[1]->trigger();
     menu->hide();
     ASSERT_EQ(level().textPlacements.count(), 1);
     EXPECT_EQ(level().textPlacements[1].x, 96);
