@@ -3,6 +3,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "app/QtPhoneFont.h"
+#include "editors/ObjectLook.h"
+#include "editors/TextDraft.h"
 #include "model/ui/QtPicture.h"
 #include "model/ui/QtText.h"
 
@@ -59,31 +62,26 @@ protected:
             QString name;
             switch (kind) {
                 case ObjectKind::Background:
-                    painter.drawImage(thumb, palette_.thumbnail(i));
                     name = fromModel(project.backgrounds[i].name);
                     break;
                 case ObjectKind::Active:
-                    painter.drawImage(thumb, palette_.thumbnail(i));
                     name = fromModel(project.actives[i].name);
                     break;
                 case ObjectKind::Indicator:
-                    painter.drawImage(thumb, palette_.thumbnail(i));
                     name = fromModel(project.indicators[i].name);
                     break;
-                case ObjectKind::Text: {
-                    QFont font = painter.font();
-                    font.setPointSize(16);
-                    font.setBold(true);
-                    painter.setFont(font);
-                    painter.setPen(Qt::white);
-                    painter.drawText(thumb, Qt::AlignCenter, QStringLiteral("Abc"));
-                    painter.setFont(this->font());
-                    name = fromModel(project.texts[i].fileName);
-                    if (name.endsWith(QStringLiteral(".png"))) {
-                        name.chop(4);
-                    }
+                case ObjectKind::Text:
+                    name = fromModel(textObjectName(project.texts[i].fileName));
                     break;
-                }
+            }
+            if (kind == ObjectKind::Text) {
+                drawText(painter, thumb, project.texts[i]);
+            } else {
+                // The picture as the game shows it, centred, its proportions kept.
+                const QImage picture = palette_.thumbnail(i);
+                painter.drawImage(QPoint(thumb.left() + (thumb.width() - picture.width()) / 2,
+                                         thumb.top() + (thumb.height() - picture.height()) / 2),
+                                  picture);
             }
             painter.setPen(Qt::black);
             const QRect label(0, frame.bottom() + 2, width(), 16);
@@ -106,6 +104,28 @@ protected:
     }
 
 private:
+    // The text's first row in its font and colour (larger fonts shrink to fit), or "Abc"
+    // when it has none.
+    void drawText(QPainter& painter, const QRect& thumb, const TextObject& text) {
+        const QtFontMeasure measure;
+        const TextLook look = textLook(text, measure);
+        painter.save();
+        painter.setClipRect(thumb);
+        if (look.row.empty()) {
+            QFont font = painter.font();
+            font.setPointSize(16);
+            font.setBold(true);
+            painter.setFont(font);
+            painter.setPen(Qt::white);
+            painter.drawText(thumb, Qt::AlignCenter, QStringLiteral("Abc"));
+        } else {
+            painter.setFont(qtFont(look.font));
+            painter.setPen(QColor(redOf(look.color), greenOf(look.color), blueOf(look.color)));
+            painter.drawText(thumb.adjusted(2, 0, -2, 0), Qt::AlignCenter, fromModel(look.row));
+        }
+        painter.restore();
+    }
+
     ObjectPalette& palette_;
 };
 
@@ -158,14 +178,8 @@ void ObjectPalette::rebuild() {
     const ObjectKind kind = document_.values().currentKind;
     thumbnails_.assign(static_cast<std::size_t>(count) + 1, QImage());
     for (int i = 1; i <= count; ++i) {
-        const Image* picture = kind == ObjectKind::Background  ? &project.backgrounds[i].mapPicture
-                               : kind == ObjectKind::Active    ? &project.actives[i].icon
-                               : kind == ObjectKind::Indicator ? &project.indicators[i].image
-                                                               : nullptr;
-        if (picture != nullptr && !picture->isNull()) {
-            thumbnails_[static_cast<std::size_t>(i)] =
-                toQImage(*picture).scaled(kThumb, kThumb, Qt::IgnoreAspectRatio);
-        }
+        thumbnails_[static_cast<std::size_t>(i)] =
+            toQImage(objectThumbnail(project, kind, i, kThumb));
     }
     widget()->setMinimumHeight(count * kBand + kTop + 10);
     widget()->update();

@@ -1,6 +1,7 @@
 #include "editors/ActiveDraft.h"
 
 #include "editors/FrameStrip.h"
+#include "editors/ObjectLook.h"
 
 namespace avizad {
 
@@ -26,6 +27,14 @@ void ActiveDraft::open(const ActiveObject& object, int levelControlType) {
     animation = object.animation;
     propertyNames = object.propertyNames;
     propertyValues = object.propertyValues;
+}
+
+Image ActiveDraft::shownStrip() const {
+    std::optional<Color> backdrop;
+    if (transparentBackground && strip.contains(1, 1)) {
+        backdrop = strip.pixel(1, 1);
+    }
+    return withTransparentBackdrop(strip, backdrop);
 }
 
 void ActiveDraft::assign(int position) {

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "model/Color.h"
 #include "model/Image.h"
 #include "model/Project.h"
 
@@ -28,6 +29,9 @@ struct ActiveDraft {
     PropertyTexts propertyValues;
 
     bool hasImage() const { return !strip.isNull(); }
+    // The strip as the game shows it: its backdrop (the pixel at 1, 1) transparent when
+    // transparentBackground is set.
+    Image shownStrip() const;
     // A new object: name "active1", acceleration and braking 1, empty properties,
     // direction right, state idle, an empty animation table. The strip, frame count,
     // move speed, transparency, control type and picked frame stay.

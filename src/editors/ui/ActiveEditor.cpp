@@ -115,7 +115,14 @@ ActiveEditor::ActiveEditor(MainWindow& window, QWidget* parent)
         controlLayout->addWidget(controls_[i]);
     }
     transparent_ = new QCheckBox(QStringLiteral("сделать фон прозрачным"), control);
+    transparent_->setToolTip(QStringLiteral("Цвет точки (1, 1) картинки в игре прозрачен"));
     controlLayout->addWidget(transparent_);
+    // The previews show the backdrop as the game will.
+    connect(transparent_, &QCheckBox::toggled, this, [this](bool on) {
+        draft_.transparentBackground = on;
+        showStrip();
+        renewal();
+    });
     bottom->addWidget(control);
     auto* props = new QVBoxLayout;
     props->addWidget(new QLabel(QStringLiteral("Свойства объекта"), this));
@@ -192,7 +199,8 @@ void ActiveEditor::loadImageFile(const QString& file) {
 }
 
 void ActiveEditor::showStrip() {
-    strip_->setStrip(toQImage(draft_.strip));
+    shown_ = draft_.shownStrip();
+    strip_->setStrip(toQImage(shown_));
 }
 
 void ActiveEditor::pickAt(int x) {
@@ -211,14 +219,13 @@ void ActiveEditor::renewal() {
     const int frameTotal = draft_.frameCount;
     for (int p = 1; p <= kAnimationSteps; ++p) {
         const int f = draft_.frameAt(p);
-        cells_[p - 1]->setFrame(draft_.hasImage() && f >= 1
-                                    ? toQImage(frameImage(draft_.strip, frameTotal, f))
-                                    : QImage());
+        cells_[p - 1]->setFrame(
+            draft_.hasImage() && f >= 1 ? toQImage(frameImage(shown_, frameTotal, f)) : QImage());
     }
     sequence_ = gameSequence(draft_.animation, draft_.direction, draft_.state);
     previewStep_ = 0;
     preview_->setFrame(draft_.hasImage()
-                           ? toQImage(frameImage(draft_.strip, frameTotal, sequence_.front() + 1))
+                           ? toQImage(frameImage(shown_, frameTotal, sequence_.front() + 1))
                            : QImage());
     if (draft_.hasImage() && sequence_.size() > 1 && isVisible()) {
         timer_.start();
@@ -243,7 +250,7 @@ void ActiveEditor::advancePreview() {
     }
     previewStep_ = (previewStep_ + 1) % sequence_.size();
     preview_->setFrame(
-        toQImage(frameImage(draft_.strip, draft_.frameCount, sequence_[previewStep_] + 1)));
+        toQImage(frameImage(shown_, draft_.frameCount, sequence_[previewStep_] + 1)));
 }
 
 int ActiveEditor::previewFrame() const {

@@ -79,6 +79,7 @@ private:
     void storeControlType(Project& p, int index) const;
 
     ActiveDraft draft_;
+    Image shown_;  // the strip as the game shows it
     std::vector<int> sequence_;
     std::size_t previewStep_ = 0;
     QTimer timer_;

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "editors/ObjectLook.h"
 #include "events/ui/EventIcons.h"
 #include "model/ui/QtPicture.h"
 #include "model/ui/QtText.h"
@@ -14,25 +15,6 @@ namespace avizad {
 namespace {
 
 constexpr int kNumberWidth = EventTableEditor::kNumberColumnWidth;
-
-const Image& typePicture(const Project& project, ObjectKind kind, int index) {
-    switch (kind) {
-        case ObjectKind::Background: {
-            const BackgroundObject& object = project.backgrounds[index];
-            return object.mapPicture.isNull() ? object.tileSet : object.mapPicture;
-        }
-        case ObjectKind::Active: {
-            const ActiveObject& object = project.actives[index];
-            return object.icon.isNull() ? object.strip : object.icon;
-        }
-        case ObjectKind::Indicator:
-            return project.indicators[index].image;
-        case ObjectKind::Text:
-            break;
-    }
-    static const Image none;
-    return none;
-}
 
 }  // namespace
 
@@ -169,14 +151,16 @@ QPixmap EventGrid::header(int column) {
     } else if (view_.currentKind() == ObjectKind::Text) {
         picture = EventIcons::picture(EventIcon::TextObject);
     } else {
-        const Image& image = typePicture(project_, view_.currentKind(), number);
+        // The object as the game shows it, centred on white.
+        picture = QPixmap(EventTableEditor::kCellWidth, EventTableEditor::kRowHeight);
+        picture.fill(Qt::white);
+        const QImage image = toQImage(
+            objectThumbnail(project_, view_.currentKind(), number,
+                            std::min(EventTableEditor::kCellWidth, EventTableEditor::kRowHeight)));
         if (!image.isNull()) {
-            picture = QPixmap::fromImage(
-                toQImage(image).scaled(EventTableEditor::kCellWidth, EventTableEditor::kRowHeight,
-                                       Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        } else {
-            picture = QPixmap(EventTableEditor::kCellWidth, EventTableEditor::kRowHeight);
-            picture.fill(Qt::white);
+            QPainter painter(&picture);
+            painter.drawImage((picture.width() - image.width()) / 2,
+                              (picture.height() - image.height()) / 2, image);
         }
     }
     if (pictures_.size() <= slot) {

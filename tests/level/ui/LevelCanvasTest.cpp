@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 #include "LevelEditorFixture.h"
+#include "editors/ObjectLook.h"
 #include "model/ProjectFile.h"
 
 namespace avizad {
@@ -49,6 +50,121 @@ TEST_F(LevelCanvasTest, TheViewShowsThePlacementsOnTheLevelArea) {
     const QImage small = view()->grab().toImage();
     EXPECT_EQ(small.size(), QSize(24, 32));
     EXPECT_EQ(small.pixelColor(11, 7), QColor(200, 0, 0));
+}
+
+// Whether an image holds a pixel of the colour.
+bool holds(const QImage& image, const QColor& color) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) == color) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Whether an image holds a clearly red pixel (text is drawn smoothed).
+bool holdsRed(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 150 && c.green() < 120 && c.blue() < 120) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+TEST_F(LevelCanvasTest, ObjectsShowAsTheGameShowsThemInTheCanvasAndThePalette) {
+    Project p = smallProject();
+    p.screenColor = rgb(0, 0, 255);
+    ActiveObject& hero = p.actives[1];
+    hero.strip = Image(32, 16, rgb(255, 0, 255));  // two frames on a magenta backdrop
+    for (int y = 4; y < 12; ++y) {
+        for (int x = 4; x < 12; ++x) {
+            hero.strip.setPixel(x, y, rgb(200, 0, 0));
+        }
+    }
+    hero.frameWidth = hero.frameHeight = 16;
+    hero.frameCount = 2;
+    hero.transparentBackground = 1;
+    hero.iconWidth = hero.iconHeight = 16;
+    // A background whose stored map picture no longer matches its tiles.
+    p.backgroundCount = 1;
+    BackgroundObject& wall = p.backgrounds[1];
+    wall.name = "wall";
+    wall.tileSet = Image(8, 8, rgb(120, 60, 0));
+    wall.tileSetWidth = wall.tileSetHeight = wall.tileWidth = wall.tileHeight = 8;
+    wall.columns = wall.rows = 1;
+    wall.tileMap.at(1, 1) = 1;
+    wall.mapPicture = Image(8, 8, rgb(0, 255, 0));
+    Placement pl;
+    pl.object = 1;
+    pl.x = 100;
+    pl.y = 60;
+    p.levels[1].activePlacements.add(pl);
+    open(std::move(p));
+
+    const QImage canvas = view()->grab().toImage();
+    EXPECT_EQ(canvas.pixelColor(101, 61), QColor(0, 0, 255));  // the backdrop shows the level
+    EXPECT_EQ(canvas.pixelColor(108, 68), QColor(200, 0, 0));
+    EXPECT_FALSE(holds(canvas, QColor(255, 0, 255)));
+
+    window->catalogue()->chooseKind(ObjectKind::Active);
+    QImage list = palette()->list()->grab().toImage();
+    EXPECT_FALSE(holds(list.copy(palette()->thumbnailRect(1)), QColor(255, 0, 255)));
+    EXPECT_TRUE(holds(list.copy(palette()->thumbnailRect(1)), QColor(200, 0, 0)));
+    window->catalogue()->chooseKind(ObjectKind::Background);
+    list = palette()->list()->grab().toImage();
+    EXPECT_TRUE(holds(list.copy(palette()->thumbnailRect(1)), QColor(120, 60, 0)));
+    EXPECT_FALSE(holds(list.copy(palette()->thumbnailRect(1)), QColor(0, 255, 0)));
+}
+
+TEST_F(LevelCanvasTest, TextsShowTheirFirstRowAndIndicatorsTheirGameSize) {
+    Project p = smallProject();
+    p.screenColor = rgb(255, 255, 255);
+    p.texts[1].lineCount = 2;
+    p.texts[1].lines[1] = "Score";
+    p.texts[1].lines[2] = "second row";
+    p.texts[1].colorR = 200;
+    p.indicatorCount = 1;
+    IndicatorObject& bar = p.indicators[1];
+    bar.image = Image(40, 8, rgb(0, 200, 0));  // full half green, empty half grey
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 20; x < 40; ++x) {
+            bar.image.setPixel(x, y, rgb(90, 90, 90));
+        }
+    }
+    bar.imageWidth = 40;
+    bar.imageHeight = 8;
+    bar.amount = 5;
+    Placement text;
+    text.object = 1;
+    text.x = 10;
+    text.y = 10;
+    p.levels[1].textPlacements.add(text);
+    Placement indicator;
+    indicator.object = 1;
+    indicator.x = 10;
+    indicator.y = 100;
+    p.levels[1].indicatorPlacements.add(indicator);
+    open(std::move(p));
+    const QImage canvas = view()->grab().toImage();
+    EXPECT_TRUE(holdsRed(canvas.copy(10, 10, 60, 16)));            // the row's letters
+    EXPECT_FALSE(holdsRed(canvas.copy(10, 30, 100, 20)));          // no second row
+    EXPECT_EQ(canvas.pixelColor(15, 104), QColor(90, 90, 90));     // empty, as the game starts
+    EXPECT_EQ(canvas.pixelColor(35, 104), QColor(255, 255, 255));  // 20 wide, not 40
+    // A click picks the text where its row is drawn, past the marker's 40 pixels.
+    const int rowWidth = textLook(project().texts[1], view()->fontMeasure()).width;
+    ASSERT_GT(rowWidth, 12);
+    QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(10 + rowWidth - 2, 14));
+    EXPECT_EQ(window->values().currentKind, ObjectKind::Text);
+    QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(12, 103));
+    EXPECT_EQ(window->values().currentKind, ObjectKind::Indicator);
+    QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(35, 103));  // where the picture is not
+    EXPECT_EQ(window->values().selectedObject, 0);
 }
 
 TEST_F(LevelCanvasTest, PlacingSnapsToTheGridAndUndoes) {
