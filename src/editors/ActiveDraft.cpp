@@ -5,14 +5,9 @@
 
 namespace avizad {
 
-void ActiveDraft::start() {
-    name = "active1";
-    acceleration = braking = 1;
-    propertyNames = PropertyTexts{};
-    propertyValues = PropertyTexts{};
-    direction = Direction::Right;
-    state = AnimationState::Idle;
-    animation = AnimationTable{};
+void ActiveDraft::startNew(std::string newName) {
+    *this = ActiveDraft{};
+    name = std::move(newName);
 }
 
 void ActiveDraft::open(const ActiveObject& object, int levelControlType) {
@@ -27,6 +22,11 @@ void ActiveDraft::open(const ActiveObject& object, int levelControlType) {
     animation = object.animation;
     propertyNames = object.propertyNames;
     propertyValues = object.propertyValues;
+}
+
+int controlTypeLevel(const Project& project) {
+    const int level = project.currentLevel;
+    return level >= 1 && level <= project.levelCount ? level : 1;
 }
 
 Image ActiveDraft::shownStrip() const {

@@ -12,6 +12,10 @@
 
 namespace avizad {
 
+// The level whose control types the active object editor reads and writes: the level the
+// canvas shows, or level 1 (the level the game starts on) while none is shown.
+int controlTypeLevel(const Project& project);
+
 struct ActiveDraft {
     std::string name = "active1";
     Image strip;  // empty until the first image is loaded
@@ -32,11 +36,10 @@ struct ActiveDraft {
     // The strip as the game shows it: its backdrop (the pixel at 1, 1) transparent when
     // transparentBackground is set.
     Image shownStrip() const;
-    // A new object: name "active1", acceleration and braking 1, empty properties,
-    // direction right, state idle, an empty animation table. The strip, frame count,
-    // move speed, transparency, control type and picked frame stay.
-    void start();
-    // The object's values and the control type it has on the current level.
+    // A new object: every value back to its default (no strip, 2 frames, speeds 1, no
+    // control type, opaque, nothing picked), named `newName`.
+    void startNew(std::string newName);
+    // The object's values and the control type it has on the control type's level.
     void open(const ActiveObject& object, int levelControlType);
     // Puts the picked frame into position p (1..6) of the edited state and direction.
     void assign(int position);

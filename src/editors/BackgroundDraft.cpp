@@ -6,11 +6,9 @@
 
 namespace avizad {
 
-void BackgroundDraft::clear() {
-    name = "fon1";
-    tilesAcross = tilesDown = columns = rows = 1;
-    propertyNames = PropertyTexts{};
-    propertyValues = PropertyTexts{};
+void BackgroundDraft::startNew(std::string newName) {
+    *this = BackgroundDraft{};
+    name = std::move(newName);
 }
 
 void BackgroundDraft::loadImage(Image image) {

@@ -25,9 +25,9 @@ struct BackgroundDraft {
     PropertyTexts propertyNames;
     PropertyTexts propertyValues;
 
-    // A new object: the four counts 1, the name "fon1", empty properties. The tile set,
-    // the cells, the chosen tile and the kind stay.
-    void clear();
+    // A new object: every value back to its default (no tile set, counts 1, empty cells,
+    // no tile chosen, no kind), named `newName`.
+    void startNew(std::string newName);
     // A newly loaded tile set: the cells of the map's current size are emptied.
     void loadImage(Image image);
     // The object's values; the map's cells outside its size keep their numbers.

@@ -8,11 +8,9 @@
 
 namespace avizad {
 
-void IndicatorDraft::clear() {
-    amount = 1;
-    name = "line1";
-    propertyNames = PropertyTexts{};
-    propertyValues = PropertyTexts{};
+void IndicatorDraft::startNew(std::string newName) {
+    *this = IndicatorDraft{};
+    name = std::move(newName);
 }
 
 void IndicatorDraft::loadImage(Image image, const std::filesystem::path& file) {

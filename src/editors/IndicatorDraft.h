@@ -22,8 +22,9 @@ struct IndicatorDraft {
     PropertyTexts propertyValues;
 
     bool hasImage() const { return !shown.isNull(); }
-    // A new object: amount 1, name "line1", empty properties; the picture stays.
-    void clear();
+    // A new object: every value back to its default (no picture, amount 1), named
+    // `newName`.
+    void startNew(std::string newName);
     // A newly loaded PNG becomes the picture shown.
     void loadImage(Image image, const std::filesystem::path& file);
     void open(const IndicatorObject& object);

@@ -4,11 +4,9 @@
 
 namespace avizad {
 
-void TextDraft::clear() {
-    name = "text1";
-    lines.clear();
-    propertyNames = PropertyTexts{};
-    propertyValues = PropertyTexts{};
+void TextDraft::startNew(std::string newName) {
+    *this = TextDraft{};
+    name = std::move(newName);
 }
 
 void TextDraft::open(const TextObject& object) {

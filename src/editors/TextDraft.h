@@ -12,7 +12,7 @@
 namespace avizad {
 
 struct TextDraft {
-    int kind = 1;  // 1 "Системный", 2 "Равноширинный", 3 "Пророрциональный"
+    int kind = 1;  // 1 "Системный", 2 "Равноширинный", 3 "Пропорциональный"
     int size = -1;  // 0 small, 1 medium, 2 large; -1 none chosen
     bool bold = false;
     bool italic = false;
@@ -25,9 +25,9 @@ struct TextDraft {
     PropertyTexts propertyNames;
     PropertyTexts propertyValues;
 
-    // A new object: name "text1", no lines, empty properties; face, size, style and
-    // colour stay as they were.
-    void clear();
+    // A new object: every value back to its default (system face, no size, plain,
+    // black, no lines), named `newName`.
+    void startNew(std::string newName);
     void open(const TextObject& object);
     // Writes style, colour, file name (name + ".png"), the lines and the properties
     // into `object`; lines beyond the new count that it held stay but no longer count.

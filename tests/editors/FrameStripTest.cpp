@@ -136,15 +136,19 @@ TEST(ActiveDraftTest, AssignsPickedFramesToTheEditedStateAndDirection) {
     EXPECT_EQ(object.name, "hero");
     EXPECT_EQ(object.reservedInt2, 9);
 
-    // A new object keeps strip, frame count, speed, transparency and picked frame.
+    // A new object inherits nothing of the one before.
     draft.moveSpeed = 7;
     draft.acceleration = 5;
-    draft.start();
-    EXPECT_EQ(draft.name, "active1");
+    draft.controlType = 2;
+    draft.startNew("active2");
+    EXPECT_EQ(draft.name, "active2");
     EXPECT_EQ(draft.acceleration, 1);
-    EXPECT_EQ(draft.moveSpeed, 7);
-    EXPECT_EQ(draft.frameCount, 3);
-    EXPECT_EQ(draft.pickedFrame, 3);
+    EXPECT_EQ(draft.moveSpeed, 1);
+    EXPECT_EQ(draft.frameCount, 2);
+    EXPECT_EQ(draft.controlType, 0);
+    EXPECT_FALSE(draft.transparentBackground);
+    EXPECT_FALSE(draft.hasImage());
+    EXPECT_EQ(draft.pickedFrame, 0);
     EXPECT_EQ(draft.direction, Direction::Right);
     EXPECT_EQ(draft.animation, AnimationTable{});
 

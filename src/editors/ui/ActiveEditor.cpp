@@ -9,16 +9,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStyle>
 #include <QToolBar>
+#include <algorithm>
 
 #include "editors/FrameStrip.h"
+#include "editors/ObjectNames.h"
 #include "editors/ui/DirectionView.h"
 #include "editors/ui/FrameCell.h"
 #include "editors/ui/PropertyGrid.h"
 #include "editors/ui/StripView.h"
+#include "events/PlayerControlEvent.h"
 #include "model/ui/QtPicture.h"
 #include "model/ui/QtText.h"
 
@@ -46,7 +50,6 @@ ActiveEditor::ActiveEditor(MainWindow& window, QWidget* parent)
     frames_ = new QSpinBox(this);
     frames_->setRange(1, kMaxFrames);
     frames_->setValue(draft_.frameCount);
-    frames_->findChild<QLineEdit*>()->setReadOnly(true);  // changed by its arrows only
     connect(frames_, &QSpinBox::valueChanged, this, [this](int n) {
         draft_.frameCount = n;
         renewal();
@@ -104,16 +107,34 @@ ActiveEditor::ActiveEditor(MainWindow& window, QWidget* parent)
         speedForm->addRow(speedCaptions[i], speeds_[i]);
     }
     bottom->addWidget(speeds);
-    auto* control = new QGroupBox(QStringLiteral("Управление"), this);
+    control_ = new QGroupBox(this);
+    control_->setObjectName("controlGroup");
+    auto* control = control_;
     auto* controlLayout = new QVBoxLayout(control);
     controlGroup_ = new QButtonGroup(this);
-    const QString controlCaptions[] = {QStringLiteral("Человек ВВ"), QStringLiteral("Человек ВС"),
-                                       QStringLiteral("Автомобиль")};
-    for (int i = 0; i < 3; ++i) {
+    const QString controlCaptions[] = {QStringLiteral("нет"), QStringLiteral("Человек ВВ"),
+                                       QStringLiteral("Человек ВС"), QStringLiteral("Автомобиль")};
+    for (int i = 0; i <= 3; ++i) {
         controls_[i] = new QRadioButton(controlCaptions[i], control);
-        controlGroup_->addButton(controls_[i], i + 1);
+        controlGroup_->addButton(controls_[i], i);
         controlLayout->addWidget(controls_[i]);
     }
+    connect(controlGroup_, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on) {
+            refreshControlHint();
+        }
+    });
+    // The control type alone does not make the object obey the keys: the game needs the
+    // mode "управление игроком", set by an event.
+    controlHint_ = new QLabel(control);
+    controlHint_->setObjectName("controlHint");
+    controlHint_->setWordWrap(true);
+    controlHint_->setMaximumWidth(260);
+    controlLayout->addWidget(controlHint_);
+    addControlEvent_ = new QPushButton(QStringLiteral("Добавить событие"), control);
+    addControlEvent_->setObjectName("addControlEvent");
+    connect(addControlEvent_, &QPushButton::clicked, this, &ActiveEditor::addControlEvent);
+    controlLayout->addWidget(addControlEvent_);
     transparent_ = new QCheckBox(QStringLiteral("сделать фон прозрачным"), control);
     transparent_->setToolTip(QStringLiteral("Цвет точки (1, 1) картинки в игре прозрачен"));
     controlLayout->addWidget(transparent_);
@@ -134,6 +155,9 @@ ActiveEditor::ActiveEditor(MainWindow& window, QWidget* parent)
 
     timer_.setInterval(kGameFrameMs);
     connect(&timer_, &QTimer::timeout, this, &ActiveEditor::advancePreview);
+    connect(&document(), &ProjectDocument::eventsChanged, this, &ActiveEditor::refreshControlHint);
+    connect(&document(), &ProjectDocument::currentLevelChanged, this,
+            &ActiveEditor::refreshControlHint);
     setPickingEnabled(false);
     reset();
 }
@@ -144,29 +168,21 @@ void ActiveEditor::setPickingEnabled(bool enabled) {
 }
 
 void ActiveEditor::reset() {
-    draft_.start();
-    name_->setText(fromModel(draft_.name));
-    speeds_[1]->setValue(draft_.acceleration);
-    speeds_[2]->setValue(draft_.braking);
-    propertyGrid()->clearTexts();
-    direction_->reset();
-    states_->blockSignals(true);
-    states_->setCurrentRow(0);
-    states_->blockSignals(false);
-    renewal();
+    draft_.startNew(newObjectName(document().project(), ObjectKind::Active));
+    showDraft();
+    setPickingEnabled(false);
 }
 
 void ActiveEditor::load(int index) {
     const Project& project = document().project();
-    const int level = project.currentLevel;
-    const int controlType =
-        level >= 1 && level <= project.levelCount ? project.levels[level].controlType[index] : 0;
-    draft_.open(project.actives[index], controlType);
-    controlGroup_->setExclusive(false);
-    for (int i = 0; i < 3; ++i) {
-        controls_[i]->setChecked(draft_.controlType == i + 1);
-    }
-    controlGroup_->setExclusive(true);
+    draft_.open(project.actives[index],
+                project.levels[controlTypeLevel(project)].controlType[index]);
+    showDraft();
+    setPickingEnabled(true);
+}
+
+void ActiveEditor::showDraft() {
+    controls_[std::clamp(draft_.controlType, 0, 3)]->setChecked(true);
     speeds_[0]->setValue(draft_.moveSpeed);
     speeds_[1]->setValue(draft_.acceleration);
     speeds_[2]->setValue(draft_.braking);
@@ -174,11 +190,47 @@ void ActiveEditor::load(int index) {
     frames_->setValue(draft_.frameCount);
     frames_->blockSignals(false);
     name_->setText(fromModel(draft_.name));
+    transparent_->blockSignals(true);
     transparent_->setChecked(draft_.transparentBackground);
+    transparent_->blockSignals(false);
     propertyGrid()->setTexts(draft_.propertyNames, draft_.propertyValues);
+    direction_->reset();
+    states_->blockSignals(true);
+    states_->setCurrentRow(0);
+    states_->blockSignals(false);
     showStrip();
-    setPickingEnabled(true);
     renewal();
+    refreshControlHint();
+}
+
+void ActiveEditor::refreshControlHint() {
+    const Project& project = document().project();
+    control_->setTitle(QStringLiteral("Управление на уровне %1").arg(controlTypeLevel(project)));
+    const bool controlled = controlGroup_->checkedId() > 0;
+    const int index = editedIndex();
+    const bool exists =
+        index >= 1 && index <= project.activeCount && hasPlayerControlEvent(project, index);
+    controlHint_->setVisible(controlled);
+    addControlEvent_->setVisible(controlled && !exists);
+    addControlEvent_->setEnabled(index >= 1 && index <= project.activeCount);
+    addControlEvent_->setToolTip(
+        addControlEvent_->isEnabled()
+            ? QStringLiteral("Добавляет событие «Начало уровня → режим: управление игроком» "
+                             "для этого объекта")
+            : QStringLiteral("Событие можно добавить, когда объект создан: откройте его "
+                             "снова («Настройки» в каталоге)"));
+    controlHint_->setText(
+        exists ? QStringLiteral("Событие «Начало уровня → режим: управление игроком» для этого "
+                                "объекта есть: он слушается клавиш.")
+               : QStringLiteral("Чтобы объект слушался клавиш, в игре нужно событие «Начало "
+                                "уровня → режим: управление игроком»."));
+}
+
+void ActiveEditor::addControlEvent() {
+    const int index = editedIndex();
+    document().edit(QStringLiteral("Добавление события"), ProjectParts().withAllEvents(),
+                    [index](Project& p) { return addPlayerControlEvent(p, index); });
+    refreshControlHint();
 }
 
 void ActiveEditor::openImage() {
@@ -272,19 +324,13 @@ void ActiveEditor::takeControls() {
 }
 
 ProjectParts ActiveEditor::partsToStore() const {
-    ProjectParts parts = ProjectParts().withTypes(ObjectKind::Active);
-    const Project& project = document().project();
-    if (draft_.controlType > 0 && project.currentLevel >= 1 &&
-        project.currentLevel <= project.levelCount) {
-        parts.withLevel(project.currentLevel);
-    }
-    return parts;
+    return ProjectParts()
+        .withTypes(ObjectKind::Active)
+        .withLevel(controlTypeLevel(document().project()));
 }
 
 void ActiveEditor::storeControlType(Project& p, int index) const {
-    if (draft_.controlType > 0 && p.currentLevel >= 1 && p.currentLevel <= p.levelCount) {
-        p.levels[p.currentLevel].controlType[index] = draft_.controlType;
-    }
+    p.levels[controlTypeLevel(p)].controlType[index] = draft_.controlType;
 }
 
 void ActiveEditor::create() {

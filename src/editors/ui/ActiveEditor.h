@@ -13,6 +13,9 @@
 class QAction;
 class QButtonGroup;
 class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
 class QLineEdit;
 class QListWidget;
 class QRadioButton;
@@ -50,7 +53,13 @@ public:
     QLineEdit* nameEdit() const { return name_; }
     QSpinBox* frameCountBox() const { return frames_; }
     QSpinBox* speedBox(int i) const { return speeds_[i]; }  // 0 move, 1 acceleration, 2 braking
-    QRadioButton* controlButton(int type) const { return controls_[type - 1]; }
+    // The control type choices: 0 "нет", 1 "Человек ВВ", 2 "Человек ВС", 3 "Автомобиль".
+    QRadioButton* controlButton(int type) const { return controls_[type]; }
+    QGroupBox* controlGroup() const { return control_; }
+    QLabel* controlHint() const { return controlHint_; }
+    QPushButton* addControlEventButton() const { return addControlEvent_; }
+    // Adds the event that puts the opened object under the player's keys (one edit).
+    void addControlEvent();
     QCheckBox* transparentBox() const { return transparent_; }
     QListWidget* stateList() const { return states_; }
     DirectionView* directionView() const { return direction_; }
@@ -70,6 +79,10 @@ protected:
     void load(int index) override;
 
 private:
+    // Every control from the draft.
+    void showDraft();
+    // The control group's level caption, and the hint and button of the control event.
+    void refreshControlHint();
     void showStrip();
     // Redraws the six cells and restarts the preview.
     void renewal();
@@ -88,7 +101,10 @@ private:
     QSpinBox* frames_ = nullptr;
     QSpinBox* speeds_[3] = {};
     QButtonGroup* controlGroup_ = nullptr;
-    QRadioButton* controls_[3] = {};
+    QGroupBox* control_ = nullptr;
+    QRadioButton* controls_[4] = {};
+    QLabel* controlHint_ = nullptr;
+    QPushButton* addControlEvent_ = nullptr;
     QCheckBox* transparent_ = nullptr;
     QListWidget* states_ = nullptr;
     DirectionView* direction_ = nullptr;

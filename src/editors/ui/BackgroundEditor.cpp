@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "editors/ObjectNames.h"
 #include "editors/ui/MapGrid.h"
 #include "editors/ui/PropertyGrid.h"
 #include "model/ui/QtPicture.h"
@@ -66,15 +67,15 @@ BackgroundEditor::BackgroundEditor(MainWindow& window, QWidget* parent)
     rows_->setToolTip(QStringLiteral("Строк карты"));
     second->addWidget(rows_);
     second->addSeparator();
-    auto* kindGroup = new QButtonGroup(this);
+    kindGroup_ = new QButtonGroup(this);
     const QString captions[] = {QStringLiteral("Нейтральный фон"), QStringLiteral("Припятствие"),
                                 QStringLiteral("Лестница")};
     for (int k = 0; k < 3; ++k) {
         kinds_[k] = new QRadioButton(captions[k], this);
-        kindGroup->addButton(kinds_[k], k);
+        kindGroup_->addButton(kinds_[k], k);
         second->addWidget(kinds_[k]);
     }
-    connect(kindGroup, &QButtonGroup::idClicked, this, [this](int id) { draft_.kind = id; });
+    connect(kindGroup_, &QButtonGroup::idClicked, this, [this](int id) { draft_.kind = id; });
     body()->addWidget(second);
 
     auto* row = new QHBoxLayout;
@@ -107,7 +108,12 @@ BackgroundEditor::BackgroundEditor(MainWindow& window, QWidget* parent)
 }
 
 void BackgroundEditor::reset() {
-    draft_.clear();
+    draft_.startNew(newObjectName(document().project(), ObjectKind::Background));
+    kindGroup_->setExclusive(false);
+    for (QRadioButton* button : kinds_) {
+        button->setChecked(false);
+    }
+    kindGroup_->setExclusive(true);
     updating_ = true;
     across_->setValue(1);
     down_->setValue(1);

@@ -7,6 +7,7 @@
 #include "editors/ui/EditorPanel.h"
 
 class QAction;
+class QButtonGroup;
 class QLineEdit;
 class QListWidget;
 class QRadioButton;
@@ -62,6 +63,7 @@ private:
     QSpinBox* down_ = nullptr;
     QSpinBox* columns_ = nullptr;
     QSpinBox* rows_ = nullptr;
+    QButtonGroup* kindGroup_ = nullptr;
     QRadioButton* kinds_[3] = {};
     QListWidget* tileList_ = nullptr;
     MapGrid* map_ = nullptr;

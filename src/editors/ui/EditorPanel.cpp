@@ -15,6 +15,7 @@
 
 #include "app/CentralArea.h"
 #include "app/MainWindow.h"
+#include "editors/ObjectNames.h"
 #include "editors/ui/PropertyGrid.h"
 #include "model/IoError.h"
 #include "model/Png.h"
@@ -43,18 +44,23 @@ QString droppedPng(const QMimeData* data) {
 }  // namespace
 
 EditorPanel::EditorPanel(MainWindow& window, ObjectKind kind, const QString& title, QWidget* parent)
-    : QWidget(parent), window_(window), document_(window.document()), kind_(kind) {
+    : QWidget(parent),
+      window_(window),
+      document_(window.document()),
+      kind_(kind),
+      newTitle_(title) {
     setWindowTitle(title);
     setAutoFillBackground(true);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(4, 4, 4, 4);
 
     auto* titleBar = new QHBoxLayout;
-    auto* caption = new QLabel(title, this);
-    QFont bold = caption->font();
+    caption_ = new QLabel(title, this);
+    caption_->setObjectName("editorTitle");
+    QFont bold = caption_->font();
     bold.setBold(true);
-    caption->setFont(bold);
-    titleBar->addWidget(caption);
+    caption_->setFont(bold);
+    titleBar->addWidget(caption_);
     titleBar->addStretch();
     auto* closeButton = new QToolButton(this);
     closeButton->setText(QStringLiteral("✕"));
@@ -83,7 +89,13 @@ EditorPanel::EditorPanel(MainWindow& window, ObjectKind kind, const QString& tit
 void EditorPanel::startNew() {
     reset();
     forgetEditedObject();
+    setTitle(newTitle_);
     askForPicture();
+}
+
+void EditorPanel::setTitle(const QString& title) {
+    setWindowTitle(title);
+    caption_->setText(title);
 }
 
 void EditorPanel::openObject(int index) {
@@ -95,6 +107,18 @@ void EditorPanel::openObject(int index) {
     editedIndex_ = index;
     load(index);
     save_->setEnabled(true);
+    static const char* const kChanging[] = {"фонового объекта", "активного объекта",
+                                            "объекта-индикатора", "текстового объекта"};
+    setTitle(QStringLiteral("Изменение %1 «%2»")
+                 .arg(QString::fromUtf8(kChanging[static_cast<int>(kind_) - 1]),
+                      fromModel(objectTypeName(document().project(), kind_, index))));
+}
+
+void EditorPanel::setCreated(int index) {
+    editedIndex_ = index;
+    // The catalogue shows the new object's kind with the object selected.
+    document().setCurrentKind(kind_);
+    document().setSelectedObject(index);
 }
 
 void EditorPanel::forgetEditedObject() {

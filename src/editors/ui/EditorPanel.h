@@ -14,6 +14,7 @@
 #include "model/Image.h"
 
 class QAction;
+class QLabel;
 class QToolBar;
 class QVBoxLayout;
 
@@ -57,8 +58,8 @@ protected:
     virtual void load(int index) = 0;
     // Forgets the opened object: "Сохранить изменения" is off until the next openObject.
     void forgetEditedObject();
-    // A new object was stored as type `index`.
-    void setCreated(int index) { editedIndex_ = index; }
+    // A new object was stored as type `index`: the catalogue shows it, selected.
+    void setCreated(int index);
 
     ProjectDocument& document() const { return *document_; }
     const Prompts& prompts() const;
@@ -84,9 +85,13 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void setTitle(const QString& title);
+
     MainWindow& window_;
     ProjectDocument* document_;
     ObjectKind kind_;
+    QString newTitle_;  // "Создание ..."; "Изменение ..." while an object is changed
+    QLabel* caption_ = nullptr;
     int editedIndex_ = 0;
     QAction* create_ = nullptr;
     QAction* save_ = nullptr;

@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "editors/ObjectNames.h"
 #include "editors/ui/ImageView.h"
 #include "editors/ui/PropertyGrid.h"
 #include "model/IoError.h"
@@ -58,9 +59,10 @@ IndicatorEditor::IndicatorEditor(MainWindow& window, QWidget* parent)
 }
 
 void IndicatorEditor::reset() {
-    draft_.clear();
+    draft_.startNew(newObjectName(document().project(), ObjectKind::Indicator));
     amount_->setValue(draft_.amount);
     name_->setText(fromModel(draft_.name));
+    view_->setImage(QImage());
     propertyGrid()->clearTexts();
 }
 
@@ -108,8 +110,14 @@ void IndicatorEditor::create() {
         return;
     }
     takeControls();
-    store(QStringLiteral("Создание объекта"), ProjectParts().withTypes(ObjectKind::Indicator),
-          [&](Project& p) { draft_.storeInto(p.indicators[++p.indicatorCount]); });
+    int created = 0;
+    if (store(QStringLiteral("Создание объекта"), ProjectParts().withTypes(ObjectKind::Indicator),
+              [&](Project& p) {
+                  created = ++p.indicatorCount;
+                  draft_.storeInto(p.indicators[created]);
+              })) {
+        setCreated(created);
+    }
 }
 
 void IndicatorEditor::saveChanges() {

@@ -14,6 +14,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "editors/ObjectNames.h"
 #include "editors/ui/PropertyGrid.h"
 #include "editors/ui/TextPictureView.h"
 #include "model/ui/QtText.h"
@@ -29,7 +30,7 @@ TextEditor::TextEditor(MainWindow& window, QWidget* parent)
     auto* faceLayout = new QVBoxLayout(faceBox);
     faceGroup_ = new QButtonGroup(this);
     const QString faceCaptions[] = {QStringLiteral("Системный"), QStringLiteral("Равноширинный"),
-                                    QStringLiteral("Пророрциональный")};
+                                    QStringLiteral("Пропорциональный")};
     for (int i = 0; i < 3; ++i) {
         faces_[i] = new QRadioButton(faceCaptions[i], faceBox);
         faceGroup_->addButton(faces_[i], i + 1);
@@ -105,10 +106,8 @@ TextEditor::TextEditor(MainWindow& window, QWidget* parent)
 }
 
 void TextEditor::reset() {
-    draft_.clear();
-    name_->setText(fromModel(draft_.name));
-    text_->clear();
-    propertyGrid()->clearTexts();
+    draft_.startNew(newObjectName(document().project(), ObjectKind::Text));
+    showControls();
     refreshPicture();
 }
 
@@ -201,8 +200,14 @@ void TextEditor::create() {
     if (!roomForNew(ObjectKind::Text) || !takeControls()) {
         return;
     }
-    store(QStringLiteral("Создание объекта"), ProjectParts().withTypes(ObjectKind::Text),
-          [&](Project& p) { draft_.storeInto(p.texts[++p.textCount]); });
+    int created = 0;
+    if (store(QStringLiteral("Создание объекта"), ProjectParts().withTypes(ObjectKind::Text),
+              [&](Project& p) {
+                  created = ++p.textCount;
+                  draft_.storeInto(p.texts[created]);
+              })) {
+        setCreated(created);
+    }
 }
 
 void TextEditor::saveChanges() {

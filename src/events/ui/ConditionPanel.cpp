@@ -10,7 +10,7 @@
 
 #include "events/ui/CatalogueMenus.h"
 #include "events/ui/EventIcons.h"
-#include "events/ui/ObjectTypeName.h"
+#include "editors/ObjectNames.h"
 #include "model/ui/QtText.h"
 
 namespace avizad {

@@ -15,7 +15,7 @@
 #include "events/ParameterDialogTexts.h"
 #include "events/ValueTokens.h"
 #include "events/ui/CatalogueMenus.h"
-#include "events/ui/ObjectTypeName.h"
+#include "editors/ObjectNames.h"
 #include "model/ui/QtText.h"
 
 namespace avizad {

@@ -5,10 +5,13 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -282,6 +285,89 @@ TEST_F(EditorsTest, ActiveObjectIsAnimatedCreatedReopenedAndUndone) {
     EXPECT_EQ(project().levels[1].controlType[1], 0);
 }
 
+TEST_F(EditorsTest, AnActiveObjectsControlTypeSticksWithoutAnOpenLevel) {
+    // No level was opened on the canvas: the editor works on level 1, where the game starts.
+    imageAnswers << png("walk.png", 64, 32, frameColour);
+    window->run(Command::NewActive);
+    auto* ed = editor<ActiveEditor>(CentralPanel::ActiveEditor);
+    EXPECT_EQ(ed->controlGroup()->title(), QStringLiteral("Управление на уровне 1"));
+    EXPECT_TRUE(ed->controlButton(0)->isChecked());  // "нет"
+    EXPECT_FALSE(ed->controlHint()->isVisible());
+    ed->controlButton(2)->click();  // "Человек ВС"
+    EXPECT_TRUE(ed->controlHint()->isVisible());
+    EXPECT_FALSE(ed->addControlEventButton()->isEnabled());  // the object is not there yet
+    ed->createAction()->trigger();
+    ASSERT_EQ(project().activeCount, 1);
+    EXPECT_EQ(project().levels[1].controlType[1], 2);
+
+    window->editObject(ObjectKind::Active, 1);
+    EXPECT_TRUE(ed->controlButton(2)->isChecked());
+    // The control type needs the event that puts the object under the keys.
+    ASSERT_TRUE(ed->addControlEventButton()->isVisible());
+    ASSERT_TRUE(ed->addControlEventButton()->isEnabled());
+    QTest::mouseClick(ed->addControlEventButton(), Qt::LeftButton);
+    ASSERT_EQ(project().eventTable.eventCount, 1);
+    EXPECT_EQ(project().eventTable.events[1].activeActions[1][1].code,
+              "{act_upr[gr_obj[1][kr1]]=7;}");
+    EXPECT_EQ(undo()->undoText(), QStringLiteral("Добавление события"));
+    EXPECT_FALSE(ed->addControlEventButton()->isVisible());  // once is enough
+    // "нет" undoes the choice.
+    ed->controlButton(0)->click();
+    ed->saveAction()->trigger();
+    EXPECT_EQ(project().levels[1].controlType[1], 0);
+}
+
+TEST_F(EditorsTest, ANewActiveObjectInheritsNothingAndTheCatalogueShowsIt) {
+    installLevelEditor(*window);
+    imageAnswers << png("walk.png", 64, 32, frameColour);
+    window->run(Command::NewActive);
+    auto* ed = editor<ActiveEditor>(CentralPanel::ActiveEditor);
+    ed->frameCountBox()->setValue(4);
+    ed->speedBox(0)->setValue(6);
+    ed->transparentBox()->setChecked(true);
+    ed->controlButton(3)->click();
+    ed->createAction()->trigger();
+    ASSERT_EQ(project().activeCount, 1);
+    EXPECT_EQ(project().actives[1].name, "active1");
+    // The catalogue shows the new object's kind with the object selected.
+    EXPECT_EQ(window->values().currentKind, ObjectKind::Active);
+    EXPECT_EQ(window->catalogue()->kindLabelText(), QStringLiteral("Активные объекты"));
+    EXPECT_EQ(window->values().selectedObject, 1);
+
+    window->run(Command::NewActive);  // the image dialog is cancelled
+    EXPECT_EQ(ed->nameEdit()->text(), QStringLiteral("active2"));
+    EXPECT_EQ(ed->frameCountBox()->value(), 2);
+    EXPECT_EQ(ed->speedBox(0)->value(), 1);
+    EXPECT_FALSE(ed->transparentBox()->isChecked());
+    EXPECT_TRUE(ed->controlButton(0)->isChecked());
+    EXPECT_FALSE(ed->draft().hasImage());
+    EXPECT_TRUE(ed->windowTitle().startsWith(QStringLiteral("Создание")));
+    window->editObject(ObjectKind::Active, 1);
+    EXPECT_EQ(ed->windowTitle(), QStringLiteral("Изменение активного объекта «active1»"));
+}
+
+TEST_F(EditorsTest, TheFrameCountTakesTypingAndThePreviewsHideTheBackdrop) {
+    // Two frames on a magenta backdrop, a red dot in each.
+    imageAnswers << png("strip.png", 16, 8,
+                        [](int x, int y) { return (x % 8 == 4 && y == 4) ? 0x0000FF : 0xFF00FF; });
+    window->run(Command::NewActive);
+    auto* ed = editor<ActiveEditor>(CentralPanel::ActiveEditor);
+    ed->frameCountBox()->clear();
+    QTest::keyClicks(ed->frameCountBox(), "4");
+    EXPECT_EQ(ed->frameCountBox()->value(), 4);
+    EXPECT_EQ(ed->draft().frameCount, 4);
+    ed->frameCountBox()->setValue(2);
+    QTest::mousePress(ed->stripView(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(ed->cell(1), Qt::LeftButton);
+    const QImage opaque = ed->cell(1)->frame();
+    EXPECT_EQ(opaque.pixelColor(0, 0), QColor(255, 0, 255));
+    ed->transparentBox()->setChecked(true);
+    const QImage shown = ed->cell(1)->frame();
+    EXPECT_EQ(shown.pixelColor(0, 0).alpha(), 0);  // the backdrop is not drawn
+    EXPECT_EQ(shown.pixelColor(4, 4), QColor(255, 0, 0));
+    EXPECT_EQ(ed->preview()->grab().toImage().pixelColor(2, 2), QColor(Qt::white));
+}
+
 TEST_F(EditorsTest, IndicatorKeepsItsPictureBesideTheProjectOnSaveChanges) {
     imageAnswers << png("bar.png", 40, 8, [](int x, int) { return x < 20 ? 0xFF : 0; });
     window->run(Command::NewIndicator);
@@ -294,9 +380,11 @@ TEST_F(EditorsTest, IndicatorKeepsItsPictureBesideTheProjectOnSaveChanges) {
     EXPECT_EQ(project().indicators[1].imageWidth, 40);
     EXPECT_EQ(project().indicators[1].pngHeight, 8);
 
-    // A cancelled dialog loads the file picked before again.
+    // A new indicator inherits nothing: no picture, the next free name.
     window->run(Command::NewIndicator);
-    EXPECT_EQ(ed->draft().shown.width(), 40);
+    EXPECT_FALSE(ed->draft().hasImage());
+    EXPECT_EQ(ed->nameEdit()->text(), QStringLiteral("line2"));
+    EXPECT_EQ(ed->amountBox()->value(), 1);
 
     fs::create_directories(program.dir() / "game");
     window->document()->save(program.dir() / "game" / "game.yrk");
@@ -336,7 +424,7 @@ TEST_F(EditorsTest, IndicatorKeepsItsPictureBesideTheProjectOnSaveChanges) {
     EXPECT_EQ(project().indicatorCount, 0);
 }
 
-TEST_F(EditorsTest, TextIsCreatedWithItsStyleWhichCarriesOverToTheNextOne) {
+TEST_F(EditorsTest, TextIsCreatedWithItsStyleAndTheNextOneStartsFresh) {
     window->run(Command::NewText);
     auto* ed = editor<TextEditor>(CentralPanel::TextEditor);
     EXPECT_TRUE(imageFolders.isEmpty());  // no picture is asked for
@@ -363,9 +451,10 @@ TEST_F(EditorsTest, TextIsCreatedWithItsStyleWhichCarriesOverToTheNextOne) {
     EXPECT_EQ(made.bold, 1);
     EXPECT_EQ(made.colorB, 30);
 
-    window->run(Command::NewText);  // the style stays, name and text start again
-    EXPECT_TRUE(ed->boldBox()->isChecked());
-    EXPECT_TRUE(ed->sizeButton(2)->isChecked());
+    window->run(Command::NewText);  // nothing of the one before
+    EXPECT_FALSE(ed->boldBox()->isChecked());
+    EXPECT_FALSE(ed->sizeButton(2)->isChecked());
+    EXPECT_TRUE(ed->faceButton(1)->isChecked());
     EXPECT_EQ(ed->nameEdit()->text(), QStringLiteral("text1"));
     EXPECT_TRUE(ed->textBox()->toPlainText().isEmpty());
     ed->textBox()->setPlainText(QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13"));
