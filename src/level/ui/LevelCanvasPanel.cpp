@@ -4,10 +4,10 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 #include <QToolBar>
@@ -61,12 +61,17 @@ QToolBar* LevelCanvasPanel::buildToolbar() {
     zoomSlider_->setValue(50);
     zoomSlider_->setFixedWidth(140);
     bar->addWidget(zoomSlider_);
-    zoomBox_ = new QLineEdit(bar);
-    zoomBox_->setReadOnly(true);
-    zoomBox_->setFixedWidth(48);
-    zoomBox_->setText(QStringLiteral("100"));
+    zoomBox_ = new QSpinBox(bar);
+    zoomBox_->setObjectName("zoomBox");
+    zoomBox_->setRange(kMinZoom, kMaxZoom);
+    zoomBox_->setSuffix(QStringLiteral(" %"));
+    zoomBox_->setValue(100);
+    zoomBox_->setKeyboardTracking(false);  // a typed percentage applies when complete
+    zoomBox_->setToolTip(QStringLiteral("Масштаб: введите число от %1 до %2 или Ctrl + колесо "
+                                        "мыши над полем уровня")
+                             .arg(kMinZoom)
+                             .arg(kMaxZoom));
     bar->addWidget(zoomBox_);
-    bar->addWidget(new QLabel(QStringLiteral("% "), bar));
     bar->addSeparator();
     mouse_ = new QLabel(QStringLiteral("Мышь(Х: ;Y: )"), bar);
     mouse_->setObjectName("mouseReadout");
@@ -120,7 +125,9 @@ void LevelCanvasPanel::connectToolbar() {
         view_->redrawAll();
     });
     connect(trajectory_, &QAction::toggled, this, &LevelCanvasPanel::showTrajectoryPanel);
-    connect(zoomSlider_, &QSlider::valueChanged, this, &LevelCanvasPanel::setZoomFromSlider);
+    connect(zoomSlider_, &QSlider::valueChanged, this,
+            [this](int position) { setZoom(zoomFromSlider(position)); });
+    connect(zoomBox_, &QSpinBox::valueChanged, this, &LevelCanvasPanel::setZoom);
 }
 
 void LevelCanvasPanel::connectView() {
@@ -187,7 +194,7 @@ void LevelCanvasPanel::arm(ObjectKind kind, int object) {
     view_->update();
 }
 
-void LevelCanvasPanel::setZoomFromSlider(int position) {
+void LevelCanvasPanel::setZoom(int zoom) {
     QScrollBar* h = scroll_->horizontalScrollBar();
     QScrollBar* v = scroll_->verticalScrollBar();
     const int oldZoom = editor_.view().zoom;
@@ -195,10 +202,16 @@ void LevelCanvasPanel::setZoomFromSlider(int position) {
     const QSize viewport = scroll_->viewport()->size();
     const int centreX = toLevel(h->value() + viewport.width() / 2, oldZoom);
     const int centreY = toLevel(v->value() + viewport.height() / 2, oldZoom);
-    const int zoom = zoomFromSlider(position);
+    if (zoom == oldZoom) {
+        return;
+    }
     editor_.view().zoom = zoom;
     editor_.refreshSelection(document_.project(), view_->level());
-    zoomBox_->setText(QString::number(zoom));
+    // The slider and the box show the zoom, without starting another change.
+    const QSignalBlocker blockSlider(zoomSlider_);
+    const QSignalBlocker blockBox(zoomBox_);
+    zoomSlider_->setValue(sliderFromZoom(zoom));
+    zoomBox_->setValue(zoom);
     view_->relayout();
     view_->redrawAll();
     h->setValue(toCanvas(centreX, zoom) - viewport.width() / 2);

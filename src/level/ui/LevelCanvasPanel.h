@@ -1,7 +1,7 @@
 #pragma once
 // The panel "Размещение объектов": its toolbar (grid and trajectory switches, the zoom
-// slider with its percentage, the read-outs "Мышь" and "ВО"), the scrolled level view
-// and the trajectory panel "Траектории".
+// slider with its percentage box (typing, arrows and the wheel), the read-outs "Мышь" and
+// "ВО"), the scrolled level view and the trajectory panel "Траектории".
 
 #include <QWidget>
 
@@ -10,7 +10,6 @@
 
 class QAction;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QScrollArea;
 class QSlider;
@@ -32,7 +31,7 @@ public:
     LevelCanvasView* view() const { return view_; }
     QScrollArea* scrollArea() const { return scroll_; }
     QSlider* zoomSlider() const { return zoomSlider_; }
-    QLineEdit* zoomBox() const { return zoomBox_; }
+    QSpinBox* zoomBox() const { return zoomBox_; }
     QAction* gridAction() const { return grid_; }
     QAction* trajectoryAction() const { return trajectory_; }
     QLabel* mouseReadout() const { return mouse_; }
@@ -57,7 +56,9 @@ private:
     void connectToolbar();
     void connectView();
     void connectTrajectoryPanel();
-    void setZoomFromSlider(int position);
+    // The view at `zoom` percent (the slider, the box or Ctrl + wheel), the level point at
+    // the viewport's centre kept there.
+    void setZoom(int zoom);
     void showTrajectoryPanel(bool shown);
     void refreshTrajectoryBoxes();
     void showPoint(int point);
@@ -67,7 +68,7 @@ private:
     LevelCanvasView* view_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QSlider* zoomSlider_ = nullptr;
-    QLineEdit* zoomBox_ = nullptr;
+    QSpinBox* zoomBox_ = nullptr;
     QAction* grid_ = nullptr;
     QAction* trajectory_ = nullptr;
     QLabel* mouse_ = nullptr;

@@ -379,18 +379,25 @@ TEST_F(LevelCanvasTest, TrajectoryPointsAreAddedDirectedAndRemoved) {
 TEST_F(LevelCanvasTest, ZoomSliderAndReadouts) {
     open(smallProject());
     panel()->zoomSlider()->setValue(22);  // round(49.6) = 50
-    EXPECT_EQ(panel()->zoomBox()->text(), QStringLiteral("50"));
+    EXPECT_EQ(panel()->zoomBox()->value(), 50);
     EXPECT_EQ(view()->size(), QSize(120, 160));
     moveTo(100, 30);
     EXPECT_EQ(panel()->mouseReadout()->text(), QStringLiteral("Мышь(Х:200 ;Y:60 )"));
     panel()->zoomSlider()->setValue(51);
-    EXPECT_EQ(panel()->zoomBox()->text(), QStringLiteral("104"));
+    EXPECT_EQ(panel()->zoomBox()->value(), 104);
     moveTo(52, 0);
     EXPECT_EQ(panel()->mouseReadout()->text(), QStringLiteral("Мышь(Х:50 ;Y:0 )"));
     QWheelEvent wheel(QPointF(10, 10), view()->mapToGlobal(QPointF(10, 10)), QPoint(),
                       QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(view(), &wheel);
     EXPECT_EQ(panel()->zoomSlider()->value(), 53);
+    // A typed percentage sticks, also one the slider has no position for.
+    panel()->zoomBox()->selectAll();
+    QTest::keyClicks(panel()->zoomBox(), "77");
+    QTest::keyClick(panel()->zoomBox(), Qt::Key_Enter);
+    EXPECT_EQ(panel()->zoomBox()->value(), 77);
+    EXPECT_EQ(view()->size(), QSize(toCanvas(240, 77), toCanvas(320, 77)));
+    EXPECT_EQ(panel()->zoomSlider()->value(), sliderFromZoom(77));
 }
 
 TEST_F(LevelCanvasTest, CanvasFollowsTheLevelSizeAndItsUndo) {
