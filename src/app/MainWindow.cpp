@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoGroup>
 #include <QUndoStack>
 #include <QWidgetAction>
 #include <cerrno>
@@ -238,16 +239,41 @@ void MainWindow::addMenus() {
 }
 
 void MainWindow::addEditMenu() {
-    // "Правка": undo and redo of the document's edits; their texts name the edit.
+    // "Правка": undo and redo of the document's edits (or of the panel shown, when it keeps
+    // its own history); their texts name the edit: "Отменить создание уровня".
+    undoGroup_ = new QUndoGroup(this);
+    undoGroup_->addStack(document_->undoStack());
+    undoGroup_->setActiveStack(document_->undoStack());
     auto* menu = new QMenu(QStringLiteral("Правка"), this);
-    QUndoStack* stack = document_->undoStack();
-    QAction* undo = stack->createUndoAction(this, QStringLiteral("Отменить"));
-    QAction* redo = stack->createRedoAction(this, QStringLiteral("Повторить"));
+    QAction* undo = new QAction(QStringLiteral("Отменить"), this);
+    QAction* redo = new QAction(QStringLiteral("Повторить"), this);
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     undo->setIcon(AppIcons::icon(AppIcon::Undo));
     redo->setIcon(AppIcons::icon(AppIcon::Redo));
+    connect(undo, &QAction::triggered, undoGroup_, &QUndoGroup::undo);
+    connect(redo, &QAction::triggered, undoGroup_, &QUndoGroup::redo);
+    const auto name = [](const QString& verb, const QString& command) {
+        if (command.isEmpty()) {
+            return verb;
+        }
+        return verb + QLatin1Char(' ') + command.left(1).toLower() + command.mid(1);
+    };
+    const auto show = [this, undo, redo, name] {
+        undo->setEnabled(undoGroup_->canUndo());
+        redo->setEnabled(undoGroup_->canRedo());
+        undo->setText(name(QStringLiteral("Отменить"), undoGroup_->undoText()));
+        redo->setText(name(QStringLiteral("Повторить"), undoGroup_->redoText()));
+        undo->setToolTip(undo->text());
+        redo->setToolTip(redo->text());
+    };
+    connect(undoGroup_, &QUndoGroup::canUndoChanged, this, show);
+    connect(undoGroup_, &QUndoGroup::canRedoChanged, this, show);
+    connect(undoGroup_, &QUndoGroup::undoTextChanged, this, show);
+    connect(undoGroup_, &QUndoGroup::redoTextChanged, this, show);
+    connect(undoGroup_, &QUndoGroup::activeStackChanged, this, show);
+    show();
     for (QAction* action : {undo, redo}) {
         addAction(action);  // the shortcuts work while the menu is closed
         menu->addAction(action);
@@ -255,6 +281,14 @@ void MainWindow::addEditMenu() {
     menuActions_[Command::Undo] = undo;
     menuActions_[Command::Redo] = redo;
     addMenuButton(menu);
+}
+
+void MainWindow::setActiveUndoStack(QUndoStack* stack) {
+    QUndoStack* active = stack != nullptr ? stack : document_->undoStack();
+    if (!undoGroup_->stacks().contains(active)) {
+        undoGroup_->addStack(active);
+    }
+    undoGroup_->setActiveStack(active);
 }
 
 void MainWindow::addCommandButtons() {
@@ -443,10 +477,10 @@ void MainWindow::run(Command command) {
             showHelp();
             break;
         case Command::Undo:
-            document_->undoStack()->undo();
+            undoGroup_->undo();
             break;
         case Command::Redo:
-            document_->undoStack()->redo();
+            undoGroup_->redo();
             break;
         case Command::ShowEvents:
             showEvents();

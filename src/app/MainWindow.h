@@ -20,6 +20,8 @@ class QLabel;
 class QMenu;
 class QToolBar;
 class QToolButton;
+class QUndoGroup;
+class QUndoStack;
 
 namespace avizad {
 
@@ -84,6 +86,9 @@ public:
     HelpWindow* helpWindow();
     QToolBar* upperBar() const { return upperBar_; }
     QToolBar* lowerBar() const { return lowerBar_; }
+    // Undo and redo act on `stack` (a panel's own history, e.g. the strokes on a map being
+    // drawn) until it is set back to nullptr: the document's history.
+    void setActiveUndoStack(QUndoStack* stack);
     // The menu behind an upper bar button: "Файл", "Настройки", "Создать", "Справка".
     QMenu* menu(const QString& caption) const;
     // The toolbar button of a command of the lower bar (nullptr for menu-only commands).
@@ -176,6 +181,7 @@ private:
     QToolBar* upperBar_ = nullptr;
     QToolBar* lowerBar_ = nullptr;
     std::map<QString, QMenu*> menus_;
+    QUndoGroup* undoGroup_ = nullptr;
     std::map<Command, QAction*> toolbarActions_;
     std::map<Command, QAction*> menuActions_;
     CentralArea* central_ = nullptr;

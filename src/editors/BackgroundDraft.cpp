@@ -1,6 +1,7 @@
 #include "editors/BackgroundDraft.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "editors/MapPicture.h"
 
@@ -43,6 +44,33 @@ void BackgroundDraft::paint(int column, int row, bool leftButton) {
         return;
     }
     map.at(row, column) = leftButton ? selectedTile : 0;
+}
+
+void BackgroundDraft::paintStroke(int fromColumn, int fromRow, int toColumn, int toRow,
+                                  bool leftButton) {
+    // Bresenham's line over cells.
+    const int dc = std::abs(toColumn - fromColumn);
+    const int dr = -std::abs(toRow - fromRow);
+    const int sc = fromColumn < toColumn ? 1 : -1;
+    const int sr = fromRow < toRow ? 1 : -1;
+    int error = dc + dr;
+    int c = fromColumn;
+    int r = fromRow;
+    while (true) {
+        paint(c, r, leftButton);
+        if (c == toColumn && r == toRow) {
+            break;
+        }
+        const int twice = 2 * error;
+        if (twice >= dr) {
+            error += dr;
+            c += sc;
+        }
+        if (twice <= dc) {
+            error += dc;
+            r += sr;
+        }
+    }
 }
 
 void BackgroundDraft::clearMap() {

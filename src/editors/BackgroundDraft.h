@@ -38,6 +38,9 @@ struct BackgroundDraft {
     }
     // The left button puts the chosen tile into a cell, any other button empties it.
     void paint(int column, int row, bool leftButton);
+    // A stroke of the pointer from one cell to the next: every cell on the straight line
+    // between them (both included) is painted.
+    void paintStroke(int fromColumn, int fromRow, int toColumn, int toRow, bool leftButton);
     // Empties every cell of the map's current size.
     void clearMap();
 

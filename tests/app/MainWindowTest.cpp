@@ -317,7 +317,7 @@ TEST_F(MainWindowTest, TitleMarksUnsavedChangesUntilSavedOrUndone) {
     window->run(Command::NewLevel);
     EXPECT_EQ(title(), "ROR Avizad - [game]*");
     EXPECT_TRUE(undo->isEnabled());
-    EXPECT_TRUE(undo->toolTip().contains(QStringLiteral("Создание уровня")));
+    EXPECT_EQ(undo->toolTip(), QStringLiteral("Отменить создание уровня"));
 
     undo->trigger();
     EXPECT_EQ(title(), "ROR Avizad - [game]");

@@ -117,6 +117,27 @@ TEST(BackgroundDraftTest, StoresMapSizeCellsAndPicture) {
     EXPECT_EQ(object.kind, 1);
 }
 
+TEST(BackgroundDraftTest, AStrokePaintsEveryCellOnItsWayAndStaysOnTheMap) {
+    BackgroundDraft draft;
+    draft.columns = 6;
+    draft.rows = 4;
+    draft.selectedTile = 2;
+    draft.paintStroke(1, 1, 5, 3, true);  // a slanted stroke: no gaps between its cells
+    int painted = 0;
+    for (int r = 1; r <= 4; ++r) {
+        for (int c = 1; c <= 6; ++c) {
+            painted += draft.map.at(r, c) == 2 ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(painted, 5);
+    EXPECT_EQ(draft.map.at(1, 1), 2);
+    EXPECT_EQ(draft.map.at(2, 3), 2);
+    EXPECT_EQ(draft.map.at(3, 5), 2);
+    draft.paintStroke(5, 3, 9, 3, false);  // the right button empties; off the map nothing
+    EXPECT_EQ(draft.map.at(3, 5), 0);
+    EXPECT_EQ(draft.map.at(3, 6), 0);
+}
+
 TEST(BackgroundDraftTest, NewImageEmptiesOnlyTheCellsOfTheCurrentSize) {
     BackgroundDraft draft;
     draft.selectedTile = 4;

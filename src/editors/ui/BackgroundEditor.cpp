@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "app/MainWindow.h"
 #include "editors/ObjectNames.h"
 #include "editors/ui/MapGrid.h"
 #include "editors/ui/PropertyGrid.h"
@@ -19,6 +20,30 @@
 #include "model/ui/QtText.h"
 
 namespace avizad {
+
+// One stroke on the map: the cells before and after it.
+class BackgroundEditor::MapStroke : public QUndoCommand {
+public:
+    MapStroke(BackgroundEditor& editor, TileMap before, TileMap after)
+        : QUndoCommand(QStringLiteral("Рисование карты")),
+          editor_(editor),
+          before_(std::move(before)),
+          after_(std::move(after)) {}
+    void undo() override { editor_.showMap(before_); }
+    void redo() override {
+        if (done_) {
+            done_ = false;  // the stroke is on the map already
+            return;
+        }
+        editor_.showMap(after_);
+    }
+
+private:
+    BackgroundEditor& editor_;
+    TileMap before_;
+    TileMap after_;
+    bool done_ = true;
+};
 
 namespace {
 
@@ -101,13 +126,35 @@ BackgroundEditor::BackgroundEditor(MainWindow& window, QWidget* parent)
     row->addWidget(scroll, 1);
     body()->addLayout(row, 1);
 
+    connect(map_, &MapGrid::strokeStarted, this, [this] { strokeStart_ = draft_.map; });
+    connect(map_, &MapGrid::strokeFinished, this, [this] {
+        if (!(strokeStart_ == draft_.map)) {
+            strokes_.push(new MapStroke(*this, strokeStart_, draft_.map));
+        }
+    });
     for (QSpinBox* box : {across_, down_, columns_, rows_}) {
         connect(box, &QSpinBox::valueChanged, this, &BackgroundEditor::countsChanged);
     }
     reset();
 }
 
+void BackgroundEditor::showMap(const TileMap& map) {
+    draft_.map = map;
+    map_->refresh();
+}
+
+void BackgroundEditor::showEvent(QShowEvent* event) {
+    EditorPanel::showEvent(event);
+    mainWindow().setActiveUndoStack(&strokes_);
+}
+
+void BackgroundEditor::hideEvent(QHideEvent* event) {
+    EditorPanel::hideEvent(event);
+    mainWindow().setActiveUndoStack(nullptr);
+}
+
 void BackgroundEditor::reset() {
+    strokes_.clear();
     draft_.startNew(newObjectName(document().project(), ObjectKind::Background));
     kindGroup_->setExclusive(false);
     for (QRadioButton* button : kinds_) {

@@ -3,6 +3,8 @@
 // into tiles, paints the map cell by cell and stores a new background object type or
 // changes the one opened from the catalogue. Its working state stays between openings.
 
+#include <QUndoStack>
+
 #include "editors/BackgroundDraft.h"
 #include "editors/ui/EditorPanel.h"
 
@@ -40,9 +42,14 @@ public:
     QRadioButton* kindButton(int kind) const { return kinds_[kind]; }
     QListWidget* tileList() const { return tileList_; }
     MapGrid* mapGrid() const { return map_; }
+    // The strokes drawn on the map since the editor started: one undoable step each, while
+    // the editor is shown ("Отменить", Ctrl+Z).
+    QUndoStack* strokes() { return &strokes_; }
 
 protected:
     void imageDropped(const QString& file) override { loadImageFile(file); }
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
     void reset() override;
     void askForPicture() override { openImage(); }
@@ -54,7 +61,13 @@ private:
     void refreshTiles();
     void takeControls();
 
+    class MapStroke;
+    // Puts a map of the strokes' history into the draft.
+    void showMap(const TileMap& map);
+
     BackgroundDraft draft_;
+    QUndoStack strokes_;
+    TileMap strokeStart_;
     bool updating_ = false;
     QAction* openImage_ = nullptr;
     QAction* clearMap_ = nullptr;

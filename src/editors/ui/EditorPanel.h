@@ -62,6 +62,7 @@ protected:
     void setCreated(int index);
 
     ProjectDocument& document() const { return *document_; }
+    MainWindow& mainWindow() const { return window_; }
     const Prompts& prompts() const;
     QVBoxLayout* body() const { return body_; }
     // The folder the image dialogs open in: "images" beside the program.

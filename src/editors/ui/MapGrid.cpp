@@ -58,10 +58,43 @@ void MapGrid::paintEvent(QPaintEvent*) {
 void MapGrid::mousePressEvent(QMouseEvent* event) {
     int column = 0;
     int row = 0;
-    if (cellAt(event->position().toPoint(), column, row)) {
-        draft_.paint(column, row, event->button() == Qt::LeftButton);
-        update();
-        emit cellChanged();
+    if (stroking_ || !cellAt(event->position().toPoint(), column, row)) {
+        return;
+    }
+    stroking_ = true;
+    leftStroke_ = event->button() == Qt::LeftButton;
+    emit strokeStarted();
+    draft_.paint(column, row, leftStroke_);
+    lastColumn_ = column;
+    lastRow_ = row;
+    update();
+    emit cellChanged();
+}
+
+void MapGrid::mouseMoveEvent(QMouseEvent* event) {
+    if (!stroking_) {
+        return;
+    }
+    // Cells beyond the map's edge are clamped to it, so a stroke that leaves it and comes
+    // back draws along the edge.
+    const QSize cell = cellSize();
+    const QPoint p = event->position().toPoint();
+    const int column = std::clamp(p.x() / cell.width() + 1, 1, draft_.columns);
+    const int row = std::clamp(p.y() / cell.height() + 1, 1, draft_.rows);
+    if (column == lastColumn_ && row == lastRow_) {
+        return;
+    }
+    draft_.paintStroke(lastColumn_, lastRow_, column, row, leftStroke_);
+    lastColumn_ = column;
+    lastRow_ = row;
+    update();
+    emit cellChanged();
+}
+
+void MapGrid::mouseReleaseEvent(QMouseEvent*) {
+    if (stroking_) {
+        stroking_ = false;
+        emit strokeFinished();
     }
 }
 

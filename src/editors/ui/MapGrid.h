@@ -1,7 +1,8 @@
 #pragma once
 // The map grid of the background editor: columns x rows cells at the tiles' natural
-// size on silver, each showing its tile; the left button puts the chosen tile into a
-// cell, any other button empties it.
+// size on silver, each showing its tile. Pressing and dragging the left button puts the
+// chosen tile into every cell the pointer passes, any other button empties them; a
+// stroke lasts from the press to the release.
 
 #include <QImage>
 #include <QWidget>
@@ -26,13 +27,21 @@ public:
 
 signals:
     void cellChanged();
+    void strokeStarted();
+    void strokeFinished();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     BackgroundDraft& draft_;
+    bool stroking_ = false;
+    bool leftStroke_ = false;
+    int lastColumn_ = 0;
+    int lastRow_ = 0;
     QImage tiles_;
 };
 

@@ -170,6 +170,42 @@ TEST_F(EditorsTest, BackgroundIsCreatedReopenedChangedAndUndone) {
     EXPECT_EQ(project().backgrounds[1].rows, 3);
 }
 
+TEST_F(EditorsTest, AStrokeOnTheMapPaintsEveryCellItPassesAndUndoesAsOne) {
+    imageAnswers << png("tiles.png", 96, 64, tileColour);
+    window->run(Command::NewBackground);
+    auto* ed = editor<BackgroundEditor>(CentralPanel::BackgroundEditor);
+    ed->tilesAcrossBox()->setValue(3);
+    ed->tilesDownBox()->setValue(2);
+    ed->columnsBox()->setValue(5);
+    ed->rowsBox()->setValue(2);
+    ed->tileList()->setCurrentRow(1);                                    // tile 2
+    QTest::mousePress(ed->mapGrid(), Qt::LeftButton, {}, QPoint(5, 5));  // cell (1, 1)
+    QTest::mouseMove(ed->mapGrid(), QPoint(150, 10));                    // cell (5, 1)
+    QTest::mouseRelease(ed->mapGrid(), Qt::LeftButton, {}, QPoint(150, 10));
+    for (int c = 1; c <= 5; ++c) {
+        EXPECT_EQ(ed->draft().map.at(1, c), 2) << c;
+    }
+    QTest::mousePress(ed->mapGrid(), Qt::RightButton, {}, QPoint(40, 5));  // cell (2, 1)
+    QTest::mouseMove(ed->mapGrid(), QPoint(100, 5));                       // cell (4, 1)
+    QTest::mouseRelease(ed->mapGrid(), Qt::RightButton, {}, QPoint(100, 5));
+    EXPECT_EQ(ed->draft().map.at(1, 3), 0);
+    EXPECT_EQ(ed->draft().map.at(1, 5), 2);
+    // Each stroke is one step of "Отменить" while the editor is shown.
+    QAction* undoAction = window->menuAction(Command::Undo);
+    EXPECT_EQ(undoAction->text(), QStringLiteral("Отменить рисование карты"));
+    undoAction->trigger();
+    EXPECT_EQ(ed->draft().map.at(1, 3), 2);
+    undoAction->trigger();
+    EXPECT_EQ(ed->draft().map.at(1, 1), 0);
+    EXPECT_FALSE(undoAction->isEnabled());
+    window->menuAction(Command::Redo)->trigger();
+    EXPECT_EQ(ed->draft().map.at(1, 4), 2);
+    // Closed, the editor gives "Отменить" back to the project's history.
+    ed->close();
+    EXPECT_EQ(undo()->count(), 0);
+    EXPECT_FALSE(undoAction->isEnabled());
+}
+
 TEST_F(EditorsTest, CreatingIsRefusedWithoutAnImageOrWithAFullTable) {
     window->run(Command::NewBackground);  // the image dialog is cancelled
     auto* ed = editor<BackgroundEditor>(CentralPanel::BackgroundEditor);
