@@ -1,10 +1,12 @@
 #include "app/ObjectCatalogueCommands.h"
 
 #include <QMessageBox>
+#include <QStyle>
 
 #include "app/AppIcons.h"
 #include "app/MainWindow.h"
 #include "app/ObjectPalette.h"
+#include "editors/ObjectNames.h"
 #include "model/CatalogueOperations.h"
 
 namespace avizad {
@@ -21,13 +23,16 @@ ObjectCatalogueCommands::ObjectCatalogueCommands(MainWindow& window, ObjectPalet
     };
     edit_ = addAction(AppIcons::icon(AppIcon::LevelProperties), QStringLiteral("Настройки"), this,
                       &ObjectCatalogueCommands::editSelected);
+    duplicate_ =
+        addAction(style()->standardIcon(QStyle::SP_FileDialogNewFolder),
+                  QStringLiteral("Дублировать"), this, &ObjectCatalogueCommands::duplicateSelected);
     up_ = addAction(AppIcons::icon(AppIcon::MoveUp), QStringLiteral("вверх группу объектов"), this,
                     &ObjectCatalogueCommands::moveUp);
     down_ = addAction(AppIcons::icon(AppIcon::MoveDown), QStringLiteral("вниз группу объектов"),
                       this, &ObjectCatalogueCommands::moveDown);
     delete_ = addAction(AppIcons::icon(AppIcon::Delete), QStringLiteral("удалить группу объектов"),
                         this, &ObjectCatalogueCommands::deleteSelected);
-    for (QAction* action : {edit_, up_, down_, delete_}) {
+    for (QAction* action : {edit_, duplicate_, up_, down_, delete_}) {
         action->setToolTip(action->text());
         action->setStatusTip(action->text());
     }
@@ -37,6 +42,34 @@ void ObjectCatalogueCommands::editSelected() {
     const WorkingValues& values = window_.values();
     if (values.selectedObject > 0) {
         window_.editObject(values.currentKind, values.selectedObject);
+    }
+}
+
+void ObjectCatalogueCommands::duplicateSelected() {
+    ProjectDocument& document = *window_.document();
+    const ObjectKind kind = document.values().currentKind;
+    const int selected = document.values().selectedObject;
+    if (selected < 1) {
+        return;
+    }
+    if (document.project().typeCount(kind) >= typeCapacity(kind)) {
+        window_.prompts().showInfo(
+            window(), QStringLiteral("В игре может быть не больше %1 объектов этого вида: копию "
+                                     "сделать нельзя.")
+                          .arg(typeCapacity(kind)));
+        return;
+    }
+    // A copy of an active type takes its control type on every level too.
+    ProjectParts parts = ProjectParts().withTypes(kind);
+    if (kind == ObjectKind::Active) {
+        parts.withAllLevels();
+    }
+    int copy = 0;
+    if (document.edit(QStringLiteral("Дублирование объекта"), parts, [&](Project& p) {
+            copy = duplicateObjectType(p, kind, selected);
+            return copy != 0;
+        })) {
+        document.setSelectedObject(copy);
     }
 }
 

@@ -56,6 +56,27 @@ TEST_F(CatalogueCommandsTest, ClickSelectsAndMoveUpFollowsEverywhere) {
     EXPECT_EQ(project().actives[1].name, "b");
 }
 
+TEST_F(CatalogueCommandsTest, DuplicateCopiesTheTypeUnderANewNameAsOneEdit) {
+    Project p = threeTypes();
+    p.levels[2].controlType[2] = 3;
+    open(p);
+    window->catalogue()->chooseKind(ObjectKind::Active);
+    commands()->duplicateAction()->trigger();  // nothing selected: no copy
+    EXPECT_EQ(project().activeCount, 3);
+    clickSlot(2);
+    commands()->duplicateAction()->trigger();
+    ASSERT_EQ(project().activeCount, 4);
+    EXPECT_EQ(project().actives[4].name, "b2");
+    EXPECT_EQ(project().actives[4].icon, project().actives[2].icon);
+    EXPECT_EQ(project().levels[2].controlType[4], 3);
+    EXPECT_EQ(window->values().selectedObject, 4);
+    EXPECT_EQ(palette()->highlightSlot(), 4);
+    EXPECT_EQ(undo()->undoText(), QStringLiteral("Дублирование объекта"));
+    undo()->undo();
+    EXPECT_EQ(project().activeCount, 3);
+    EXPECT_EQ(project().levels[2].controlType[4], 0);
+}
+
 TEST_F(CatalogueCommandsTest, MoveDown) {
     open(threeTypes());
     window->catalogue()->chooseKind(ObjectKind::Active);
