@@ -131,10 +131,13 @@ const CatalogueEntry kActive[] = {
           }),
     subMenu(0, "режим"),
     plain(1, "спокойствие", [](V v) { return activeMode(v, "режим: спокойствие", "1"); }),
-    asking(1, "преследование", ParameterDialog::ActionObjectNumber,
-           [](V v) { return activeMode(v, "режим: преследование", "2;kd=kr" + dec(v.m)); }),
-    asking(1, "атака", ParameterDialog::ActionObjectNumber,
-           [](V v) { return activeMode(v, "режим: атака", "3;kd=kr" + dec(v.m)); }),
+    choosing(
+        asking(1, "преследование", ParameterDialog::ActionObjectNumber,
+               [](V v) { return activeMode(v, "режим: преследование", "2;kd=kr" + dec(v.m)); }),
+        ObjectKind::Active),
+    choosing(asking(1, "атака", ParameterDialog::ActionObjectNumber,
+                    [](V v) { return activeMode(v, "режим: атака", "3;kd=kr" + dec(v.m)); }),
+             ObjectKind::Active),
     plain(1, "смерть", [](V v) { return activeMode(v, "режим: смерть", "5"); }),
     // The user numbers trajectories from 1, the game from 0.
     asking(1, "перемещение по траектории", ParameterDialog::ActionObjectNumber,

@@ -38,6 +38,11 @@ constexpr CatalogueEntry refusing(CatalogueEntry entry, RefusalFunction refuse) 
     entry.refuse = refuse;
     return entry;
 }
+// The same entry, its number M chosen among the object types of `kind` by name.
+constexpr CatalogueEntry choosing(CatalogueEntry entry, ObjectKind kind) {
+    entry.numberKind = kind;
+    return entry;
+}
 // The same entry, present but not shown.
 constexpr CatalogueEntry hidden(CatalogueEntry entry) {
     entry.hidden = true;

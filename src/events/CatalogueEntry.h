@@ -15,6 +15,7 @@
 // function add nothing when chosen (disabled placeholders, "управление игроком").
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -23,6 +24,7 @@
 #include "events/BuiltText.h"
 #include "events/EntryValues.h"
 #include "events/ParameterDialog.h"
+#include "model/Project.h"
 
 namespace avizad {
 
@@ -40,6 +42,9 @@ struct CatalogueEntry {
     BuilderMode builderMode = BuilderMode::EnterValue;  // for ParameterDialog::ExpressionBuilder
     BuildFunction build = nullptr;                      // nullptr: choosing the entry adds nothing
     RefusalFunction refuse = nullptr;                   // nullptr: every value is accepted
+    // The kind of object type whose number the dialog's M is: the dialog offers the
+    // types of that kind by name. None: M is a plain number (a trajectory).
+    std::optional<ObjectKind> numberKind = std::nullopt;
 
     bool addsSomething() const { return build != nullptr; }
     // The message to show instead of adding the entry, or "".

@@ -134,25 +134,28 @@ const CatalogueEntry kCategory5[] = {
 };
 
 const CatalogueEntry kActive[] = {
-    asking(0, "обнаружение объекта", ParameterDialog::Detection,
-           [](V v) {
-               return BuiltText{DetectionSetting{v.a, v.b, v.m}.caption(),
-                                detectionCode(v.n, v.m, v.a, v.b)};
-           }),
+    choosing(asking(0, "обнаружение объекта", ParameterDialog::Detection,
+                    [](V v) {
+                        return BuiltText{DetectionSetting{v.a, v.b, v.m}.caption(),
+                                         detectionCode(v.n, v.m, v.a, v.b)};
+                    }),
+             ObjectKind::Active),
     subMenu(0, "столкновение"),
-    asking(1, "с фоновым объектом", ParameterDialog::ConditionObjectNumber,
-           [](V v) {
-               return BuiltText{
-                   utf8ToCp1251("столкновение акт[") + dec(v.n) + utf8ToCp1251("] с фон[") +
-                       dec(v.m) + "]",
-                   "(" + act(v.n) + ".collidesWith(fonPole[" + dec(v.m) + "-1],false))"};
-           }),
-    asking(1, "с активным объектом", ParameterDialog::ConditionObjectNumber,
-           [](V v) {
-               return BuiltText{utf8ToCp1251("столкновение акт[") + dec(v.n) +
-                                    utf8ToCp1251("] с акт[") + dec(v.m) + "]",
-                                "(" + act(v.n) + ".collidesWith(" + act(v.m) + ",false))"};
-           }),
+    choosing(asking(1, "с фоновым объектом", ParameterDialog::ConditionObjectNumber,
+                    [](V v) {
+                        return BuiltText{
+                            utf8ToCp1251("столкновение акт[") + dec(v.n) +
+                                utf8ToCp1251("] с фон[") + dec(v.m) + "]",
+                            "(" + act(v.n) + ".collidesWith(fonPole[" + dec(v.m) + "-1],false))"};
+                    }),
+             ObjectKind::Background),
+    choosing(asking(1, "с активным объектом", ParameterDialog::ConditionObjectNumber,
+                    [](V v) {
+                        return BuiltText{utf8ToCp1251("столкновение акт[") + dec(v.n) +
+                                             utf8ToCp1251("] с акт[") + dec(v.m) + "]",
+                                         "(" + act(v.n) + ".collidesWith(" + act(v.m) + ",false))"};
+                    }),
+             ObjectKind::Active),
     subMenu(0, "режим"),
     plain(1, "спокойствие", [](V v) { return activeMode(v, "спокойствие акт[", 1); }),
     plain(1, "перемещение", [](V v) { return activeMode(v, "перемещение акт[", 2); }),
@@ -197,14 +200,18 @@ const CatalogueEntry kActive[] = {
                                   "(obj_uron" + activeIndex(v.n) + v.builderCode + ")"};
              }),
     subMenu(0, "расположение объекта"),
-    asking(1, "слева", ParameterDialog::ConditionObjectNumber,
-           [](V v) { return location(v, "слева", 'X', '<'); }),
-    asking(1, "справа", ParameterDialog::ConditionObjectNumber,
-           [](V v) { return location(v, "справа", 'X', '>'); }),
-    asking(1, "сверху", ParameterDialog::ConditionObjectNumber,
-           [](V v) { return location(v, "сверху", 'Y', '<'); }),
-    asking(1, "снизу", ParameterDialog::ConditionObjectNumber,
-           [](V v) { return location(v, "снизу", 'Y', '>'); }),
+    choosing(asking(1, "слева", ParameterDialog::ConditionObjectNumber,
+                    [](V v) { return location(v, "слева", 'X', '<'); }),
+             ObjectKind::Active),
+    choosing(asking(1, "справа", ParameterDialog::ConditionObjectNumber,
+                    [](V v) { return location(v, "справа", 'X', '>'); }),
+             ObjectKind::Active),
+    choosing(asking(1, "сверху", ParameterDialog::ConditionObjectNumber,
+                    [](V v) { return location(v, "сверху", 'Y', '<'); }),
+             ObjectKind::Active),
+    choosing(asking(1, "снизу", ParameterDialog::ConditionObjectNumber,
+                    [](V v) { return location(v, "снизу", 'Y', '>'); }),
+             ObjectKind::Active),
     building(0, "направление", BuilderMode::CompareWithValue,
              [](V v) {
                  return BuiltText{

@@ -10,7 +10,7 @@ enum class ParameterDialog {
     Timer,              // the timer dialog (TimerSetting.h): timeText, milliseconds
     Detection,          // the detection dialog (DetectionSetting.h): a, b, m
     ConditionObjectNumber,  // "Номер объекта" with "Да" and "Отмена" (ParameterDialogTexts.h): m
-    ActionObjectNumber,  // "Введите номер объекта" with "Да" only: m
+    ActionObjectNumber,  // "Введите номер объекта" with "Да" and "Отмена": m
     SoundFile,           // a file dialog, then SoundFile::prepare: file, contentType
 };
 

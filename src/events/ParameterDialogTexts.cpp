@@ -19,7 +19,7 @@ const ParameterDialogTexts kTimer{"Настройка таймера", "Введ
 const ParameterDialogTexts kDetection{"Настройка параметров обнаружения", "", kDetectionLabels,
                                       true};
 const ParameterDialogTexts kConditionNumber{"Номер объекта", "", kConditionNumberLabels, true};
-const ParameterDialogTexts kActionNumber{"Номер объекта", "", kActionNumberLabels, false};
+const ParameterDialogTexts kActionNumber{"Номер объекта", "", kActionNumberLabels, true};
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -516,6 +517,34 @@ void expectInertLayout(CatalogueMenu menu, std::initializer_list<Layout> expecte
         EXPECT_EQ(entry->disabled, l.disabled);
     }
     EXPECT_EQ(seen, paths) << static_cast<int>(which);
+}
+
+TEST(Catalogues, ObjectNumbersNameTheKindTheDialogOffers) {
+    struct Case {
+        CatalogueMenu menu;
+        const char* path;
+        std::optional<ObjectKind> kind;
+    };
+    const Case cases[] = {
+        {ConditionCatalogue::menu(ConditionMenu::Active), "столкновение/с фоновым объектом",
+         ObjectKind::Background},
+        {ConditionCatalogue::menu(ConditionMenu::Active), "столкновение/с активным объектом",
+         ObjectKind::Active},
+        {ConditionCatalogue::menu(ConditionMenu::Active), "обнаружение объекта",
+         ObjectKind::Active},
+        {ConditionCatalogue::menu(ConditionMenu::Active), "расположение объекта/снизу",
+         ObjectKind::Active},
+        {ActionCatalogue::menu(ActionMenu::Active), "режим/преследование", ObjectKind::Active},
+        {ActionCatalogue::menu(ActionMenu::Active), "режим/атака", ObjectKind::Active},
+        {ActionCatalogue::menu(ActionMenu::Active), "режим/перемещение по траектории",
+         std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        const CatalogueEntry* entry = findEntry(c.menu, c.path);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(entry->numberKind, c.kind);
+    }
 }
 
 TEST(ConditionCatalogue, HiddenDisabledAndInertItems) {

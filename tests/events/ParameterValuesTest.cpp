@@ -126,7 +126,7 @@ TEST(ParameterDialogTexts, TitlesLabelsAndButtons) {
     const ParameterDialogTexts& actionNumber =
         ParameterDialogTexts::of(ParameterDialog::ActionObjectNumber);
     EXPECT_EQ(actionNumber.fieldLabels[0], "Введите номер объекта");
-    EXPECT_FALSE(actionNumber.hasCancel);
+    EXPECT_TRUE(actionNumber.hasCancel);  // every dialog can be left without a value
     EXPECT_FALSE(ParameterDialogTexts::of(ParameterDialog::Key).hasCancel);
     EXPECT_EQ(ParameterDialogTexts::conditionObjectNumber(-3), "-3");
 }

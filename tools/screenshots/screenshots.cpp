@@ -135,11 +135,13 @@ void saveEventsEditor(MainWindow& window, EventsEditor& events) {
     save(keys, "events-key-dialog");
     TimerDialog timer([](QWidget*, const QString&) {}, &window);
     save(timer, "events-timer-dialog");
-    DetectionDialog detection(&window);
+    DetectionDialog detection(project, &window);
     save(detection, "events-detection-dialog");
-    ObjectNumberDialog conditionNumber(ParameterDialog::ConditionObjectNumber, &window);
+    ObjectNumberDialog conditionNumber(ParameterDialog::ConditionObjectNumber, project,
+                                       ObjectKind::Active, &window);
     save(conditionNumber, "events-object-number-condition");
-    ObjectNumberDialog actionNumber(ParameterDialog::ActionObjectNumber, &window);
+    ObjectNumberDialog actionNumber(ParameterDialog::ActionObjectNumber, project, std::nullopt,
+                                    &window);
     save(actionNumber, "events-object-number-action");
     for (QDialog* dialog : std::initializer_list<QDialog*>{
              &builder, &global, &keys, &timer, &detection, &conditionNumber, &actionNumber}) {

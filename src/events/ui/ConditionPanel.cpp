@@ -8,9 +8,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "editors/ObjectNames.h"
 #include "events/ui/CatalogueMenus.h"
 #include "events/ui/EventIcons.h"
-#include "editors/ObjectNames.h"
 #include "model/ui/QtText.h"
 
 namespace avizad {

@@ -67,7 +67,7 @@ bool EntryRunner::ask(const CatalogueEntry& entry, EntryValues& values,
             return true;
         }
         case ParameterDialog::Detection: {
-            DetectionDialog dialog(parent_);
+            DetectionDialog dialog(document_.project(), parent_);
             if (prompts_.execDialog(dialog) != QDialog::Accepted) {
                 return false;
             }
@@ -76,7 +76,7 @@ bool EntryRunner::ask(const CatalogueEntry& entry, EntryValues& values,
         }
         case ParameterDialog::ConditionObjectNumber:
         case ParameterDialog::ActionObjectNumber: {
-            ObjectNumberDialog dialog(entry.dialog, parent_);
+            ObjectNumberDialog dialog(entry.dialog, document_.project(), entry.numberKind, parent_);
             if (prompts_.execDialog(dialog) != QDialog::Accepted) {
                 return false;
             }

@@ -12,10 +12,10 @@
 #include <QVBoxLayout>
 
 #include "app/DialogButtons.h"
+#include "editors/ObjectNames.h"
 #include "events/ParameterDialogTexts.h"
 #include "events/ValueTokens.h"
 #include "events/ui/CatalogueMenus.h"
-#include "editors/ObjectNames.h"
 #include "model/ui/QtText.h"
 
 namespace avizad {

@@ -14,6 +14,7 @@
 #include "events/ui/CatalogueMenus.h"
 #include "events/ui/DetectionDialog.h"
 #include "events/ui/ExpressionBuilderDialog.h"
+#include "events/ui/ObjectChoice.h"
 #include "events/ui/ObjectNumberDialog.h"
 #include "events/ui/PhoneKeyDialog.h"
 #include "events/ui/TimerDialog.h"
@@ -200,19 +201,38 @@ TEST(ParameterDialogTest, KeypadButtonsChooseTheirKeyAndClosing) {
     EXPECT_NE(closed.result(), QDialog::Accepted);
 }
 
-TEST(ParameterDialogTest, DetectionAndObjectNumbersTakeAnyInteger) {
-    DetectionDialog detection;
+TEST(ParameterDialogTest, ObjectsAreChosenByNameAndAnEmptyChoiceIsRefused) {
+    Project project;
+    project.activeCount = 2;
+    project.actives[1].name = "hero";
+    project.actives[2].name = "enemy";
+    DetectionDialog detection(project);
     detection.minimumField()->setValue(10);
     detection.maximumField()->setValue(100);
-    detection.objectField()->setValue(-2);
+    ASSERT_EQ(detection.objectField()->count(), 2);
+    EXPECT_EQ(detection.objectField()->itemText(1), QStringLiteral("2: enemy"));
+    EXPECT_EQ(detection.objectField()->number(), 1);  // the first is chosen
+    detection.objectField()->setCurrentIndex(1);
     EXPECT_EQ(cp1251ToUtf8(detection.setting().caption()), "обнаружение от 10 до 100");
-    EXPECT_EQ(detection.setting().objectNumber, -2);
+    EXPECT_EQ(detection.setting().objectNumber, 2);
     EXPECT_EQ(detection.windowTitle(), QStringLiteral("Настройка параметров обнаружения"));
 
-    ObjectNumberDialog condition(ParameterDialog::ConditionObjectNumber);
-    ObjectNumberDialog action(ParameterDialog::ActionObjectNumber);
-    condition.field()->setValue(-7);
-    EXPECT_EQ(condition.number(), -7);
+    ObjectNumberDialog condition(ParameterDialog::ConditionObjectNumber, project,
+                                 ObjectKind::Active);
+    ASSERT_NE(condition.choice(), nullptr);
+    EXPECT_EQ(condition.choice()->itemText(0), QStringLiteral("1: hero"));
+    EXPECT_EQ(condition.number(), 1);
+    // No background objects: nothing to choose, "Да" refused.
+    ObjectNumberDialog none(ParameterDialog::ConditionObjectNumber, project,
+                            ObjectKind::Background);
+    EXPECT_FALSE(none.yesButton()->isEnabled());
+    none.accept();
+    EXPECT_NE(none.result(), QDialog::Accepted);
+    // A trajectory is a number; "Отмена" is offered by every one of them.
+    ObjectNumberDialog trajectory(ParameterDialog::ActionObjectNumber, project, std::nullopt);
+    ASSERT_NE(trajectory.field(), nullptr);
+    trajectory.field()->setValue(3);
+    EXPECT_EQ(trajectory.number(), 3);
     auto buttons = [](QDialog& dialog) {
         QStringList captions;
         for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
@@ -221,7 +241,7 @@ TEST(ParameterDialogTest, DetectionAndObjectNumbersTakeAnyInteger) {
         return captions;
     };
     EXPECT_EQ(buttons(condition), (QStringList{"Да", "Отмена"}));
-    EXPECT_EQ(buttons(action), (QStringList{"Да"}));
+    EXPECT_EQ(buttons(trajectory), (QStringList{"Да", "Отмена"}));
 }
 
 }  // namespace

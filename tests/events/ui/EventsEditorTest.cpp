@@ -25,6 +25,7 @@
 #include "events/ui/EventsEditor.h"
 #include "events/ui/ExpressionBuilderDialog.h"
 #include "events/ui/InstallEventsEditor.h"
+#include "events/ui/ObjectChoice.h"
 #include "events/ui/ObjectNumberDialog.h"
 #include "events/ui/PhoneKeyDialog.h"
 #include "events/ui/TimerDialog.h"
@@ -298,10 +299,10 @@ TEST_F(EventsEditorTest, HeroTouchingTheEnemyKillsItAndLowersTheCounterWithTheMo
     user.inDialog = [](QDialog& dialog) {
         auto* number = qobject_cast<ObjectNumberDialog*>(&dialog);
         ASSERT_NE(number, nullptr);
-        QTest::mouseClick(number->field(), Qt::LeftButton);
-        QTest::keyClick(number->field(), Qt::Key_Up);
-        QTest::keyClick(number->field(), Qt::Key_Up);
-        dialog.accept();
+        ASSERT_NE(number->choice(), nullptr);
+        EXPECT_EQ(number->choice()->currentIndex(), 0);  // the first object is offered
+        number->choice()->setCurrentIndex(1);            // "2: ..."
+        QTest::mouseClick(number->yesButton(), Qt::LeftButton);
     };
     choose(editor->conditionPanel()->openObject(ObjectKind::Active, 1),
            "столкновение/с активным объектом");
