@@ -43,22 +43,50 @@ std::string* ExpressionBuilder::activeText() {
     return nullptr;
 }
 
-void ExpressionBuilder::append(std::string_view token) {
-    if (std::string* text = activeText()) {
-        *text += token;
+void ExpressionBuilder::setCursor(Field field, int position) {
+    const std::size_t at = static_cast<std::size_t>(std::max(0, position));
+    if (field == Field::Left) {
+        leftCursor_ = std::min(at, left_.size());
+    } else if (field == Field::Right) {
+        rightCursor_ = std::min(at, right_.size());
     }
+}
+
+int ExpressionBuilder::cursor(Field field) const {
+    return static_cast<int>(field == Field::Left ? leftCursor_ : rightCursor_);
+}
+
+void ExpressionBuilder::append(std::string_view token) {
+    std::string* text = activeText();
+    if (text == nullptr) {
+        return;
+    }
+    std::size_t& at = active_ == Field::Left ? leftCursor_ : rightCursor_;
+    at = std::min(at, text->size());
+    text->insert(at, token);
+    at += token.size();
+}
+
+void ExpressionBuilder::insertWord(std::string_view word) {
+    if (active_ == Field::None) {
+        active_ = info().showsLeftField ? Field::Left : Field::Right;
+        setCursor(active_, static_cast<int>(activeText()->size()));
+    }
+    append(word);
 }
 
 void ExpressionBuilder::deleteLast() {
     std::string* text = activeText();
     if (text != nullptr && !text->empty()) {
         text->pop_back();
+        setCursor(active_, cursor(active_));
     }
 }
 
 void ExpressionBuilder::clearField() {
     if (std::string* text = activeText()) {
         text->clear();
+        setCursor(active_, 0);
     }
 }
 

@@ -55,8 +55,16 @@ public:
     // Clicking a field makes it active; the keypad writes into the active field only.
     void setActiveField(Field field) { active_ = field; }
     Field activeField() const { return active_; }
-    // Appends a token (a keypad button's token) to the active field.
+    // Where the next token goes in a field (a click in it puts the cursor there); kept
+    // within the field's text, at its end until set.
+    void setCursor(Field field, int position);
+    int cursor(Field field) const;
+    // Puts a token (a keypad button's token) into the active field at its cursor, which
+    // moves past it.
     void append(std::string_view token);
+    // Puts a value word at the cursor of the active field; when no field was made active
+    // yet, into the first field the mode shows, at its end.
+    void insertWord(std::string_view word);
     // "удалить": removes the last character of the active field.
     void deleteLast();
     // "очистить": empties the active field.
@@ -82,6 +90,8 @@ private:
     Field active_ = Field::None;
     std::string left_;
     std::string right_;
+    std::size_t leftCursor_ = 0;
+    std::size_t rightCursor_ = 0;
     int comparison_ = 0;
     int global_ = 1;
 };

@@ -76,6 +76,28 @@ TEST(ExpressionBuilder, KeypadWritesIntoTheActiveFieldOnly) {
     EXPECT_EQ(builder.right(), "1234567890+-*/()abs");
 }
 
+TEST(ExpressionBuilder, AWordGoesInAtTheCursorOrIntoTheFirstFieldShown) {
+    // Chosen before any field was clicked: the end of the first field the mode shows.
+    ExpressionBuilder value(BuilderMode::EnterValue);
+    value.insertWord(" rand ");
+    EXPECT_EQ(value.right(), " rand ");
+    ExpressionBuilder compare(BuilderMode::CompareValues);
+    compare.insertWord(" rand ");
+    EXPECT_EQ(compare.left(), " rand ");
+    EXPECT_EQ(compare.activeField(), ExpressionBuilder::Field::Left);
+    // At the cursor, which moves past it.
+    compare.setActiveField(ExpressionBuilder::Field::Right);
+    compare.append("1+2");
+    compare.setCursor(ExpressionBuilder::Field::Right, 2);
+    compare.insertWord(" glob3 ");
+    EXPECT_EQ(compare.right(), "1+ glob3 2");
+    EXPECT_EQ(compare.cursor(ExpressionBuilder::Field::Right), 9);
+    compare.append("*");
+    EXPECT_EQ(compare.right(), "1+ glob3 *2");
+    compare.setCursor(ExpressionBuilder::Field::Right, 99);  // kept within the text
+    EXPECT_EQ(compare.cursor(ExpressionBuilder::Field::Right), 11);
+}
+
 TEST(ExpressionBuilder, ComparisonAndGlobalNumberStayInRange) {
     ExpressionBuilder builder(BuilderMode::CompareGlobal);
     EXPECT_EQ(builder.comparison(), 0);

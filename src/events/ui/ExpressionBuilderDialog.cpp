@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -51,6 +52,13 @@ ExpressionBuilderDialog::ExpressionBuilderDialog(BuilderMode mode, const Project
     fields->addWidget(comparison_);
     fields->addWidget(right_, 1);
     layout->addLayout(fields);
+    // A click in a field puts the cursor where the next token goes.
+    connect(left_, &QLineEdit::cursorPositionChanged, this, [this](int, int position) {
+        builder_.setCursor(ExpressionBuilder::Field::Left, position);
+    });
+    connect(right_, &QLineEdit::cursorPositionChanged, this, [this](int, int position) {
+        builder_.setCursor(ExpressionBuilder::Field::Right, position);
+    });
     connect(comparison_, &QComboBox::currentIndexChanged, this,
             [this](int index) { builder_.setComparison(index); });
     connect(global_, &QSpinBox::valueChanged, this, [this](int k) { builder_.setGlobalNumber(k); });
@@ -141,13 +149,17 @@ void ExpressionBuilderDialog::activate(ExpressionBuilder::Field field) {
 }
 
 void ExpressionBuilderDialog::appendWord(const std::string& word) {
-    builder_.append(word);
+    builder_.insertWord(word);
     showFields();
 }
 
 void ExpressionBuilderDialog::showFields() {
+    const QSignalBlocker blockLeft(left_);
+    const QSignalBlocker blockRight(right_);
     left_->setText(fromModel(builder_.left()));
     right_->setText(fromModel(builder_.right()));
+    left_->setCursorPosition(builder_.cursor(ExpressionBuilder::Field::Left));
+    right_->setCursorPosition(builder_.cursor(ExpressionBuilder::Field::Right));
     const QString active = QStringLiteral("background: #fff8d0; border: 2px solid #3a62aa;");
     left_->setStyleSheet(builder_.activeField() == ExpressionBuilder::Field::Left ? active
                                                                                   : QString());

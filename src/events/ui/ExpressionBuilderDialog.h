@@ -48,7 +48,8 @@ public:
 
     // Makes a field active as a click on it does.
     void activate(ExpressionBuilder::Field field);
-    // Appends a value word (Windows-1251) to the active field.
+    // Puts a value word (Windows-1251) at the cursor of the active field, or at the end of
+    // the first field when none was clicked yet.
     void appendWord(const std::string& word);
 
     void accept() override;

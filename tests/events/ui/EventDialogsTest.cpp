@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -119,6 +120,28 @@ TEST(ExpressionBuilderDialogTest, KeypadWritesOnlyIntoAClickedFieldAndEdits) {
     EXPECT_EQ(dialog.result().code, "0==Math.abs(-5)");
 }
 
+TEST(ExpressionBuilderDialogTest, AWordGoesInWhereTheFieldWasClicked) {
+    const Project project = twoActives();
+    ExpressionBuilderDialog dialog(BuilderMode::EnterValue, project, ObjectKind::Active, 2);
+    dialog.show();
+    clickField(dialog.rightField());
+    press(dialog, "1");
+    press(dialog, "+");
+    press(dialog, "2");
+    // A click just left of the "2" puts the cursor before it.
+    QLineEdit* field = dialog.rightField();
+    int x = 0;
+    while (x < field->width() && field->cursorPositionAt(QPoint(x, field->height() / 2)) < 2) {
+        ++x;
+    }
+    QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(x, field->height() / 2));
+    ASSERT_EQ(dialog.rightField()->cursorPosition(), 2);
+    CatalogueMenus::find(dialog.valuesMenu(), QStringLiteral("Глобальное значение"))->trigger();
+    EXPECT_EQ(dialog.rightField()->text(), QStringLiteral("1+ glob2"));
+    dialog.accept();
+    EXPECT_EQ(dialog.result().code, "1+glob[2]");
+}
+
 TEST(ExpressionBuilderDialogTest, ValueWordsAppendTheirTokensWithTheObjectNumber) {
     const Project project = twoActives();
     // The builder opened for active object 2: its own words come first.
@@ -127,10 +150,8 @@ TEST(ExpressionBuilderDialogTest, ValueWordsAppendTheirTokensWithTheObjectNumber
     QAction* minutes =
         CatalogueMenus::find(dialog.valuesMenu(), QStringLiteral("Значение таймера, секунды"));
     ASSERT_NE(minutes, nullptr);
-    minutes->trigger();  // no field chosen yet: nothing
-    EXPECT_EQ(dialog.rightField()->text(), "");
-    clickField(dialog.rightField());
-    minutes->trigger();
+    minutes->trigger();  // no field clicked yet: the word goes at the end of the field
+    EXPECT_EQ(dialog.rightField()->text(), QStringLiteral(" секунды "));
     press(dialog, "+");
     QAction* own =
         CatalogueMenus::find(dialog.objectsMenu(), QStringLiteral("Текущая позиция /Y-координата"));
