@@ -15,6 +15,7 @@
 #include <QUndoStack>
 #include <QWidgetAction>
 #include <cerrno>
+#include <tuple>
 
 #include "app/AppIcons.h"
 #include "app/CentralArea.h"
@@ -215,6 +216,7 @@ void MainWindow::addMenus() {
     const QKeySequence none;
     addMenu(QStringLiteral("Файл"),
             {{Command::OpenProject, "Открыть", QKeySequence::Open},
+             {Command::NewProject, "Создать проект", QKeySequence::New},
              {Command::NewProjectMenu, "Создать", none},
              {Command::Save, nullptr, none},
              {Command::Save, "Сохранить", QKeySequence::Save},
@@ -222,6 +224,7 @@ void MainWindow::addMenus() {
              {Command::Save, nullptr, none},
              {Command::Clean, "Очистка", none},
              {Command::Compile, "Компиляция", QKeySequence(Qt::Key_F9)},
+             {Command::RunGame, "Запуск игры", QKeySequence(Qt::Key_F5)},
              {Command::MakeJar, "Перевод в jar", none},
              {Command::Save, nullptr, none},
              {Command::Exit, "Выход", QKeySequence(Qt::CTRL | Qt::Key_Q)}});
@@ -234,6 +237,7 @@ void MainWindow::addMenus() {
                                         {Command::NewText, "Текстовый объект", none},
                                         {Command::Save, nullptr, none},
                                         {Command::NewLevel, "Уровень", none}});
+    addViewMenu();
     addMenu(QStringLiteral("Справка"), {{Command::About, "Об авторах", none},
                                         {Command::Help, "Общее", QKeySequence::HelpContents}});
 }
@@ -301,10 +305,10 @@ void MainWindow::addCommandButtons() {
     const QKeySequence none;
     const ToolItem tools[] = {
         {Command::OpenProject, AppIcon::OpenProject, "Открыть проект", none},
-        {Command::NewProject, AppIcon::NewProject, "Создать проект", QKeySequence::New},
+        {Command::NewProject, AppIcon::NewProject, "Создать проект", none},
         {Command::Save, AppIcon::SaveProject, " Сохранить проект", none},
         {Command::Compile, AppIcon::Compile, "Компиляция", none},
-        {Command::RunGame, AppIcon::RunGame, "Запуск игры", QKeySequence(Qt::Key_F5)},
+        {Command::RunGame, AppIcon::RunGame, "Запуск игры", none},
         {Command::NewBackground, AppIcon::NewBackground, "Создание фонового объекта", none},
         {Command::NewActive, AppIcon::NewActive, "Создание активного объекта", none},
         {Command::NewIndicator, AppIcon::NewIndicator, "Создание объекта-индикатора", none},
@@ -334,20 +338,32 @@ void MainWindow::addCommandButtons() {
     }
 }
 
-void MainWindow::addPanelSwitches() {
-    // The two work panels of the centre; an object editor lies over either.
-    lowerBar_->addSeparator();
+void MainWindow::addViewMenu() {
+    // "Вид": the two work panels of the centre, also on the lower bar; an object editor
+    // lies over either.
+    auto* menu = new QMenu(QStringLiteral("Вид"), this);
     auto* panels = new QActionGroup(this);
     panels->setExclusive(true);
-    for (const auto& [command, caption] : {std::pair{Command::ShowEvents, "События"},
-                                           std::pair{Command::ShowLevel, "Размещение объектов"}}) {
+    for (const auto& [command, caption, key] :
+         {std::tuple{Command::ShowEvents, "События", Qt::Key_F6},
+          std::tuple{Command::ShowLevel, "Размещение объектов", Qt::Key_F7}}) {
         QAction* action = makeAction(command, QString::fromUtf8(caption));
         action->setCheckable(true);
+        action->setShortcut(QKeySequence(key));
+        addAction(action);
         panels->addAction(action);
-        lowerBar_->addAction(action);
+        menu->addAction(action);
         toolbarActions_[command] = action;
+        menuActions_[command] = action;
     }
     toolbarActions_[Command::ShowEvents]->setChecked(true);
+    addMenuButton(menu);
+}
+
+void MainWindow::addPanelSwitches() {
+    lowerBar_->addSeparator();
+    lowerBar_->addAction(toolbarActions_[Command::ShowEvents]);
+    lowerBar_->addAction(toolbarActions_[Command::ShowLevel]);
 }
 
 void MainWindow::addMenuButton(QMenu* menu) {

@@ -157,6 +157,7 @@ private:
     void addLogo();
     void addMenus();
     void addEditMenu();
+    void addViewMenu();
     void addCommandButtons();
     void addPanelSwitches();
     // A menu item: its command, caption and shortcut; a null caption is a separator.

@@ -86,15 +86,15 @@ const CatalogueEntry kCategory4[] = {
                return BuiltText{utf8ToCp1251("нажатие клавиши ") + v.keyName,
                                 "(pressed_code==" + v.keyCode + ")"};
            }),
-    hidden(plain(0, "Нажатие на любую клавишу",
-                 [](V) {
-                     return BuiltText{utf8ToCp1251("Любая клавиша"), "(anykey==true)"};
-                 })),
-    hidden(asking(0, "Удержание клавиши...", ParameterDialog::Key,
-                  [](V v) {
-                      return BuiltText{utf8ToCp1251("удержание клавиши ") + v.keyName,
-                                       "(keeping_code==" + v.keyCode + ")"};
-                  })),
+    plain(0, "Нажатие на любую клавишу",
+          [](V) {
+              return BuiltText{utf8ToCp1251("Любая клавиша"), "(anykey==true)"};
+          }),
+    asking(0, "Удержание клавиши...", ParameterDialog::Key,
+           [](V v) {
+               return BuiltText{utf8ToCp1251("удержание клавиши ") + v.keyName,
+                                "(keeping_code==" + v.keyCode + ")"};
+           }),
     asking(0, "Отпускание клавиши...", ParameterDialog::Key,
            [](V v) {
                return BuiltText{utf8ToCp1251("отпускание клавиши ") + v.keyName,
@@ -336,6 +336,17 @@ ConditionMenu ConditionCatalogue::objectMenu(ObjectKind kind) {
         }
     }
     return ConditionMenu::Active;
+}
+
+std::string_view ConditionCatalogue::categoryHint(int k) {
+    static constexpr std::string_view kHints[] = {
+        "Всегда и сравнения значений",
+        "Особые условия: в этой группе пока нет ни одного",
+        "Начало уровня",
+        "Клавиши: нажатие, удержание, отпускание",
+        "Таймер: каждые ..., равен, больше, меньше",
+    };
+    return k >= 1 && k <= kCategoryCount ? kHints[k - 1] : std::string_view();
 }
 
 std::string_view ConditionCatalogue::generalGroupCaption() {

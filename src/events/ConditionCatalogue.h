@@ -41,6 +41,8 @@ public:
     static CatalogueMenu menu(ConditionMenu which);
     // The menu of category picture k (1..5).
     static ConditionMenu categoryMenu(int k);
+    // The hint of category picture k (1..5), UTF-8: what its menu holds.
+    static std::string_view categoryHint(int k);
     // The menu opened by a choice in a kind's list.
     static ConditionMenu objectMenu(ObjectKind kind);
     // The caption of the group holding the category pictures: "Общие".

@@ -43,6 +43,15 @@ ConditionPanel::ConditionPanel(const Project& project, QWidget* parent)
         button->setFixedSize(33, 33);
         button->setAutoRaise(true);
         button->setObjectName(QStringLiteral("category%1").arg(k));
+        button->setToolTip(QString::fromUtf8(ConditionCatalogue::categoryHint(k)));
+        // A category without a single condition cannot be opened.
+        const CatalogueMenu menu = ConditionCatalogue::menu(ConditionCatalogue::categoryMenu(k));
+        bool any = false;
+        for (std::size_t i = 0; i < menu.size(); ++i) {
+            any = any ||
+                  (menu[i].addsSomething() && !entryHidden(menu, i) && !entryDisabled(menu, i));
+        }
+        button->setEnabled(any);
         categories_[static_cast<std::size_t>(k - 1)] = button;
         pictures->addWidget(button);
         connect(button, &QToolButton::clicked, this, [this, k] { openCategory(k); });

@@ -36,6 +36,7 @@
 #include "editors/ui/StripView.h"
 #include "editors/ui/TextEditor.h"
 #include "editors/ui/TextPictureView.h"
+#include "events/ui/InstallEventsEditor.h"
 #include "level/ui/LevelEditorInstall.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
@@ -512,6 +513,28 @@ TEST_F(EditorsTest, TextIsCreatedWithItsStyleAndTheNextOneStartsFresh) {
     EXPECT_EQ(project().texts[1].lineCount, 2);
     undo()->undo();
     EXPECT_EQ(project().textCount, 0);
+}
+
+TEST_F(EditorsTest, EveryCommandIsInAMenuAndEveryIconButtonHasAHint) {
+    installLevelEditor(*window);
+    installEventsEditor(*window);
+    for (Command command :
+         {Command::OpenProject, Command::NewProject, Command::Save, Command::Compile,
+          Command::RunGame, Command::NewBackground, Command::NewActive, Command::NewIndicator,
+          Command::NewText, Command::NewLevel, Command::Undo, Command::Redo, Command::ShowEvents,
+          Command::ShowLevel}) {
+        SCOPED_TRACE(static_cast<int>(command));
+        EXPECT_NE(window->menuAction(command), nullptr);
+    }
+    EXPECT_EQ(window->menuAction(Command::Compile)->shortcut(), QKeySequence(Qt::Key_F9));
+    EXPECT_EQ(window->menuAction(Command::RunGame)->shortcut(), QKeySequence(Qt::Key_F5));
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        // Qt's own "more commands" arrow of a toolbar too narrow for its buttons aside.
+        if (!button->icon().isNull() && button->objectName() != "qt_toolbar_ext_button") {
+            EXPECT_FALSE(button->toolTip().isEmpty())
+                << button->objectName().toStdString() << " " << button->text().toStdString();
+        }
+    }
 }
 
 TEST_F(EditorsTest, PaletteShowsTheNewTypeAndItsSettingsCommandReopensIt) {

@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolButton>
 #include <QUndoStack>
 
 #include "AppTestSupport.h"
@@ -19,6 +20,7 @@
 #include "app/LevelsPanel.h"
 #include "app/MainWindow.h"
 #include "app/ObjectCatalogue.h"
+#include "events/ConditionCatalogue.h"
 #include "events/ui/CatalogueMenus.h"
 #include "events/ui/ConditionPanel.h"
 #include "events/ui/EventGrid.h"
@@ -117,6 +119,24 @@ protected:
     std::unique_ptr<MainWindow> window;
     EventsEditor* editor = nullptr;
 };
+
+TEST_F(EventsEditorTest, EveryConditionIsInAMenuAndTheCategoryButtonsSayWhatTheyHold) {
+    editor->newEventButton()->trigger();
+    ConditionPanel* panel = editor->conditionPanel();
+    for (int k = 1; k <= ConditionCatalogue::kCategoryCount; ++k) {
+        EXPECT_FALSE(panel->categoryButton(k)->toolTip().isEmpty()) << k;
+    }
+    EXPECT_FALSE(panel->categoryButton(2)->isEnabled());  // it holds no condition
+    QMenu* keys = panel->openCategory(4);
+    for (const char* path : {"Нажатие на любую клавишу", "Удержание клавиши..."}) {
+        QAction* action = CatalogueMenus::find(keys, QString::fromUtf8(path));
+        ASSERT_NE(action, nullptr) << path;
+        EXPECT_TRUE(action->isVisible()) << path;
+    }
+    choose(keys, "Нажатие на любую клавишу");
+    ASSERT_EQ(table().eventCount, 1);
+    EXPECT_EQ(table().events[1].conditionCode, "(anykey==true)");
+}
 
 TEST_F(EventsEditorTest, AlwaysEventWithAnActionInAColumnOfEachKind) {
     std::vector<std::string> texts{text()};
