@@ -531,16 +531,29 @@ void MainWindow::openProject(bool unlock) {
     if (chosen.isEmpty()) {
         return;  // cancelled: the project stays as it is
     }
-    try {
-        document_->load(toPath(chosen));
-    } catch (const IoError& error) {
-        prompts_.showError(this, QString::fromStdString(error.what()));
-        return;
-    }
-    central_->closeEditors();
-    if (unlock) {
+    if (openProjectFile(toPath(chosen)) && unlock) {
         unlockInterface();
     }
+}
+
+bool MainWindow::openProjectFile(const fs::path& file) {
+    try {
+        document_->load(file);
+    } catch (const IoError& error) {
+        prompts_.showError(this, QString::fromStdString(error.what()));
+        return false;
+    }
+    central_->closeEditors();
+    return true;
+}
+
+std::optional<fs::path> MainWindow::projectFileArgument(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (!arguments[i].startsWith(QLatin1Char('-'))) {
+            return toPath(arguments[i]);
+        }
+    }
+    return std::nullopt;
 }
 
 void MainWindow::newProject() {

@@ -5,11 +5,13 @@
 
 #include <QKeySequence>
 #include <QMainWindow>
+#include <QStringList>
 #include <filesystem>
 #include <functional>
 #include <initializer_list>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "app/CentralPanel.h"
 #include "app/ProjectDocument.h"
@@ -114,6 +116,12 @@ public:
 
     // The project commands.
     void openProject(bool unlock);
+    // Opens a project file without asking (`avizad FILE.yrk`, "open with" of the file
+    // manager); a file that cannot be read shows its message and changes nothing.
+    bool openProjectFile(const std::filesystem::path& file);
+    // The project file named on the command line: the first argument after the program
+    // that is not an option; none when there is no such argument.
+    static std::optional<std::filesystem::path> projectFileArgument(const QStringList& arguments);
     // "Создать проект": an empty project "Project1" without a file.
     void newProject();
     // "Создать" of the menu: a new scenario in the same project: the events and the

@@ -63,6 +63,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    // `avizad FILE.yrk`: the file manager's "open with" hands the project over.
+    if (const auto file = MainWindow::projectFileArgument(QApplication::arguments())) {
+        window.openProjectFile(*file);
+    }
     window.showMaximized();
     QTimer::singleShot(5000, &splash, &QWidget::close);
     splash.raise();

@@ -169,6 +169,23 @@ TEST_F(MainWindowTest, OpenReplacesTheProjectAndSetsTheTitle) {
     EXPECT_EQ(user.saveAsked, 0);
 }
 
+TEST_F(MainWindowTest, AProjectFileNamedOnTheCommandLineIsOpened) {
+    start();
+    const QString file = projectFile("three.yrk", 3);
+    const auto argument = MainWindow::projectFileArgument({"avizad", "-style=fusion", file});
+    ASSERT_TRUE(argument.has_value());
+    EXPECT_EQ(*argument, program.dir() / "three.yrk");
+    EXPECT_FALSE(MainWindow::projectFileArgument({"avizad"}).has_value());
+    EXPECT_TRUE(window->openProjectFile(*argument));
+    EXPECT_EQ(title(), "ROR Avizad - [three]");
+    EXPECT_EQ(window->project().levelCount, 3);
+    EXPECT_EQ(user.openAsked, 0);
+    EXPECT_FALSE(window->openProjectFile(program.dir() / "missing.yrk"));
+    ASSERT_EQ(user.errors.size(), 1);
+    EXPECT_TRUE(user.errors[0].contains("missing.yrk"));
+    EXPECT_EQ(title(), "ROR Avizad - [three]");
+}
+
 TEST_F(MainWindowTest, CancelledOrFailedOpenLeavesTheProjectAsItWas) {
     start();
     giveEventAndActivePlacement();
