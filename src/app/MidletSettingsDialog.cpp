@@ -20,16 +20,16 @@ MidletSettingsDialog::MidletSettingsDialog(const Project& project, QWidget* pare
             QMessageBox::warning(owner, QStringLiteral("ROR Avizad"), text);
         };
     }
-    setWindowTitle(QStringLiteral("fmSetup_midp"));
+    setWindowTitle(QStringLiteral("Настройки MIDlet"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     name_ = new QLineEdit(fromModel(project.midletName), this);
     vendor_ = new QLineEdit(fromModel(project.midletVendor), this);
     version_ = new QLineEdit(fromModel(project.midletVersion), this);
     icon_ = new QLineEdit(fromModel(project.midletIcon), this);
-    form->addRow(QStringLiteral("Название MIDLet'a"), name_);
+    form->addRow(QStringLiteral("Название MIDlet"), name_);
     form->addRow(QStringLiteral("Автор"), vendor_);
-    form->addRow(QStringLiteral("MIDLet версия"), version_);
+    form->addRow(QStringLiteral("Версия MIDlet"), version_);
     iconLabel_ = new QLabel(QStringLiteral("Иконка"), this);
     form->addRow(iconLabel_, icon_);
     iconLabel_->hide();

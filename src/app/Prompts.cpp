@@ -30,7 +30,7 @@ Prompts Prompts::interactive() {
         return dialog.selectedFiles().constFirst();
     };
     prompts.askSaveChanges = [](QWidget* parent) {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Сохранен е проекта"),
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Сохранение проекта"),
                         QStringLiteral("Сохранить проект?"), QMessageBox::NoButton, parent);
         QPushButton* save = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
         QPushButton* discard = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
@@ -53,7 +53,7 @@ Prompts Prompts::interactive() {
     prompts.execDialog = [](QDialog& dialog) { return dialog.exec(); };
     prompts.openImageFile = [](QWidget* parent, const QString& folder) {
         return QFileDialog::getOpenFileName(parent, QStringLiteral("Открыть"), folder,
-                                            QStringLiteral("PNG Image File (*.png)"));
+                                            QStringLiteral("Картинки PNG (*.png)"));
     };
     prompts.chooseColor = [](QWidget* parent, const QColor& initial) {
         return QColorDialog::getColor(initial, parent, QStringLiteral("Цвет"));

@@ -90,7 +90,7 @@ TEST(MidletSettingsDialogTest, YesCopiesTheFieldsBackCancelKeepsTheProject) {
     project.midletIcon = "icon.png";
     {
         MidletSettingsDialog dialog(project);
-        EXPECT_EQ(dialog.windowTitle(), "fmSetup_midp");
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Настройки MIDlet"));
         EXPECT_EQ(dialog.nameField()->text(), "syrk");
         EXPECT_EQ(dialog.vendorField()->text(), "tulvask");
         EXPECT_EQ(dialog.versionField()->text(), "1.0");

@@ -218,7 +218,7 @@ int main(int argc, char* argv[]) {
     save(about, "about");
     about.close();
 
-    QMessageBox question(QMessageBox::Question, QStringLiteral("Сохранен е проекта"),
+    QMessageBox question(QMessageBox::Question, QStringLiteral("Сохранение проекта"),
                          QStringLiteral("Сохранить проект?"), QMessageBox::NoButton, &window);
     question.addButton(QStringLiteral("Да"), QMessageBox::AcceptRole);
     question.addButton(QStringLiteral("Нет"), QMessageBox::RejectRole);

@@ -91,8 +91,8 @@ final class PhoneWindow {
         };
         screen.setPreferredSize(new Dimension(Device.width() * scale, Device.height() * scale));
         screen.setBackground(Color.BLACK);
-        JLabel help = new JLabel("<html>Arrows: joystick, Enter: centre, F1/F2: soft keys,"
-                + " 0-9 * #: keypad</html>");
+        JLabel help = new JLabel("<html>Стрелки: джойстик, Enter: центр, F1/F2: софт-клавиши,"
+                + " 0-9 * #: клавиатура</html>");
         help.setPreferredSize(new Dimension(Device.width() * scale, 36));
         frame.getContentPane().add(screen, BorderLayout.CENTER);
         frame.getContentPane().add(help, BorderLayout.SOUTH);
