@@ -41,6 +41,13 @@ Project levelAtCapacity() {
         ActiveObject& o = p.actives[t];
         o.icon = bench::noise(48, 48, static_cast<unsigned>(t + 300));
         o.iconWidth = o.iconHeight = 48;
+        // Two frames; half the types with a transparent backdrop, as the game draws them.
+        o.strip = bench::noise(96, 48, static_cast<unsigned>(t + 600));
+        o.stripWidth = 96;
+        o.stripHeight = 48;
+        o.frameWidth = o.frameHeight = 48;
+        o.frameCount = 2;
+        o.transparentBackground = t % 2;
     }
     p.indicatorCount = kMaxIndicatorTypes;
     for (int t = 1; t <= kMaxIndicatorTypes; ++t) {
@@ -49,6 +56,12 @@ Project levelAtCapacity() {
         p.indicators[t].imageHeight = 16;
     }
     p.textCount = kMaxTextTypes;
+    for (int t = 1; t <= kMaxTextTypes; ++t) {
+        p.texts[t].size = t % 3;
+        p.texts[t].lineCount = 2;
+        p.texts[t].lines[1] = "Score " + std::to_string(t * 1000);
+        p.texts[t].lines[2] = "second line";
+    }
     Level& level = p.levels[1];
     level.width = level.height = 10000;
     for (int i = 0; i < kMaxBackgroundPlacements; ++i) {

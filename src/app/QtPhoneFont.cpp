@@ -1,6 +1,5 @@
 #include "app/QtPhoneFont.h"
 
-#include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
 
@@ -19,12 +18,22 @@ QFont qtFont(const PhoneFont& phone, int zoom) {
     return font;
 }
 
+const QFontMetrics& QtFontMeasure::metrics(const PhoneFont& font) const {
+    const auto key = std::make_tuple(static_cast<int>(font.face), font.points, font.bold,
+                                     font.italic, font.underline);
+    auto it = metrics_.find(key);
+    if (it == metrics_.end()) {
+        it = metrics_.emplace(key, QFontMetrics(qtFont(font))).first;
+    }
+    return it->second;
+}
+
 int QtFontMeasure::width(const PhoneFont& font, std::string_view text) const {
-    return QFontMetrics(qtFont(font)).horizontalAdvance(fromModel(text));
+    return metrics(font).horizontalAdvance(fromModel(text));
 }
 
 int QtFontMeasure::height(const PhoneFont& font) const {
-    return QFontMetrics(qtFont(font)).height();
+    return metrics(font).height();
 }
 
 }  // namespace avizad

@@ -4,6 +4,9 @@
 // measured in it.
 
 #include <QFont>
+#include <QFontMetrics>
+#include <map>
+#include <tuple>
 
 #include "editors/TextPicture.h"
 
@@ -12,10 +15,15 @@ namespace avizad {
 // The Qt font of a phone font, `zoom` percent of its size.
 QFont qtFont(const PhoneFont& font, int zoom = 100);
 
+// Widths measured in the Qt fonts, each font's metrics made once.
 class QtFontMeasure : public FontMeasure {
 public:
     int width(const PhoneFont& font, std::string_view text) const override;
     int height(const PhoneFont& font) const override;
+
+private:
+    const QFontMetrics& metrics(const PhoneFont& font) const;
+    mutable std::map<std::tuple<int, int, bool, bool, bool>, QFontMetrics> metrics_;
 };
 
 }  // namespace avizad
