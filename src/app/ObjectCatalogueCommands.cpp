@@ -15,7 +15,7 @@ ObjectCatalogueCommands::ObjectCatalogueCommands(MainWindow& window, ObjectPalet
                                                  QWidget* parent)
     : QToolBar(parent), window_(window), palette_(palette) {
     setObjectName("catalogueCommands");
-    setIconSize(QSize(22, 22));
+    setIconSize(QSize(18, 18));
     confirm = [](QWidget* owner, const QString& question) {
         return QMessageBox::question(owner, QStringLiteral("Удаление объекта"), question,
                                      QMessageBox::Yes | QMessageBox::No,

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QThread>
@@ -26,6 +27,10 @@
 #include "app/MidletSettingsDialog.h"
 #include "app/ObjectCatalogue.h"
 #include "app/SettingsDialog.h"
+#include "editors/ActiveDraft.h"
+#include "editors/BackgroundDraft.h"
+#include "editors/IndicatorDraft.h"
+#include "editors/TextDraft.h"
 #include "editors/ui/ObjectEditors.h"
 #include "events/ui/ConditionPanel.h"
 #include "events/ui/DetectionDialog.h"
@@ -36,9 +41,13 @@
 #include "events/ui/ObjectNumberDialog.h"
 #include "events/ui/PhoneKeyDialog.h"
 #include "events/ui/TimerDialog.h"
+#include "level/LevelGeometry.h"
+#include "level/ui/LevelCanvasPanel.h"
+#include "level/ui/LevelCanvasView.h"
 #include "level/ui/LevelEditorInstall.h"
 #include "model/Cp1251.h"
 #include "model/IoError.h"
+#include "model/Png.h"
 #include "model/ProjectFile.h"
 #include "model/Settings.h"
 #include "pipeline/ui/ConsoleWindow.h"
@@ -147,6 +156,85 @@ void saveEventsEditor(MainWindow& window, EventsEditor& events) {
              &builder, &global, &keys, &timer, &detection, &conditionNumber, &actionNumber}) {
         dialog->reject();
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A first game as a new author makes it from the starter pictures: a strip of ground, the
+// walking person and an enemy with their magenta backdrop made transparent, a life bar and
+// a score on a sky-blue screen.
+Project firstGame(const std::filesystem::path& images) {
+    Project p;
+    p.levelCount = 1;
+    p.levels[1].name = utf8ToCp1251("Первый уровень");
+    p.levels[1].width = 240;
+    p.levels[1].height = 320;
+    p.screenColor = rgb(150, 200, 255);
+
+    BackgroundDraft ground;
+    ground.startNew("ground");
+    ground.loadImage(readPng(images / "ground.png"));
+    ground.tilesAcross = 3;
+    ground.tilesDown = 2;
+    ground.columns = 15;
+    ground.rows = 2;
+    for (int c = 1; c <= 15; ++c) {
+        ground.map.at(1, c) = 1 + (c - 1) % 3;
+        ground.map.at(2, c) = 4 + (c - 1) % 3;
+    }
+    ground.kind = 1;
+    ground.storeInto(p.backgrounds[++p.backgroundCount]);
+
+    const struct {
+        const char* name;
+        const char* file;
+        int frames;
+    } figures[] = {{"hero", "person.png", 8}, {"enemy", "enemy.png", 4}};
+    for (const auto& f : figures) {
+        ActiveDraft figure;
+        figure.startNew(f.name);
+        figure.strip = readPng(images / f.file);
+        figure.frameCount = f.frames;
+        figure.transparentBackground = true;
+        figure.storeInto(p.actives[++p.activeCount]);
+    }
+    p.levels[1].controlType[1] = 2;
+
+    IndicatorDraft life;
+    life.startNew("life");
+    life.loadImage(readPng(images / "bar.png"), images / "bar.png");
+    life.amount = 3;
+    life.storeInto(p.indicators[++p.indicatorCount]);
+
+    TextDraft score;
+    score.startNew("score");
+    score.lines = {utf8ToCp1251("Счёт: 0")};
+    score.size = 1;
+    score.bold = true;
+    score.colorR = 255;
+    score.colorG = 255;
+    score.colorB = 255;
+    score.storeInto(p.texts[++p.textCount]);
+
+    Level& level = p.levels[1];
+    const auto place = [&](ObjectKind kind, int object, int x, int y) {
+        Placement placement;
+        placement.object = object;
+        placement.x = x;
+        placement.y = y;
+        const BoxSize size = placementSize(p, kind, object);
+        placement.width = size.width;
+        placement.height = size.height;
+        level.placements(kind).add(placement);
+    };
+    place(ObjectKind::Background, 1, 0, 288);
+    place(ObjectKind::Active, 1, 40, 264);
+    place(ObjectKind::Active, 2, 170, 272);
+    place(ObjectKind::Indicator, 1, 8, 8);
+    place(ObjectKind::Text, 1, 150, 6);
+    return p;
 }
 
 }  // namespace
@@ -291,6 +379,33 @@ int main(int argc, char* argv[]) {
         save(window, "level-canvas");
     } catch (const IoError& error) {
         std::fprintf(stderr, "level-canvas: %s\n", error.what());
+        ++failures;
+    }
+
+    // A first game from the starter pictures, its figures on their transparent backdrop:
+    // the canvas shows them as the game does, without a magenta pixel.
+    try {
+        window.document()->replaceProject(firstGame(dir / "images"));
+        window.levelsPanel()->openLevel(1);
+        window.catalogue()->chooseKind(ObjectKind::Active);
+        window.document()->setSelectedObject(1);
+        auto* canvas =
+            qobject_cast<LevelCanvasPanel*>(window.centralArea()->panel(CentralPanel::LevelCanvas));
+        canvas->zoomBox()->setValue(200);
+        save(window, "level-canvas-first-game");
+        const QImage shown = canvas->view()->grab().toImage();
+        int magenta = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                magenta += shown.pixelColor(x, y) == QColor(255, 0, 255) ? 1 : 0;
+            }
+        }
+        if (magenta > 0) {
+            std::fprintf(stderr, "level-canvas-first-game: %d magenta pixels\n", magenta);
+            ++failures;
+        }
+    } catch (const IoError& error) {
+        std::fprintf(stderr, "level-canvas-first-game: %s\n", error.what());
         ++failures;
     }
 
