@@ -427,6 +427,7 @@ void MainWindow::showEvents() {
 void MainWindow::showLevel() {
     const int current = project().currentLevel;
     if (current >= 1 && current <= project().levelCount) {
+        document_->setLevelOpened();  // the canvas works as when opened from the list
         central_->showPanel(CentralPanel::LevelCanvas);
         return;
     }

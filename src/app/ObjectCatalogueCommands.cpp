@@ -16,6 +16,7 @@ ObjectCatalogueCommands::ObjectCatalogueCommands(MainWindow& window, ObjectPalet
     : QToolBar(parent), window_(window), palette_(palette) {
     setObjectName("catalogueCommands");
     setIconSize(QSize(18, 18));
+    setMovable(false);  // no handle: the five commands fit the catalogue's width
     confirm = [](QWidget* owner, const QString& question) {
         return QMessageBox::question(owner, QStringLiteral("Удаление объекта"), question,
                                      QMessageBox::Yes | QMessageBox::No,

@@ -185,6 +185,18 @@ TEST_F(LevelCanvasTest, PlacingSnapsToTheGridAndUndoes) {
     EXPECT_EQ(level(2).activePlacements.count(), 0);
 }
 
+TEST_F(LevelCanvasTest, TheCanvasOpenedFromTheToolbarAfterOpeningAFileWorks) {
+    Project p = smallProject();
+    p.currentLevel = 2;  // as a project file leaves it
+    window->document()->replaceProject(std::move(p));
+    window->run(Command::ShowLevel);
+    ASSERT_EQ(window->centralArea()->current(), CentralPanel::LevelCanvas);
+    window->catalogue()->chooseKind(ObjectKind::Active);
+    placeAt(1, 50, 50);
+    ASSERT_EQ(level(2).activePlacements.count(), 1);
+    EXPECT_EQ(level(2).activePlacements[1].x, 48);
+}
+
 TEST_F(LevelCanvasTest, RightClickCancelsPlacing) {
     open(smallProject());
     window->catalogue()->chooseKind(ObjectKind::Active);
