@@ -60,6 +60,8 @@ const char* fileName(AppIcon which) {
             return "undo";
         case AppIcon::Redo:
             return "redo";
+        case AppIcon::Duplicate:
+            return "duplicate";
         case AppIcon::Application:
             return "application";
     }

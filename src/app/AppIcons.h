@@ -29,6 +29,7 @@ enum class AppIcon {
     Help,
     Undo,
     Redo,
+    Duplicate,
     Application,  // stays last: kAppIconCount counts up to it
 };
 

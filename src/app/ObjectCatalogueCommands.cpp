@@ -1,7 +1,6 @@
 #include "app/ObjectCatalogueCommands.h"
 
 #include <QMessageBox>
-#include <QStyle>
 
 #include "app/AppIcons.h"
 #include "app/MainWindow.h"
@@ -24,9 +23,8 @@ ObjectCatalogueCommands::ObjectCatalogueCommands(MainWindow& window, ObjectPalet
     };
     edit_ = addAction(AppIcons::icon(AppIcon::LevelProperties), QStringLiteral("Настройки"), this,
                       &ObjectCatalogueCommands::editSelected);
-    duplicate_ =
-        addAction(style()->standardIcon(QStyle::SP_FileDialogNewFolder),
-                  QStringLiteral("Дублировать"), this, &ObjectCatalogueCommands::duplicateSelected);
+    duplicate_ = addAction(AppIcons::icon(AppIcon::Duplicate), QStringLiteral("Дублировать"), this,
+                           &ObjectCatalogueCommands::duplicateSelected);
     up_ = addAction(AppIcons::icon(AppIcon::MoveUp), QStringLiteral("вверх группу объектов"), this,
                     &ObjectCatalogueCommands::moveUp);
     down_ = addAction(AppIcons::icon(AppIcon::MoveDown), QStringLiteral("вниз группу объектов"),
