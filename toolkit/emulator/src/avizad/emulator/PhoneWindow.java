@@ -87,6 +87,7 @@ final class PhoneWindow {
                 synchronized (img) {
                     g.drawImage(img, 0, 0, img.getWidth() * scale, img.getHeight() * scale, null);
                 }
+                FirstFrame.painted();
             }
         };
         screen.setPreferredSize(new Dimension(Device.width() * scale, Device.height() * scale));
