@@ -7,12 +7,12 @@
 // in a temporary copy of the program folder (templates and manifest template), so
 // PROGRAMDIR's own build folders stay as they are.
 //
-// Build: the project is built as the editor builds it, with one BuildPipeline and one
-// command interpreter kept from build to build (as the main window and its console keep
-// them). The first build is the cold one, the WARM_RUNS (default 10) builds after it the
-// warm ones. Each time runs from BuildPipeline::start to the end of the build ("Архив
-// создан"), sources and resources included. Then the same project is built with
-// buildAndWait() five times, each a whole `avizad-cli build` minus loading the project.
+// Build: the project is built as the editor builds it, with one BuildSession (one
+// BuildPipeline with its build process, one command interpreter) kept from build to build,
+// as the main window and its console keep them. The first build is the cold one, the WARM_RUNS
+// (default 10) builds after it the warm ones. Each time runs from BuildPipeline::start to the end
+// of the build ("Архив создан"), sources and resources included. Then the same project is built
+// with buildAndWait() five times, each a whole `avizad-cli build` minus loading the project.
 //
 // Run: "Запуск игры" (launchGame) on the built archive, LAUNCHES (default 5) times. The time
 // runs from the call to the moment the emulator window first paints a frame of the game:
@@ -34,16 +34,12 @@
 
 #include <algorithm>
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <mutex>
-#include <optional>
 #include <random>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -54,9 +50,8 @@
 #include "model/ProjectFile.h"
 #include "model/Settings.h"
 #include "pipeline/BuildAndWait.h"
-#include "pipeline/BuildPipeline.h"
+#include "pipeline/BuildSession.h"
 #include "pipeline/GameLauncher.h"
-#include "pipeline/ProcessRunner.h"
 
 namespace {
 
@@ -94,52 +89,6 @@ void printFigures(const char* what, const std::vector<long long>& times) {
     const Figures f = figures(times);
     std::printf("%s: median %lld ms (min %lld, max %lld)\n", what, f.median, f.min, f.max);
 }
-
-// The editor's way to build: one interpreter and one pipeline for the whole session.
-class EditorSession {
-public:
-    explicit EditorSession(const fs::path& programDir)
-        : pipeline_(BuildPipeline::Console{
-              .send = [this](std::string_view line) { return runner_.sendCommand(line); },
-              .print = [this](std::string_view text) { console_ += text; },
-              .clear = [this] { console_.clear(); },
-          }) {
-        ProcessRunner::Options options;
-        options.workingDir = programDir;
-        options.onOutput = [this](const std::string& chunk) {
-            std::lock_guard lock(mutex_);
-            pipeline_.feedOutput(chunk);
-        };
-        options.onEnded = [this](int) {
-            std::lock_guard lock(mutex_);
-            pipeline_.interpreterEnded();
-        };
-        if (const int error = runner_.start(std::move(options)); error != 0) {
-            throw std::runtime_error(ProcessRunner::startErrorMessage(error));
-        }
-    }
-    ~EditorSession() { runner_.stop(); }
-
-    BuildResult build(const Project& project, const BuildInputs& inputs) {
-        std::unique_lock lock(mutex_);
-        std::optional<BuildResult> result;
-        pipeline_.start(project, inputs, [&](const BuildResult& finished) {
-            result = finished;
-            done_.notify_all();
-        });
-        done_.wait(lock, [&] { return result.has_value(); });
-        return *result;
-    }
-
-    const std::string& console() const { return console_; }
-
-private:
-    ProcessRunner runner_;
-    std::mutex mutex_;
-    std::condition_variable done_;
-    std::string console_;
-    BuildPipeline pipeline_;
-};
 
 // "Запуск игры" until the first frame is on screen; -1 when it never came.
 long long launchOnce(const fs::path& work, const BuildInputs& inputs, const Project& project) {
@@ -216,18 +165,23 @@ int main(int argc, char** argv) {
         return true;
     };
     {
-        EditorSession session(work);
+        // The editor's way to build: one interpreter, pipeline and build process for the
+        // whole session.
+        BuildSession session;
+        std::string console;
+        const auto print = [&console](std::string_view text) { console += text; };
         Clock::time_point start = Clock::now();
-        BuildResult result = session.build(project, inputs);
+        BuildResult result = session.build(project, inputs, print);
         const long long cold = millisSince(start);
-        if (!failed(result, session.console())) {
+        if (!failed(result, console)) {
             std::printf("cold build: %lld ms\n", cold);
             std::vector<long long> warm;
             for (int i = 0; i < warmRuns && status == 0; ++i) {
+                console.clear();
                 start = Clock::now();
-                result = session.build(project, inputs);
+                result = session.build(project, inputs, print);
                 warm.push_back(millisSince(start));
-                failed(result, session.console());
+                failed(result, console);
             }
             if (status == 0) {
                 printFigures("warm build", warm);

@@ -91,6 +91,9 @@ MainWindow::MainWindow(fs::path programDir, Prompts prompts, QWidget* parent)
     buildConsole.send = [this](std::string_view line) { return console_->sendQuietly(line); };
     buildConsole.print = [this](std::string_view text) { console_->appendOutput(text); };
     buildConsole.clear = [this] { console_->clearText(); };
+    buildConsole.post = [this](std::function<void()> task) {
+        QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+    };
     build_ = std::make_unique<BuildPipeline>(std::move(buildConsole));
     console_->setOutputFilter([this](std::string_view chunk) { build_->feedOutput(chunk); });
     connect(console_, &ConsoleWindow::interpreterEnded, this,

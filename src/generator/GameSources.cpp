@@ -24,4 +24,8 @@ std::vector<std::string> generateGameSources(const Project& project, const Build
     return undeleted;
 }
 
+std::vector<std::string> engineSources() {
+    return {"Stage.java", "MultiLineText.java", "Etap0.java"};
+}
+
 }  // namespace avizad

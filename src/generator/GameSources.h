@@ -17,4 +17,9 @@ namespace avizad {
 // Returns the files the cleaning could not delete (UTF-8 paths), for a warning.
 std::vector<std::string> generateGameSources(const Project& project, const BuildFolders& folders);
 
+// The sources of System/src that do not depend on the project, only on the templates and
+// the settings' screen: the engine (Stage.java), MultiLineText.java and Etap0.java. Their
+// class files are the same in every build of the same templates (the build may reuse them).
+std::vector<std::string> engineSources();
+
 }  // namespace avizad

@@ -21,6 +21,9 @@ struct BuildTools {
     std::filesystem::path cldcApi;    // wtkDir/lib/cldcapi11.jar
     std::filesystem::path midpApi;    // wtkDir/lib/midpapi20.jar
     std::filesystem::path emulator;   // wtkDir/bin/emulator
+    // The toolkit's long-lived build process (BuildServerClient), when wtkDir is the
+    // toolkit's own.
+    std::filesystem::path buildServer;  // wtkDir/bin/buildserver
 };
 
 // jdkDir and wtkDir are the Windows-1251 texts of the settings.
@@ -42,13 +45,28 @@ std::filesystem::path archivePath(const BuildFolders& folders, std::string_view 
 // A path as a Windows-1251 shell word.
 std::string quotedPath(const std::filesystem::path& path);
 
+// Every command below as the words of its command line (the tool first, UTF-8), and the
+// command line the interpreter runs (Windows-1251): each word that holds anything but
+// letters, digits and "_+=,.:/@%-" shell-quoted, the tool always.
+std::string commandLine(const std::vector<std::string>& words);
+
 // javac -source 1.3 -encoding Cp1251 -classpath CLDC:MIDP -d System/tmpclasses System/src/*.java
 std::string compileCommand(const BuildTools& tools, const BuildFolders& folders);
+// The same compile with the sources named one by one. With an engine cache folder, the
+// toolkit's compiler is told which sources are the game's engine (the same in every
+// build, engineSources) so that it reuses their class files ("--engine-cache DIR" and
+// "--engine NAME" for each): only for the toolkit's own compiler.
+std::vector<std::string> compileArguments(const BuildTools& tools, const BuildFolders& folders,
+                                          const std::vector<std::string>& sourceFiles,
+                                          const std::filesystem::path& engineCache = {},
+                                          const std::vector<std::string>& engineSources = {});
 // preverify -classpath CLDC:MIDP -d System/classes System/tmpclasses; with classes to
 // keep, "-keep CLASS" for each before the folders: the toolkit's preverifier then also
 // shrinks the game and shortens its names in the same pass, keeping those classes.
 std::string preverifyCommand(const BuildTools& tools, const BuildFolders& folders,
                              const std::vector<std::string>& keptClasses = {});
+std::vector<std::string> preverifyArguments(const BuildTools& tools, const BuildFolders& folders,
+                                            const std::vector<std::string>& keptClasses = {});
 // jar cmf MANIFEST.MF ARCHIVE -C System/classes ./A.class ... -C System/res ./a.png ...:
 // every file is named relative to its folder with "./" before it, so no name (say
 // "@list.mid" or "-x.mid") can reach the archiver as an option or an argument file.
@@ -56,5 +74,9 @@ std::string archiveCommand(const BuildTools& tools, const BuildFolders& folders,
                            const std::filesystem::path& archive,
                            const std::vector<std::string>& classFiles,
                            const std::vector<std::string>& resourceFiles);
+std::vector<std::string> archiveArguments(const BuildTools& tools, const BuildFolders& folders,
+                                          const std::filesystem::path& archive,
+                                          const std::vector<std::string>& classFiles,
+                                          const std::vector<std::string>& resourceFiles);
 
 }  // namespace avizad

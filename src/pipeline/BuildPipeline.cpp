@@ -83,6 +83,15 @@ std::string BuildPipeline::stepName(int step) {
 BuildPipeline::BuildPipeline(Console console, SourceWriter writeSources)
     : console_(std::move(console)), writeSources_(std::move(writeSources)) {}
 
+BuildPipeline::~BuildPipeline() {
+    server_.reset();  // before the members its handlers reach
+}
+
+void BuildPipeline::setBuildServer(bool use, BuildServerClient::Timeouts timeouts) {
+    useServer_ = use;
+    serverTimeouts_ = timeouts;
+}
+
 bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
                           FinishedHandler onFinished) {
     if (running_) {
@@ -135,6 +144,7 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
              "дождитесь её окончания и повторите «Компиляция»");
         return true;
     }
+    prepareBuildServer(inputs);
 
     // Steps 1 to 3 (the staging folders emptied, then this project's sources and
     // resources written), then the project's sound files and icon.
@@ -172,31 +182,45 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
         return true;
     }
 
+    const auto keptClasses = [this] {
+        std::vector<std::string> kept;
+        if (shrink_) {
+            std::error_code error;
+            kept = MidletAssembly::manifestClasses(fs::exists(folders_.manifest(), error)
+                                                       ? readFileText(folders_.manifest())
+                                                       : std::string());
+            if (kept.empty()) {
+                throw IoError("В манифесте «" + displayPath(folders_.manifest()) +
+                              "» не назван класс мидлета: уменьшать игру нельзя");
+            }
+        }
+        return kept;
+    };
     stages_ = {
-        {kCompileStep, [this] { return compileCommand(tools_, folders_); }, {}},
-        {kPreverifyStep,
+        {kCompileStep,
+         [this] { return compileCommand(tools_, folders_); },
+         {},
          [this] {
-             std::vector<std::string> kept;
-             if (shrink_) {
-                 std::error_code error;
-                 kept = MidletAssembly::manifestClasses(fs::exists(folders_.manifest(), error)
-                                                            ? readFileText(folders_.manifest())
-                                                            : std::string());
-                 if (kept.empty()) {
-                     throw IoError("В манифесте «" + displayPath(folders_.manifest()) +
-                                   "» не назван класс мидлета: уменьшать игру нельзя");
-                 }
-             }
-             return preverifyCommand(tools_, folders_, kept);
-         },
-         {}},
+             return compileArguments(tools_, folders_,
+                                     filesWithExtensions(folders_.src(), {"java"}),
+                                     folders_.system() / "cache" / "engine", engineSources());
+         }},
+        {kPreverifyStep,
+         [this, keptClasses] { return preverifyCommand(tools_, folders_, keptClasses()); },
+         {},
+         [this, keptClasses] { return preverifyArguments(tools_, folders_, keptClasses()); }},
         {kArchiveStep,
          [this] {
              return archiveCommand(tools_, folders_, partial_,
                                    filesWithExtensions(folders_.classes(), {"class"}),
                                    allFiles(folders_.res()));
          },
-         {}},
+         {},
+         [this] {
+             return archiveArguments(tools_, folders_, partial_,
+                                     filesWithExtensions(folders_.classes(), {"class"}),
+                                     allFiles(folders_.res()));
+         }},
         {kArchiveStep,
          {},
          [this] {
@@ -209,7 +233,8 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
              }
              emptyFolder(folders_.classes());
              emptyFolder(folders_.tmpclasses());
-         }},
+         },
+         {}},
     };
     advance();
     return true;
@@ -217,12 +242,24 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
 
 void BuildPipeline::advance() {
     while (running_ && next_ < stages_.size()) {
-        const Stage& stage = stages_[next_++];
+        const Stage& stage = stages_[next_];
         try {
             if (stage.action) {
+                ++next_;
                 stage.action();
                 continue;
             }
+            if (stage.arguments && server_ && !serverFailed_) {
+                if (server_->state() == BuildServerClient::State::Starting) {
+                    waitingForServer_ = true;  // buildServerReady() or buildServerLost() goes on
+                    return;
+                }
+                if (runOnBuildServer(stage)) {
+                    ++next_;
+                    return;
+                }
+            }
+            ++next_;
             const std::string line = stage.command() + " </dev/null";
             ++commandCount_;
             const std::optional<std::string> echo = console_.send(line);
@@ -355,6 +392,13 @@ void BuildPipeline::fail(int step, int exitStatus, const std::string& error) {
 }
 
 void BuildPipeline::finish(BuildResult result) {
+    if (serverRequest_ != 0) {
+        // The build ends while the build process runs one of its tools: it must write
+        // nothing more. The next build replaces it once it is gone.
+        server_->kill();
+        serverRequest_ = 0;
+    }
+    waitingForServer_ = false;
     if (!atLineStart_) {
         print("\n");
     }
@@ -377,6 +421,140 @@ void BuildPipeline::print(std::string_view text) {
     if (console_.print) {
         console_.print(text);
     }
+}
+
+void BuildPipeline::prepareBuildServer(const BuildInputs& inputs) {
+    serverRequest_ = 0;
+    waitingForServer_ = false;
+    serverFailed_ = false;
+    if (server_ &&
+        (server_->state() == BuildServerClient::State::Lost || !useServer_ ||
+         server_->launcher() != tools_.buildServer || server_->workingDir() != inputs.programDir)) {
+        server_.reset();  // waits until the old process is gone
+    }
+    std::error_code error;
+    if (server_ || !useServer_ || !console_.post ||
+        !fs::is_regular_file(tools_.buildServer, error)) {
+        return;
+    }
+    const std::uint64_t generation = ++serverGeneration_;
+    const std::weak_ptr<int> alive = alive_;
+    const auto post = console_.post;
+    BuildServerClient::Handlers handlers;
+    handlers.ready = [=, this] {
+        post([=, this] {
+            if (alive.lock()) {
+                buildServerReady(generation);
+            }
+        });
+    };
+    handlers.output = [=, this](std::uint64_t request, std::string_view chunk) {
+        post([=, this, text = std::string(chunk)] {
+            if (alive.lock()) {
+                buildServerOutput(generation, request, text);
+            }
+        });
+    };
+    handlers.ended = [=, this](std::uint64_t request, int status) {
+        post([=, this] {
+            if (alive.lock()) {
+                buildServerEnded(generation, request, status);
+            }
+        });
+    };
+    handlers.lost = [=, this](std::uint64_t request) {
+        post([=, this] {
+            if (alive.lock()) {
+                buildServerLost(generation, request);
+            }
+        });
+    };
+    server_ = std::make_unique<BuildServerClient>(std::move(handlers), serverTimeouts_);
+    if (server_->start(tools_.buildServer, inputs.programDir) != 0) {
+        server_.reset();  // the interpreter runs every step
+    }
+}
+
+bool BuildPipeline::runOnBuildServer(const Stage& stage) {
+    if (server_->state() != BuildServerClient::State::Ready) {
+        return false;
+    }
+    const std::vector<std::string> words = stage.arguments();
+    if (!server_->serves(words.front())) {
+        return false;
+    }
+    const std::uint64_t request = server_->run(words);
+    if (request == 0) {
+        return false;
+    }
+    if (!atLineStart_) {
+        print("\n");
+    }
+    print(commandLine(words) + "\n");
+    commandStep_ = stage.step;
+    serverRequest_ = request;
+    return true;
+}
+
+void BuildPipeline::buildServerReady(std::uint64_t generation) {
+    if (generation == serverGeneration_ && running_ && waitingForServer_) {
+        waitingForServer_ = false;
+        advance();
+    }
+}
+
+void BuildPipeline::buildServerOutput(std::uint64_t generation, std::uint64_t request,
+                                      std::string_view chunk) {
+    if (generation == serverGeneration_ && request != 0 && request == serverRequest_) {
+        print(chunk);
+    }
+}
+
+void BuildPipeline::buildServerEnded(std::uint64_t generation, std::uint64_t request, int status) {
+    if (generation == serverGeneration_ && request != 0 && request == serverRequest_) {
+        serverRequest_ = 0;
+        commandEnded(status);
+    }
+}
+
+void BuildPipeline::buildServerLost(std::uint64_t generation, std::uint64_t request) {
+    if (generation != serverGeneration_ || !running_) {
+        return;
+    }
+    if (waitingForServer_) {
+        waitingForServer_ = false;
+        serverFailed_ = true;
+        advance();
+        return;
+    }
+    if (request == 0 || request != serverRequest_) {
+        return;
+    }
+    // The step starts again as a program of its own, on fresh ground: the build process
+    // has been waited for, so nothing writes into these folders any more.
+    serverRequest_ = 0;
+    serverFailed_ = true;
+    const int step = commandStep_;
+    commandStep_ = 0;
+    if (!atLineStart_) {
+        print("\n");
+    }
+    print(utf8ToCp1251("Процесс сборки прервался; шаг «") + stepName(step) +
+          utf8ToCp1251("» выполняется заново отдельной программой.\n"));
+    std::error_code ignored;
+    switch (step) {
+        case kCompileStep:
+            emptyFolder(folders_.tmpclasses());
+            break;
+        case kPreverifyStep:
+            emptyFolder(folders_.classes());
+            break;
+        default:
+            fs::remove(partial_, ignored);
+            break;
+    }
+    --next_;  // the step that was running
+    advance();
 }
 
 }  // namespace avizad

@@ -34,7 +34,23 @@
 // Nothing is copied into the program folder itself. A command that ends with a non-zero
 // status, a file step that fails, or the end of the interpreter stops the build at that
 // step and removes the archive of that name.
+//
+// The build process. When the settings' WTK folder is the toolkit's own (it holds
+// bin/buildserver) and the console can deliver work to the pipeline's thread
+// (Console::post), the tool steps whose tool the toolkit's build process runs go to that
+// process instead of the interpreter (BuildServerClient): one Java virtual machine,
+// started at the first build (while the game's files are written) and kept by the
+// pipeline from build to build. The console shows the same things: the step's command
+// line, the tool's output, the final line. The compile step there also names the game's
+// engine sources (engineSources of GameSources.h), whose class files the toolkit's compiler
+// then takes from System/cache/engine when they were compiled before. When the build
+// process ends, hangs or breaks its protocol during a step, the step's output is removed,
+// the console says so, and that step and the rest of the build run as command lines of the
+// interpreter; the next build starts a new build process. A build that ends while the
+// build process runs one of its steps (the interpreter has ended) kills the process, and
+// the next build waits for it to be gone before it writes anything.
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -48,6 +64,7 @@
 #include "model/Project.h"
 #include "pipeline/BuildCommands.h"
 #include "pipeline/BuildLock.h"
+#include "pipeline/BuildServerClient.h"
 
 namespace avizad {
 
@@ -86,6 +103,10 @@ public:
         std::function<void(std::string_view text)> print;
         // Empties the text area before a build; may be left empty.
         std::function<void()> clear;
+        // Runs a task later on the thread that drives the pipeline, after the call that
+        // runs now, tasks in the order posted; callable from any thread. The build process
+        // reports through it. Left empty, the pipeline does not use the build process.
+        std::function<void(std::function<void()> task)> post;
     };
     // Steps 1 to 3: cleans the build folders and writes every source, resource,
     // manifest and fixed file of the game (generateGameSources). Throws IoError; returns
@@ -104,6 +125,15 @@ public:
     };
 
     explicit BuildPipeline(Console console, SourceWriter writeSources = generateGameSources);
+    ~BuildPipeline();  // ends the build process
+    BuildPipeline(const BuildPipeline&) = delete;
+    BuildPipeline& operator=(const BuildPipeline&) = delete;
+
+    // Whether builds use the toolkit's build process (on unless told otherwise), and its
+    // time limits. Takes effect at the next build.
+    void setBuildServer(bool use, BuildServerClient::Timeouts timeouts = {});
+    // The build process of the last build, or null.
+    const BuildServerClient* buildServer() const { return server_.get(); }
 
     // Starts a build. Returns false, doing nothing, while another build runs. Steps 1 to
     // 3 run before it returns; when they fail (IoError) the build ends at once and
@@ -125,7 +155,22 @@ private:
         int step = 0;
         std::function<std::string()> command;  // a command line, or
         std::function<void()> action;          // a file step (throws IoError)
+        // The command's words for the build process (UTF-8, the tool first); empty when
+        // the step always runs in the interpreter.
+        std::function<std::vector<std::string>()> arguments;
     };
+
+    // The build process: started (or kept) before the game's files are written.
+    void prepareBuildServer(const BuildInputs& inputs);
+    // Sends the stage's command to the build process; false when that process does not
+    // run its tool or takes no request.
+    bool runOnBuildServer(const Stage& stage);
+    // What the build process reports, on the pipeline's thread; `generation` tells the
+    // build processes apart.
+    void buildServerReady(std::uint64_t generation);
+    void buildServerOutput(std::uint64_t generation, std::uint64_t request, std::string_view chunk);
+    void buildServerEnded(std::uint64_t generation, std::uint64_t request, int status);
+    void buildServerLost(std::uint64_t generation, std::uint64_t request);
 
     void advance();
     void commandEnded(int status);
@@ -151,6 +196,16 @@ private:
     std::string held_;      // output held back: a marker may begin here
     bool running_ = false;
     bool atLineStart_ = true;  // the console's last printed character ended a line
+
+    bool useServer_ = true;
+    BuildServerClient::Timeouts serverTimeouts_;
+    std::uint64_t serverGeneration_ = 0;  // of server_
+    std::uint64_t serverRequest_ = 0;     // the step the build process runs, 0 when none
+    bool waitingForServer_ = false;       // the next step waits for its greeting
+    bool serverFailed_ = false;           // this build runs its remaining steps in the interpreter
+    // Tells posted tasks whether the pipeline still exists.
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+    std::unique_ptr<BuildServerClient> server_;  // last: ended before anything else goes
 };
 
 }  // namespace avizad

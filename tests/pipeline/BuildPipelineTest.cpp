@@ -441,6 +441,7 @@ protected:
             },
             .print = [this](std::string_view text) { console_ += text; },
             .clear = [this] { console_.clear(); },
+            .post = {},
         },
         writeSources};
 
@@ -515,6 +516,7 @@ TEST_F(FakeConsoleTest, FailedSourceWritingSendsNoCommand) {
             },
             .print = [this](std::string_view text) { console_ += text; },
             .clear = {},
+            .post = {},
         },
         [](const Project&, const BuildFolders& folders) -> std::vector<std::string> {
             throw IoError("Не удаётся открыть файл «" + folders.draft().string() +

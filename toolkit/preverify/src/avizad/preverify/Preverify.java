@@ -1,5 +1,6 @@
 package avizad.preverify;
 
+import java.io.ByteArrayOutputStream;
 import java.io.DataInputStream;
 import java.io.File;
 import java.io.FileInputStream;
@@ -14,15 +15,17 @@ import java.util.regex.Matcher;
 import java.util.regex.Pattern;
 import java.util.zip.ZipEntry;
 import java.util.zip.ZipFile;
+import proguard.Configuration;
+import proguard.ConfigurationParser;
+import proguard.ProGuard;
 
 /**
  * The CLDC preverifier: {@code preverify [-classpath CP] [-keep CLASS]... [-d OUTDIR] INPUT...}.
  * Each input (a folder of classes or a jar) is checked against the class path and written to
  * OUTDIR (default "output") with the StackMap attributes that CLDC virtual machines need.
- * ProGuard does the work (-microedition, no optimisation), run as a program of its own from the
- * jar named by the system property avizad.proguard.jar. Without -keep nothing is shrunk or
- * renamed; with -keep the same pass also removes what is never used and shortens the names of
- * everything but the kept classes (a MIDlet class with its public constructor), and drops the
+ * ProGuard does the work (-microedition, no optimisation), in the same virtual machine. Without
+ * -keep nothing is shrunk or renamed; with -keep the same pass also removes what is never used
+ * and shortens the names of everything but the kept classes (a MIDlet class with its public constructor), and drops the
  * debugging attributes. A class that uses anything the class path does not have, or whose class
  * file version is above 48, is refused and nothing is written.
  */
@@ -36,7 +39,7 @@ public final class Preverify {
         System.exit(run(args, System.out, System.err));
     }
 
-    static int run(String[] args, PrintStream out, PrintStream err) {
+    public static int run(String[] args, PrintStream out, PrintStream err) {
         String classpath = null;
         String outDir = "output";
         boolean verbose = false;
@@ -134,34 +137,27 @@ public final class Preverify {
                 pg.add(quote(lib));
             }
         }
-        String proguardJar = System.getProperty("avizad.proguard.jar",
-                "/usr/share/java/proguard.jar");
-        List<String> command = new ArrayList<>();
-        command.add(new File(System.getProperty("java.home"), "bin/java").getPath());
-        command.add("-Xshare:auto");
-        command.add("-XX:TieredStopAtLevel=1");
-        command.add("-cp");
-        command.add(proguardJar);
-        command.add("proguard.ProGuard");
-        command.addAll(pg);
-        boolean ok;
-        String failure = null;
-        byte[] output;
-        try {
-            Process p = new ProcessBuilder(command).redirectErrorStream(true).start();
-            p.getOutputStream().close();
-            output = p.getInputStream().readAllBytes();
-            ok = p.waitFor() == 0;
-            if (!ok) {
-                failure = "ProGuard failed (status " + p.exitValue() + ")";
+        // ProGuard runs in this virtual machine, its output (it prints to System.out and
+        // System.err) caught for the explanations below.
+        ByteArrayOutputStream caught = new ByteArrayOutputStream();
+        int status;
+        synchronized (Preverify.class) {
+            PrintStream oldOut = System.out;
+            PrintStream oldErr = System.err;
+            PrintStream capture = new PrintStream(caught, true, StandardCharsets.UTF_8);
+            System.setOut(capture);
+            System.setErr(capture);
+            try {
+                status = proguard(pg.toArray(new String[0]));
+            } finally {
+                capture.flush();
+                System.setOut(oldOut);
+                System.setErr(oldErr);
             }
-        } catch (IOException e) {
-            err.println("preverify: cannot run ProGuard (" + proguardJar + "): " + e.getMessage());
-            return 1;
-        } catch (InterruptedException e) {
-            Thread.currentThread().interrupt();
-            return 1;
         }
+        boolean ok = status == 0;
+        String failure = ok ? null : "ProGuard failed (status " + status + ")";
+        byte[] output = caught.toByteArray();
         String text = new String(output, StandardCharsets.UTF_8);
         if (verbose) {
             out.print(text);
@@ -181,6 +177,24 @@ public final class Preverify {
             return 1;
         }
         return 0;
+    }
+
+    /** ProGuard's main program without its System.exit: returns 0 or 1. */
+    private static int proguard(String[] args) {
+        Configuration configuration = new Configuration();
+        try {
+            ConfigurationParser parser = new ConfigurationParser(args, System.getProperties());
+            try {
+                parser.parse(configuration);
+            } finally {
+                parser.close();
+            }
+            new ProGuard(configuration).execute();
+            return 0;
+        } catch (Exception e) {
+            System.err.println("Error: " + e.getMessage());
+            return 1;
+        }
     }
 
     private static final String USAGE =
