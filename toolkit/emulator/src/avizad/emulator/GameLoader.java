@@ -47,6 +47,22 @@ public final class GameLoader extends ClassLoader {
         findThreadClasses();
     }
 
+    /**
+     * Loads (and rewrites) every class of the suite without initialising any: run on a thread
+     * of its own while the window opens, so that the MIDlet starts on classes already there.
+     */
+    void preload() {
+        for (String name : entries.keySet().toArray(new String[0])) {
+            if (name.endsWith(".class")) {
+                try {
+                    loadClass(name.substring(0, name.length() - 6).replace('/', '.'));
+                } catch (Throwable e) {
+                    // it fails again, and is reported, when the MIDlet needs it
+                }
+            }
+        }
+    }
+
     /** The internal names of Thread and of the suite's classes that extend it. */
     private void findThreadClasses() {
         Map<String, String> superOf = new HashMap<>();

@@ -135,6 +135,9 @@ public final class Main {
             startTimeout(timeout);
             VM.useVirtualTime(Device::onIdle);
         } else {
+            Thread preload = new Thread(loader::preload, "preload");
+            preload.setDaemon(true);
+            preload.start();
             try {
                 PhoneWindow.open(title, scale);
             } catch (java.awt.HeadlessException | java.awt.AWTError e) {

@@ -92,8 +92,11 @@ final class PhoneWindow {
         };
         screen.setPreferredSize(new Dimension(Device.width() * scale, Device.height() * scale));
         screen.setBackground(Color.BLACK);
-        JLabel help = new JLabel("<html>Стрелки: джойстик, Enter: центр, F1/F2: софт-клавиши,"
-                + " 0-9 * #: клавиатура</html>");
+        // Two plain labels: an HTML label would load Swing's HTML and CSS classes, a tenth of
+        // the emulator's start.
+        JPanel help = new JPanel(new java.awt.GridLayout(2, 1));
+        help.add(new JLabel("Стрелки: джойстик, Enter: центр,"));
+        help.add(new JLabel("F1/F2: софт-клавиши, 0-9 * #: клавиатура"));
         help.setPreferredSize(new Dimension(Device.width() * scale, 36));
         frame.getContentPane().add(screen, BorderLayout.CENTER);
         frame.getContentPane().add(help, BorderLayout.SOUTH);
