@@ -47,6 +47,24 @@ std::string readFileText(const std::filesystem::path& path) {
     return std::string(bytes.begin(), bytes.end());
 }
 
+namespace {
+
+thread_local int scratchWrites = 0;
+
+}  // namespace
+
+ScratchWrites::ScratchWrites() {
+    ++scratchWrites;
+}
+
+ScratchWrites::~ScratchWrites() {
+    --scratchWrites;
+}
+
+bool ScratchWrites::active() {
+    return scratchWrites > 0;
+}
+
 void writeFileBytes(const std::filesystem::path& path, const void* data, std::size_t size) {
     SaveFile file(path);
     file.write(data, size);
@@ -190,7 +208,8 @@ void SaveFile::write(const void* data, std::size_t size) {
 }
 
 void SaveFile::commit() {
-    if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) {
+    const bool flush = !ScratchWrites::active();
+    if (std::fflush(file_) != 0 || (flush && ::fsync(::fileno(file_)) != 0)) {
         fail("записи", errno);
     }
     const int closed = std::fclose(file_);
@@ -202,6 +221,9 @@ void SaveFile::commit() {
         fail("замены", errno);
     }
     committed_ = true;
+    if (!flush) {
+        return;
+    }
     // The new name reaches the disk with the folder; a file system that cannot flush a
     // folder (EINVAL) keeps names safe on its own.
     const std::filesystem::path folder =

@@ -37,6 +37,21 @@ bool hasExtension(const std::filesystem::path& file,
 std::vector<std::string> filesWithExtensions(const std::filesystem::path& folder,
                                              const std::vector<std::string_view>& extensions);
 
+// While one lives on a thread, the files that thread writes (writeFileBytes, SaveFile) are
+// still replaced whole, but not flushed to the disk, neither the data nor the folder: for
+// files that every build makes anew in its own folders and that mean nothing after a crash.
+// A flush waits for everything the machine has written lately, tens of milliseconds a
+// file while other programs write. Nests.
+class ScratchWrites {
+public:
+    ScratchWrites();
+    ~ScratchWrites();
+    ScratchWrites(const ScratchWrites&) = delete;
+    ScratchWrites& operator=(const ScratchWrites&) = delete;
+    // Whether one lives on this thread.
+    static bool active();
+};
+
 class SaveFile {
 public:
     // Creates the temporary file "TARGET.avizad-PID-XXXXXX" beside the file the target

@@ -147,8 +147,10 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
     prepareBuildServer(inputs);
 
     // Steps 1 to 3 (the staging folders emptied, then this project's sources and
-    // resources written), then the project's sound files and icon.
+    // resources written), then the project's sound files and icon. Nothing of it needs
+    // to survive a crash: the next build writes it all again.
     try {
+        const ScratchWrites scratch;
         // Emptied here as well as by the writer: whatever writes the sources, the
         // archive gets nothing of an earlier build. A file that stays would go into the
         // game, so it stops the build.

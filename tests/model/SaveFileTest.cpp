@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "TempDir.h"
@@ -61,6 +62,28 @@ TEST(SaveFile, ReplacedFileKeepsItsPermissions) {
     EXPECT_EQ(fs::status(path).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(readFileText(path), "new\r\n");
+}
+
+TEST(SaveFile, ScratchWritesStillReplaceWholeFilesAndHoldOnTheirThreadOnly) {
+    TempDir dir;
+    const fs::path path = dir.path() / "Etap1.java";
+    writeFileText(path, "previous\r\n");
+    EXPECT_FALSE(ScratchWrites::active());
+    {
+        const ScratchWrites scratch;
+        {
+            const ScratchWrites nested;
+            EXPECT_TRUE(ScratchWrites::active());
+        }
+        EXPECT_TRUE(ScratchWrites::active());
+        bool elsewhere = true;
+        std::thread([&elsewhere] { elsewhere = ScratchWrites::active(); }).join();
+        EXPECT_FALSE(elsewhere) << "another thread's saves are flushed";
+        writeFileText(path, "new\r\n");
+    }
+    EXPECT_FALSE(ScratchWrites::active());
+    EXPECT_EQ(readFileText(path), "new\r\n");
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"Etap1.java"});
 }
 
 TEST(SaveFile, SymbolicLinksAreFollowedToTheFileTheyName) {
