@@ -48,10 +48,12 @@ public final class GameLoader extends ClassLoader {
     }
 
     /**
-     * Loads (and rewrites) every class of the suite without initialising any: run on a thread
-     * of its own while the window opens, so that the MIDlet starts on classes already there.
+     * Loads (and rewrites) every class of the suite without initialising any, and readies the
+     * image reader: run on a thread of its own while the window opens, so that the MIDlet
+     * starts on classes already there.
      */
     void preload() {
+        javax.imageio.ImageIO.getImageReadersByFormatName("png"); // its plug-in registry
         for (String name : entries.keySet().toArray(new String[0])) {
             if (name.endsWith(".class")) {
                 try {
