@@ -18,6 +18,7 @@
 #include <optional>
 
 #include "AppTestSupport.h"
+#include "ToolkitRequired.h"
 #include "app/CentralArea.h"
 #include "app/HelpWindow.h"
 #include "app/LevelList.h"
@@ -29,6 +30,7 @@
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
 #include "model/ProjectFile.h"
+#include "pipeline/BuildPipeline.h"
 #include "pipeline/ui/ConsoleWindow.h"
 
 namespace avizad {
@@ -493,6 +495,39 @@ TEST_F(MainWindowTest, CompileRunsTheBuildInTheConsoleAndEndsWithItsResult) {
     const QString text = window->console()->text();
     EXPECT_TRUE(text.contains(QStringLiteral("Архив не создан"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("«компиляция»"))) << text.toStdString();
+    EXPECT_TRUE(user.errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, CompileKeepsOneBuildProcessFromBuildToBuild) {
+    const fs::path toolkit = fs::path(AVIZAD_PROGRAM_DIR) / "System" / "toolkit";
+    if (!fs::exists(toolkit / "wtk" / "bin" / "buildserver")) {
+        AVIZAD_SKIP_WITHOUT_TOOLKIT(toolkit / "wtk" / "bin" / "buildserver");
+    }
+    fs::copy(fs::path(AVIZAD_SOURCE_DIR) / "System", program.dir() / "System",
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    for (const char* folder : {"src", "res", "bin", "classes", "tmpclasses"}) {
+        fs::create_directories(program.dir() / "System" / folder);
+    }
+    fs::create_directory_symlink(toolkit, program.dir() / "System" / "toolkit");
+    start();
+    ASSERT_EQ(window->console()->start(program.dir()), 0);
+    std::vector<pid_t> processes;
+    for (int build = 0; build < 2; ++build) {
+        std::optional<bool> made;
+        const auto connection =
+            QObject::connect(window.get(), &MainWindow::buildFinished, [&](bool m) { made = m; });
+        window->menuAction(Command::Compile)->trigger();
+        ASSERT_TRUE(testing::waitUntil([&] { return made.has_value(); }, 120000));
+        QObject::disconnect(connection);
+        const QString text = window->console()->text();
+        EXPECT_TRUE(*made) << text.toStdString();
+        // The steps ran in the build process, the console shows them as before.
+        EXPECT_TRUE(text.contains(QStringLiteral("--engine-cache"))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("Архив создан"))) << text.toStdString();
+        ASSERT_NE(window->buildPipeline().buildServer(), nullptr);
+        processes.push_back(window->buildPipeline().buildServer()->pid());
+    }
+    EXPECT_EQ(processes[0], processes[1]);
     EXPECT_TRUE(user.errors.isEmpty());
 }
 
