@@ -3,9 +3,9 @@
 //   avizad-build-bench PROGRAMDIR PROJECT [WARM_RUNS [LAUNCHES]]
 //
 // PROGRAMDIR holds System/ with the templates, the settings and the toolkit (the settings'
-// JDK and WTK folders are used, shrinking always on); PROJECT is a .yrk file. The builds run
-// in a temporary copy of the program folder (templates and manifest template), so
-// PROGRAMDIR's own build folders stay as they are.
+// JDK and WTK folders and screen are used, shrinking always on); PROJECT is a .yrk file. The builds
+// run in a temporary copy of the program folder (templates and manifest template), so PROGRAMDIR's
+// own build folders stay as they are.
 //
 // Build: the project is built as the editor builds it, with one BuildSession (one
 // BuildPipeline with its build process, one command interpreter) kept from build to build,
@@ -97,7 +97,9 @@ long long launchOnce(const fs::path& work, const BuildInputs& inputs, const Proj
     ::setenv("AVIZAD_EMULATOR_FIRST_FRAME", report.c_str(), 1);
     const auto startWall = std::chrono::system_clock::now();
     const Clock::time_point start = Clock::now();
-    if (const int error = launchGame(work, inputs.wtkDir, project.midletName); error != 0) {
+    if (const int error = launchGame(work, inputs.wtkDir, project.midletName, inputs.screenWidth,
+                                     inputs.screenHeight);
+        error != 0) {
         std::fprintf(stderr, "launchGame failed: %s\n", std::strerror(error));
         return -1;
     }
@@ -137,6 +139,8 @@ int main(int argc, char** argv) {
     inputs.jdkDir = utf8ToCp1251(resolveProgramPath(program, settings.jdkDir).string());
     inputs.wtkDir = utf8ToCp1251(resolveProgramPath(program, settings.wtkDir).string());
     inputs.shrink = true;
+    inputs.screenWidth = settings.screenWidth;
+    inputs.screenHeight = settings.screenHeight;
     inputs.projectDir = projectFile.parent_path();
 
     std::random_device seed;
