@@ -177,7 +177,7 @@ std::uint64_t BuildServerClient::run(const std::vector<std::string>& words) {
 
 void BuildServerClient::kill() {
     std::lock_guard lock(mutex_);
-    if (pid_ > 0) {
+    if (pid_ > 0 && !waited_) {
         ::kill(-pid_, SIGKILL);
     }
 }
@@ -256,7 +256,7 @@ void BuildServerClient::readLoop() {
     }
     {
         std::lock_guard lock(mutex_);
-        pid_ = -1;  // waited for: its id may belong to another process from now on
+        waited_ = true;  // its id may belong to another process from now on
     }
     state_ = State::Lost;
     const std::uint64_t id = current_.exchange(0);

@@ -83,6 +83,7 @@ public:
     // Kills the process group, waits for the process and the reader thread. Idempotent.
     void stop();
 
+    // The process's id (also after it has ended), -1 before the start.
     pid_t pid() const { return pid_; }
     const std::filesystem::path& launcher() const { return launcher_; }
     const std::filesystem::path& workingDir() const { return workingDir_; }
@@ -101,13 +102,14 @@ private:
     int wakeRead_ = -1;
     int wakeWrite_ = -1;
     std::thread reader_;
-    mutable std::mutex mutex_;  // guards writes, tools_, deadline_
+    mutable std::mutex mutex_;  // guards writes, tools_, deadline_, waited_
     std::vector<std::filesystem::path> tools_;
     std::atomic<State> state_ = State::NotStarted;
     std::atomic<std::uint64_t> current_ = 0;  // the running request, 0 when none
     std::uint64_t lastId_ = 0;
     std::chrono::steady_clock::time_point deadline_;
     std::atomic<bool> stopping_ = false;
+    bool waited_ = false;   // the process has been waited for: pid_ names it no more
     bool greeted_ = false;  // reader thread only
     std::string input_;     // bytes read, not parsed yet
     std::string pending_;   // UTF-8 bytes of a character split between two frames

@@ -33,12 +33,13 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-// The stand-in server: greets after some noise, names the three tools of the toolkit two
-// folders above it, then runs each request's command and answers with its output and
-// status. In its current folder, "server-silent" keeps it from greeting; "server-hang-T",
-// "server-die-T" and "server-garble-T" make it hang, die or answer garbage on a request
-// for tool T. It logs each request's tool to server.log.
-constexpr const char* kServer = R"sh(#!/bin/sh
+// The stand-in server (bash, for reading an exact number of bytes): greets after some noise, names
+// the three tools of the toolkit two folders above it, then runs each request's command and answers
+// with its output and status. In its current folder, "server-silent" keeps it from greeting;
+// "server-hang-T", "server-die-T" and "server-garble-T" make it hang, die or answer garbage on a
+// request for tool T. It logs each request's tool to server.log.
+constexpr const char* kServer = R"sh(#!/bin/bash
+export LC_ALL=C  # read -N counts bytes
 [ -f server-silent ] && exec sleep 1000
 root=$(cd "$(dirname "$0")/../.." && pwd -P)
 printf 'a warning of the virtual machine\n\036avizad-buildserver 1\n'
@@ -53,7 +54,9 @@ while read -r word id argc; do
   i=0
   while [ "$i" -lt "$argc" ]; do
     read -r len
-    set -- "$@" "$(dd bs=1 count="$len" 2>/dev/null)"
+    arg=
+    [ "$len" -eq 0 ] || read -r -N "$len" arg
+    set -- "$@" "$arg"
     i=$((i + 1))
   done
   tool=$(basename "$1")
@@ -222,7 +225,8 @@ TEST_F(FakeServerTest, AServerThatHangsDiesOrGarblesIsLostAndGone) {
         SCOPED_TRACE(c.file);
         writeFileText(dir_ / c.file, "");
         Reports reports;
-        BuildServerClient client(reports.handlers(), {.start = 2000ms, .request = 1000ms});
+        BuildServerClient client(reports.handlers(),
+                                 {.start = c.request ? 10000ms : 1000ms, .request = 1000ms});
         ASSERT_EQ(start(client), 0);
         const pid_t pid = client.pid();
         std::uint64_t id = 0;
@@ -268,7 +272,7 @@ protected:
         inputs_.jdkDir = "tools/jdk";
         inputs_.wtkDir = "tools/wtk";
         project_.midletName = "Game";
-        session_.pipeline().setBuildServer(true, {.start = 10000ms, .request = 1000ms});
+        session_.pipeline().setBuildServer(true, {.start = 10000ms, .request = 3000ms});
     }
     void TearDown() override { fs::remove_all(dir_); }
 
