@@ -429,10 +429,13 @@ void BuildPipeline::prepareBuildServer(const BuildInputs& inputs) {
     serverRequest_ = 0;
     waitingForServer_ = false;
     serverFailed_ = false;
+    // A build process that is lost, or still busy with a tool of a build that has ended
+    // (finish() has killed it), goes before this build writes anything: reset() waits
+    // until the process is gone.
     if (server_ &&
-        (server_->state() == BuildServerClient::State::Lost || !useServer_ ||
+        (server_->state() == BuildServerClient::State::Lost || server_->busy() || !useServer_ ||
          server_->launcher() != tools_.buildServer || server_->workingDir() != inputs.programDir)) {
-        server_.reset();  // waits until the old process is gone
+        server_.reset();
     }
     std::error_code error;
     if (server_ || !useServer_ || !console_.post ||

@@ -13,8 +13,10 @@
 #include <condition_variable>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,7 @@
 #include "model/FileUtil.h"
 #include "model/Project.h"
 #include "model/ProjectFile.h"
+#include "pipeline/BuildPipeline.h"
 #include "pipeline/BuildServerClient.h"
 #include "pipeline/BuildSession.h"
 #include "pipeline/ShellQuote.h"
@@ -386,6 +389,64 @@ TEST_F(FakeToolkitTest, ABuildProcessThatNeverGreetsLeavesEveryStepToTheInterpre
     EXPECT_NE(log("tool.log").find("jar cmf"), std::string::npos);
     // Nothing of it is said: no step was interrupted.
     EXPECT_EQ(console_.find(utf8ToCp1251(kFellBack)), std::string::npos);
+}
+
+TEST_F(FakeToolkitTest, ABuildEndingWhileAToolRunsLeavesNothingRunningIntoTheNextBuild) {
+    // The pipeline alone, its reports queued and handled here, its interpreter a stand-in
+    // that the test ends.
+    std::mutex mutex;
+    std::condition_variable queued;
+    std::vector<std::function<void()>> tasks;
+    const auto handleTasksUntil = [&](const std::function<bool()>& done) {
+        const auto deadline = std::chrono::steady_clock::now() + 60s;
+        while (!done()) {
+            std::vector<std::function<void()>> now;
+            {
+                std::unique_lock lock(mutex);
+                if (!queued.wait_until(lock, deadline, [&] { return !tasks.empty(); })) {
+                    return false;
+                }
+                now.swap(tasks);
+            }
+            for (auto& task : now) {
+                task();
+            }
+        }
+        return true;
+    };
+    BuildPipeline pipeline(BuildPipeline::Console{
+                               .send = [](std::string_view line) -> std::optional<std::string> {
+                                   return std::string(line) + "\n";
+                               },
+                               .print = [this](std::string_view text) { console_ += text; },
+                               .clear = [this] { console_.clear(); },
+                               .post =
+                                   [&](std::function<void()> task) {
+                                       {
+                                           std::lock_guard lock(mutex);
+                                           tasks.push_back(std::move(task));
+                                       }
+                                       queued.notify_one();
+                                   },
+                           },
+                           writeSources);
+    writeFileText(program_ / "server-hang-javac", "");
+    std::optional<BuildResult> result;
+    ASSERT_TRUE(pipeline.start(project_, inputs_, [&](const BuildResult& r) { result = r; }));
+    ASSERT_TRUE(handleTasksUntil([&] { return pipeline.buildServer()->busy(); }));
+    const pid_t pid = pipeline.buildServer()->pid();
+
+    pipeline.interpreterEnded();  // the build fails while the build process compiles
+    ASSERT_TRUE(result.has_value());
+    EXPECT_EQ(result->failedStep, utf8ToCp1251("компиляция"));
+
+    // The next build starts only when that process is gone, then has a new one.
+    fs::remove(program_ / "server-hang-javac");
+    result.reset();
+    ASSERT_TRUE(pipeline.start(project_, inputs_, [&](const BuildResult& r) { result = r; }));
+    EXPECT_TRUE(gone(pid));
+    ASSERT_TRUE(handleTasksUntil([&] { return pipeline.buildServer()->busy(); }));
+    EXPECT_NE(pipeline.buildServer()->pid(), pid);
 }
 
 // The real toolkit's build process.
