@@ -104,6 +104,10 @@ private Player lastPlayer;
 private Image[] lineImage;
 private Font[] textFont;
 private MultiLineText[] textLayout;
+/* What text_value last put into a row of each text: the string, its row text and value. */
+private String[] valueString;
+private String[] valueRow;
+private int[] valueNumber;
 private int worldWidth;
 private int worldHeight;
 private boolean cameraByEvents;
@@ -321,7 +325,8 @@ private static void closePlayer(Player p) {
 
 /* With the suite property "Avizad-Trace: 1", one line per frame for tests:
    "trace L F obtime endTime_ob pressed keeping released | glob 1..20 | x,y,mode,visible,uron,
-   direction,animation (0 idle, 1 move, 2 destroy),frame of every sprite | view x,y". */
+   direction,animation (0 idle, 1 move, 2 destroy),frame of every sprite | view x,y |
+   line_tek of every indicator". */
 private void printTrace() {
     StringBuffer b = new StringBuffer("trace ");
     b.append(level).append(' ').append(frameNumber).append(' ').append(obtime).append(' ')
@@ -337,7 +342,10 @@ private void printTrace() {
                 .append(act_uron[i]).append(',').append(act_napr[i]).append(',')
                 .append(animKind[i]).append(',').append(shownFrame(i));
     }
-    b.append(" | ").append(cameraX).append(',').append(cameraY);
+    b.append(" | ").append(cameraX).append(',').append(cameraY).append(" |");
+    for (int i = 0; i < quan_line; i++) {
+        b.append(' ').append(line_tek[i]);
+    }
     System.out.println(b.toString());
 }
 
@@ -697,6 +705,9 @@ private void buildIndicators() {
 private void buildTexts() {
     textFont = new Font[quan_text];
     textLayout = new MultiLineText[quan_text];
+    valueString = new String[quan_text];
+    valueRow = new String[quan_text];
+    valueNumber = new int[quan_text];
     for (int i = 0; i < quan_text; i++) {
         textLayout[i] = new MultiLineText();
         int face = text_p1[i] == 2 ? Font.FACE_MONOSPACE
@@ -1319,6 +1330,30 @@ static int onScreen(int position, int size, int laid, int screen) {
         p += screen - laid;
     }
     return Math.max(0, Math.min(p, screen - size));
+}
+
+/* ---- Texts that show a value ---- */
+
+/* The action "строка со значением": the row text i starts at (tek_str, 0-based) becomes
+   `row` followed by `value` in decimal. A new string is made only when the row would read
+   otherwise, so an event that shows the same value in every frame makes no objects and
+   the text keeps its layout; a changed value has the text laid out again in this frame.
+   A text without that row is left as it is. */
+void text_value(int i, String row, int value) {
+    String[] lines = add_text[i];
+    int r = tek_str[i];
+    if (r < 0 || r >= lines.length || r >= text_ob[i]) {
+        return;
+    }
+    if (lines[r] != null && lines[r] == valueString[i] && value == valueNumber[i]
+            && row.equals(valueRow[i])) {
+        return;
+    }
+    String shown = row + value;
+    lines[r] = shown;
+    valueString[i] = shown;
+    valueRow[i] = row;
+    valueNumber[i] = value;
 }
 
 /* ---- Events: the class Events runs the project's events here, once a frame ---- */

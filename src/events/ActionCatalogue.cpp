@@ -166,11 +166,28 @@ const CatalogueEntry kActive[] = {
     plain(1, "вниз", [](V v) { return gravity(v, "притяжение: вниз", 4); }),
 };
 
+// The row a text starts at becomes the row text followed by the value; the engine's
+// text_value makes a new string only when the value changes.
+BuiltText textWithValue(V v) {
+    const std::string index = textIndex(v.n);  // "[gr_text[n][krtn]]"
+    return {
+        utf8ToCp1251("строка = «") + v.rowText + utf8ToCp1251("» и значение") + v.builderCaption,
+        "{text_value(" + index.substr(1, index.size() - 2) + ",\"" + javaStringContent(v.rowText) +
+            "\"," + v.builderCode + ");}"};
+}
+
 const CatalogueEntry kText[] = {
     building(0, "номер позиции", BuilderMode::EnterValue,
              [](V v) {
                  return BuiltText{utf8ToCp1251("номер позиции = ") + v.builderCaption,
                                   "{tek_str" + textIndex(v.n) + "=" + v.builderCode + "-1;}"};
+             }),
+    // Without a value the game's source would not compile.
+    refusing(building(0, "строка со значением", BuilderMode::TextWithValue, textWithValue),
+             [](V v) {
+                 return v.builderCode.empty()
+                            ? std::string("Введите значение, которое покажет строка.")
+                            : std::string();
              }),
     subMenu(0, "координаты"),
     building(1, "X", BuilderMode::EnterValue,

@@ -12,6 +12,7 @@ enum class BuilderMode {
     CompareGlobal,  // "сравнение глобальной переменной": glob[K] op right
     SetGlobal,      // "ввод глобального": glob[K]=right
     EnterValue,     // "ввод значения": right
+    TextWithValue,  // "строка со значением": a row text, and right as the value
 };
 
 // How a mode looks. Texts are UTF-8.
@@ -23,6 +24,7 @@ struct BuilderModeInfo {
     bool showsComparison;
     bool showsGlobalNumber;
     bool showsRightField;
+    bool showsRowText;  // an editable field for the text the value follows
 };
 
 const BuilderModeInfo& builderModeInfo(BuilderMode mode);

@@ -36,6 +36,9 @@ struct EntryValues {
     // ("ввод значения") or G-caption/G-code ("ввод глобального") for actions.
     std::string builderCaption{};
     std::string builderCode{};
+    // The row text typed in the builder's mode "строка со значением", which the value
+    // follows.
+    std::string rowText{};
     // L: the level shown in the level editor when the action is added (Project::currentLevel).
     int level = 0;
     // The sound file's name without its folder and its content type (SoundFile).

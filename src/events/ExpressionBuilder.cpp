@@ -114,6 +114,7 @@ BuiltText ExpressionBuilder::confirm() const {
         case BuilderMode::SetGlobal:
             return {global + "=" + right_, global + "=" + translateExpression(right_)};
         case BuilderMode::EnterValue:
+        case BuilderMode::TextWithValue:
             break;
     }
     return {right_, translateExpression(right_)};

@@ -9,6 +9,7 @@
 //   CompareGlobal      glob[K] op right         glob[K] op tr(right)
 //   SetGlobal          glob[K]=right            glob[K]=tr(right)
 //   EnterValue         right                    tr(right)
+//   TextWithValue      right                    tr(right)   (and the row text, typed)
 //
 // The dialog shows what builderModeInfo(mode) says, forwards clicks and keys, and
 // reads confirm() when the user presses "Да". Texts are Windows-1251.
@@ -16,6 +17,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "events/BuilderMode.h"
 #include "events/BuiltText.h"
@@ -80,6 +82,11 @@ public:
     void setGlobalNumber(int k);
     int globalNumber() const { return global_; }
 
+    // The row text of mode TextWithValue, typed in its own field (Windows-1251); the
+    // value follows it in the game.
+    void setRowText(std::string text) { rowText_ = std::move(text); }
+    const std::string& rowText() const { return rowText_; }
+
     // The results of "Да".
     BuiltText confirm() const;
 
@@ -94,6 +101,7 @@ private:
     std::size_t rightCursor_ = 0;
     int comparison_ = 0;
     int global_ = 1;
+    std::string rowText_;
 };
 
 }  // namespace avizad

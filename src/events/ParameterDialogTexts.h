@@ -29,6 +29,8 @@ struct ParameterDialogTexts {
     static constexpr std::string_view kBuilderObject = "объект";
     // The builder's button with the general value words (timer, level, screen, globals).
     static constexpr std::string_view kBuilderValues = "значение";
+    // The label of the typed row text in mode "строка со значением".
+    static constexpr std::string_view kBuilderRowText = "Текст строки:";
     // The detection dialog's check box, shown neither enabled nor visible.
     static constexpr std::string_view kDetectionObstacles = "С учетом припятствий";
     // The sound file dialog's filter: pairs of description and pattern.

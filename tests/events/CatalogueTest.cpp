@@ -10,6 +10,7 @@
 
 #include "events/ActionCatalogue.h"
 #include "events/ConditionCatalogue.h"
+#include "events/ExpressionBuilder.h"
 #include "model/Cp1251.h"
 
 namespace avizad {
@@ -61,6 +62,7 @@ EntryValues actionSample() {
     v.builderCode = "width-5";
     v.file = "boom.wav";
     v.contentType = "audio/x-wav";
+    v.rowText = "Score \"x\": ";
     return v;
 }
 
@@ -252,6 +254,9 @@ const ActionCase kActionCases[] = {
      "притяжение: вниз", "{grav_napr[gr_obj[3][kr3]]=4;}"},
     {ActionMenu::Text, "номер позиции", ParameterDialog::ExpressionBuilder, BuilderMode::EnterValue,
      "номер позиции =  ширина -5", "{tek_str[gr_text[3][krt3]]=width-5-1;}"},
+    {ActionMenu::Text, "строка со значением", ParameterDialog::ExpressionBuilder,
+     BuilderMode::TextWithValue, "строка = «Score \"x\": » и значение ширина -5",
+     "{text_value(gr_text[3][krt3],\"Score \\\"x\\\": \",width-5);}"},
     {ActionMenu::Text, "координаты/X", ParameterDialog::ExpressionBuilder, BuilderMode::EnterValue,
      "X =  ширина -5", "{text_X[gr_text[3][krt3]]=width-5;}"},
     {ActionMenu::Text, "координаты/Y", ParameterDialog::ExpressionBuilder, BuilderMode::EnterValue,
@@ -488,6 +493,33 @@ TEST(ActionCatalogue, Examples) {
         EXPECT_EQ(cp1251ToUtf8(built.caption), e.caption);
         EXPECT_EQ(built.code, e.code);
     }
+}
+
+// "Счёт: " and the global value 1, composed in the builder as the author does: the row
+// text typed, the value word of "значение" and the key 1.
+TEST(ActionCatalogue, ATextRowShowsItsTextFollowedByAValue) {
+    const CatalogueEntry* entry =
+        findEntry(ActionCatalogue::menu(ActionMenu::Text), "строка со значением");
+    ASSERT_NE(entry, nullptr);
+    ExpressionBuilder builder(entry->builderMode);
+    EXPECT_TRUE(builder.info().showsRowText);
+    builder.setRowText(utf8ToCp1251("Счёт: "));
+    builder.setActiveField(ExpressionBuilder::Field::Right);
+    builder.append(" glob");
+    builder.append("1");
+    EntryValues values;
+    values.n = 2;
+    values.setBuilderResult(builder.confirm());
+    values.rowText = builder.rowText();
+    EXPECT_EQ(entry->refusal(values), "");
+    const BuiltText built = entry->build(values);
+    EXPECT_EQ(cp1251ToUtf8(built.caption), "строка = «Счёт: » и значение glob1");
+    EXPECT_EQ(cp1251ToUtf8(built.code), "{text_value(gr_text[2][krt2],\"Счёт: \",glob[1]);}");
+    // Without a value the game would not compile: refused with a message.
+    EntryValues empty;
+    empty.n = 2;
+    empty.rowText = values.rowText;
+    EXPECT_NE(entry->refusal(empty), "");
 }
 
 // The entries that add nothing, and what is hidden or disabled, path by path.

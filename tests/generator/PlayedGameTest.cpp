@@ -12,6 +12,10 @@
 #include "EngineScenarios.h"
 #include "GameToolchain.h"
 #include "ToolkitRequired.h"
+#include "events/ActionCatalogue.h"
+#include "events/ConditionCatalogue.h"
+#include "events/EventTableEditor.h"
+#include "events/ExpressionBuilder.h"
 #include "model/Png.h"
 
 namespace avizad {
@@ -317,6 +321,116 @@ TEST_F(PlayedGame, AGameLaidOutFor240x320AdaptsToOtherScreens) {
         EXPECT_EQ(countPixels(screen, 0, 0, width, height, [](Color c) { return c == kGhost; }),
                   8 * 8);
     }
+}
+
+// What a catalogue entry builds from the values its dialog gave, as the events editor
+// files it.
+BuiltText built(CatalogueMenu menu, const char* path, const EntryValues& values) {
+    const CatalogueEntry* entry = findEntry(menu, path);
+    EXPECT_NE(entry, nullptr) << path;
+    return entry != nullptr ? entry->build(values) : BuiltText{};
+}
+
+// The expression builder in `mode` with `tokens` (keypad keys and value words, Windows-1251)
+// in its right field, confirmed.
+EntryValues composed(BuilderMode mode, std::initializer_list<std::string> tokens,
+                     const std::string& rowText = {}, int global = 1) {
+    ExpressionBuilder builder(mode);
+    builder.setActiveField(ExpressionBuilder::Field::Right);
+    for (const std::string& token : tokens) {
+        builder.append(token);
+    }
+    builder.setGlobalNumber(global);
+    builder.setRowText(rowText);
+    EntryValues values;
+    values.setBuilderResult(builder.confirm());
+    values.rowText = builder.rowText();
+    return values;
+}
+
+// A text whose row shows "Счёт: " and glob[1]: key 5 adds 1 to glob[1], key 9 sets it to
+// 999999999. Texts 2, 3 and 4 hold what the first must read, drawn by the engine from their
+// own lines: "Счёт: 3", "Счёт: 999999999" and "Счёт: 1000000000". Each text stands in a
+// band of 80 rows of the screen.
+Project scoreProject() {
+    Project p = twelveTypes();
+    p.levelCount = 1;
+    p.levels[1] = Level();
+    p.levels[1].width = 240;
+    p.levels[1].height = 320;
+    p.eventTable = EventTable();
+    const char* lines[] = {"Счёт: 0", "Счёт: 3", "Счёт: 999999999", "Счёт: 1000000000"};
+    for (int t = 1; t <= 4; ++t) {
+        addTextType(p, t, "text" + std::to_string(t), kTextColor, {""});
+        p.texts[t].lines[1] = utf8ToCp1251(lines[t - 1]);
+        p.levels[1].textPlacements.add(place(10, 80 * (t - 1) + 10, t, ""));
+    }
+    EventTableEditor editor(p);
+    const auto newEvent = [&](const BuiltText& condition) {
+        editor.setConditionMode(ConditionMode::New);
+        ASSERT_TRUE(editor.commitCondition(condition).done());
+    };
+    const auto addAction = [&](bool special, int column, const BuiltText& action) {
+        editor.setSpecialToggle(special);
+        editor.setCurrentKind(ObjectKind::Text);
+        editor.click(column + 1, p.eventTable.eventCount);
+        ASSERT_TRUE(editor.addAction(action).done());
+    };
+    const CatalogueMenu keys = ConditionCatalogue::menu(ConditionMenu::Category4);
+    const CatalogueMenu special = ActionCatalogue::menu(ActionMenu::Special);
+    newEvent(built(ConditionCatalogue::menu(ConditionMenu::Category1), "Всегда", {}));
+    EntryValues row = composed(BuilderMode::TextWithValue, {" glob", "1"}, utf8ToCp1251("Счёт: "));
+    row.n = 1;
+    addAction(false, 1, built(ActionCatalogue::menu(ActionMenu::Text), "строка со значением", row));
+    EntryValues five;
+    five.setKey(*PhoneKeys::byName("5"));
+    newEvent(built(keys, "Нажатие на клавишу...", five));
+    addAction(true, 1,
+              built(special, "установка глобального значения",
+                    composed(BuilderMode::SetGlobal, {" glob", "1", "+", "1"})));
+    EntryValues nine;
+    nine.setKey(*PhoneKeys::byName("9"));
+    newEvent(built(keys, "Нажатие на клавишу...", nine));
+    addAction(
+        true, 1,
+        built(special, "установка глобального значения",
+              composed(BuilderMode::SetGlobal, {"9", "9", "9", "9", "9", "9", "9", "9", "9"})));
+    return p;
+}
+
+// Whether band `a` of the screen (80 rows from 80 * a) shows exactly what band `b` shows.
+bool sameBands(const Image& screen, int a, int b) {
+    for (int y = 0; y < 80; ++y) {
+        for (int x = 0; x < screen.width(); ++x) {
+            if (screen.pixel(x, 80 * a + y) != screen.pixel(x, 80 * b + y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+TEST_F(PlayedGame, ATextRowShowsAGlobalValueAfterItsText) {
+    ASSERT_NO_FATAL_FAILURE(build(scoreProject()));
+    // Three presses of key 5: the first text reads as the second one.
+    Image screen;
+    std::vector<Traced> frames =
+        play(30, "2 tap 49\n10 tap 53\n14 tap 53\n18 tap 53\n", {}, &screen);
+    ASSERT_FALSE(frames.empty());
+    EXPECT_EQ(frames.back().glob[1], 3);
+    ASSERT_FALSE(screen.isNull());
+    EXPECT_GT(countPixels(screen, 0, 0, 240, 80, greenish), 0);
+    EXPECT_TRUE(sameBands(screen, 0, 1)) << "the row does not read \"Счёт: 3\"";
+    // From nine digits to ten: the row wraps as the reference text does, nothing of the
+    // shorter number stays.
+    frames = play(16, "2 tap 49\n10 tap 57\n", {}, &screen);
+    ASSERT_FALSE(frames.empty());
+    EXPECT_EQ(frames.back().glob[1], 999999999);
+    EXPECT_TRUE(sameBands(screen, 0, 2)) << "the row does not read \"Счёт: 999999999\"";
+    frames = play(24, "2 tap 49\n10 tap 57\n16 tap 53\n", {}, &screen);
+    ASSERT_FALSE(frames.empty());
+    EXPECT_EQ(frames.back().glob[1], 1000000000);
+    EXPECT_TRUE(sameBands(screen, 0, 3)) << "the row does not read \"Счёт: 1000000000\"";
 }
 
 }  // namespace

@@ -48,6 +48,7 @@ bool EntryRunner::ask(const CatalogueEntry& entry, EntryValues& values,
                 return false;
             }
             values.setBuilderResult(dialog.result());
+            values.rowText = dialog.builder().rowText();
             return true;
         }
         case ParameterDialog::Key: {

@@ -31,6 +31,19 @@ ExpressionBuilderDialog::ExpressionBuilderDialog(BuilderMode mode, const Project
     label_->setStyleSheet("font-weight: bold;");
     layout->addWidget(label_);
 
+    // Mode "строка со значением": the row text is typed; the value follows it.
+    auto* row = new QHBoxLayout;
+    auto* rowLabel = new QLabel(QString::fromUtf8(ParameterDialogTexts::kBuilderRowText), this);
+    rowText_ = new QLineEdit(this);
+    rowLabel->setBuddy(rowText_);
+    row->addWidget(rowLabel);
+    row->addWidget(rowText_, 1);
+    layout->addLayout(row);
+    connect(rowText_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { builder_.setRowText(toModel(text)); });
+    rowLabel->setVisible(info.showsRowText);
+    rowText_->setVisible(info.showsRowText);
+
     auto* fields = new QHBoxLayout;
     left_ = new QLineEdit(this);
     right_ = new QLineEdit(this);

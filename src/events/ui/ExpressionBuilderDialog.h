@@ -40,6 +40,8 @@ public:
     QLineEdit* rightField() const { return right_; }
     QComboBox* comparisonList() const { return comparison_; }
     QSpinBox* globalNumber() const { return global_; }
+    // The typed text of mode "строка со значением", which the value follows.
+    QLineEdit* rowTextField() const { return rowText_; }
     // A keypad or editing button by caption ("7", "модуль", "удалить", "очистить").
     QPushButton* button(const QString& caption) const;
     // The menus of "значение" and "объект".
@@ -68,6 +70,7 @@ private:
     QLineEdit* right_ = nullptr;
     QComboBox* comparison_ = nullptr;
     QSpinBox* global_ = nullptr;
+    QLineEdit* rowText_ = nullptr;
     QMenu* valuesMenu_ = nullptr;
     QMenu* objectsMenu_ = nullptr;
     std::map<QString, QPushButton*> buttons_;

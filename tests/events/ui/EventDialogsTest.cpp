@@ -48,20 +48,22 @@ TEST(ExpressionBuilderDialogTest, EachModeShowsItsControlsAndBuildsItsResults) {
     struct Case {
         BuilderMode mode;
         const char* label;
-        bool left, comparison, global;
+        bool left, comparison, global, row;
         const char* caption;
         const char* code;
     };
     const Case cases[] = {
-        {BuilderMode::CompareValues, "Введите значения переменных", true, true, false, "2*(3>4)",
-         "2*(3>4)"},
-        {BuilderMode::CompareWithValue, "Введите значение переменной", false, true, false, ">4)",
-         ">4)"},
+        {BuilderMode::CompareValues, "Введите значения переменных", true, true, false, false,
+         "2*(3>4)", "2*(3>4)"},
+        {BuilderMode::CompareWithValue, "Введите значение переменной", false, true, false, false,
+         ">4)", ">4)"},
         {BuilderMode::CompareGlobal, "Выберите номер глобального значения и введите переменную",
-         false, true, true, "glob[3]>4)", "glob[3]>4)"},
+         false, true, true, false, "glob[3]>4)", "glob[3]>4)"},
         {BuilderMode::SetGlobal, "Введите значение глобальной переменной", false, false, true,
-         "glob[3]=4)", "glob[3]=4)"},
-        {BuilderMode::EnterValue, "Введите значение", false, false, false, "4)", "4)"},
+         false, "glob[3]=4)", "glob[3]=4)"},
+        {BuilderMode::EnterValue, "Введите значение", false, false, false, false, "4)", "4)"},
+        {BuilderMode::TextWithValue, "Введите текст строки и значение", false, false, false, true,
+         "4)", "4)"},
     };
     const Project project = twoActives();
     for (const Case& c : cases) {
@@ -73,6 +75,10 @@ TEST(ExpressionBuilderDialogTest, EachModeShowsItsControlsAndBuildsItsResults) {
         EXPECT_TRUE(dialog.rightField()->isVisible());
         EXPECT_EQ(dialog.comparisonList()->isVisible(), c.comparison);
         EXPECT_EQ(dialog.globalNumber()->isVisible(), c.global);
+        EXPECT_EQ(dialog.rowTextField()->isVisible(), c.row);
+        if (c.row) {
+            dialog.rowTextField()->insert(QString::fromUtf8("Счёт: "));
+        }
         if (c.left) {
             clickField(dialog.leftField());
             for (const char* key : {"2", "*", "(", "3"}) {
@@ -87,6 +93,7 @@ TEST(ExpressionBuilderDialogTest, EachModeShowsItsControlsAndBuildsItsResults) {
         dialog.accept();
         EXPECT_EQ(cp1251ToUtf8(dialog.result().caption), c.caption);
         EXPECT_EQ(dialog.result().code, c.code);
+        EXPECT_EQ(cp1251ToUtf8(dialog.builder().rowText()), c.row ? "Счёт: " : "");
     }
 }
 

@@ -354,6 +354,38 @@ TEST_F(EventsEditorTest, HeroTouchingTheEnemyKillsItAndLowersTheCounterWithTheMo
               "{line_tek[gr_line[1][krl1]]=line_tek[gr_line[1][krl1]]-1;}");
 }
 
+TEST_F(EventsEditorTest, ATextRowShowsTheScoreTypedAndChosenInTheBuilder) {
+    newEvent(1, "Всегда");
+    window->catalogue()->chooseKind(ObjectKind::Text);
+    const auto compose = [](bool withValue) {
+        return [withValue](QDialog& dialog) {
+            auto* builder = qobject_cast<ExpressionBuilderDialog*>(&dialog);
+            ASSERT_NE(builder, nullptr);
+            ASSERT_TRUE(builder->rowTextField()->isVisibleTo(builder));
+            builder->rowTextField()->insert(QString::fromUtf8("Счёт: "));
+            if (withValue) {
+                QTest::mouseClick(builder->rightField(), Qt::LeftButton);
+                CatalogueMenus::find(builder->valuesMenu(), QStringLiteral("Глобальное значение"))
+                    ->trigger();
+                QTest::mouseClick(builder->button("1"), Qt::LeftButton);
+            }
+            dialog.accept();
+        };
+    };
+    // Without a value: refused with a message, nothing added.
+    const std::string before = text();
+    user.inDialog = compose(false);
+    addAction(1, 1, "строка со значением");
+    EXPECT_EQ(user.infos.size(), 1);
+    EXPECT_EQ(text(), before);
+    user.inDialog = compose(true);
+    addAction(1, 1, "строка со значением");
+    const ActionList& list = table().events[1].textActions[1];
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(caption(list[1]), "строка = «Счёт: » и значение glob1");
+    EXPECT_EQ(cp1251ToUtf8(list[1].code), "{text_value(gr_text[1][krt1],\"Счёт: \",glob[1]);}");
+}
+
 TEST_F(EventsEditorTest, ColumnsFollowTheKindAndTheSpecialToggle) {
     newEvent(1, "Всегда");
     const std::string before = text();
