@@ -5,8 +5,8 @@
 //   (b) ten levels of a realistic size: 20 placements a level (8 active, 8 background,
 //       2 indicator, 2 text) and 20 events of three actions each;
 //   and every project file (*.yrk) of the folders samples/ and projects/ of the source
-//   tree, in the order of their names. A jar above 64 KB, more than many phones take, is
-//   marked.
+//   tree and the test fixture tests/fixtures/showcase.yrk, in the order of their names. A jar above
+//   64 KB, more than many phones take, is marked.
 //
 //   avizad-jar-size-bench [PROGRAM_DIR]
 //   avizad-jar-size-bench --save FOLDER
@@ -174,10 +174,10 @@ JarSize measure(const fs::path& jar) {
     return size;
 }
 
-// The project files of samples/ and projects/ in the source tree, by name.
+// The project files of samples/, projects/ and tests/fixtures/ in the source tree, by name.
 std::vector<fs::path> sampleProjects() {
     std::vector<fs::path> files;
-    for (const char* folder : {"samples", "projects"}) {
+    for (const char* folder : {"samples", "projects", "tests/fixtures"}) {
         std::error_code error;
         for (const auto& entry :
              fs::directory_iterator(fs::path(AVIZAD_SOURCE_DIR) / folder, error)) {

@@ -20,7 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::ProgramFolder;
 
-const fs::path kSample = fs::path(AVIZAD_SOURCE_DIR) / "samples" / "showcase.yrk";
+const fs::path kSample = fs::path(AVIZAD_SOURCE_DIR) / "tests" / "fixtures" / "showcase.yrk";
 
 TEST(ShowcaseSample, IsTheShowcaseProject) {
     const Project expected = testing::makeShowcaseProject();
@@ -32,7 +32,7 @@ TEST(ShowcaseSample, IsTheShowcaseProject) {
     loadProject(loaded, kSample);
     loaded.currentLevel = expected.currentLevel;
     EXPECT_TRUE(loaded == expected)
-        << "samples/showcase.yrk differs from makeShowcaseProject(); rewrite it by running "
+        << "tests/fixtures/showcase.yrk differs from makeShowcaseProject(); rewrite it by running "
            "this test with AVIZAD_UPDATE_SAMPLES=1";
 }
 

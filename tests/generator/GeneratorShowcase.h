@@ -1,7 +1,7 @@
 #pragma once
 // The showcase project of the game generator: all four kinds of objects placed on two
 // levels, trajectories, and events whose conditions and actions use every fragment
-// shape of the condition and action catalogues. It is kept as samples/showcase.yrk.
+// shape of the condition and action catalogues. It is kept as tests/fixtures/showcase.yrk.
 // Images are flat colours so that a screenshot shows where each object was drawn.
 
 #include <string>

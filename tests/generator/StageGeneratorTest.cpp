@@ -486,13 +486,13 @@ std::map<std::string, std::string> assignedValues(const std::string& javaText) {
     return values;
 }
 
-// Every array and number each level of samples/showcase.yrk gives the engine, as recorded
+// Every array and number each level of tests/fixtures/showcase.yrk gives the engine, as recorded
 // in tests/generator/data/showcase-level-values.txt ("level name value" per line) from the
 // generator of an earlier version: a change of the generator's text keeps the values.
 TEST(ShowcaseLevels, HoldTheRecordedValues) {
     Project project;
     clearProject(project);
-    loadProject(project, std::filesystem::path(AVIZAD_SOURCE_DIR) / "samples/showcase.yrk");
+    loadProject(project, std::filesystem::path(AVIZAD_SOURCE_DIR) / "tests/fixtures/showcase.yrk");
     const std::vector<std::string> lines =
         readTemplateLines(std::filesystem::path(AVIZAD_SOURCE_DIR) / "System/draft/Etap1.java");
     const StageGenerator generator(project, BuildFolders("/x"));

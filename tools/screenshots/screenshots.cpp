@@ -108,8 +108,8 @@ Prompts silentPrompts() {
 // The events editor with the sample project, its condition panel, cell list and dialogs.
 void saveEventsEditor(MainWindow& window, EventsEditor& events) {
     try {
-        window.document()->replaceProject(
-            readProjectFile(std::filesystem::path(AVIZAD_SOURCE_DIR) / "samples" / "showcase.yrk"));
+        window.document()->replaceProject(readProjectFile(std::filesystem::path(AVIZAD_SOURCE_DIR) /
+                                                          "tests/fixtures/showcase.yrk"));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "showcase: %s\n", error.what());
         ++failures;
@@ -337,7 +337,8 @@ int main(int argc, char* argv[]) {
 
     // The object editors, each with an object of the sample project open.
     try {
-        Project sample = readProjectFile(dir / "projects" / "showcase.yrk");
+        Project sample = readProjectFile(std::filesystem::path(AVIZAD_SOURCE_DIR) /
+                                         "tests/fixtures/showcase.yrk");
         window.document()->replaceProject(std::move(sample));
         window.document()->setCurrentLevel(1);
         window.resize(1280, 800);
@@ -366,7 +367,8 @@ int main(int argc, char* argv[]) {
     // The level canvas with the sample project: its first level, the grid, the palette
     // of active objects and a selected placement.
     try {
-        window.document()->replaceProject(readProjectFile(dir / "projects" / "showcase.yrk"));
+        window.document()->replaceProject(readProjectFile(std::filesystem::path(AVIZAD_SOURCE_DIR) /
+                                                          "tests/fixtures/showcase.yrk"));
         window.levelsPanel()->openLevel(1);
         window.catalogue()->chooseKind(ObjectKind::Active);
         auto* canvas = window.centralArea()->panel(CentralPanel::LevelCanvas);

@@ -455,7 +455,7 @@ TEST_F(EventsEditorTest, DeletingTheLastEventUndoes) {
 }
 
 TEST_F(EventsEditorTest, ShowcaseShowsItsEventsWithTheirCaptions) {
-    user.openAnswers << QString::fromUtf8(AVIZAD_SOURCE_DIR "/samples/showcase.yrk");
+    user.openAnswers << QString::fromUtf8(AVIZAD_SOURCE_DIR "/tests/fixtures/showcase.yrk");
     window->run(Command::OpenProject);
     const Project& project = window->project();
     ASSERT_GT(project.eventCount(), 3);

@@ -24,7 +24,8 @@ namespace {
 using LevelCanvasTest = testing::LevelEditorFixture;
 
 TEST_F(LevelCanvasTest, ShowcaseShowsItsObjectsAndLevel) {
-    open(readProjectFile(std::filesystem::path(AVIZAD_SOURCE_DIR) / "samples" / "showcase.yrk"));
+    open(readProjectFile(std::filesystem::path(AVIZAD_SOURCE_DIR) / "tests" / "fixtures" /
+                         "showcase.yrk"));
     ASSERT_GT(project().backgroundCount, 0);
     EXPECT_EQ(window->centralArea()->current(), CentralPanel::LevelCanvas);
     EXPECT_EQ(palette()->slotAt(palette()->thumbnailRect(project().backgroundCount).center()),
