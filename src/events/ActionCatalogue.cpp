@@ -170,10 +170,14 @@ const CatalogueEntry kActive[] = {
 // text_value makes a new string only when the value changes.
 BuiltText textWithValue(V v) {
     const std::string index = textIndex(v.n);  // "[gr_text[n][krtn]]"
-    return {
-        utf8ToCp1251("строка = «") + v.rowText + utf8ToCp1251("» и значение") + v.builderCaption,
-        "{text_value(" + index.substr(1, index.size() - 2) + ",\"" + javaStringContent(v.rowText) +
-            "\"," + v.builderCode + ");}"};
+    // The value as typed, one blank after "значение" whether it begins with a value word
+    // (" glob1") or a key ("60- секунды ").
+    const std::size_t typed = v.builderCaption.find_first_not_of(' ');
+    const std::string value =
+        typed == std::string::npos ? std::string() : v.builderCaption.substr(typed);
+    return {utf8ToCp1251("строка = «") + v.rowText + utf8ToCp1251("» и значение ") + value,
+            "{text_value(" + index.substr(1, index.size() - 2) + ",\"" +
+                javaStringContent(v.rowText) + "\"," + v.builderCode + ");}"};
 }
 
 const CatalogueEntry kText[] = {
