@@ -609,9 +609,9 @@ void makeCave(SampleAuthor& author) {
 
 const std::vector<SampleGame>& sampleGames() {
     static const std::vector<SampleGame> games = {
-        {"Платформер.yrk", makePlatformer},
-        {"Погоня.yrk", makeChase},
-        {"Пещера.yrk", makeCave},
+        {"Платформер.yrk", "sample-platformer.html", makePlatformer},
+        {"Погоня.yrk", "sample-chase.html", makeChase},
+        {"Пещера.yrk", "sample-cave.html", makeCave},
     };
     return games;
 }

@@ -23,7 +23,8 @@
 namespace avizad::samples {
 
 struct SampleGame {
-    std::string file;  // "Платформер.yrk" (UTF-8)
+    std::string file;      // "Платформер.yrk" (UTF-8)
+    std::string helpPage;  // its page of the editor's help, "sample-platformer.html"
     void (*make)(SampleAuthor& author);
 };
 
