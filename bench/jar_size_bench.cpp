@@ -220,13 +220,15 @@ int main(int argc, char** argv) {
     struct Entry {
         std::string name;
         Project project;
+        fs::path folder;  // the project file's folder, whose res/ holds its sounds
     };
     std::vector<Entry> projects;
-    projects.push_back({"(a) empty project", emptyProject()});
+    projects.push_back({"(a) empty project", emptyProject(), {}});
     projects.push_back(
-        {"(b) 10 levels, 20 placements and 20 events x 3 actions", realisticProject()});
+        {"(b) 10 levels, 20 placements and 20 events x 3 actions", realisticProject(), {}});
     for (const fs::path& sample : sampleProjects()) {
-        Entry entry{fs::relative(sample, AVIZAD_SOURCE_DIR).string(), Project()};
+        Entry entry{fs::relative(sample, AVIZAD_SOURCE_DIR).string(), Project(),
+                    sample.parent_path()};
         clearProject(entry.project);
         loadProject(entry.project, sample);
         projects.push_back(std::move(entry));
@@ -241,6 +243,7 @@ int main(int argc, char** argv) {
             inputs.jdkDir = utf8ToCp1251((toolkit / "jdk").string());
             inputs.wtkDir = utf8ToCp1251((toolkit / "wtk").string());
             inputs.shrink = shrink;
+            inputs.projectDir = entry.folder;  // its sounds go into the jar, as in the editor
             std::string console;
             const BuildResult result = buildAndWait(
                 entry.project, inputs, [&](std::string_view text) { console += text; });
