@@ -97,6 +97,21 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
     if (running_) {
         return false;
     }
+    begin(project, inputs, std::move(onFinished));
+    // Each step below that fails has ended the build (fail() has run) and returns false.
+    if (refuseUnbuildableSettings(project, inputs) && takeBuildLock()) {
+        prepareBuildServer(inputs);
+        if (!writeGameFiles(project, inputs)) {
+            return true;
+        }
+        planToolSteps();
+        advance();
+    }
+    return true;
+}
+
+void BuildPipeline::begin(const Project& project, const BuildInputs& inputs,
+                          FinishedHandler onFinished) {
     running_ = true;
     onFinished_ = std::move(onFinished);
     folders_ = BuildFolders(inputs.programDir);
@@ -117,7 +132,9 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
         held_.clear();
         atLineStart_ = true;
     }
+}
 
+bool BuildPipeline::refuseUnbuildableSettings(const Project& project, const BuildInputs& inputs) {
     // Settings that would make a broken game, or folders the Java tools cannot take,
     // stop the build before anything is written.
     for (const std::string& problem :
@@ -125,27 +142,32 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
           toolFolderProblem(inputs.programDir, inputs.jdkDir, inputs.wtkDir)}) {
         if (!problem.empty()) {
             fail(kPrepareStep, 0, problem);
-            return true;
+            return false;
         }
     }
+    return true;
+}
 
+bool BuildPipeline::takeBuildLock() {
     // One build at a time in a program folder, in this process or another: the build
     // folders are this build's alone until it ends.
     try {
         lock_ = std::make_unique<BuildLock>(folders_);
     } catch (const std::exception& error) {
         fail(kPrepareStep, 0, error.what());
-        return true;
+        return false;
     }
     if (!lock_->held()) {
         lock_.reset();
         fail(kPrepareStep, 0,
              "В папке программы уже идёт другая сборка (в окне программы или в avizad-cli): "
              "дождитесь её окончания и повторите «Компиляция»");
-        return true;
+        return false;
     }
-    prepareBuildServer(inputs);
+    return true;
+}
 
+bool BuildPipeline::writeGameFiles(const Project& project, const BuildInputs& inputs) {
     // Steps 1 to 3 (the staging folders emptied, then this project's sources and
     // resources written), then the project's sound files and icon. Nothing of it needs
     // to survive a crash: the next build writes it all again.
@@ -165,39 +187,58 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
         // (The pipeline copies the project's files itself, after the writer, so
         // folders_.projectDir stays empty.)
         if (!inputs.projectDir.empty()) {
-            const fs::path projectRes = inputs.projectDir / "res";
-            ResourceExport(project, folders_).exportSounds(inputs.projectDir);
-            const std::string icon = iconFileName(project.midletIcon);
-            std::error_code error;
-            if (!icon.empty() &&
-                fs::is_regular_file(fs::symlink_status(projectRes / icon, error)) &&
-                !fs::exists(folders_.res() / icon, error)) {
-                fs::copy_file(projectRes / icon, folders_.res() / icon, error);
-                if (error) {
-                    throw IoError("Не удаётся скопировать файл «" + displayPath(projectRes / icon) +
-                                  "» в «" + displayPath(folders_.res()) + "»: " + error.message());
-                }
-            }
+            copyProjectFiles(project, inputs.projectDir);
         }
     } catch (const std::exception& error) {
         fail(kPrepareStep, 0, error.what());
-        return true;
+        return false;
     }
+    return true;
+}
 
-    const auto keptClasses = [this] {
-        std::vector<std::string> kept;
-        if (shrink_) {
-            std::error_code error;
-            kept = MidletAssembly::manifestClasses(fs::exists(folders_.manifest(), error)
-                                                       ? readFileText(folders_.manifest())
-                                                       : std::string());
-            if (kept.empty()) {
-                throw IoError("В манифесте «" + displayPath(folders_.manifest()) +
-                              "» не назван класс мидлета: уменьшать игру нельзя");
-            }
+void BuildPipeline::copyProjectFiles(const Project& project, const fs::path& projectDir) const {
+    const fs::path projectRes = projectDir / "res";
+    ResourceExport(project, folders_).exportSounds(projectDir);
+    const std::string icon = iconFileName(project.midletIcon);
+    std::error_code error;
+    if (!icon.empty() && fs::is_regular_file(fs::symlink_status(projectRes / icon, error)) &&
+        !fs::exists(folders_.res() / icon, error)) {
+        fs::copy_file(projectRes / icon, folders_.res() / icon, error);
+        if (error) {
+            throw IoError("Не удаётся скопировать файл «" + displayPath(projectRes / icon) +
+                          "» в «" + displayPath(folders_.res()) + "»: " + error.message());
         }
-        return kept;
-    };
+    }
+}
+
+std::vector<std::string> BuildPipeline::keptClasses() const {
+    std::vector<std::string> kept;
+    if (shrink_) {
+        std::error_code error;
+        kept = MidletAssembly::manifestClasses(fs::exists(folders_.manifest(), error)
+                                                   ? readFileText(folders_.manifest())
+                                                   : std::string());
+        if (kept.empty()) {
+            throw IoError("В манифесте «" + displayPath(folders_.manifest()) +
+                          "» не назван класс мидлета: уменьшать игру нельзя");
+        }
+    }
+    return kept;
+}
+
+void BuildPipeline::publishArchive() {
+    // The finished archive replaces the old one at once: nobody sees half a jar.
+    std::error_code error;
+    fs::rename(partial_, archive_, error);
+    if (error) {
+        throw IoError("Не удаётся переименовать «" + displayPath(partial_) + "» в «" +
+                      displayPath(archive_) + "»: " + error.message());
+    }
+    emptyFolder(folders_.classes());
+    emptyFolder(folders_.tmpclasses());
+}
+
+void BuildPipeline::planToolSteps() {
     stages_ = {
         {kCompileStep,
          [this] { return compileCommand(tools_, folders_); },
@@ -208,9 +249,9 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
                                      folders_.system() / "cache" / "engine", engineSources());
          }},
         {kPreverifyStep,
-         [this, keptClasses] { return preverifyCommand(tools_, folders_, keptClasses()); },
+         [this] { return preverifyCommand(tools_, folders_, keptClasses()); },
          {},
-         [this, keptClasses] { return preverifyArguments(tools_, folders_, keptClasses()); }},
+         [this] { return preverifyArguments(tools_, folders_, keptClasses()); }},
         {kArchiveStep,
          [this] {
              return archiveCommand(tools_, folders_, partial_,
@@ -223,23 +264,8 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
                                      filesWithExtensions(folders_.classes(), {"class"}),
                                      allFiles(folders_.res()));
          }},
-        {kArchiveStep,
-         {},
-         [this] {
-             // The finished archive replaces the old one at once: nobody sees half a jar.
-             std::error_code error;
-             fs::rename(partial_, archive_, error);
-             if (error) {
-                 throw IoError("Не удаётся переименовать «" + displayPath(partial_) + "» в «" +
-                               displayPath(archive_) + "»: " + error.message());
-             }
-             emptyFolder(folders_.classes());
-             emptyFolder(folders_.tmpclasses());
-         },
-         {}},
+        {kArchiveStep, {}, [this] { publishArchive(); }, {}},
     };
-    advance();
-    return true;
 }
 
 void BuildPipeline::advance() {

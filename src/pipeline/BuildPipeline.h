@@ -6,9 +6,9 @@
 //
 // Order. After each command line the pipeline sends a second line that prints a marker
 // with the command's exit status; the marker tells it that the command has ended and
-// how. Only then does it do the file steps that depend on the command (copying the
-// resources and classes into the program folder, deleting the class files) and send
-// the next command. Marker lines are taken out of the text the console shows.
+// how. Only then does it do the file step that depends on the command (renaming the
+// finished archive into place and emptying the class folders) and send the next
+// command. Marker lines are taken out of the text the console shows.
 //
 // Threads. The pipeline never blocks and keeps no thread of its own: start() writes the
 // files and sends the first command, then feedOutput() and interpreterEnded() drive it.
@@ -160,8 +160,20 @@ private:
         std::function<std::vector<std::string>()> arguments;
     };
 
+    // The steps of start(), in order. Those that return bool have ended the build (through
+    // fail()) when they return false.
+    void begin(const Project& project, const BuildInputs& inputs, FinishedHandler onFinished);
+    bool refuseUnbuildableSettings(const Project& project, const BuildInputs& inputs);
+    bool takeBuildLock();
     // The build process: started (or kept) before the game's files are written.
     void prepareBuildServer(const BuildInputs& inputs);
+    bool writeGameFiles(const Project& project, const BuildInputs& inputs);
+    void copyProjectFiles(const Project& project, const std::filesystem::path& projectDir) const;
+    void planToolSteps();
+    // What the tool steps need: the classes a shrinking preverifier keeps, the file step.
+    std::vector<std::string> keptClasses() const;
+    void publishArchive();
+
     // Sends the stage's command to the build process; false when that process does not
     // run its tool or takes no request.
     bool runOnBuildServer(const Stage& stage);
