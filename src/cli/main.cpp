@@ -90,8 +90,12 @@ int generate(const std::vector<std::string>& args) {
                      folders.programDir.c_str());
         return 1;
     }
-    for (const std::string& file : generateGameSources(load(args[0]), folders)) {
+    const GameSourcesReport report = generateGameSources(load(args[0]), folders);
+    for (const std::string& file : report.undeleted) {
         std::fprintf(stderr, "avizad-cli: could not delete %s\n", file.c_str());
+    }
+    for (const std::string& warning : report.warnings) {
+        std::fprintf(stderr, "avizad-cli: %s\n", warning.c_str());
     }
     std::printf("%s\n", folders.src().string().c_str());
     return 0;

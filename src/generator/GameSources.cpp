@@ -1,15 +1,16 @@
 #include "generator/GameSources.h"
 
 #include "generator/MidletAssembly.h"
+#include "generator/ProjectResources.h"
 #include "generator/ResourceExport.h"
 #include "generator/StageGenerator.h"
 
 namespace avizad {
 
-std::vector<std::string> generateGameSources(const Project& project, const BuildFolders& folders) {
-    std::vector<std::string> undeleted = cleanBuildFolders(folders);
+GameSourcesReport generateGameSources(const Project& project, const BuildFolders& folders) {
+    GameSourcesReport report;
+    report.undeleted = cleanBuildFolders(folders);
     const ResourceExport resources(project, folders);
-    resources.exportSounds(folders.projectDir);
     const StageGenerator stages(project, folders);
     for (int level = 1; level <= project.levelCount && level <= kMaxLevels; ++level) {
         resources.exportLevelResources(level);
@@ -21,7 +22,15 @@ std::vector<std::string> generateGameSources(const Project& project, const Build
     midlet.writeMidletClass();
     midlet.writeManifest();
     midlet.copyFixedFiles();
-    return undeleted;
+    // Last, so that a project's file never replaces one the game is made of (an icon
+    // named like an object's picture or the title's logo.png).
+    const ProjectResources own =
+        findProjectResources(folders.projectDir, iconFileName(project.midletIcon));
+    for (const ProjectResource& file : own.files) {
+        copyProjectResource(file, folders.res());
+    }
+    report.warnings = own.leftOut;
+    return report;
 }
 
 std::vector<std::string> engineSources() {

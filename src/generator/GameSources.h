@@ -1,7 +1,9 @@
 #pragma once
 // The file steps of the game build, before any tool runs: empty the staging folders,
 // export the resources and write the stage class of every level, the events class and
-// the engine, then write the MIDlet class and the manifest and copy the fixed files.
+// the engine, write the MIDlet class and the manifest, copy the fixed files, then take
+// the project's own files (its sound files and icon) from the folder "res" of
+// folders.projectDir.
 
 #include <string>
 #include <vector>
@@ -11,11 +13,14 @@
 
 namespace avizad {
 
-// Runs the steps in the build's order below folders.programDir; after the cleaning, the
-// sound files of folders.projectDir/res (if set) are copied to System/res. Throws IoError
-// at the first file that cannot be read or written (files written until then stay).
-// Returns the files the cleaning could not delete (UTF-8 paths), for a warning.
-std::vector<std::string> generateGameSources(const Project& project, const BuildFolders& folders);
+struct GameSourcesReport {
+    std::vector<std::string> undeleted;  // files the cleaning could not delete (UTF-8 paths)
+    std::vector<std::string> warnings;   // UTF-8 lines for the console: files left out
+};
+
+// Runs the steps in the build's order below folders.programDir. Throws IoError at the
+// first file that cannot be read or written (files written until then stay).
+GameSourcesReport generateGameSources(const Project& project, const BuildFolders& folders);
 
 // The sources of System/src that do not depend on the project, only on the templates and
 // the settings' screen: the engine (Stage.java), MultiLineText.java and Etap0.java. Their

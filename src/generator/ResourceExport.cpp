@@ -30,22 +30,6 @@ void writeImage(const std::filesystem::path& file, const Image& image,
 ResourceExport::ResourceExport(const Project& project, BuildFolders folders)
     : project_(project), folders_(std::move(folders)) {}
 
-void ResourceExport::exportSounds(const std::filesystem::path& projectDir) const {
-    namespace fs = std::filesystem;
-    if (projectDir.empty()) {
-        return;
-    }
-    const fs::path res = projectDir / "res";
-    for (const std::string& name : filesWithExtensions(res, soundFileExtensions())) {
-        std::error_code error;
-        const fs::path target = folders_.res() / name;
-        if (!fs::copy_file(res / name, target, fs::copy_options::overwrite_existing, error)) {
-            throw IoError("Не удаётся скопировать файл «" + displayPath(res / name) + "» в «" +
-                          displayPath(target) + "»: " + error.message());
-        }
-    }
-}
-
 std::string ResourceExport::tileMapText(const BackgroundObject& background) {
     std::string text;
     const int rows = clamp(background.rows, 0, kMaxMapCells);

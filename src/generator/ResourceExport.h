@@ -21,12 +21,6 @@ public:
     // Throws IoError when a file cannot be written or an exported object has no image.
     void exportLevelResources(int level) const;
 
-    // Copies the sound files (*.mid, *.wav, *.mp3, any case) of the folder "res" of the
-    // project's folder, where the sound action puts them, into System/res, replacing files
-    // of the same name, so that the archive packs them. A missing folder copies nothing.
-    // Throws IoError when a file cannot be copied.
-    void exportSounds(const std::filesystem::path& projectDir) const;
-
     // The one line of a tile map file: tileMap[r][c] + "," for every row, then column,
     // ended by CR LF.
     static std::string tileMapText(const BackgroundObject& background);

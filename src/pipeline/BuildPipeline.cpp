@@ -8,7 +8,6 @@
 #include <system_error>
 
 #include "generator/MidletAssembly.h"
-#include "generator/ResourceExport.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
 #include "model/IoError.h"
@@ -36,23 +35,6 @@ std::vector<std::string> allFiles(const fs::path& folder) {
     }
     std::sort(names.begin(), names.end());
     return names;
-}
-
-// The file name of the MIDlet's icon when it names a file of the project's folder "res"
-// ("/icon.png" or "icon.png"): one plain name, else empty.
-std::string iconFileName(const std::string& midletIcon) {
-    std::string name = cp1251ToUtf8(midletIcon);
-    while (!name.empty() && (name.front() == '/' || name.front() == ' ')) {
-        name.erase(0, 1);
-    }
-    while (!name.empty() && name.back() == ' ') {
-        name.pop_back();
-    }
-    if (name.empty() || name == "." || name == ".." ||
-        name.find_first_of(std::string("/\\\0", 3)) != std::string::npos) {
-        return {};
-    }
-    return name;
 }
 
 std::string randomToken() {
@@ -168,9 +150,10 @@ bool BuildPipeline::takeBuildLock() {
 }
 
 bool BuildPipeline::writeGameFiles(const Project& project, const BuildInputs& inputs) {
-    // Steps 1 to 3 (the staging folders emptied, then this project's sources and
-    // resources written), then the project's sound files and icon. Nothing of it needs
-    // to survive a crash: the next build writes it all again.
+    // Steps 1 to 3: the staging folders emptied, then this project's sources and
+    // resources written, its own sound files and icon among them. Nothing of it needs to
+    // survive a crash: the next build writes it all again.
+    folders_.projectDir = inputs.projectDir;
     try {
         const ScratchWrites scratch;
         // Emptied here as well as by the writer: whatever writes the sources, the
@@ -178,37 +161,21 @@ bool BuildPipeline::writeGameFiles(const Project& project, const BuildInputs& in
         // game, so it stops the build.
         std::vector<std::string> undeleted = cleanBuildFolders(folders_);
         if (undeleted.empty()) {
-            undeleted = writeSources_(project, folders_);
+            const GameSourcesReport report = writeSources_(project, folders_);
+            undeleted = report.undeleted;
+            for (const std::string& warning : report.warnings) {
+                print(utf8ToCp1251(warning) + "\n");
+            }
         }
         if (!undeleted.empty()) {
             throw IoError("Не удаётся удалить «" + undeleted.front() +
                           "» из папок сборки, а в игру он попасть не должен");
-        }
-        // (The pipeline copies the project's files itself, after the writer, so
-        // folders_.projectDir stays empty.)
-        if (!inputs.projectDir.empty()) {
-            copyProjectFiles(project, inputs.projectDir);
         }
     } catch (const std::exception& error) {
         fail(kPrepareStep, 0, error.what());
         return false;
     }
     return true;
-}
-
-void BuildPipeline::copyProjectFiles(const Project& project, const fs::path& projectDir) const {
-    const fs::path projectRes = projectDir / "res";
-    ResourceExport(project, folders_).exportSounds(projectDir);
-    const std::string icon = iconFileName(project.midletIcon);
-    std::error_code error;
-    if (!icon.empty() && fs::is_regular_file(fs::symlink_status(projectRes / icon, error)) &&
-        !fs::exists(folders_.res() / icon, error)) {
-        fs::copy_file(projectRes / icon, folders_.res() / icon, error);
-        if (error) {
-            throw IoError("Не удаётся скопировать файл «" + displayPath(projectRes / icon) +
-                          "» в «" + displayPath(folders_.res()) + "»: " + error.message());
-        }
-    }
 }
 
 std::vector<std::string> BuildPipeline::keptClasses() const {

@@ -21,9 +21,10 @@
 //   1-3  take the program folder's build lock (a build started while another one runs
 //        in the same program folder, in this process or another, is refused); empty
 //        the staging folders System/src, res, tmpclasses and classes; write the stage
-//        classes, resources, MIDlet class, manifest and fixed files (the SourceWriter);
-//        copy the project's sound files (*.mid, *.wav, *.mp3 of the project folder's
-//        "res") and the icon the MIDlet settings name into System/res;
+//        classes, resources, MIDlet class, manifest and fixed files, and copy the
+//        project's own sound files and icon from its folder "res" into System/res (the
+//        SourceWriter); only files whose real path lies inside the real project folder
+//        are taken (findProjectResources), the console names the others;
 //   4    compile System/src/*.java into System/tmpclasses ("-encoding Cp1251");
 //   5    preverify into System/classes; when shrinking, the same pass shrinks the game
 //        and shortens its names, keeping the classes the manifest names;
@@ -109,10 +110,11 @@ public:
         std::function<void(std::function<void()> task)> post;
     };
     // Steps 1 to 3: cleans the build folders and writes every source, resource,
-    // manifest and fixed file of the game (generateGameSources). Throws IoError; returns
-    // the files the cleaning could not delete (UTF-8 paths), which stop the build.
-    using SourceWriter = std::function<std::vector<std::string>(const Project& project,
-                                                                const BuildFolders& folders)>;
+    // manifest and fixed file of the game and copies the project's own files
+    // (generateGameSources). Throws IoError; the files the cleaning could not delete stop
+    // the build, the warnings go to the console.
+    using SourceWriter =
+        std::function<GameSourcesReport(const Project& project, const BuildFolders& folders)>;
     using FinishedHandler = std::function<void(const BuildResult& result)>;
 
     // Step names, Windows-1251, as the final line and BuildResult::failedStep give them.
@@ -168,7 +170,6 @@ private:
     // The build process: started (or kept) before the game's files are written.
     void prepareBuildServer(const BuildInputs& inputs);
     bool writeGameFiles(const Project& project, const BuildInputs& inputs);
-    void copyProjectFiles(const Project& project, const std::filesystem::path& projectDir) const;
     void planToolSteps();
     // What the tool steps need: the classes a shrinking preverifier keeps, the file step.
     std::vector<std::string> keptClasses() const;

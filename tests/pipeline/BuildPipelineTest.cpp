@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "generator/BuildFolders.h"
+#include "generator/ProjectResources.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
 #include "model/IoError.h"
@@ -110,13 +111,19 @@ protected:
     }
 
     // Stands in for the generator: two sources, two resources and the manifest.
-    static std::vector<std::string> writeSources(const Project&, const BuildFolders& folders) {
+    static GameSourcesReport writeSources(const Project& project, const BuildFolders& folders) {
         writeFileText(folders.src() / "Etap1.java", "class Etap1 {}\r\n");
         writeFileText(folders.src() / "syrk.java", "class syrk {}\r\n");
         writeFileText(folders.res() / "hero.png", "png");
         writeFileText(folders.res() / "fon0-0.txt", "1,2,\r\n");
         writeFileText(folders.manifest(), "MIDlet-Name: Game\r\nMIDlet-1: Game, , syrk\r\n");
-        return {};
+        // The project's own files, as the real writer takes them.
+        const ProjectResources own =
+            findProjectResources(folders.projectDir, iconFileName(project.midletIcon));
+        for (const ProjectResource& file : own.files) {
+            copyProjectResource(file, folders.res());
+        }
+        return {{}, own.leftOut};
     }
 
     BuildResult build() {
@@ -243,6 +250,54 @@ TEST_F(PipelineFixture, TheIconTheMidletSettingsNameComesFromTheProjectsFolder) 
         EXPECT_EQ(archiveEntries(), c.entries) << c.icon;
         EXPECT_EQ(readFileText(program_ / "System" / "res" / "hero.png"), "png") << c.icon;
     }
+}
+
+// A project handed around cannot make its builder publish files from elsewhere: every
+// path below the project's "res" is resolved, and only regular files whose real path
+// lies inside the real project folder go into the game; the console names the others.
+TEST_F(PipelineFixture, OnlyFilesInsideTheProjectFolderGoIntoTheGame) {
+    const fs::path outside = dir_ / "outside";
+    fs::create_directories(outside);
+    writeFileText(outside / "passwd", "root:x:0:0");
+    writeFileText(outside / "leak.wav", "outside");
+    fs::create_directories(project_ / "sounds");
+    writeFileText(project_ / "sounds" / "own.wav", "the project's own sound");
+
+    // The whole "res" is a link to a folder elsewhere.
+    fs::remove_all(project_ / "res");
+    fs::create_directory_symlink(outside, project_ / "res");
+    midlet_.midletIcon = "/passwd";
+    ASSERT_TRUE(build().archiveMade) << console_;
+    EXPECT_EQ(archiveEntries(),
+              (std::vector<std::string>{"Etap1.class", "syrk.class", "fon0-0.txt", "hero.png"}));
+    for (const char* name : {"res/passwd", "res/leak.wav"}) {
+        EXPECT_NE(console_.find(utf8ToCp1251(std::string("«") + name + "»")), std::string::npos)
+            << name << "\n"
+            << console_;
+    }
+
+    // A real "res" whose files link outside, to a folder and to the project's own file.
+    fs::remove(project_ / "res");
+    fs::create_directories(project_ / "res" / "folder.mid");
+    fs::create_symlink(outside / "leak.wav", project_ / "res" / "leak.wav");
+    fs::create_symlink(outside / "passwd", project_ / "res" / "passwd");
+    fs::create_symlink("../sounds/own.wav", project_ / "res" / "own.wav");
+    fs::create_symlink(outside / "missing.mid", project_ / "res" / "dangling.mid");
+    ASSERT_TRUE(build().archiveMade) << console_;
+    EXPECT_EQ(archiveEntries(), (std::vector<std::string>{"Etap1.class", "syrk.class", "fon0-0.txt",
+                                                          "hero.png", "own.wav"}));
+    for (const char* name : {"res/passwd", "res/leak.wav", "res/folder.mid", "res/dangling.mid"}) {
+        EXPECT_NE(console_.find(utf8ToCp1251(std::string("«") + name + "»")), std::string::npos)
+            << name << "\n"
+            << console_;
+    }
+    EXPECT_EQ(console_.find("own.wav»"), std::string::npos) << console_;
+
+    // A project folder reached through a link is the folder it names.
+    fs::create_directory_symlink(project_, dir_ / "project-link");
+    inputs_.projectDir = dir_ / "project-link";
+    ASSERT_TRUE(build().archiveMade) << console_;
+    EXPECT_EQ(archiveEntries().back(), "own.wav");
 }
 
 TEST_F(PipelineFixture, ABuildWhileAnotherRunsInTheProgramFolderIsRefused) {
@@ -508,20 +563,20 @@ TEST_F(FakeConsoleTest, InterpreterEndingFailsTheBuild) {
 }
 
 TEST_F(FakeConsoleTest, FailedSourceWritingSendsNoCommand) {
-    BuildPipeline pipeline(
-        BuildPipeline::Console{
-            .send = [this](std::string_view line) -> std::optional<std::string> {
-                sent_.emplace_back(line);
-                return std::string(line);
-            },
-            .print = [this](std::string_view text) { console_ += text; },
-            .clear = {},
-            .post = {},
-        },
-        [](const Project&, const BuildFolders& folders) -> std::vector<std::string> {
-            throw IoError("Не удаётся открыть файл «" + folders.draft().string() +
-                          "/Etap1.java»: No such file or directory");
-        });
+    BuildPipeline pipeline(BuildPipeline::Console{
+                               .send = [this](std::string_view line) -> std::optional<std::string> {
+                                   sent_.emplace_back(line);
+                                   return std::string(line);
+                               },
+                               .print = [this](std::string_view text) { console_ += text; },
+                               .clear = {},
+                               .post = {},
+                           },
+                           [](const Project&, const BuildFolders& folders) -> GameSourcesReport {
+                               throw IoError("Не удаётся открыть файл «" +
+                                             folders.draft().string() +
+                                             "/Etap1.java»: No such file or directory");
+                           });
     ASSERT_TRUE(pipeline.start(midlet_, inputs_, [this](const BuildResult& r) { result_ = r; }));
     ASSERT_TRUE(result_.has_value());
     EXPECT_FALSE(pipeline.running());

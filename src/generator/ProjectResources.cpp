@@ -1,0 +1,132 @@
+#include "generator/ProjectResources.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <system_error>
+
+#include "model/Cp1251.h"
+#include "model/FileUtil.h"
+#include "model/GameNames.h"
+#include "model/IoError.h"
+
+namespace avizad {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Whether `path` is `folder` or lies below it; both are real paths (no links, no "..").
+bool isInside(const fs::path& path, const fs::path& folder) {
+    auto p = path.begin();
+    for (auto f = folder.begin(); f != folder.end(); ++f, ++p) {
+        if (f->empty()) {
+            continue;  // the empty last part of a folder written with a final "/"
+        }
+        if (p == path.end() || *p != *f) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Why a file of "res" cannot go into the game, or empty when it can.
+std::string problem(const fs::path& file, const fs::path& realProject, fs::path& real) {
+    std::error_code error;
+    real = fs::canonical(file, error);
+    if (error) {
+        return "файл, на который он ссылается, не найден (" + error.message() + ")";
+    }
+    if (!isInside(real, realProject)) {
+        return "он лежит вне папки проекта («" + displayPath(real) + "»)";
+    }
+    if (!fs::is_regular_file(fs::status(real, error))) {
+        return "это не обычный файл";
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string iconFileName(const std::string& midletIcon) {
+    std::string name = cp1251ToUtf8(midletIcon);
+    while (!name.empty() && (name.front() == '/' || name.front() == ' ')) {
+        name.erase(0, 1);
+    }
+    while (!name.empty() && name.back() == ' ') {
+        name.pop_back();
+    }
+    if (name.empty() || name == "." || name == ".." ||
+        name.find_first_of(std::string("/\\\0", 3)) != std::string::npos) {
+        return {};
+    }
+    return name;
+}
+
+ProjectResources findProjectResources(const fs::path& projectDir, const std::string& iconName) {
+    ProjectResources found;
+    std::error_code error;
+    const fs::path realProject = fs::canonical(projectDir, error);
+    if (projectDir.empty() || error) {
+        return found;
+    }
+    const fs::path res = projectDir / "res";
+    std::vector<std::string> names;
+    for (fs::directory_iterator it(res, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name == iconName || hasExtension(name, soundFileExtensions())) {
+            names.push_back(name);
+        }
+    }
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names) {
+        fs::path real;
+        const std::string why = problem(res / name, realProject, real);
+        if (why.empty()) {
+            found.files.push_back({name, real});
+        } else {
+            found.leftOut.push_back("Файл «res/" + name + "» не взят в игру: " + why);
+        }
+    }
+    return found;
+}
+
+void copyProjectResource(const ProjectResource& file, const fs::path& folder) {
+    const fs::path target = folder / file.name;
+    std::error_code error;
+    if (fs::exists(fs::symlink_status(target, error))) {
+        return;
+    }
+    // The real path holds no link; O_NOFOLLOW keeps a link put in its place since then
+    // from being followed, and fstat makes sure a regular file is read.
+    const int fd = ::open(file.realPath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    struct stat status {};
+    if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        const int number = fd < 0 ? errno : EINVAL;
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        throw IoError("Не удаётся прочитать файл «" + displayPath(file.realPath) +
+                      "»: " + systemErrorText(number));
+    }
+    std::string bytes;
+    char chunk[65536];
+    ssize_t n = 0;
+    while ((n = ::read(fd, chunk, sizeof chunk)) > 0 || (n < 0 && errno == EINTR)) {
+        if (n > 0) {
+            bytes.append(chunk, static_cast<std::size_t>(n));
+        }
+    }
+    const int readError = errno;
+    ::close(fd);
+    if (n < 0) {
+        throw IoError("Ошибка чтения файла «" + displayPath(file.realPath) +
+                      "»: " + systemErrorText(readError));
+    }
+    writeFileText(target, bytes);
+}
+
+}  // namespace avizad

@@ -1,0 +1,40 @@
+#pragma once
+// The files a game takes from its project's folder: the sound files (*.mid, *.wav, *.mp3)
+// of the folder "res", where the sound action puts them, and the icon the MIDlet settings
+// name. A project handed around must not make its builder publish files from elsewhere:
+// every path is resolved (the project folder, "res" and the file, links followed), and
+// only regular files whose real path lies inside the real project folder are taken.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace avizad {
+
+struct ProjectResource {
+    std::string name;                // the file's name in "res" and in the game (UTF-8)
+    std::filesystem::path realPath;  // links resolved
+};
+
+struct ProjectResources {
+    std::vector<ProjectResource> files;  // in name order
+    // One UTF-8 line per file of "res" that would have gone into the game and was left
+    // out, naming it ("res/NAME") and saying why, for the console.
+    std::vector<std::string> leftOut;
+};
+
+// The plain file name of the MIDlet's icon when it names a file of the project's folder
+// "res" ("/icon.png" or "icon.png"), else empty (UTF-8).
+std::string iconFileName(const std::string& midletIcon);
+
+// The sound files of projectDir/res and the file `iconName` there (empty: none). A
+// missing project folder or "res" has none; a missing icon is neither taken nor named.
+ProjectResources findProjectResources(const std::filesystem::path& projectDir,
+                                      const std::string& iconName);
+
+// Copies the file into `folder` under its name, reading it by its real path without
+// following a link put there since; a file of that name already in the folder is kept.
+// Throws IoError.
+void copyProjectResource(const ProjectResource& file, const std::filesystem::path& folder);
+
+}  // namespace avizad
