@@ -50,9 +50,10 @@ struct BuildFolders {
 std::vector<std::string> deleteFilesByExtension(const std::filesystem::path& folder,
                                                 const std::string& extension);
 
-// Deletes everything inside `folder` (files and sub-folders); the folder itself stays
-// and is made when it is missing. An entry that cannot be deleted is left in place and
-// its path (UTF-8) added to the returned list. Never throws for an entry.
+// Deletes everything inside `folder` (files and sub-folders, links themselves, never what
+// they point to); the folder itself stays and is made when it is missing. An entry that
+// cannot be deleted is left in place and its path (UTF-8) added to the returned list, and
+// so is a folder that is a link, whose content is not touched. Never throws.
 std::vector<std::string> emptyFolder(const std::filesystem::path& folder);
 
 // Step 1 of the build: empties the staging folders System/src, System/res,
@@ -60,7 +61,12 @@ std::vector<std::string> emptyFolder(const std::filesystem::path& folder);
 // build writes, and deletes the unfinished archives (*.part) an interrupted build left
 // in System/bin. Finished archives stay: a new one replaces its old one in one rename.
 // The build goes on when an entry cannot be deleted; the returned list names such
-// entries for a warning. The caller holds the BuildLock.
+// entries for a warning. A staging folder that is a symbolic link is refused before
+// anything is deleted (IoError naming it): nothing is ever deleted through a link. The
+// caller holds the BuildLock.
 std::vector<std::string> cleanBuildFolders(const BuildFolders& folders);
+
+// Throws IoError naming `folder` when it is a symbolic link.
+void refuseLinkedFolder(const std::filesystem::path& folder);
 
 }  // namespace avizad

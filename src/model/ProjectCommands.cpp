@@ -51,6 +51,9 @@ fs::path projectDialogFolder(const fs::path& programDir, const fs::path& project
 
 int deleteFilesWithExtension(const fs::path& folder, std::string_view extension) {
     std::error_code error;
+    if (fs::is_symlink(fs::symlink_status(folder, error))) {
+        return 0;  // never delete through a link
+    }
     std::vector<fs::path> found;
     for (const std::string& name : filesWithExtensions(folder, {extension})) {
         found.push_back(folder / name);

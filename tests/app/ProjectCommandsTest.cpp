@@ -85,6 +85,19 @@ TEST(Clean, DeletesBuildLeftoversOnly) {
     EXPECT_EQ(filesBelow(p), expected);
 }
 
+TEST(Clean, NeverDeletesThroughALinkedFolder) {
+    ProgramFolder program;
+    const fs::path& p = program.dir();
+    const fs::path outside = p.parent_path() / (p.filename().string() + "-outside");
+    touch(outside / "elsewhere.class");
+    fs::create_directories(p / "System");
+    fs::create_directory_symlink(outside, p / "System" / "classes");
+    fs::create_directory_symlink(outside, p / "classes");
+    EXPECT_EQ(cleanProgramFolder(p), 0);
+    EXPECT_TRUE(fs::exists(outside / "elsewhere.class"));
+    fs::remove_all(outside);
+}
+
 TEST(Clean, FolderWithoutMatchingFilesStaysAsItIs) {
     ProgramFolder program;
     touch(program.dir() / "game.yrk");

@@ -300,6 +300,32 @@ TEST_F(PipelineFixture, OnlyFilesInsideTheProjectFolderGoIntoTheGame) {
     EXPECT_EQ(archiveEntries().back(), "own.wav");
 }
 
+// A build never deletes through a link: a staging folder that is one is refused, with
+// a message naming it, and what it points to stays as it is.
+TEST_F(PipelineFixture, AStagingFolderThatIsALinkIsRefused) {
+    for (const char* folder : {"src", "res", "tmpclasses", "classes"}) {
+        SCOPED_TRACE(folder);
+        const fs::path outside = dir_ / "outside" / folder;
+        fs::create_directories(outside);
+        for (const char* name : {"keep.java", "keep.png", "keep.mid", "keep.class"}) {
+            writeFileText(outside / name, "someone else's file");
+        }
+        const fs::path staging = program_ / "System" / folder;
+        fs::remove_all(staging);
+        fs::create_directory_symlink(outside, staging);
+        const BuildResult result = build();
+        EXPECT_FALSE(result.archiveMade);
+        EXPECT_EQ(result.failedStep, BuildPipeline::stepName(BuildPipeline::kPrepareStep));
+        EXPECT_NE(result.error.find("«" + staging.string() + "»"), std::string::npos)
+            << result.error;
+        EXPECT_NE(result.error.find("ссылка"), std::string::npos) << result.error;
+        EXPECT_EQ(std::distance(fs::directory_iterator(outside), fs::directory_iterator()), 4);
+        EXPECT_FALSE(fs::exists(program_ / "tool.log")) << "no tool ran";
+        fs::remove(staging);
+        fs::create_directories(staging);
+    }
+}
+
 TEST_F(PipelineFixture, ABuildWhileAnotherRunsInTheProgramFolderIsRefused) {
     // The other build: another process (or the window) holds the program folder's lock.
     const BuildLock other{BuildFolders(program_)};
