@@ -44,21 +44,22 @@ while [ $i -lt "$runs" ]; do
     echo $(( ($(now) - start) / 1000000 )) >> "$work/pipeline.times"
     i=$((i + 1))
 done
-jar_name=$(ls "$program/System/bin" | head -n 1)
+jar_name=$(cd "$program/System/bin" && ls -- *.jar | head -n 1)
 
 # 2. The same commands by hand, on the sources the last build wrote. One sh script:
 #    compile, preverify (shrinking, as the shipped settings do), archive every class and
-#    resource of the staging folders into a temporary jar, rename it, empty the classes.
+#    resource (those the last build kept in System/build) into a temporary jar in fresh
+#    folders of its own, rename it, remove the folders.
 cat > "$work/by-hand.sh" <<EOF
 set -e
 cd '$program'
 cp='$wtk/lib/cldcapi11.jar:$wtk/lib/midpapi20.jar'
-rm -f System/classes/*.class System/tmpclasses/*.class
-'$jdk/bin/javac' -source 1.3 -encoding Cp1251 -classpath "\$cp" -d System/tmpclasses System/src/*.java
-'$wtk/bin/preverify' -classpath "\$cp" -keep syrk -d System/classes System/tmpclasses
-'$jdk/bin/jar' cmf MANIFEST.MF 'System/bin/$jar_name.part' -C System/classes . -C System/res .
-mv 'System/bin/$jar_name.part' 'System/bin/$jar_name'
-rm -f System/classes/*.class System/tmpclasses/*.class
+rm -rf hand && mkdir -p hand/classes hand/tmpclasses
+'$jdk/bin/javac' -source 1.3 -encoding Cp1251 -classpath "\$cp" -d hand/tmpclasses System/build/src/*.java
+'$wtk/bin/preverify' -classpath "\$cp" -keep syrk -d hand/classes hand/tmpclasses
+'$jdk/bin/jar' cmf System/build/MANIFEST.MF hand/game.jar -C hand/classes . -C System/build/res .
+mv hand/game.jar 'System/bin/$jar_name'
+rm -rf hand
 EOF
 : > "$work/hand.times"
 i=0

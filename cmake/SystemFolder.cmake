@@ -1,7 +1,8 @@
-# Copies System/ beside the programs and creates the empty build folders the
-# game build works in, plus the images and projects folders of the program. The
-# installed program carries no game files: the templates and build folders are laid
-# out anew, without what earlier builds or template versions left there.
+# Copies System/ beside the programs and creates the folder System/bin the game
+# archives go to, plus the images and projects folders of the program (each build makes
+# its own staging folder, System/build.XXXXXX, kept as System/build). The installed
+# program carries no game files: the templates and build folders are laid out anew,
+# without what earlier builds or template versions left there.
 # The starter pictures (images/, drawn by scripts/draw_starter_images.py) go into the
 # images folder the object editors' dialogs open in, the sample projects into the
 # projects folder the open dialog starts in.
@@ -28,13 +29,11 @@ add_custom_command(
             ${AVIZAD_PROGRAM_DIR}/System/draft ${AVIZAD_PROGRAM_DIR}/System/src
             ${AVIZAD_PROGRAM_DIR}/System/res ${AVIZAD_PROGRAM_DIR}/System/bin
             ${AVIZAD_PROGRAM_DIR}/System/classes ${AVIZAD_PROGRAM_DIR}/System/tmpclasses
-            ${AVIZAD_PROGRAM_DIR}/MANIFEST.MF
+            ${AVIZAD_PROGRAM_DIR}/System/build ${AVIZAD_PROGRAM_DIR}/MANIFEST.MF
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/System ${AVIZAD_PROGRAM_DIR}/System
     COMMAND ${CMAKE_COMMAND} -E make_directory
-            ${AVIZAD_PROGRAM_DIR}/System/src ${AVIZAD_PROGRAM_DIR}/System/res
-            ${AVIZAD_PROGRAM_DIR}/System/bin ${AVIZAD_PROGRAM_DIR}/System/classes
-            ${AVIZAD_PROGRAM_DIR}/System/tmpclasses
-            ${AVIZAD_PROGRAM_DIR}/images ${AVIZAD_PROGRAM_DIR}/projects
+            ${AVIZAD_PROGRAM_DIR}/System/bin ${AVIZAD_PROGRAM_DIR}/images
+            ${AVIZAD_PROGRAM_DIR}/projects
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${AVIZAD_STARTER_IMAGES} ${AVIZAD_PROGRAM_DIR}/images
     ${AVIZAD_COPY_SAMPLES}
     COMMAND ${CMAKE_COMMAND} -E touch ${AVIZAD_SYSTEM_STAMP}

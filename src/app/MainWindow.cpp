@@ -91,6 +91,9 @@ MainWindow::MainWindow(fs::path programDir, Prompts prompts, QWidget* parent)
     buildConsole.send = [this](std::string_view line) { return console_->sendQuietly(line); };
     buildConsole.print = [this](std::string_view text) { console_->appendOutput(text); };
     buildConsole.clear = [this] { console_->clearText(); };
+    // Each build runs its tools in an interpreter of its own, ended with them.
+    buildConsole.open = [this](const fs::path& dir) { return console_->restart(dir); };
+    buildConsole.close = [this] { console_->stopInterpreter(); };
     buildConsole.post = [this](std::function<void()> task) {
         QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
     };

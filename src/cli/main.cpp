@@ -2,14 +2,19 @@
 //   avizad-cli roundtrip IN.yrk OUT.yrk   load a project and save it again
 //   avizad-cli info IN.yrk                counts of object types, levels, placements, events
 //   avizad-cli build IN.yrk               build the game archive System/bin/<midletName>.jar
-//   avizad-cli generate IN.yrk            write the game's sources and resources below the
-//                                         program folder (System/src, System/res, MANIFEST.MF);
+//   avizad-cli generate IN.yrk            write the game's sources, resources and manifest
+//                                         into System/build below the program folder;
 //                                         sounds come from the folder res beside IN.yrk
 
+#include <pthread.h>
+
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <functional>
 #include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "generator/BuildFolders.h"
@@ -21,6 +26,7 @@
 #include "model/Settings.h"
 #include "pipeline/BuildAndWait.h"
 #include "pipeline/BuildLock.h"
+#include "pipeline/StagingFolder.h"
 
 namespace {
 
@@ -90,6 +96,9 @@ int generate(const std::vector<std::string>& args) {
                      folders.programDir.c_str());
         return 1;
     }
+    // Staged like a build's files, and kept where a build keeps them: System/build.
+    StagingFolder staging(folders);
+    folders.stagingDir = staging.path();
     const GameSourcesReport report = generateGameSources(load(args[0]), folders);
     for (const std::string& file : report.undeleted) {
         std::fprintf(stderr, "avizad-cli: could not delete %s\n", file.c_str());
@@ -97,16 +106,42 @@ int generate(const std::vector<std::string>& args) {
     for (const std::string& warning : report.warnings) {
         std::fprintf(stderr, "avizad-cli: %s\n", warning.c_str());
     }
-    std::printf("%s\n", folders.src().string().c_str());
+    staging.keep();
+    std::printf("%s\n", (StagingFolder::lastBuild(folders) / "src").string().c_str());
     return 0;
 }
 
+// SIGINT and SIGTERM stop the build: a thread of its own waits for them (they are
+// blocked everywhere else) and stops the build's tools. Static: the thread may outlive
+// build().
+BuildStopper gStopper;
+std::atomic<int> gStopSignal = 0;
+
+void stopOnSignals() {
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, SIGTERM);
+    // Blocked before any other thread starts, so every thread inherits it; the tools
+    // start with no signal blocked (spawnProcess).
+    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+    std::thread([signals] {
+        int signal = 0;
+        if (sigwait(&signals, &signal) == 0) {
+            gStopSignal = signal;
+            gStopper.requestStop();
+        }
+    }).detach();
+}
+
 // Builds the game of a project below the program's folder with the tools of its
-// settings, showing the console text as it arrives. Fails when no archive was made.
+// settings, showing the console text as it arrives. Fails when no archive was made;
+// stopped by SIGINT or SIGTERM, it exits with 128 + the signal's number.
 int build(const std::vector<std::string>& args) {
     if (args.size() != 1) {
         return usage();
     }
+    stopOnSignals();
     const Project project = load(args[0]);
     const std::filesystem::path program = programDir();
     const Settings settings = readOptions(optionsPath(program));
@@ -118,11 +153,17 @@ int build(const std::vector<std::string>& args) {
     inputs.shrink = settings.shrinkGame;
     inputs.screenWidth = settings.screenWidth;
     inputs.screenHeight = settings.screenHeight;
-    const BuildResult result = buildAndWait(project, inputs, [](std::string_view text) {
-        const std::string utf8 = cp1251ToUtf8(text);
-        std::fwrite(utf8.data(), 1, utf8.size(), stdout);
-        std::fflush(stdout);
-    });
+    const BuildResult result = buildAndWait(
+        project, inputs,
+        [](std::string_view text) {
+            const std::string utf8 = cp1251ToUtf8(text);
+            std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+            std::fflush(stdout);
+        },
+        generateGameSources, &gStopper);
+    if (result.stopped) {
+        return 128 + gStopSignal;
+    }
     return result.archiveMade ? 0 : 1;
 }
 

@@ -7,19 +7,6 @@
 
 namespace avizad {
 
-std::vector<std::string> deleteFilesByExtension(const std::filesystem::path& folder,
-                                                const std::string& extension) {
-    namespace fs = std::filesystem;
-    std::vector<std::string> failures;
-    for (const std::string& name : filesWithExtensions(folder, {extension})) {
-        std::error_code error;
-        if (!fs::remove(folder / name, error) || error) {
-            failures.push_back((folder / name).string());
-        }
-    }
-    return failures;
-}
-
 std::vector<std::string> emptyFolder(const std::filesystem::path& folder) {
     namespace fs = std::filesystem;
     std::vector<std::string> failures;
@@ -62,9 +49,6 @@ std::vector<std::string> cleanBuildFolders(const BuildFolders& folders) {
         for (std::string& entry : emptyFolder(folder)) {
             failures.push_back(std::move(entry));
         }
-    }
-    for (std::string& file : deleteFilesByExtension(folders.bin(), "part")) {
-        failures.push_back(std::move(file));
     }
     return failures;
 }

@@ -12,6 +12,7 @@
 #include "model/FileUtil.h"
 #include "model/IoError.h"
 #include "model/MidletSettings.h"
+#include "pipeline/ProcessRunner.h"
 #include "pipeline/ShellQuote.h"
 
 namespace avizad {
@@ -22,6 +23,8 @@ namespace {
 
 // The exit status fail() receives when the interpreter has ended.
 constexpr int kInterpreterGone = std::numeric_limits<int>::min();
+// The exit status fail() receives when the build was stopped.
+constexpr int kStopped = kInterpreterGone + 1;
 
 // The names of all regular files of a folder, sorted.
 std::vector<std::string> allFiles(const fs::path& folder) {
@@ -66,6 +69,9 @@ BuildPipeline::BuildPipeline(Console console, SourceWriter writeSources)
     : console_(std::move(console)), writeSources_(std::move(writeSources)) {}
 
 BuildPipeline::~BuildPipeline() {
+    // A build that still runs is stopped: its tools end, and nobody is told any more.
+    onFinished_ = nullptr;
+    stop();
     server_.reset();  // before the members its handlers reach
 }
 
@@ -81,11 +87,11 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
     }
     begin(project, inputs, std::move(onFinished));
     // Each step below that fails has ended the build (fail() has run) and returns false.
-    if (refuseUnbuildableSettings(project, inputs) && takeBuildLock()) {
-        prepareBuildServer(inputs);
-        if (!writeGameFiles(project, inputs)) {
-            return true;
-        }
+    if (!refuseUnbuildableSettings(project, inputs) || !takeBuildLock()) {
+        return true;
+    }
+    prepareBuildServer(inputs);
+    if (makeStagingFolder() && writeGameFiles(project, inputs) && openInterpreter()) {
         planToolSteps();
         advance();
     }
@@ -101,8 +107,7 @@ void BuildPipeline::begin(const Project& project, const BuildInputs& inputs,
     folders_.screenHeight = inputs.screenHeight;
     tools_ = buildTools(inputs.programDir, inputs.jdkDir, inputs.wtkDir);
     archive_ = archivePath(folders_, project.midletName);
-    partial_ = archive_;
-    partial_ += ".part";
+    partial_.clear();
     shrink_ = inputs.shrink;
     token_ = randomToken();
     commandCount_ = 0;
@@ -144,6 +149,32 @@ bool BuildPipeline::takeBuildLock() {
         fail(kPrepareStep, 0,
              "В папке программы уже идёт другая сборка (в окне программы или в avizad-cli): "
              "дождитесь её окончания и повторите «Компиляция»");
+        return false;
+    }
+    return true;
+}
+
+bool BuildPipeline::makeStagingFolder() {
+    try {
+        staging_ = std::make_unique<StagingFolder>(folders_);
+    } catch (const std::exception& error) {
+        fail(kPrepareStep, 0, error.what());
+        return false;
+    }
+    folders_.stagingDir = staging_->path();
+    partial_ = staging_->path() / "game.jar";
+    return true;
+}
+
+bool BuildPipeline::openInterpreter() {
+    if (!console_.open) {
+        return true;
+    }
+    opened_ = true;
+    if (const int error = console_.open(folders_.programDir); error != 0) {
+        fail(kCompileStep, 0,
+             "Не удаётся запустить командный интерпретатор: " +
+                 ProcessRunner::startErrorMessage(error));
         return false;
     }
     return true;
@@ -194,15 +225,18 @@ std::vector<std::string> BuildPipeline::keptClasses() const {
 }
 
 void BuildPipeline::publishArchive() {
-    // The finished archive replaces the old one at once: nobody sees half a jar.
+    // The finished archive replaces the old one at once: nobody sees half a jar. (A
+    // System/bin on another file system gets a copy, which replaces the old one at once
+    // as well.)
     std::error_code error;
     fs::rename(partial_, archive_, error);
-    if (error) {
+    if (error == std::errc::cross_device_link) {
+        const std::vector<std::uint8_t> bytes = readFileBytes(partial_);
+        writeFileBytes(archive_, bytes.data(), bytes.size());
+    } else if (error) {
         throw IoError("Не удаётся переименовать «" + displayPath(partial_) + "» в «" +
                       displayPath(archive_) + "»: " + error.message());
     }
-    emptyFolder(folders_.classes());
-    emptyFolder(folders_.tmpclasses());
 }
 
 void BuildPipeline::planToolSteps() {
@@ -357,12 +391,23 @@ void BuildPipeline::interpreterEnded() {
     fail(step, kInterpreterGone, {});
 }
 
+void BuildPipeline::stop() {
+    if (!running_) {
+        return;
+    }
+    const int step = commandStep_ != 0
+                         ? commandStep_
+                         : (next_ < stages_.size() ? stages_[next_].step : kPrepareStep);
+    commandStep_ = 0;
+    fail(step, kStopped, {});
+}
+
 void BuildPipeline::fail(int step, int exitStatus, const std::string& error) {
+    // Whatever a tool still does, it does no more (the archiver among them), before the
+    // archive of an earlier build under this name goes: it would pass for this one's.
+    endTools();
     if (lock_) {
-        // Whatever a failed archiver left is no game, and an archive of an earlier build
-        // under this name would pass for this one's.
         std::error_code ignored;
-        fs::remove(partial_, ignored);
         fs::remove(archive_, ignored);
     }
     BuildResult result;
@@ -373,6 +418,10 @@ void BuildPipeline::fail(int step, int exitStatus, const std::string& error) {
     if (!error.empty()) {
         result.summary = utf8ToCp1251("Архив не создан: шаг ") + quotedStep +
                          utf8ToCp1251(" не выполнен: ") + utf8ToCp1251(error);
+    } else if (exitStatus == kStopped) {
+        result.exitStatus = -1;
+        result.stopped = true;
+        result.summary = utf8ToCp1251("Архив не создан: сборка остановлена на шаге ") + quotedStep;
     } else if (exitStatus == kInterpreterGone) {
         result.exitStatus = -1;
         result.summary =
@@ -387,24 +436,37 @@ void BuildPipeline::fail(int step, int exitStatus, const std::string& error) {
 }
 
 void BuildPipeline::finish(BuildResult result) {
-    if (serverRequest_ != 0) {
-        // The build ends while the build process runs one of its tools: it must write
-        // nothing more. The next build replaces it once it is gone.
-        server_->kill();
-        serverRequest_ = 0;
-    }
+    endTools();
     waitingForServer_ = false;
     if (!atLineStart_) {
         print("\n");
     }
     print(result.summary + "\n");
     running_ = false;
-    lock_.reset();
     commandStep_ = 0;
+    if (staging_) {
+        staging_->keep();
+        staging_.reset();
+    }
+    lock_.reset();
     FinishedHandler handler = std::move(onFinished_);
     onFinished_ = nullptr;
     if (handler) {
         handler(result);
+    }
+}
+
+void BuildPipeline::endTools() {
+    if (opened_ && console_.close) {
+        console_.close();
+    }
+    opened_ = false;
+    if (serverRequest_ != 0) {
+        // The build ends while the build process runs one of its tools: it must write
+        // nothing more. The next build replaces it once it is gone. Between requests the
+        // build process writes nothing and is kept for the next build.
+        server_->kill();
+        serverRequest_ = 0;
     }
 }
 

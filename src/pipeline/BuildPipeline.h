@@ -1,55 +1,71 @@
 #pragma once
 // BuildPipeline: the "Компиляция" command. It writes the game's sources and resources,
-// then runs the compiler, the preverifier and the archiver as command lines of the
-// console's interpreter, one after another, and ends with one line in the console
-// saying whether the archive was made or which step failed.
+// then runs the compiler, the preverifier and the archiver as command lines of an
+// interpreter, one after another, and ends with one line in the console saying whether
+// the archive was made or which step failed.
 //
 // Order. After each command line the pipeline sends a second line that prints a marker
 // with the command's exit status; the marker tells it that the command has ended and
-// how. Only then does it do the file step that depends on the command (renaming the
-// finished archive into place and emptying the class folders) and send the next
-// command. Marker lines are taken out of the text the console shows.
+// how. Only then does it do the file step that depends on the command (putting the
+// finished archive in place) and send the next command. Marker lines are taken out of
+// the text the console shows.
 //
 // Threads. The pipeline never blocks and keeps no thread of its own: start() writes the
 // files and sends the first command, then feedOutput() and interpreterEnded() drive it.
-// The caller makes sure these calls never run at the same time (the editor makes them
-// all on its user-interface thread; buildAndWait() serialises them with a mutex).
+// The caller makes sure these calls and stop() never run at the same time (the editor
+// makes them all on its user-interface thread, BuildSession on the thread that builds);
+// the build process's reports reach the pipeline on that thread through Console::post.
+//
+// Processes. Each build has an interpreter of its own (Console::open), started in a
+// process group of its own; the tools it runs stay in that group. When the build ends,
+// however it ends (finished, failed, stopped with stop(), or the pipeline destroyed),
+// Console::close ends the interpreter and every process of its group (SIGKILL), so no
+// tool of the build runs on. Only a program killed with SIGKILL leaves its tools running;
+// staging keeps them harmless.
+//
+// Staging. Each build writes into a folder of its own, System/build.XXXXXX (StagingFolder:
+// made new by mkdtemp, so no tool of an earlier build can write into it), holding src,
+// res, tmpclasses, classes, MANIFEST.MF and the archive "game.jar" while it is made.
+// At the end the folder is renamed to System/build (the last build's files, to look at),
+// replacing the one before; staging folders of killed builds are removed by the next
+// build. Nothing is ever deleted through a symbolic link.
 //
 // The steps:
 //   0    refuse MIDlet settings that make no game (midletSettingsProblem) and folders
 //        the Java tools cannot take (toolFolderProblem), before anything is written;
 //   1-3  take the program folder's build lock (a build started while another one runs
-//        in the same program folder, in this process or another, is refused); empty
-//        the staging folders System/src, res, tmpclasses and classes; write the stage
+//        in the same program folder, in this process or another, is refused); start or
+//        keep the build process (below); make the staging folder; write the stage
 //        classes, resources, MIDlet class, manifest and fixed files, and copy the
-//        project's own sound files and icon from its folder "res" into System/res (the
-//        SourceWriter); only files whose real path lies inside the real project folder
-//        are taken (findProjectResources), the console names the others;
-//   4    compile System/src/*.java into System/tmpclasses ("-encoding Cp1251");
-//   5    preverify into System/classes; when shrinking, the same pass shrinks the game
-//        and shortens its names, keeping the classes the manifest names;
-//   6    pack the manifest, the *.class of System/classes and every file of System/res,
-//        each named "./NAME" after "-C FOLDER", into System/bin/<midletName>.jar.part,
-//        rename it to System/bin/<midletName>.jar (replacing the old one at once) and
-//        empty System/classes and System/tmpclasses.
-// Nothing is copied into the program folder itself. A command that ends with a non-zero
-// status, a file step that fails, or the end of the interpreter stops the build at that
-// step and removes the archive of that name.
+//        project's own sound files and icon from its folder "res" (the SourceWriter);
+//        only files whose real path lies inside the real project folder are taken
+//        (findProjectResources), the console names the others; open the build's
+//        interpreter;
+//   4    compile src/*.java into tmpclasses ("-encoding Cp1251");
+//   5    preverify into classes; when shrinking, the same pass shrinks the game and
+//        shortens its names, keeping the classes the manifest names;
+//   6    pack the manifest, the *.class of classes and every file of res, each named
+//        "./NAME" after "-C FOLDER", into game.jar, and rename it to
+//        System/bin/<midletName>.jar (replacing the old one at once).
+// A command that ends with a non-zero status, a file step that fails, the end of the
+// interpreter or stop() ends the build at that step and removes the archive of that name.
 //
 // The build process. When the settings' WTK folder is the toolkit's own (it holds
 // bin/buildserver) and the console can deliver work to the pipeline's thread
 // (Console::post), the tool steps whose tool the toolkit's build process runs go to that
 // process instead of the interpreter (BuildServerClient): one Java virtual machine,
-// started at the first build (while the game's files are written) and kept by the
-// pipeline from build to build. The console shows the same things: the step's command
-// line, the tool's output, the final line. The compile step there also names the game's
-// engine sources (engineSources of GameSources.h), whose class files the toolkit's compiler
-// then takes from System/cache/engine when they were compiled before. When the build
-// process ends, hangs or breaks its protocol during a step, the step's output is removed,
-// the console says so, and that step and the rest of the build run as command lines of the
-// interpreter; the next build starts a new build process. A build that ends while the
-// build process runs one of its steps (the interpreter has ended) kills the process, and
-// the next build waits for it to be gone before it writes anything.
+// started at the first build (before the game's files are written) and kept by the
+// pipeline from build to build, in a process group of its own. Each request names the
+// folders of the build's staging folder. The console shows the same things: the step's
+// command line, the tool's output, the final line. The compile step there also names the
+// game's engine sources (engineSources of GameSources.h), whose class files the toolkit's
+// compiler then takes from System/cache/engine when they were compiled before. When the
+// build process ends, hangs or breaks its protocol during a step, the step's output is
+// removed, the console says so, and that step and the rest of the build run as command
+// lines of the interpreter; the next build starts a new build process. A build that ends
+// while the build process runs one of its steps (failed, stopped, the interpreter ended,
+// the pipeline destroyed) kills the process, and the next build waits for it to be gone
+// before it writes anything; a build that ends between requests keeps it.
 
 #include <cstdint>
 #include <filesystem>
@@ -66,6 +82,7 @@
 #include "pipeline/BuildCommands.h"
 #include "pipeline/BuildLock.h"
 #include "pipeline/BuildServerClient.h"
+#include "pipeline/StagingFolder.h"
 
 namespace avizad {
 
@@ -91,6 +108,7 @@ struct BuildResult {
     int exitStatus = 0;      // of the failed command; -1 when the interpreter ended
     std::string error;       // UTF-8 system text of a failed file step, else empty
     std::string summary;     // the final console line, Windows-1251, without line end
+    bool stopped = false;    // stop() ended the build
 };
 
 class BuildPipeline {
@@ -104,6 +122,16 @@ public:
         std::function<void(std::string_view text)> print;
         // Empties the text area before a build; may be left empty.
         std::function<void()> clear;
+        // Starts a new interpreter for this build, in a process group of its own, with
+        // `workingDir` (the program folder) as its current folder, before the first
+        // command; returns 0 or the system error code. May be left empty: then `send`
+        // writes into whatever interpreter the console has.
+        std::function<int(const std::filesystem::path& workingDir)> open;
+        // Ends the interpreter `open` started and every process of its group. Called once
+        // the build has ended, however it ended, before `onFinished`; may run on any
+        // thread `feedOutput` or `stop` is called on, so it must not wait for the
+        // interpreter's reader.
+        std::function<void()> close;
         // Runs a task later on the thread that drives the pipeline, after the call that
         // runs now, tasks in the order posted; callable from any thread. The build process
         // reports through it. Left empty, the pipeline does not use the build process.
@@ -127,7 +155,9 @@ public:
     };
 
     explicit BuildPipeline(Console console, SourceWriter writeSources = generateGameSources);
-    ~BuildPipeline();  // ends the build process
+    // Stops a running build (see stop()) without calling its `onFinished`, then ends the
+    // build process.
+    ~BuildPipeline();
     BuildPipeline(const BuildPipeline&) = delete;
     BuildPipeline& operator=(const BuildPipeline&) = delete;
 
@@ -149,6 +179,10 @@ public:
     void feedOutput(std::string_view chunk);
     // The interpreter has ended: a running build fails at its current step.
     void interpreterEnded();
+    // Stops a running build: the console is closed (its interpreter and every tool it
+    // runs end), and the build fails at its current step with "сборка остановлена";
+    // `onFinished` is called before stop() returns. Does nothing when no build runs.
+    void stop();
 
     bool running() const { return running_; }
 
@@ -167,9 +201,11 @@ private:
     void begin(const Project& project, const BuildInputs& inputs, FinishedHandler onFinished);
     bool refuseUnbuildableSettings(const Project& project, const BuildInputs& inputs);
     bool takeBuildLock();
-    // The build process: started (or kept) before the game's files are written.
+    // The build process: started (or kept) before anything is written.
     void prepareBuildServer(const BuildInputs& inputs);
+    bool makeStagingFolder();
     bool writeGameFiles(const Project& project, const BuildInputs& inputs);
+    bool openInterpreter();
     void planToolSteps();
     // What the tool steps need: the classes a shrinking preverifier keeps, the file step.
     std::vector<std::string> keptClasses() const;
@@ -189,6 +225,9 @@ private:
     void commandEnded(int status);
     void finish(BuildResult result);
     void fail(int step, int exitStatus, const std::string& error);
+    // Ends what runs the build's tools: the interpreter with its process group, and the
+    // build process when it runs a request of this build.
+    void endTools();
     void print(std::string_view text);
     std::string markerPrefix() const;
 
@@ -200,7 +239,9 @@ private:
     std::filesystem::path archive_;
     std::filesystem::path partial_;  // the archive while the archiver writes it
     bool shrink_ = true;
-    std::unique_ptr<BuildLock> lock_;  // held from start to finish
+    std::unique_ptr<BuildLock> lock_;         // held from start to finish
+    std::unique_ptr<StagingFolder> staging_;  // this build's folder, kept at the finish
+    bool opened_ = false;                     // Console::open was called in this build
     std::vector<Stage> stages_;
     std::size_t next_ = 0;  // the stage to run next
     int commandStep_ = 0;   // the step of the command awaiting its marker, 0 when none

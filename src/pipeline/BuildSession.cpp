@@ -2,8 +2,6 @@
 
 #include <optional>
 
-#include "model/Cp1251.h"
-
 namespace avizad {
 
 BuildSession::BuildSession(BuildPipeline::SourceWriter writeSources) {
@@ -20,14 +18,22 @@ BuildSession::BuildSession(BuildPipeline::SourceWriter writeSources) {
                     }
                 },
             .clear = {},
+            .open = [this](const std::filesystem::path& dir) { return openInterpreter(dir); },
+            // Ends the interpreter's process group at once; the next build collects it.
+            .close =
+                [this] {
+                    if (interpreter_) {
+                        interpreter_->kill();
+                    }
+                },
             .post = [this](std::function<void()> task) { post(std::move(task)); },
         },
         std::move(writeSources));
 }
 
 BuildSession::~BuildSession() {
-    pipeline_.reset();     // ends the build process
-    interpreter_.reset();  // ends the interpreter and its threads
+    pipeline_.reset();     // stops a running build, ends the build process
+    interpreter_.reset();  // collects the interpreter and its threads
 }
 
 void BuildSession::post(std::function<void()> task) {
@@ -52,38 +58,52 @@ void BuildSession::runTasks(bool wait) {
     }
 }
 
+int BuildSession::openInterpreter(const std::filesystem::path& workingDir) {
+    interpreter_.reset();
+    const std::uint64_t generation = ++interpreterGeneration_;
+    interpreter_ = std::make_unique<ProcessRunner>();
+    ProcessRunner::Options options;
+    options.workingDir = workingDir;
+    options.onOutput = [this, generation](const std::string& chunk) {
+        post([this, generation, chunk] {
+            if (generation == interpreterGeneration_) {
+                pipeline_->feedOutput(chunk);
+            }
+        });
+    };
+    options.onEnded = [this, generation](int) {
+        post([this, generation] {
+            if (generation == interpreterGeneration_) {
+                pipeline_->interpreterEnded();
+            }
+        });
+    };
+    const int error = interpreter_->start(std::move(options));
+    if (error != 0) {
+        interpreter_.reset();
+    }
+    return error;
+}
+
+void BuildSession::requestStop() {
+    stopRequested_ = true;
+    post([this] {
+        if (pipeline_->running() && stopRequested_.exchange(false)) {
+            pipeline_->stop();
+        }
+    });
+}
+
 BuildResult BuildSession::build(const Project& project, const BuildInputs& inputs,
                                 std::function<void(std::string_view text)> print) {
     print_ = std::move(print);
     runTasks(false);  // what an earlier build's tools still reported
-    if (interpreter_ && (!interpreter_->running() || interpreterDir_ != inputs.programDir)) {
-        interpreter_.reset();
-    }
-    if (!interpreter_) {
-        interpreter_ = std::make_unique<ProcessRunner>();
-        interpreterDir_ = inputs.programDir;
-        ProcessRunner::Options options;
-        options.workingDir = inputs.programDir;
-        options.onOutput = [this](const std::string& chunk) {
-            post([this, chunk] { pipeline_->feedOutput(chunk); });
-        };
-        options.onEnded = [this](int) { post([this] { pipeline_->interpreterEnded(); }); };
-        if (const int error = interpreter_->start(std::move(options)); error != 0) {
-            interpreter_.reset();
-            BuildResult failed;
-            failed.failedStep = utf8ToCp1251("запуск командного интерпретатора");
-            failed.exitStatus = -1;
-            failed.error = ProcessRunner::startErrorMessage(error);
-            failed.summary = utf8ToCp1251("Архив не создан: ") + utf8ToCp1251(failed.error);
-            if (print_) {
-                print_(failed.summary + "\n");
-            }
-            return failed;
-        }
-    }
     std::optional<BuildResult> result;
     pipeline_->start(project, inputs,
                      [&result](const BuildResult& finished) { result = finished; });
+    if (pipeline_->running() && stopRequested_.exchange(false)) {
+        pipeline_->stop();
+    }
     while (!result) {
         runTasks(true);
     }

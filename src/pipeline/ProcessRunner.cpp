@@ -190,16 +190,16 @@ void ProcessRunner::readLoop() {
 }
 
 void ProcessRunner::waitLoop() {
-    int status = 0;
-    pid_t result = -1;
+    // The process is only waited for here, not collected: until stop() collects it, its
+    // id cannot be given to another process, so signals to its group reach no stranger.
+    siginfo_t info{};
+    int result = -1;
     do {
-        result = ::waitpid(pid_, &status, 0);
+        result = ::waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOWAIT);
     } while (result < 0 && errno == EINTR);
     int exitStatus = -1;
-    if (result == pid_) {
-        exitStatus = WIFEXITED(status)     ? WEXITSTATUS(status)
-                     : WIFSIGNALED(status) ? 128 + WTERMSIG(status)
-                                           : -1;
+    if (result == 0) {
+        exitStatus = info.si_code == CLD_EXITED ? info.si_status : 128 + info.si_status;
     }
     {
         std::lock_guard lock(endMutex_);
@@ -213,6 +213,13 @@ void ProcessRunner::waitLoop() {
     waiterDone_ = true;
 }
 
+void ProcessRunner::kill() {
+    std::lock_guard lock(groupMutex_);
+    if (started_ && !collected_) {
+        ::kill(-pid_, SIGKILL);
+    }
+}
+
 void ProcessRunner::stop() {
     if (!started_ || stopping_.exchange(true)) {
         return;
@@ -222,12 +229,12 @@ void ProcessRunner::stop() {
         std::unique_lock lock(endMutex_);
         if (!ended_) {
             ::kill(-pid_, SIGTERM);
-            if (!endSignal_.wait_for(lock, std::chrono::seconds(2),
-                                     [this] { return ended_.load(); })) {
-                ::kill(-pid_, SIGKILL);
-            }
+            endSignal_.wait_for(lock, std::chrono::seconds(2), [this] { return ended_.load(); });
         }
     }
+    // Whatever is left of the group, the tools the interpreter started among them, ends
+    // now, even when the interpreter itself has ended by itself.
+    kill();
     if (wakeWrite_ >= 0) {
         const char byte = 1;
         [[maybe_unused]] const ssize_t n = ::write(wakeWrite_, &byte, 1);
@@ -237,6 +244,12 @@ void ProcessRunner::stop() {
     }
     if (reader_.joinable()) {
         reader_.join();
+    }
+    {
+        std::lock_guard lock(groupMutex_);
+        while (::waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
+        }
+        collected_ = true;
     }
     closeFd(outputFd_);
     closeFd(wakeRead_);

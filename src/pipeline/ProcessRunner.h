@@ -3,6 +3,9 @@
 // command lines from its standard input, with its standard output and standard error
 // mixed into one output pipe.
 //
+// The process runs in a process group of its own; every process it starts stays in that
+// group unless it leaves it, so stop() and kill() end them all together.
+//
 // Two threads serve a started process: a reader thread that hands every chunk of
 // output (at most 4096 bytes read from the pipe) to `onOutput`, and a wait thread that
 // calls `onEnded` once when the process has ended. Both callbacks are plain
@@ -81,9 +84,16 @@ public:
     bool finished() const { return started_ && readerDone_ && waiterDone_; }
     pid_t pid() const { return pid_; }
 
-    // Ends the process and everything it started (its process group), stops the reader
-    // and waits for both threads. Nothing is delivered after stop() returns. Idempotent.
+    // Ends the process (SIGTERM, then SIGKILL after 2 s) and then whatever is left of its
+    // process group (SIGKILL), the tools it started among them, also when the process has
+    // ended by itself; stops the reader and waits for both threads. Nothing is delivered
+    // after stop() returns. Idempotent.
     void stop();
+
+    // Ends the process and every process of its group at once (SIGKILL), without waiting:
+    // safe from any thread, the callbacks among them. The threads deliver the end as
+    // usual; stop() still collects them. Does nothing before start() or after stop().
+    void kill();
 
 private:
     void readLoop();
@@ -106,6 +116,8 @@ private:
     std::atomic<bool> stopping_ = false;
     std::atomic<bool> readerDone_ = false;
     std::atomic<bool> waiterDone_ = false;
+    std::mutex groupMutex_;   // guards collected_ and signals to the group
+    bool collected_ = false;  // the process has been collected: its id may be reused
 };
 
 }  // namespace avizad

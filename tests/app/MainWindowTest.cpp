@@ -490,7 +490,7 @@ TEST_F(MainWindowTest, CompileRunsTheBuildInTheConsoleAndEndsWithItsResult) {
     ASSERT_TRUE(testing::waitUntil([&] { return made.has_value(); }, 30000));
     // The stage class was written; the program folder has no JDK, so compiling fails
     // and the console's last line says so.
-    EXPECT_TRUE(fs::exists(program.dir() / "System" / "src" / "Etap1.java"));
+    EXPECT_TRUE(fs::exists(program.dir() / "System" / "build" / "src" / "Etap1.java"));
     EXPECT_FALSE(*made);
     const QString text = window->console()->text();
     EXPECT_TRUE(text.contains(QStringLiteral("Архив не создан"))) << text.toStdString();

@@ -143,13 +143,13 @@ TEST(CopyFixedFiles, CopiesOnlyWhatIsMissing) {
     EXPECT_NO_THROW(MidletAssembly(Project(), folder.folders()).copyFixedFiles());
 }
 
-TEST(CleanBuildFolders, EmptiesTheStagingFoldersAndKeepsFinishedArchives) {
+TEST(CleanBuildFolders, EmptiesTheStagingFoldersAndKeepsTheArchives) {
     ProgramFolder folder;
     const auto& root = folder.root();
     const std::vector<std::string> removed = {
-        "System/src/Etap1.java",  "System/src/notes.txt",          "System/res/a.png",
-        "System/res/boom.wav",    "System/res/@list.mid",          "System/res/-x.mid",
-        "System/classes/A.class", "System/tmpclasses/sub/B.class", "System/bin/Game.jar.part"};
+        "System/src/Etap1.java",  "System/src/notes.txt",         "System/res/a.png",
+        "System/res/boom.wav",    "System/res/@list.mid",         "System/res/-x.mid",
+        "System/classes/A.class", "System/tmpclasses/sub/B.class"};
     const std::vector<std::string> kept = {"System/bin/Game.jar", "System/bin/Other.jar",
                                            "System/draft/Etap1.java", "System/MANIFEST.MF"};
     for (const auto& file : removed) {

@@ -3,20 +3,28 @@
 // of commands and file steps shows. The real toolkit is exercised in
 // BuildEndToEndTest.cpp.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "ProcessTestSupport.h"
 #include "generator/BuildFolders.h"
 #include "generator/ProjectResources.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
 #include "model/IoError.h"
+#include "model/ProjectFile.h"
 #include "pipeline/BuildAndWait.h"
 #include "pipeline/BuildCommands.h"
 #include "pipeline/BuildLock.h"
@@ -38,13 +46,23 @@ namespace fs = std::filesystem;
 constexpr const char* kJavac = R"(#!/bin/sh
 echo "javac $*" >> tool.log
 [ -f fail-javac ] && { echo "A.java:1: error: boom"; exit 1; }
+echo $$ > javac.pid
+# A process of the tool that outlives it.
+[ -f stray-javac ] && { sleep 30 >/dev/null 2>&1 & echo $! > stray.pid; }
 sleep 0.2
-while [ $# -gt 0 ]; do
-  case "$1" in
-    -d) out="$2"; shift ;;
-    *.java) n=$(basename "$1" .java); echo class > "$out/$n.class" ;;
+for a in "$@"; do
+  [ "$prev" = -d ] && out="$a"
+  prev="$a"
+done
+# A slow compiler: whoever stops it, it writes Ghost.class into its output folder for 3 s.
+if [ -f slow-javac ]; then
+  i=0
+  while [ $i -lt 60 ]; do echo ghost > "$out/Ghost.class"; sleep 0.05; i=$((i + 1)); done
+fi
+for a in "$@"; do
+  case "$a" in
+    *.java) n=$(basename "$a" .java); echo class > "$out/$n.class" ;;
   esac
-  shift
 done
 )";
 constexpr const char* kPreverify = R"(#!/bin/sh
@@ -142,6 +160,49 @@ protected:
         return lines;
     }
 
+    pid_t toolPid(const char* file) const { return testing::readPid(program_ / file); }
+    static bool gone(pid_t pid) { return testing::processGone(pid); }
+
+    // avizad-cli in the program folder, with the stand-in tools in its settings and the
+    // project saved beside its res folder; started without waiting.
+    pid_t startCli() {
+        fs::copy_file(fs::path(AVIZAD_PROGRAM_DIR) / "avizad-cli", program_ / "avizad-cli",
+                      fs::copy_options::overwrite_existing);
+        const fs::path source = fs::path(AVIZAD_SOURCE_DIR) / "System";
+        fs::copy(source / "draft", program_ / "System" / "draft",
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        fs::copy_file(source / "MANIFEST.MF", program_ / "System" / "MANIFEST.MF",
+                      fs::copy_options::overwrite_existing);
+        std::string options = readFileText(source / "options.ini");
+        for (const char* from : {"System/toolkit/jdk", "System/toolkit/wtk"}) {
+            options.replace(options.find(from), std::string(from).size(),
+                            std::string(from).ends_with("jdk") ? "tools/jdk" : "tools/wtk");
+        }
+        writeFileText(program_ / "System" / "options.ini", options);
+        Project project;
+        clearProject(project);
+        project.levelCount = 1;
+        project.midletName = "Game";
+        project.midletVendor = "Vendor";
+        project.midletVersion = "1.0";
+        saveProject(project, project_ / "game.yrk");
+
+        const std::string program = (program_ / "avizad-cli").string();
+        const std::string file = (project_ / "game.yrk").string();
+        const std::string log = (dir_ / "cli.log").string();
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, log.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+        char* argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>("build"),
+                        const_cast<char*>(file.c_str()), nullptr};
+        pid_t pid = -1;
+        EXPECT_EQ(::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ), 0);
+        posix_spawn_file_actions_destroy(&actions);
+        return pid;
+    }
+
     fs::path dir_;
     fs::path program_;
     fs::path project_;
@@ -156,6 +217,8 @@ TEST_F(PipelineFixture, BuildsTheArchiveWithEveryStepInOrder) {
     writeFileText(project_ / "res" / "notes.doc", "not a sound");
     writeFileText(program_ / "System" / "tmpclasses" / "Stale.class", "left by a broken build");
     writeFileText(program_ / "System" / "res" / "other.mp3", "sound of an earlier project");
+    fs::create_directories(program_ / "System" / "build.Killed" / "classes");  // a killed build
+    writeFileText(program_ / "System" / "build.Killed" / "classes" / "Stale.class", "stale");
 
     const BuildResult result = build();
 
@@ -166,36 +229,48 @@ TEST_F(PipelineFixture, BuildsTheArchiveWithEveryStepInOrder) {
     // project among them; nothing of earlier builds.
     EXPECT_EQ(archiveEntries(), (std::vector<std::string>{"Etap1.class", "syrk.class", "Music.MID",
                                                           "boom.wav", "fon0-0.txt", "hero.png"}));
-    EXPECT_TRUE(fs::is_empty(program_ / "System" / "classes"));
-    EXPECT_TRUE(fs::is_empty(program_ / "System" / "tmpclasses"));
-    EXPECT_FALSE(fs::exists(program_ / "System" / "bin" / "Game.jar.part"));
-    // Nothing was copied into the program folder.
+    // The build staged in a folder of its own, kept as System/build; the folder of the
+    // killed build is gone, and nothing went into the program folder itself.
+    const std::string log = readFileText(program_ / "tool.log");
+    const std::size_t at = log.find("/System/build.");
+    ASSERT_NE(at, std::string::npos) << log;
+    const std::string stagingName = log.substr(at + 8, 12);
+    std::set<std::string> system;
+    for (const auto& entry : fs::directory_iterator(program_ / "System")) {
+        system.insert(entry.path().filename().string());
+    }
+    EXPECT_EQ(system, (std::set<std::string>{"bin", "build", "build.lock", "classes", "res", "src",
+                                             "tmpclasses"}));
+    const fs::path kept = program_ / "System" / "build";
+    for (const char* file :
+         {"MANIFEST.MF", "src/syrk.java", "res/boom.wav", "classes/syrk.class"}) {
+        EXPECT_TRUE(fs::is_regular_file(kept / file)) << file;
+    }
     for (const auto& entry : fs::directory_iterator(program_)) {
-        EXPECT_TRUE(entry.is_directory() || entry.path().filename() == "MANIFEST.MF" ||
-                    entry.path().filename() == "tool.log")
+        EXPECT_TRUE(entry.is_directory() || entry.path().filename() == "tool.log" ||
+                    entry.path().filename() == "javac.pid")
             << entry.path();
     }
 
-    const std::string log = readFileText(program_ / "tool.log");
     const std::string jdk = (program_ / "tools" / "jdk").string();
     const std::string wtk = (program_ / "tools" / "wtk").string();
     const std::string classPath = wtk + "/lib/cldcapi11.jar:" + wtk + "/lib/midpapi20.jar";
-    const std::string system = program_.string() + "/System";
-    const std::string classes = " -C " + system + "/classes ./";
-    const std::string res = " -C " + system + "/res ./";
-    EXPECT_EQ(log, "javac -source 1.3 -encoding Cp1251 -classpath " + classPath + " -d " + system +
-                       "/tmpclasses " + system + "/src/Etap1.java " + system + "/src/syrk.java\n" +
-                       "preverify -classpath " + classPath + " -keep syrk -d " + system +
-                       "/classes " + system + "/tmpclasses\n" + "jar cmf " + program_.string() +
-                       "/MANIFEST.MF " + system + "/bin/Game.jar.part" + classes + "Etap1.class" +
-                       classes + "syrk.class" + res + "Music.MID" + res + "boom.wav" + res +
-                       "fon0-0.txt" + res + "hero.png\n");
+    const std::string staging = program_.string() + "/System/" + stagingName;
+    const std::string classes = " -C " + staging + "/classes ./";
+    const std::string res = " -C " + staging + "/res ./";
+    EXPECT_EQ(log, "javac -source 1.3 -encoding Cp1251 -classpath " + classPath + " -d " + staging +
+                       "/tmpclasses " + staging + "/src/Etap1.java " + staging +
+                       "/src/syrk.java\n" + "preverify -classpath " + classPath +
+                       " -keep syrk -d " + staging + "/classes " + staging + "/tmpclasses\n" +
+                       "jar cmf " + staging + "/MANIFEST.MF " + staging + "/game.jar" + classes +
+                       "Etap1.class" + classes + "syrk.class" + res + "Music.MID" + res +
+                       "boom.wav" + res + "fon0-0.txt" + res + "hero.png\n");
 
     // The console shows the three command lines, quoted, and the final line; no marker.
     EXPECT_NE(
         console_.find(shellQuote(jdk + "/bin/javac") + " -source 1.3 -encoding Cp1251 -classpath " +
-                      shellQuote(classPath) + " -d " + shellQuote(system + "/tmpclasses") + " " +
-                      shellQuote(system + "/src/") + "*.java </dev/null\n"),
+                      shellQuote(classPath) + " -d " + shellQuote(staging + "/tmpclasses") + " " +
+                      shellQuote(staging + "/src/") + "*.java </dev/null\n"),
         std::string::npos)
         << console_;
     EXPECT_NE(console_.find(shellQuote(wtk + "/bin/preverify") + " -classpath"), std::string::npos);
@@ -211,9 +286,9 @@ TEST_F(PipelineFixture, BuildsTheArchiveWithEveryStepInOrder) {
     inputs_.shrink = false;
     fs::remove(program_ / "tool.log");
     ASSERT_TRUE(build().archiveMade) << console_;
-    EXPECT_NE(readFileText(program_ / "tool.log")
-                  .find("preverify -classpath " + classPath + " -d " + system + "/classes "),
+    EXPECT_NE(readFileText(program_ / "tool.log").find(" -classpath " + classPath + " -d "),
               std::string::npos);
+    EXPECT_EQ(readFileText(program_ / "tool.log").find("-keep"), std::string::npos);
 }
 
 TEST_F(PipelineFixture, FileNamesNeverBecomeOptionsOfTheArchiver) {
@@ -248,7 +323,8 @@ TEST_F(PipelineFixture, TheIconTheMidletSettingsNameComesFromTheProjectsFolder) 
         midlet_.midletIcon = c.icon;
         ASSERT_TRUE(build().archiveMade) << console_;
         EXPECT_EQ(archiveEntries(), c.entries) << c.icon;
-        EXPECT_EQ(readFileText(program_ / "System" / "res" / "hero.png"), "png") << c.icon;
+        EXPECT_EQ(readFileText(program_ / "System" / "build" / "res" / "hero.png"), "png")
+            << c.icon;
     }
 }
 
@@ -300,29 +376,91 @@ TEST_F(PipelineFixture, OnlyFilesInsideTheProjectFolderGoIntoTheGame) {
     EXPECT_EQ(archiveEntries().back(), "own.wav");
 }
 
-// A build never deletes through a link: a staging folder that is one is refused, with
-// a message naming it, and what it points to stays as it is.
-TEST_F(PipelineFixture, AStagingFolderThatIsALinkIsRefused) {
+// A build never deletes through a link. The folders of the System folder that it
+// replaces are refused when they are links, with a message naming them; what links point
+// to stays as it is.
+TEST_F(PipelineFixture, NeverDeletesThroughALink) {
+    const fs::path outside = dir_ / "outside";
+    const auto outsideFiles = [&] {
+        return std::distance(fs::recursive_directory_iterator(outside),
+                             fs::recursive_directory_iterator());
+    };
+    fs::create_directories(outside);
+    for (const char* name : {"keep.java", "keep.png", "keep.mid", "keep.class", "keep.jar"}) {
+        writeFileText(outside / name, "someone else's file");
+    }
+    // The folders of earlier versions, and a leftover named like a staging folder.
     for (const char* folder : {"src", "res", "tmpclasses", "classes"}) {
-        SCOPED_TRACE(folder);
-        const fs::path outside = dir_ / "outside" / folder;
-        fs::create_directories(outside);
-        for (const char* name : {"keep.java", "keep.png", "keep.mid", "keep.class"}) {
-            writeFileText(outside / name, "someone else's file");
-        }
-        const fs::path staging = program_ / "System" / folder;
-        fs::remove_all(staging);
-        fs::create_directory_symlink(outside, staging);
-        const BuildResult result = build();
-        EXPECT_FALSE(result.archiveMade);
-        EXPECT_EQ(result.failedStep, BuildPipeline::stepName(BuildPipeline::kPrepareStep));
-        EXPECT_NE(result.error.find("«" + staging.string() + "»"), std::string::npos)
-            << result.error;
-        EXPECT_NE(result.error.find("ссылка"), std::string::npos) << result.error;
-        EXPECT_EQ(std::distance(fs::directory_iterator(outside), fs::directory_iterator()), 4);
-        EXPECT_FALSE(fs::exists(program_ / "tool.log")) << "no tool ran";
-        fs::remove(staging);
-        fs::create_directories(staging);
+        fs::remove_all(program_ / "System" / folder);
+        fs::create_directory_symlink(outside, program_ / "System" / folder);
+    }
+    fs::create_directory_symlink(outside, program_ / "System" / "build.Linked");
+    ASSERT_TRUE(build().archiveMade) << console_;
+    EXPECT_EQ(outsideFiles(), 5);
+    EXPECT_FALSE(fs::exists(fs::symlink_status(program_ / "System" / "build.Linked")));
+
+    // The last build's folder, which the build replaces.
+    fs::remove_all(program_ / "System" / "build");
+    fs::create_directory_symlink(outside, program_ / "System" / "build");
+    const BuildResult result = build();
+    EXPECT_FALSE(result.archiveMade);
+    EXPECT_EQ(result.failedStep, BuildPipeline::stepName(BuildPipeline::kPrepareStep));
+    EXPECT_NE(result.error.find("«" + (program_ / "System" / "build").string() + "»"),
+              std::string::npos)
+        << result.error;
+    EXPECT_NE(result.error.find("ссылка"), std::string::npos) << result.error;
+    EXPECT_EQ(outsideFiles(), 5);
+}
+
+// Whatever a tool of a build leaves running ends with the build.
+TEST_F(PipelineFixture, ToolProcessesEndWithTheBuild) {
+    writeFileText(program_ / "stray-javac", "");
+    ASSERT_TRUE(build().archiveMade) << console_;
+    const pid_t stray = toolPid("stray.pid");
+    ASSERT_GT(stray, 0);
+    EXPECT_TRUE(gone(stray));
+    ::kill(stray, SIGKILL);
+}
+
+// The tools of a build killed with SIGKILL (nothing can stop them then) write on into
+// folders of their own: the next build packs nothing of theirs.
+TEST_F(PipelineFixture, AKilledBuildsToolsCannotReachTheNextBuild) {
+    writeFileText(program_ / "slow-javac", "");
+    const pid_t cli = startCli();
+    const pid_t javac = toolPid("javac.pid");
+    ASSERT_GT(javac, 0);
+    ::kill(cli, SIGKILL);
+    ::waitpid(cli, nullptr, 0);
+    fs::remove(program_ / "slow-javac");
+    fs::remove(program_ / "javac.pid");
+
+    const BuildResult result = build();
+    ::kill(javac, SIGKILL);
+    ASSERT_TRUE(result.archiveMade) << console_;
+    EXPECT_EQ(archiveEntries(),
+              (std::vector<std::string>{"Etap1.class", "syrk.class", "fon0-0.txt", "hero.png"}));
+}
+
+// avizad-cli stopped with SIGINT or SIGTERM stops its build's tools and leaves no jar.
+TEST_F(PipelineFixture, AStoppedCliBuildStopsItsTools) {
+    for (const int signal : {SIGTERM, SIGINT}) {
+        SCOPED_TRACE(signal);
+        fs::remove(program_ / "javac.pid");
+        writeFileText(program_ / "slow-javac", "");
+        const pid_t cli = startCli();
+        const pid_t javac = toolPid("javac.pid");
+        ASSERT_GT(javac, 0);
+        ::kill(cli, signal);
+        int status = 0;
+        ::waitpid(cli, &status, 0);
+        const bool javacGone = gone(javac);
+        ::kill(javac, SIGKILL);
+        EXPECT_TRUE(javacGone);
+        ASSERT_TRUE(WIFEXITED(status)) << status;
+        EXPECT_EQ(WEXITSTATUS(status), 128 + signal);
+        const std::string log = readFileText(dir_ / "cli.log");
+        EXPECT_NE(log.find("остановлена"), std::string::npos) << log;
+        EXPECT_FALSE(fs::exists(program_ / "System" / "bin" / "Game.jar"));
     }
 }
 
@@ -522,10 +660,20 @@ protected:
             },
             .print = [this](std::string_view text) { console_ += text; },
             .clear = [this] { console_.clear(); },
+            .open =
+                [this](const fs::path& dir) {
+                    calls_.push_back("open " + dir.string());
+                    return openError_;
+                },
+            .close = [this] { calls_.push_back("close"); },
             .post = {},
         },
         writeSources};
 
+    void TearDown() override {
+        pipeline_.stop();  // while the members its console writes to are there
+        PipelineFixture::TearDown();
+    }
     bool start() {
         return pipeline_.start(midlet_, inputs_, [this](const BuildResult& r) { result_ = r; });
     }
@@ -538,6 +686,8 @@ protected:
     }
 
     std::vector<std::string> sent_;
+    std::vector<std::string> calls_;  // of open and close
+    int openError_ = 0;
     bool gone_ = false;
     std::optional<BuildResult> result_;
 };
@@ -596,6 +746,8 @@ TEST_F(FakeConsoleTest, FailedSourceWritingSendsNoCommand) {
                                },
                                .print = [this](std::string_view text) { console_ += text; },
                                .clear = {},
+                               .open = {},
+                               .close = {},
                                .post = {},
                            },
                            [](const Project&, const BuildFolders& folders) -> GameSourcesReport {
@@ -623,6 +775,74 @@ TEST(ArchivePath, NamedAfterTheMidletWithSlashesReplaced) {
     EXPECT_EQ(archivePath(folders, utf8ToCp1251("Игра")),
               std::filesystem::path("/g/System/bin/Игра.jar"));
     EXPECT_EQ(archivePath(folders, "a/b"), std::filesystem::path("/g/System/bin/a_b.jar"));
+}
+
+}  // namespace
+}  // namespace avizad
+
+namespace avizad {
+namespace {
+
+// Each build opens an interpreter of its own before its first command and closes it
+// (ending its tools) however the build ends: finished, failed, stopped, or with the
+// pipeline destroyed.
+TEST_F(FakeConsoleTest, EachBuildOpensItsInterpreterAndClosesItAtTheEnd) {
+    const std::vector<std::string> openClose = {"open " + program_.string(), "close"};
+    ASSERT_TRUE(start());
+    EXPECT_EQ(calls_, std::vector<std::string>{"open " + program_.string()});
+    pipeline_.feedOutput(marker(0));  // compiled
+    pipeline_.stop();
+    ASSERT_TRUE(result_.has_value());
+    EXPECT_TRUE(result_->stopped);
+    EXPECT_EQ(result_->failedStep, BuildPipeline::stepName(BuildPipeline::kPreverifyStep));
+    EXPECT_EQ(result_->summary,
+              utf8ToCp1251("Архив не создан: сборка остановлена на шаге «предверификация»"));
+    EXPECT_EQ(calls_, openClose);
+    EXPECT_FALSE(pipeline_.running());
+    pipeline_.stop();  // nothing runs: nothing happens
+    EXPECT_EQ(calls_, openClose);
+
+    calls_.clear();
+    result_.reset();
+    ASSERT_TRUE(start());
+    pipeline_.feedOutput(marker(1));  // the compiler failed
+    EXPECT_EQ(calls_, openClose);
+    EXPECT_EQ(result_->exitStatus, 1);
+
+    // An interpreter that cannot be started fails the compile step with the system's text.
+    calls_.clear();
+    result_.reset();
+    openError_ = ENOENT;
+    const std::size_t sentBefore = sent_.size();
+    ASSERT_TRUE(start());
+    EXPECT_EQ(calls_, openClose);
+    EXPECT_EQ(sent_.size(), sentBefore) << "no command sent";
+    EXPECT_EQ(result_->failedStep, BuildPipeline::stepName(BuildPipeline::kCompileStep));
+    EXPECT_NE(result_->error.find("Error 2:\r\nNo such file or directory"), std::string::npos)
+        << result_->error;
+
+    // Destroyed while a build runs: the interpreter is closed, nobody is called.
+    calls_.clear();
+    bool called = false;
+    {
+        BuildPipeline pipeline(
+            BuildPipeline::Console{
+                .send = [](std::string_view line) { return std::optional<std::string>(line); },
+                .print = {},
+                .clear = {},
+                .open =
+                    [this](const fs::path&) {
+                        calls_.push_back("open");
+                        return 0;
+                    },
+                .close = [this] { calls_.push_back("close"); },
+            },
+            writeSources);
+        ASSERT_TRUE(pipeline.start(midlet_, inputs_, [&](const BuildResult&) { called = true; }));
+        ASSERT_TRUE(pipeline.running());
+    }
+    EXPECT_EQ(calls_, (std::vector<std::string>{"open", "close"}));
+    EXPECT_FALSE(called);
 }
 
 }  // namespace

@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <filesystem>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "ProcessTestSupport.h"
 #include "model/Cp1251.h"
 #include "pipeline/ProcessRunner.h"
 
@@ -166,6 +170,35 @@ TEST_F(ShellFixture, StopEndsTheShellAndTheToolsItRuns) {
     EXPECT_FALSE(runner_.running());
     EXPECT_EQ(output().find("never"), std::string::npos);
     EXPECT_FALSE(runner_.sendCommand("echo x").has_value());
+}
+
+// A process the interpreter left behind in its group ends too, and kill() ends the group
+// at once without waiting, from any thread; stop() then collects what is left.
+TEST_F(ShellFixture, TheWholeGroupEndsAfterTheInterpreter) {
+    ASSERT_EQ(startShell(), 0);
+    ASSERT_TRUE(runner_.sendCommand("sleep 60 >/dev/null 2>&1 & echo $! > stray.pid; exit 0"));
+    const pid_t stray = testing::readPid(dir_ / "stray.pid");
+    ASSERT_TRUE(waitForEnd());
+    runner_.stop();
+    EXPECT_TRUE(testing::processGone(stray));
+    ::kill(stray, SIGKILL);
+
+    ProcessRunner second;
+    ProcessRunner::Options options;
+    options.workingDir = dir_;
+    std::atomic<int> ended = -1;
+    options.onEnded = [&](int status) { ended = status; };
+    ASSERT_EQ(second.start(std::move(options)), 0);
+    ASSERT_TRUE(second.sendCommand("sleep 60 & echo $! > tool.pid; wait"));
+    const pid_t tool = testing::readPid(dir_ / "tool.pid");
+    std::thread([&second] { second.kill(); }).join();
+    EXPECT_TRUE(testing::processGone(tool));
+    for (int i = 0; i < 100 && ended == -1; ++i) {
+        std::this_thread::sleep_for(50ms);
+    }
+    EXPECT_EQ(ended, 128 + SIGKILL);
+    second.stop();
+    ::kill(tool, SIGKILL);
 }
 
 }  // namespace

@@ -53,25 +53,54 @@ int ConsoleWindow::start(const std::filesystem::path& workingDir,
     if (runner_) {
         return 0;
     }
+    interpreter_ = interpreter;
     auto runner = std::make_unique<ProcessRunner>();
     ProcessRunner::Options options;
     options.program = interpreter;
     options.workingDir = workingDir;
-    // The worker threads end in the destructor before the window goes, so `this` stays
-    // valid for them; the queued calls run on the user-interface thread.
-    options.onOutput = [this](const std::string& chunk) {
+    // The worker threads end in stop() before the window goes, so `this` stays valid for
+    // them; the queued calls run on the user-interface thread, and those of an
+    // interpreter stopped since are dropped.
+    const int generation = ++generation_;
+    options.onOutput = [this, generation](const std::string& chunk) {
         QMetaObject::invokeMethod(
-            this, [this, chunk] { receiveOutput(chunk); }, Qt::QueuedConnection);
+            this,
+            [this, generation, chunk] {
+                if (generation == generation_) {
+                    receiveOutput(chunk);
+                }
+            },
+            Qt::QueuedConnection);
     };
-    options.onEnded = [this](int status) {
+    options.onEnded = [this, generation](int status) {
         QMetaObject::invokeMethod(
-            this, [this, status] { processEnded(status); }, Qt::QueuedConnection);
+            this,
+            [this, generation, status] {
+                if (generation == generation_) {
+                    processEnded(status);
+                }
+            },
+            Qt::QueuedConnection);
     };
     const int error = runner->start(std::move(options));
     if (error == 0) {
         runner_ = std::move(runner);
     }
     return error;
+}
+
+int ConsoleWindow::restart(const std::filesystem::path& workingDir) {
+    stopInterpreter();
+    return start(workingDir, interpreter_);
+}
+
+void ConsoleWindow::stopInterpreter() {
+    ++generation_;
+    if (runner_) {
+        runner_->stop();
+        runner_.reset();
+    }
+    ended_ = false;
 }
 
 void ConsoleWindow::sendCommand(std::string_view command) {

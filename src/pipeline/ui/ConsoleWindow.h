@@ -1,7 +1,8 @@
 #pragma once
 // The console window "Компиляция": shows everything sent to the command interpreter
-// and everything it prints. The interpreter (/bin/sh) is started once and runs until
-// it ends by itself or the program ends; closing or hiding the window keeps it running.
+// and everything it prints. The interpreter (/bin/sh) is started when the program starts;
+// each build starts one of its own (restart) and ends it with every tool it runs
+// (stopInterpreter). Closing or hiding the window keeps the interpreter running.
 // A press anywhere in the text hides the window.
 
 #include <QWidget>
@@ -30,6 +31,14 @@ public:
     // gives the text to show).
     int start(const std::filesystem::path& workingDir,
               const std::filesystem::path& interpreter = "/bin/sh");
+
+    // Ends the interpreter and every process of its group (ProcessRunner::stop), then
+    // starts a new one, in a group of its own, with `workingDir` as its current folder and
+    // the interpreter program of start(). Returns 0 or the system error code.
+    int restart(const std::filesystem::path& workingDir);
+    // Ends the interpreter and every process of its group. Its end is not reported (no
+    // interpreterEnded, the window stays), and nothing more of its output is shown.
+    void stopInterpreter();
 
     // Writes a command line (Windows-1251) into the interpreter and shows it; after the
     // interpreter has ended nothing is written or shown.
@@ -63,11 +72,14 @@ protected:
 
 private:
     void processEnded(int exitStatus);
-
-    QPlainTextEdit* text_ = nullptr;
     void receiveOutput(const std::string& chunk);
 
+    QPlainTextEdit* text_ = nullptr;
+
     std::unique_ptr<ProcessRunner> runner_;
+    std::filesystem::path interpreter_ = "/bin/sh";
+    // Counts the interpreters started: a callback of a stopped one is dropped.
+    int generation_ = 0;
     std::function<void(std::string_view chunk)> filter_;
     bool ended_ = false;
 };
