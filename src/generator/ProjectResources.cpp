@@ -19,6 +19,63 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// One step through a UTF-8 text: the code point at `at` and its length, or length 0 when
+// the byte there begins no valid sequence (overlong forms and surrogates included).
+struct Utf8Step {
+    char32_t codePoint = 0;
+    std::size_t length = 0;
+};
+
+Utf8Step utf8At(std::string_view text, std::size_t at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    if (lead < 0x80) {
+        return {lead, 1};
+    }
+    std::size_t length = 0;
+    char32_t c = 0;
+    char32_t least = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2, c = lead & 0x1F, least = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3, c = lead & 0x0F, least = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4, c = lead & 0x07, least = 0x10000;
+    } else {
+        return {};
+    }
+    if (at + length > text.size()) {
+        return {};
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0) != 0x80) {
+            return {};
+        }
+        c = (c << 6) | (byte(at + i) & 0x3F);
+    }
+    if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+        return {};
+    }
+    return {c, length};
+}
+
+bool hasCp1251(char32_t c) {
+    return c == U'?' || cp1251FromUnicode(c) != '?';
+}
+
+std::string hex(unsigned value, int digits) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text(static_cast<std::size_t>(digits), '0');
+    for (int i = digits - 1; i >= 0; --i, value >>= 4) {
+        text[static_cast<std::size_t>(i)] = kDigits[value & 0xF];
+    }
+    return text;
+}
+
+std::string codePointName(char32_t c) {
+    return "U+" + hex(static_cast<unsigned>(c), c > 0xFFFF ? 6 : 4);
+}
+
 // Whether `path` is `folder` or lies below it; both are real paths (no links, no "..").
 bool isInside(const fs::path& path, const fs::path& folder) {
     auto p = path.begin();
@@ -50,6 +107,36 @@ std::string problem(const fs::path& file, const fs::path& realProject, fs::path&
 }
 
 }  // namespace
+
+std::string outsideCp1251(std::string_view utf8) {
+    for (std::size_t at = 0; at < utf8.size();) {
+        const Utf8Step step = utf8At(utf8, at);
+        if (step.length == 0) {
+            return "0x" + hex(static_cast<unsigned char>(utf8[at]), 2);
+        }
+        if (!hasCp1251(step.codePoint)) {
+            return codePointName(step.codePoint);
+        }
+        at += step.length;
+    }
+    return {};
+}
+
+std::string consoleText(std::string_view utf8) {
+    std::string out;
+    for (std::size_t at = 0; at < utf8.size();) {
+        const Utf8Step step = utf8At(utf8, at);
+        if (step.length == 0) {
+            out += "<0x" + hex(static_cast<unsigned char>(utf8[at]), 2) + ">";
+            ++at;
+            continue;
+        }
+        out += hasCp1251(step.codePoint) ? std::string(1, cp1251FromUnicode(step.codePoint))
+                                         : "<" + codePointName(step.codePoint) + ">";
+        at += step.length;
+    }
+    return out;
+}
 
 std::string iconFileName(const std::string& midletIcon) {
     std::string name = cp1251ToUtf8(midletIcon);
@@ -84,7 +171,16 @@ ProjectResources findProjectResources(const fs::path& projectDir, const std::str
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {
         fs::path real;
-        const std::string why = problem(res / name, realProject, real);
+        std::string why;
+        if (const std::string outside = outsideCp1251(name); !outside.empty()) {
+            why = (outside.starts_with("U+")
+                       ? "в его имени есть знак " + outside +
+                             ", которого нет в кодировке Windows-1251"
+                       : "в его имени есть байт " + outside + ", который не читается как UTF-8") +
+                  ", и игра не может назвать такой файл: переименуйте его";
+        } else {
+            why = problem(res / name, realProject, real);
+        }
         if (why.empty()) {
             found.files.push_back({name, real});
         } else {

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace avizad {
@@ -23,12 +24,23 @@ struct ProjectResources {
     std::vector<std::string> leftOut;
 };
 
+// What keeps a UTF-8 text (a file name, a path) from a Windows-1251 spelling, the one the
+// game's strings have: "U+00E9" for the first character that code page lacks, "0xE9" for
+// the first byte that is no UTF-8; empty when nothing does.
+std::string outsideCp1251(std::string_view utf8);
+
+// A UTF-8 text for the Windows-1251 console: each character the code page lacks written as
+// "<U+00E9>", each byte that is no UTF-8 as "<0xE9>", so every name can be read there.
+std::string consoleText(std::string_view utf8);
+
 // The plain file name of the MIDlet's icon when it names a file of the project's folder
 // "res" ("/icon.png" or "icon.png"), else empty (UTF-8).
 std::string iconFileName(const std::string& midletIcon);
 
 // The sound files of projectDir/res and the file `iconName` there (empty: none). A
 // missing project folder or "res" has none; a missing icon is neither taken nor named.
+// A file whose name has no Windows-1251 spelling (outsideCp1251) is left out: the game
+// could not name it.
 ProjectResources findProjectResources(const std::filesystem::path& projectDir,
                                       const std::string& iconName);
 

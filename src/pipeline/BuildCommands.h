@@ -1,7 +1,11 @@
 #pragma once
-// The tools of the game build and the command lines that run them in the console's
-// interpreter. Command lines are Windows-1251 texts, as the console sends them; every
-// path and name in them is shell-quoted.
+// The tools of the game build and the command lines that run them in the build's
+// interpreter, whose current folder is the program folder. Command lines are Windows-1251
+// texts, as the console sends them; every path and name in them is shell-quoted, and a
+// path below the program folder is written relative to it, so the program folder's name
+// (say /home/josé or a name in any script) never has to pass through Windows-1251: the
+// tools reach it as the bytes it is. A path or name without a Windows-1251 spelling that
+// would have to enter a command line is refused with IoError instead of sent altered.
 
 #include <filesystem>
 #include <string>
@@ -33,8 +37,9 @@ BuildTools buildTools(const std::filesystem::path& programDir, std::string_view 
 // What keeps the Java tools from taking the program folder or the settings' JDK and WTK
 // folders (resolved as buildTools does), as one UTF-8 message naming the folder; empty
 // when nothing does. A ":" splits the class paths (the toolkit's compiler puts its own
-// folder in one), and a name holding both kinds of quotes cannot stand in the
-// preverifier's configuration.
+// folder in one), a name holding both kinds of quotes cannot stand in the
+// preverifier's configuration, and a name that is no UTF-8 cannot be opened by the Java
+// tools. Bytes that are no UTF-8 are named as "<0xE9>".
 std::string toolFolderProblem(const std::filesystem::path& programDir, std::string_view jdkDir,
                               std::string_view wtkDir);
 
@@ -42,13 +47,21 @@ std::string toolFolderProblem(const std::filesystem::path& programDir, std::stri
 // name can hold, is written as "_".
 std::filesystem::path archivePath(const BuildFolders& folders, std::string_view midletName);
 
-// A path as a Windows-1251 shell word.
-std::string quotedPath(const std::filesystem::path& path);
+// A path as the command lines name it: relative to the program folder when it lies below
+// it, else as it is (UTF-8).
+std::string commandPath(const std::filesystem::path& path, const std::filesystem::path& programDir);
+// commandPath as a Windows-1251 shell word. Throws IoError for a path without a
+// Windows-1251 spelling.
+std::string quotedPath(const std::filesystem::path& path, const std::filesystem::path& programDir);
 
-// Every command below as the words of its command line (the tool first, UTF-8), and the
-// command line the interpreter runs (Windows-1251): each word that holds anything but
-// letters, digits and "_+=,.:/@%-" shell-quoted, the tool always.
+// Words as one command line (Windows-1251, as the console shows it): each word that holds
+// anything but letters, digits and "_+=,.:/@%-" shell-quoted, the first (the tool) always.
 std::string commandLine(const std::vector<std::string>& words);
+
+// Every command below as the command line the interpreter runs (Windows-1251, paths below
+// the program folder relative to it; IoError for a word without a Windows-1251 spelling),
+// and as the words the build process receives (the tool first, UTF-8, every path as it is:
+// the build process reads file names as UTF-8 whatever the locale).
 
 // javac -source 1.3 -encoding Cp1251 -classpath CLDC:MIDP -d System/tmpclasses System/src/*.java
 std::string compileCommand(const BuildTools& tools, const BuildFolders& folders);

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "generator/MidletAssembly.h"
+#include "generator/ProjectResources.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
 #include "model/IoError.h"
@@ -195,7 +196,7 @@ bool BuildPipeline::writeGameFiles(const Project& project, const BuildInputs& in
             const GameSourcesReport report = writeSources_(project, folders_);
             undeleted = report.undeleted;
             for (const std::string& warning : report.warnings) {
-                print(utf8ToCp1251(warning) + "\n");
+                print(consoleText(warning) + "\n");
             }
         }
         if (!undeleted.empty()) {
@@ -318,11 +319,11 @@ void BuildPipeline::advance() {
     std::error_code error;
     result.archiveMade = fs::is_regular_file(archive_, error);
     if (result.archiveMade) {
-        result.summary = utf8ToCp1251("Архив создан: ") + utf8ToCp1251(archive_.string());
+        result.summary = utf8ToCp1251("Архив создан: ") + consoleText(archive_.string());
     } else {
         result.failedStep = stepName(kArchiveStep);
         result.summary = utf8ToCp1251("Архив не создан: после шага «") + result.failedStep +
-                         utf8ToCp1251("» нет файла ") + utf8ToCp1251(archive_.string());
+                         utf8ToCp1251("» нет файла ") + consoleText(archive_.string());
     }
     finish(std::move(result));
 }
@@ -417,7 +418,7 @@ void BuildPipeline::fail(int step, int exitStatus, const std::string& error) {
     const std::string quotedStep = utf8ToCp1251("«") + result.failedStep + utf8ToCp1251("»");
     if (!error.empty()) {
         result.summary = utf8ToCp1251("Архив не создан: шаг ") + quotedStep +
-                         utf8ToCp1251(" не выполнен: ") + utf8ToCp1251(error);
+                         utf8ToCp1251(" не выполнен: ") + consoleText(error);
     } else if (exitStatus == kStopped) {
         result.exitStatus = -1;
         result.stopped = true;

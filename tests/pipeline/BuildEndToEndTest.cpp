@@ -49,8 +49,9 @@ protected:
                ("avizad-e2e-" + std::to_string(::getpid()) + "-" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
-        // The quote reaches every tool, the preverifier's configuration among them.
-        program_ = dir_ / "program it's";
+        // The quote reaches every tool, the preverifier's configuration among them, and
+        // so do the letters outside Windows-1251.
+        program_ = dir_ / "program it's josé 音";
         for (const char* folder : {"src", "res", "bin", "classes", "tmpclasses"}) {
             fs::create_directories(program_ / "System" / folder);
         }

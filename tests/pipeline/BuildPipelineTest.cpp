@@ -232,7 +232,7 @@ TEST_F(PipelineFixture, BuildsTheArchiveWithEveryStepInOrder) {
     // The build staged in a folder of its own, kept as System/build; the folder of the
     // killed build is gone, and nothing went into the program folder itself.
     const std::string log = readFileText(program_ / "tool.log");
-    const std::size_t at = log.find("/System/build.");
+    const std::size_t at = log.find(" System/build.");
     ASSERT_NE(at, std::string::npos) << log;
     const std::string stagingName = log.substr(at + 8, 12);
     std::set<std::string> system;
@@ -252,10 +252,11 @@ TEST_F(PipelineFixture, BuildsTheArchiveWithEveryStepInOrder) {
             << entry.path();
     }
 
-    const std::string jdk = (program_ / "tools" / "jdk").string();
-    const std::string wtk = (program_ / "tools" / "wtk").string();
+    // Paths below the program folder, the interpreter's current folder, are relative.
+    const std::string jdk = "tools/jdk";
+    const std::string wtk = "tools/wtk";
     const std::string classPath = wtk + "/lib/cldcapi11.jar:" + wtk + "/lib/midpapi20.jar";
-    const std::string staging = program_.string() + "/System/" + stagingName;
+    const std::string staging = "System/" + stagingName;
     const std::string classes = " -C " + staging + "/classes ./";
     const std::string res = " -C " + staging + "/res ./";
     EXPECT_EQ(log, "javac -source 1.3 -encoding Cp1251 -classpath " + classPath + " -d " + staging +
@@ -374,6 +375,49 @@ TEST_F(PipelineFixture, OnlyFilesInsideTheProjectFolderGoIntoTheGame) {
     inputs_.projectDir = dir_ / "project-link";
     ASSERT_TRUE(build().archiveMade) << console_;
     EXPECT_EQ(archiveEntries().back(), "own.wav");
+}
+
+// The game names its files in Windows-1251 strings: a file of the project whose name that
+// code page cannot spell is left out, and the console names it.
+TEST_F(PipelineFixture, FilesTheGameCannotNameAreLeftOut) {
+    for (const char* name : {"café.wav", "音.wav", "\xE9t\xE9.mid", "ok.wav", "Звук №1.mid"}) {
+        writeFileText(project_ / "res" / name, "sound");
+    }
+    const BuildResult result = build();
+    ASSERT_TRUE(result.archiveMade) << console_;
+    EXPECT_EQ(archiveEntries(), (std::vector<std::string>{"Etap1.class", "syrk.class", "fon0-0.txt",
+                                                          "hero.png", "ok.wav", "Звук №1.mid"}));
+    for (const char* shown :
+         {"«res/caf<U+00E9>.wav»", "«res/<U+97F3>.wav»", "«res/<0xE9>t<0xE9>.mid»"}) {
+        EXPECT_NE(console_.find(utf8ToCp1251(shown)), std::string::npos) << shown << "\n"
+                                                                         << cp1251ToUtf8(console_);
+    }
+}
+
+// The program folder reaches the tools byte for byte, whatever its characters; one whose
+// name is no UTF-8 (the Java tools could not open it) is refused at the start.
+TEST_F(PipelineFixture, AProgramFolderOfAnyNameBuildsOrIsRefusedByName) {
+    for (const char* name : {"josé 音 it's", "x\xE9y"}) {
+        SCOPED_TRACE(name);
+        const fs::path renamed = dir_ / name;
+        fs::rename(program_, renamed);
+        program_ = renamed;
+        inputs_.programDir = renamed;
+        fs::remove(renamed / "tool.log");
+        const BuildResult result = build();
+        if (std::string_view(name).starts_with("jos")) {
+            ASSERT_TRUE(result.archiveMade) << cp1251ToUtf8(console_);
+            EXPECT_EQ(result.archive, renamed / "System" / "bin" / "Game.jar");
+            EXPECT_EQ(archiveEntries().size(), 4u);
+        } else {
+            EXPECT_FALSE(result.archiveMade);
+            EXPECT_TRUE(
+                result.error.starts_with("Папка программы «" + (dir_ / "x<0xE9>y").string() + "»"))
+                << result.error;
+            EXPECT_NE(result.error.find("0xE9"), std::string::npos) << result.error;
+            EXPECT_FALSE(fs::exists(renamed / "tool.log")) << "no tool ran";
+        }
+    }
 }
 
 // A build never deletes through a link. The folders of the System folder that it
