@@ -4,6 +4,7 @@
 #include "generator/ProjectResources.h"
 #include "generator/ResourceExport.h"
 #include "generator/StageGenerator.h"
+#include "model/IoError.h"
 
 namespace avizad {
 
@@ -26,6 +27,11 @@ GameSourcesReport generateGameSources(const Project& project, const BuildFolders
     // named like an object's picture or the title's logo.png).
     const ProjectResources own =
         findProjectResources(folders.projectDir, iconFileName(project.midletIcon));
+    for (const ProjectResource& file : own.files) {
+        if (file.size > kMaxResourceBytes) {
+            throw IoError(resourceTooLarge("res/" + file.name, file.size));
+        }
+    }
     for (const ProjectResource& file : own.files) {
         copyProjectResource(file, folders.res());
     }

@@ -108,6 +108,19 @@ std::string problem(const fs::path& file, const fs::path& realProject, fs::path&
 
 }  // namespace
 
+std::string sizeText(std::uintmax_t bytes) {
+    const bool mega = bytes >= 1024 * 1024;
+    const std::uintmax_t unit = mega ? 1024 * 1024 : 1024;
+    const std::uintmax_t tenths = (bytes * 10 + unit / 2) / unit;
+    return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) + (mega ? " МБ" : " КБ");
+}
+
+std::string resourceTooLarge(const std::string& shownName, std::uintmax_t bytes) {
+    return "Файл «" + shownName + "» занимает " + sizeText(bytes) +
+           ", а один файл игры может занимать не больше " + sizeText(kMaxResourceBytes) +
+           ": телефон не загрузит такой файл; уменьшите его";
+}
+
 std::string outsideCp1251(std::string_view utf8) {
     for (std::size_t at = 0; at < utf8.size();) {
         const Utf8Step step = utf8At(utf8, at);
@@ -182,7 +195,8 @@ ProjectResources findProjectResources(const fs::path& projectDir, const std::str
             why = problem(res / name, realProject, real);
         }
         if (why.empty()) {
-            found.files.push_back({name, real});
+            const std::uintmax_t size = fs::file_size(real, error);
+            found.files.push_back({name, real, error ? 0 : size});
         } else {
             found.leftOut.push_back("Файл «res/" + name + "» не взят в игру: " + why);
         }
@@ -207,6 +221,11 @@ void copyProjectResource(const ProjectResource& file, const fs::path& folder) {
         }
         throw IoError("Не удаётся прочитать файл «" + displayPath(file.realPath) +
                       "»: " + systemErrorText(number));
+    }
+    if (static_cast<std::uintmax_t>(status.st_size) > kMaxResourceBytes) {
+        ::close(fd);
+        throw IoError(
+            resourceTooLarge("res/" + file.name, static_cast<std::uintmax_t>(status.st_size)));
     }
     std::string bytes;
     char chunk[65536];

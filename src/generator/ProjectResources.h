@@ -5,6 +5,7 @@
 // every path is resolved (the project folder, "res" and the file, links followed), and
 // only regular files whose real path lies inside the real project folder are taken.
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -12,9 +13,18 @@
 
 namespace avizad {
 
+// The largest file a game may hold: a phone loads a resource whole into its memory.
+constexpr std::uintmax_t kMaxResourceBytes = 16 * 1024 * 1024;
+
+// A size for the user: "48,8 КБ" below a megabyte, "16,0 МБ" above (UTF-8).
+std::string sizeText(std::uintmax_t bytes);
+// The message that refuses a resource above kMaxResourceBytes, naming it as `shownName`.
+std::string resourceTooLarge(const std::string& shownName, std::uintmax_t bytes);
+
 struct ProjectResource {
     std::string name;                // the file's name in "res" and in the game (UTF-8)
     std::filesystem::path realPath;  // links resolved
+    std::uintmax_t size = 0;
 };
 
 struct ProjectResources {

@@ -41,6 +41,20 @@ std::vector<std::string> allFiles(const fs::path& folder) {
     return names;
 }
 
+// The regular files of a folder with their sizes, in name order.
+std::vector<std::pair<std::string, std::uintmax_t>> filesBySize(const fs::path& folder) {
+    std::vector<std::pair<std::string, std::uintmax_t>> files;
+    for (const std::string& name : allFiles(folder)) {
+        std::error_code error;
+        const std::uintmax_t size = fs::file_size(folder / name, error);
+        files.emplace_back(name, error ? 0 : size);
+    }
+    return files;
+}
+
+// Many MIDP 2.0 phones refuse to install a larger archive.
+constexpr std::uintmax_t kPhoneJarBytes = 64 * 1024;
+
 std::string randomToken() {
     std::random_device device;
     std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFFFFu);
@@ -203,6 +217,11 @@ bool BuildPipeline::writeGameFiles(const Project& project, const BuildInputs& in
             throw IoError("Не удаётся удалить «" + undeleted.front() +
                           "» из папок сборки, а в игру он попасть не должен");
         }
+        for (const auto& [name, size] : filesBySize(folders_.res())) {
+            if (size > kMaxResourceBytes) {
+                throw IoError(resourceTooLarge(name, size));
+            }
+        }
     } catch (const std::exception& error) {
         fail(kPrepareStep, 0, error.what());
         return false;
@@ -238,6 +257,31 @@ void BuildPipeline::publishArchive() {
         throw IoError("Не удаётся переименовать «" + displayPath(partial_) + "» в «" +
                       displayPath(archive_) + "»: " + error.message());
     }
+    warnOfALargeArchive();
+}
+
+void BuildPipeline::warnOfALargeArchive() {
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(archive_, error);
+    if (error || size <= kPhoneJarBytes) {
+        return;
+    }
+    std::vector<std::pair<std::string, std::uintmax_t>> files = filesBySize(folders_.classes());
+    for (auto& file : filesBySize(folders_.res())) {
+        files.push_back(std::move(file));
+    }
+    std::stable_sort(files.begin(), files.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    std::string largest;
+    for (std::size_t i = 0; i < files.size() && i < 3; ++i) {
+        largest += (i == 0 ? "" : ", ") + files[i].first + " (" + sizeText(files[i].second) + ")";
+    }
+    print(consoleText("Внимание: архив занимает " + sizeText(size) + ", больше " +
+                      std::to_string(kPhoneJarBytes / 1024) +
+                      " КБ: многие телефоны MIDP 2.0 не установят такую игру. Больше всего места "
+                      "занимают файлы " +
+                      largest + ".") +
+          "\n");
 }
 
 void BuildPipeline::planToolSteps() {

@@ -46,7 +46,10 @@
 //        shortens its names, keeping the classes the manifest names;
 //   6    pack the manifest, the *.class of classes and every file of res, each named
 //        "./NAME" after "-C FOLDER", into game.jar, and rename it to
-//        System/bin/<midletName>.jar (replacing the old one at once).
+//        System/bin/<midletName>.jar (replacing the old one at once); an archive above
+//        64 KB, which many MIDP 2.0 phones refuse, is named in the console with its
+//        largest files.
+// A single resource above 16 MB (kMaxResourceBytes) stops the build before any tool runs.
 // A command that ends with a non-zero status, a file step that fails, the end of the
 // interpreter or stop() ends the build at that step and removes the archive of that name.
 //
@@ -210,6 +213,7 @@ private:
     // What the tool steps need: the classes a shrinking preverifier keeps, the file step.
     std::vector<std::string> keptClasses() const;
     void publishArchive();
+    void warnOfALargeArchive();
 
     // Sends the stage's command to the build process; false when that process does not
     // run its tool or takes no request.

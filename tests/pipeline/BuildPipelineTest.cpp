@@ -40,7 +40,8 @@ namespace fs = std::filesystem;
 // javac: writes <name>.class into the -d folder for every *.java argument.
 // preverify: copies the class files of its input folder into the -d folder.
 // jar: "cmf MANIFEST ARCHIVE (-C FOLDER ./FILE)...": every file must exist and be named
-// with "./"; the archive lists the names without it.
+// with "./"; the archive lists the names without it, then a line "--", then the files'
+// bytes one after another (so it is about as large as a real archive).
 // Each tool first logs its name and arguments, and fails when a file
 // "fail-<tool>" lies in the current folder.
 constexpr const char* kJavac = R"(#!/bin/sh
@@ -92,8 +93,11 @@ while [ $# -gt 0 ]; do
   case "$3" in ./*) ;; *) echo "not ./: $3"; exit 9 ;; esac
   [ -f "$2/$3" ] || { echo "missing $2/$3"; exit 7; }
   printf '%s\n' "${3#./}" >> "$archive.list"
+  files="$files $2/$3"
   shift 3
 done
+echo -- >> "$archive.list"
+for f in $files; do cat "$f" >> "$archive.list"; done
 mv "$archive.list" "$archive"
 )";
 
@@ -155,6 +159,9 @@ protected:
         std::string text = readFileText(program_ / "System" / "bin" / (name + ".jar"));
         for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos;
              start = end + 1) {
+            if (text.compare(start, end - start, "--") == 0) {
+                break;
+            }
             lines.push_back(text.substr(start, end - start));
         }
         return lines;
@@ -392,6 +399,46 @@ TEST_F(PipelineFixture, FilesTheGameCannotNameAreLeftOut) {
         EXPECT_NE(console_.find(utf8ToCp1251(shown)), std::string::npos) << shown << "\n"
                                                                          << cp1251ToUtf8(console_);
     }
+}
+
+// Many MIDP 2.0 phones refuse a jar above 64 KB: the console says so and names the largest
+// files. A single resource above 16 MB is refused before any tool runs.
+TEST_F(PipelineFixture, WarnsOfALargeJarAndRefusesAHugeResource) {
+    writeFileText(project_ / "res" / "music.mid", std::string(50000, 'm'));
+    writeFileText(project_ / "res" / "boom.wav", std::string(20000, 'w'));
+    ASSERT_TRUE(build().archiveMade) << console_;
+    const std::string text = cp1251ToUtf8(console_);
+    const std::size_t warning = text.find("больше 64 КБ");
+    ASSERT_NE(warning, std::string::npos) << text;
+    const std::string line = text.substr(warning, text.find('\n', warning) - warning);
+    EXPECT_NE(line.find("music.mid (48,8 КБ), boom.wav (19,5 КБ)"), std::string::npos) << line;
+    EXPECT_LT(text.find("больше 64 КБ"), text.find("Архив создан")) << text;
+
+    fs::remove(project_ / "res" / "music.mid");
+    ASSERT_TRUE(build().archiveMade) << console_;
+    EXPECT_EQ(console_.find(utf8ToCp1251("64 КБ")), std::string::npos) << console_;
+
+    // Above 16 MB: a file of the project, or one the build itself wrote.
+    const std::string huge(16 * 1024 * 1024 + 1, 'x');
+    writeFileText(project_ / "res" / "huge.wav", huge);
+    fs::remove(program_ / "tool.log");
+    BuildResult result = build();
+    EXPECT_FALSE(result.archiveMade);
+    EXPECT_NE(result.error.find("«res/huge.wav» занимает 16,0 МБ"), std::string::npos)
+        << result.error;
+    EXPECT_FALSE(fs::exists(program_ / "tool.log")) << "no tool ran";
+    fs::remove(project_ / "res" / "huge.wav");
+
+    result = buildAndWait(
+        midlet_, inputs_, [this](std::string_view t) { console_ += t; },
+        [&huge](const Project& project, const BuildFolders& folders) {
+            GameSourcesReport report = writeSources(project, folders);
+            writeFileText(folders.res() / "map.png", huge);
+            return report;
+        });
+    EXPECT_FALSE(result.archiveMade);
+    EXPECT_NE(result.error.find("«map.png» занимает 16,0 МБ"), std::string::npos) << result.error;
+    EXPECT_FALSE(fs::exists(program_ / "tool.log")) << "no tool ran";
 }
 
 // The program folder reaches the tools byte for byte, whatever its characters; one whose
