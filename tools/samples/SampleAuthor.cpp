@@ -1,5 +1,6 @@
 #include "SampleAuthor.h"
 
+#include <optional>
 #include <stdexcept>
 
 #include "editors/ActiveDraft.h"
@@ -143,7 +144,7 @@ void SampleAuthor::midlet(std::string_view name, std::string_view vendor,
 int SampleAuthor::background(std::string_view name, std::string_view picture, int across, int down,
                              const std::vector<std::vector<int>>& map, int kind) {
     BackgroundDraft draft;
-    draft.clear();
+    draft.startNew(utf8ToCp1251(name));
     draft.loadImage(readPng(images_ / picture));
     draft.tilesAcross = across;
     draft.tilesDown = down;
@@ -170,7 +171,7 @@ int SampleAuthor::active(std::string_view name, std::string_view picture, int fr
                          const std::vector<Animation>& animations, bool transparent,
                          ControlType control) {
     ActiveDraft draft;
-    draft.start();
+    draft.startNew(utf8ToCp1251(name));
     draft.strip = readPng(images_ / picture);
     draft.frameCount = frames;
     draft.moveSpeed = speed;
@@ -205,7 +206,7 @@ void SampleAuthor::controlType(int active, ControlType control) {
 
 int SampleAuthor::indicator(std::string_view name, std::string_view picture, int amount) {
     IndicatorDraft draft;
-    draft.clear();
+    draft.startNew(utf8ToCp1251(name));
     draft.loadImage(readPng(images_ / picture), images_ / picture);
     draft.amount = amount;
     draft.name = utf8ToCp1251(name);
@@ -219,7 +220,7 @@ int SampleAuthor::indicator(std::string_view name, std::string_view picture, int
 int SampleAuthor::text(std::string_view name, std::initializer_list<std::string_view> lines,
                        const TextStyle& style) {
     TextDraft draft;
-    draft.clear();
+    draft.startNew(utf8ToCp1251(name));
     draft.kind = style.kind;
     draft.size = style.size;
     draft.bold = style.bold;
@@ -261,11 +262,15 @@ void SampleAuthor::place(ObjectKind kind, int type, int x, int y) {
     canvas_.track(settings_, level, x, y);
     int sx = 0;
     int sy = 0;
-    PlacementEditor::snapped(settings_, canvas_.view().zoom, x, y, sx, sy);
+    PlacementEditor::pointer(settings_, canvas_.view().zoom, x, y, true, sx, sy);
     Refusal refusal = Refusal::None;
-    if (sx != x || sy != y || !canvas_.place(project_, level, refusal)) {
+    const std::optional<NewPlacement> made = canvas_.place(project_, level, refusal);
+    if (sx != x || sy != y || !made) {
         refuse("placement at " + std::to_string(x) + ", " + std::to_string(y) + " refused");
     }
+    // Added as the level canvas adds what a click places.
+    project_.levels[level].placements(made->kind).add(made->placement);
+    canvas_.disarm(level);
 }
 
 void SampleAuthor::trajectory(int number, std::initializer_list<TrajectoryPoint> points) {
