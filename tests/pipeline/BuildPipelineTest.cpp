@@ -274,15 +274,18 @@ TEST_F(PipelineFixture, BuildsTheArchiveWithEveryStepInOrder) {
                        "Etap1.class" + classes + "syrk.class" + res + "Music.MID" + res +
                        "boom.wav" + res + "fon0-0.txt" + res + "hero.png\n");
 
-    // The console shows the three command lines, quoted, and the final line; no marker.
+    // The console shows the three command lines (the tool and every word that needs it
+    // quoted) and the final line; no marker.
     EXPECT_NE(
         console_.find(shellQuote(jdk + "/bin/javac") + " -source 1.3 -encoding Cp1251 -classpath " +
-                      shellQuote(classPath) + " -d " + shellQuote(staging + "/tmpclasses") + " " +
+                      classPath + " -d " + staging + "/tmpclasses " +
                       shellQuote(staging + "/src/") + "*.java </dev/null\n"),
         std::string::npos)
         << console_;
     EXPECT_NE(console_.find(shellQuote(wtk + "/bin/preverify") + " -classpath"), std::string::npos);
-    EXPECT_NE(console_.find(" cmf '"), std::string::npos);
+    EXPECT_NE(console_.find(shellQuote(jdk + "/bin/jar") + " cmf " + staging + "/MANIFEST.MF " +
+                            staging + "/game.jar -C "),
+              std::string::npos);
     EXPECT_EQ(console_.find('\x1e'), std::string::npos);
     EXPECT_EQ(console_.find("avizad:"), std::string::npos);
     const std::string last = utf8ToCp1251("Архив создан: ") + result.archive.string() + "\n";
@@ -927,6 +930,7 @@ TEST_F(FakeConsoleTest, EachBuildOpensItsInterpreterAndClosesItAtTheEnd) {
                         return 0;
                     },
                 .close = [this] { calls_.push_back("close"); },
+                .post = {},
             },
             writeSources);
         ASSERT_TRUE(pipeline.start(midlet_, inputs_, [&](const BuildResult&) { called = true; }));

@@ -17,6 +17,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -279,7 +280,7 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    static std::vector<std::string> writeSources(const Project&, const BuildFolders& folders) {
+    static GameSourcesReport writeSources(const Project&, const BuildFolders& folders) {
         writeFileText(folders.src() / "Etap1.java", "class Etap1 {}\r\n");
         writeFileText(folders.src() / "Stage.java", "class Stage {}\r\n");
         writeFileText(folders.src() / "syrk.java", "class syrk {}\r\n");
@@ -420,6 +421,8 @@ TEST_F(FakeToolkitTest, ABuildEndingWhileAToolRunsLeavesNothingRunningIntoTheNex
                                },
                                .print = [this](std::string_view text) { console_ += text; },
                                .clear = [this] { console_.clear(); },
+                               .open = {},
+                               .close = {},
                                .post =
                                    [&](std::function<void()> task) {
                                        {
@@ -595,7 +598,9 @@ TEST_F(ToolkitServerTest, ACompileErrorNamesTheStepAndTheCompilersMessageAsWitho
         const std::size_t to = console_.rfind(result.summary);
         ASSERT_NE(from, std::string::npos) << cp1251ToUtf8(console_);
         ASSERT_NE(to, std::string::npos);
-        messages[served] = console_.substr(from, to - from);
+        // Each build has a staging folder of its own (System/build.XXXXXX).
+        messages[served] = std::regex_replace(console_.substr(from, to - from),
+                                              std::regex("/build\\.[A-Za-z0-9]{6}/"), "/build/");
         EXPECT_NE(messages[served].find("nosuchvalue cannot be resolved"), std::string::npos)
             << cp1251ToUtf8(console_);
     }
