@@ -19,9 +19,8 @@ GameSourcesReport generateGameSources(const Project& project, const BuildFolders
     }
     stages.writeEvents();
     stages.writeEngine();
-    const MidletAssembly midlet(project, folders);
+    MidletAssembly midlet(project, folders);
     midlet.writeMidletClass();
-    midlet.writeManifest();
     midlet.copyFixedFiles();
     // Last, so that a project's file never replaces one the game is made of (an icon
     // named like an object's picture or the title's logo.png).
@@ -36,6 +35,12 @@ GameSourcesReport generateGameSources(const Project& project, const BuildFolders
         copyProjectResource(file, folders.res());
     }
     report.warnings = own.leftOut;
+    // The manifest once the game's files are all there: it names the icon only when the
+    // game holds it.
+    if (const std::string warning = midlet.checkIcon(); !warning.empty()) {
+        report.warnings.push_back(warning);
+    }
+    midlet.writeManifest();
     return report;
 }
 

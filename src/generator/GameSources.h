@@ -1,9 +1,9 @@
 #pragma once
 // The file steps of the game build, before any tool runs: empty the staging folders,
 // export the resources and write the stage class of every level, the events class and
-// the engine, write the MIDlet class and the manifest, copy the fixed files, then take
-// the project's own files (its sound files and icon) from the folder "res" of
-// folders.projectDir.
+// the engine, write the MIDlet class, copy the fixed files, take the project's own files
+// (its sound files and icon) from the folder "res" of folders.projectDir, then write the
+// manifest, whose MIDlet-1 names the icon only when the game holds it.
 
 #include <string>
 #include <vector>

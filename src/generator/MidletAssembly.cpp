@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "generator/JavaText.h"
+#include "generator/ProjectResources.h"
 #include "generator/TemplateLines.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
@@ -34,6 +35,18 @@ void appendWrapped(std::vector<std::string>& out, const std::string& line) {
     for (std::size_t at = kManifestLineBytes; at < line.size(); at += kManifestLineBytes - 1) {
         out.push_back(" " + line.substr(at, kManifestLineBytes - 1));
     }
+}
+
+// At most 200 characters of a UTF-8 name, for a message.
+std::string quotedName(const std::string& utf8) {
+    std::size_t at = 0;
+    for (int characters = 0; at < utf8.size() && characters < 200; ++characters) {
+        ++at;
+        while (at < utf8.size() && (static_cast<unsigned char>(utf8[at]) & 0xC0) == 0x80) {
+            ++at;
+        }
+    }
+    return at < utf8.size() ? utf8.substr(0, at) + "…" : utf8;
 }
 
 }  // namespace
@@ -82,9 +95,9 @@ std::vector<std::string> MidletAssembly::manifestLines(
     const std::vector<std::string>& templateLines) const {
     // "vs1" .. "vs5" in one pass over each line: a value is inserted as it stands, never
     // searched for placeholders itself.
-    const std::string values[] = {manifestValue(project_.midletVendor),
-                                  manifestValue(project_.midletVersion), "syrk",
-                                  manifestValue(project_.midletIcon), suiteName()};
+    const std::string values[] = {
+        manifestValue(project_.midletVendor), manifestValue(project_.midletVersion), "syrk",
+        iconInGame_ ? manifestValue(project_.midletIcon) : "", suiteName()};
     std::vector<std::string> out;
     for (const std::string& line : templateLines) {
         std::string text;
@@ -141,6 +154,23 @@ std::vector<std::string> MidletAssembly::manifestClasses(const std::string& mani
         }
     }
     return classes;
+}
+
+std::string MidletAssembly::checkIcon() {
+    const std::string icon = manifestValue(project_.midletIcon);
+    if (icon.find_first_not_of(' ') == std::string::npos) {
+        return {};
+    }
+    const std::string name = iconFileName(project_.midletIcon);
+    std::error_code error;
+    iconInGame_ = !name.empty() && std::filesystem::is_regular_file(std::filesystem::symlink_status(
+                                       folders_.res() / name, error));
+    if (iconInGame_) {
+        return {};
+    }
+    return "Значок мидлета «" + quotedName(icon) +
+           "» не попадёт в игру: в папке res проекта нет годного файла с таким именем. "
+           "В MIDlet-1 значок не указан";
 }
 
 void MidletAssembly::writeManifest() const {

@@ -24,11 +24,11 @@ public:
     void writeMidletClass() const;
 
     // The manifest lines for the template lines given: "vs1" replaced by the vendor,
-    // "vs2" by the version, "vs3" by "syrk", "vs4" by the icon and "vs5" by the suite
-    // name, all in one pass, each value as it stands (a vendor "Studio vs2" stays so).
-    // The result is UTF-8 (a jar manifest is read as UTF-8);
-    // line breaks inside a setting become blanks, and a line longer than 72 bytes
-    // continues on lines that begin with a blank, as the jar format requires.
+    // "vs2" by the version, "vs3" by "syrk", "vs4" by the icon (empty after checkIcon has
+    // left it out) and "vs5" by the suite name, all in one pass, each value as it stands (a vendor
+    // "Studio vs2" stays so). The result is UTF-8 (a jar manifest is read as UTF-8); line breaks
+    // inside a setting become blanks, and a line longer than 72 bytes continues on lines that begin
+    // with a blank, as the jar format requires.
     std::vector<std::string> manifestLines(const std::vector<std::string>& templateLines) const;
 
     // The name the phone lists the game under (MIDlet-Name and the name of MIDlet-1): the
@@ -41,6 +41,14 @@ public:
     // preverifier keeps them.
     static std::vector<std::string> manifestClasses(const std::string& manifestText);
 
+    // Whether MIDlet-1 names the MIDlet settings' icon. Phones refuse a suite whose icon
+    // its jar lacks, so the icon is named only when the game holds the file it names (a
+    // file of res, see iconFileName): call this once the game's resources, the project's
+    // own files among them, are written, before writeManifest. An icon the game does not
+    // hold leaves the icon field empty; the returned UTF-8 console line names it (empty
+    // when the icon is named, or when the settings name none).
+    std::string checkIcon();
+
     // Writes MANIFEST.MF in the program folder from System/MANIFEST.MF. Throws IoError.
     void writeManifest() const;
 
@@ -51,6 +59,7 @@ public:
 private:
     const Project& project_;
     BuildFolders folders_;
+    bool iconInGame_ = true;
 };
 
 }  // namespace avizad

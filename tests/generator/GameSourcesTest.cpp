@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "GeneratorShowcase.h"
 #include "GeneratorTestSupport.h"
 #include "generator/GameSources.h"
+#include "generator/ProjectResources.h"
 
 namespace avizad {
 namespace {
@@ -62,6 +64,57 @@ TEST(GenerateGameSources, ReplacesTheOldOutputsWithTheWholeGame) {
               std::string::npos);
     EXPECT_NE(testing::fileText(root / "System/src/Etap2.java").find("public class Etap2 "),
               std::string::npos);
+}
+
+// Phones refuse a suite whose MIDlet-1 names an icon its jar lacks: an icon the game does
+// not hold (not in the project's res, or left out there) is named in a warning and the
+// icon field stays empty.
+TEST(GenerateGameSources, AnIconTheGameDoesNotHoldIsLeftOutOfMidlet1WithAWarning) {
+    testing::ProgramFolder folder;
+    const fs::path& root = folder.root();
+    const fs::path projectDir = root / "project";
+    fs::create_directories(projectDir / "res" / "sub");
+    writeFileText(projectDir / "res" / "icon.png", "png");
+    writeFileText(projectDir / "res" / "sub" / "deep.png", "png");
+    writeFileText(root / "outside.png", "png");
+    fs::create_symlink(root / "outside.png", projectDir / "res" / "link.png");
+    const struct {
+        std::string icon;
+        fs::path projectDir;
+        std::string field;  // the icon field of MIDlet-1
+        bool warned;
+    } cases[] = {
+        {"/icon.png", projectDir, "/icon.png", false},
+        {"icon.png", projectDir, "icon.png", false},
+        {"", projectDir, "", false},
+        {"/missing.png", projectDir, "", true},
+        {"/link.png", projectDir, "", true},  // a link out of the project folder
+        {"/../outside.png", projectDir, "", true},
+        {"/sub/deep.png", projectDir, "", true},
+        {"/icon.png", fs::path(), "", true},            // a project never saved has no res
+        {"/logo.png", projectDir, "/logo.png", false},  // the game's own title picture
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.icon + " in " + c.projectDir.string());
+        Project project = testing::makeShowcaseProject();
+        project.midletIcon = c.icon;
+        BuildFolders folders = folder.folders();
+        folders.projectDir = c.projectDir;
+        const GameSourcesReport report = generateGameSources(project, folders);
+        EXPECT_NE(testing::fileText(root / "MANIFEST.MF")
+                      .find("MIDlet-1: Showcase, " + c.field + ", syrk\r\n"),
+                  std::string::npos)
+            << testing::fileText(root / "MANIFEST.MF");
+        const std::string quoted = "«" + c.icon + "»";
+        const bool warned = std::any_of(
+            report.warnings.begin(), report.warnings.end(), [&](const std::string& line) {
+                return line.find("Значок мидлета " + quoted) != std::string::npos;
+            });
+        EXPECT_EQ(warned, c.warned) << ::testing::PrintToString(report.warnings);
+        if (!c.field.empty()) {
+            EXPECT_TRUE(fs::is_regular_file(root / "System" / "res" / iconFileName(c.icon)));
+        }
+    }
 }
 
 }  // namespace
