@@ -37,6 +37,50 @@ void appendWrapped(std::vector<std::string>& out, const std::string& line) {
     }
 }
 
+// The logical lines of a manifest: a line that begins with a blank continues the one
+// before; CR LF, CR and LF end lines.
+std::vector<std::string> logicalLines(const std::string& manifestText) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < manifestText.size()) {
+        std::size_t end = manifestText.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            end = manifestText.size();
+        }
+        const std::string line = manifestText.substr(start, end - start);
+        if (!line.empty() && line[0] == ' ' && !lines.empty()) {
+            lines.back() += line.substr(1);
+        } else {
+            lines.push_back(line);
+        }
+        start = end + 1;
+        if (start < manifestText.size() && manifestText[end] == '\r' &&
+            manifestText[start] == '\n') {
+            ++start;
+        }
+    }
+    return lines;
+}
+
+// A file name as a relative URL: every byte but ASCII letters, digits and "-._~" as %XX.
+std::string urlName(const std::string& utf8) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string url;
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
+            (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' || byte == '_' ||
+            byte == '~') {
+            url += c;
+        } else {
+            url += '%';
+            url += kHex[byte >> 4];
+            url += kHex[byte & 0x0F];
+        }
+    }
+    return url;
+}
+
 // At most 200 characters of a UTF-8 name, for a message.
 std::string quotedName(const std::string& utf8) {
     std::size_t at = 0;
@@ -116,26 +160,7 @@ std::vector<std::string> MidletAssembly::manifestLines(
 }
 
 std::vector<std::string> MidletAssembly::manifestClasses(const std::string& manifestText) {
-    // The logical lines: a line that begins with a blank continues the one before.
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < manifestText.size()) {
-        std::size_t end = manifestText.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
-            end = manifestText.size();
-        }
-        const std::string line = manifestText.substr(start, end - start);
-        if (!line.empty() && line[0] == ' ' && !lines.empty()) {
-            lines.back() += line.substr(1);
-        } else {
-            lines.push_back(line);
-        }
-        start = end + 1;
-        if (start < manifestText.size() && manifestText[end] == '\r' &&
-            manifestText[start] == '\n') {
-            ++start;
-        }
-    }
+    const std::vector<std::string> lines = logicalLines(manifestText);
     std::vector<std::string> classes;
     for (const std::string& line : lines) {
         const std::size_t colon = line.find(':');
@@ -154,6 +179,25 @@ std::vector<std::string> MidletAssembly::manifestClasses(const std::string& mani
         }
     }
     return classes;
+}
+
+std::string MidletAssembly::descriptorText(const std::string& manifestText,
+                                           const std::string& jarFileName,
+                                           std::uintmax_t jarBytes) {
+    std::string text;
+    for (const std::string& line : logicalLines(manifestText)) {
+        if ((line.starts_with("MIDlet-") || line.starts_with("MicroEdition-")) &&
+            !line.starts_with("MIDlet-Jar-URL:") && !line.starts_with("MIDlet-Jar-Size:")) {
+            text += line + "\r\n";
+        }
+    }
+    return text + "MIDlet-Jar-URL: " + urlName(jarFileName) +
+           "\r\nMIDlet-Jar-Size: " + std::to_string(jarBytes) + "\r\n";
+}
+
+std::filesystem::path MidletAssembly::descriptorPath(const std::filesystem::path& archive) {
+    std::filesystem::path descriptor = archive;
+    return descriptor.replace_extension(".jad");
 }
 
 std::string MidletAssembly::checkIcon() {

@@ -1,7 +1,9 @@
 #pragma once
-// The MIDlet class, the manifest and the fixed files of the generated game.
+// The MIDlet class, the manifest, the descriptor and the fixed files of the generated game.
 
 #include <array>
+#include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -48,6 +50,18 @@ public:
     // hold leaves the icon field empty; the returned UTF-8 console line names it (empty
     // when the icon is named, or when the settings name none).
     std::string checkIcon();
+
+    // The descriptor NAME.jad that phones installing over the air, and several phone
+    // emulators, read beside NAME.jar: the MIDlet attributes of the jar's manifest
+    // (MIDlet-* and MicroEdition-*, in the manifest's order, continued lines joined: a
+    // descriptor has none), then "MIDlet-Jar-URL: " and the jar's file name as a relative
+    // URL (UTF-8, each byte but letters, digits and "-._~" written %XX, so "Game.jar" stays
+    // so) and "MIDlet-Jar-Size: " and the jar's exact size in bytes. The manifest's own
+    // MIDlet-Jar-URL and MIDlet-Jar-Size, if any, are left out. UTF-8, CR LF ends.
+    static std::string descriptorText(const std::string& manifestText,
+                                      const std::string& jarFileName, std::uintmax_t jarBytes);
+    // NAME.jad beside NAME.jar.
+    static std::filesystem::path descriptorPath(const std::filesystem::path& archive);
 
     // Writes MANIFEST.MF in the program folder from System/MANIFEST.MF. Throws IoError.
     void writeManifest() const;

@@ -69,7 +69,7 @@ int deleteFilesWithExtension(const fs::path& folder, std::string_view extension)
 
 int cleanProgramFolder(const fs::path& programDir) {
     int deleted = 0;
-    for (const char* extension : {"txt", "png", "class", "mid", "jar"}) {
+    for (const char* extension : {"txt", "png", "class", "mid", "jar", "jad"}) {
         deleted += deleteFilesWithExtension(programDir, extension);
     }
     for (const fs::path& folder :

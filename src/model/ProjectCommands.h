@@ -33,11 +33,11 @@ std::filesystem::path projectDialogFolder(const std::filesystem::path& programDi
                                           const std::filesystem::path& projectFile);
 
 // The clean command ("Очистка"): deletes the build leftovers from the program folder,
-// every file with the extension txt, then png, class, mid and jar, and the class files of
-// its sub-folders tmpclasses and classes and of the build folders System/tmpclasses and
-// System/classes. Extensions match without regard to case; entries that are not files and
-// files that cannot be deleted and folders that are links are skipped. Returns the number of files
-// deleted.
+// every file with the extension txt, then png, class, mid, jar and jad (the descriptor
+// that goes with a jar), and the class files of its sub-folders tmpclasses and classes
+// and of the build folders System/tmpclasses and System/classes. Extensions match without
+// regard to case; entries that are not files, files that cannot be deleted and folders
+// that are links are skipped. Returns the number of files deleted.
 int cleanProgramFolder(const std::filesystem::path& programDir);
 // Deletes the regular files of `folder` whose extension is `extension` (no dot, any
 // case); returns how many were deleted. A missing folder, or a folder that is a symbolic

@@ -122,6 +122,7 @@ void BuildPipeline::begin(const Project& project, const BuildInputs& inputs,
     folders_.screenHeight = inputs.screenHeight;
     tools_ = buildTools(inputs.programDir, inputs.jdkDir, inputs.wtkDir);
     archive_ = archivePath(folders_, project.midletName);
+    descriptor_ = MidletAssembly::descriptorPath(archive_);
     partial_.clear();
     shrink_ = inputs.shrink;
     token_ = randomToken();
@@ -245,10 +246,23 @@ std::vector<std::string> BuildPipeline::keptClasses() const {
 }
 
 void BuildPipeline::publishArchive() {
+    // The descriptor of the finished archive, made before anything is replaced.
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(partial_, error);
+    if (error) {
+        throw IoError("Не удаётся узнать размер архива «" + displayPath(partial_) +
+                      "»: " + error.message());
+    }
+    const std::string descriptor = MidletAssembly::descriptorText(
+        readFileText(folders_.manifest()), archive_.filename().string(), size);
+    // No descriptor ever claims another archive: the old one goes first, the new one
+    // follows the new archive (a build killed in between leaves an archive without one).
+    if (!fs::remove(descriptor_, error) && error) {
+        throw IoError("Не удаётся удалить «" + displayPath(descriptor_) + "»: " + error.message());
+    }
     // The finished archive replaces the old one at once: nobody sees half a jar. (A
     // System/bin on another file system gets a copy, which replaces the old one at once
     // as well.)
-    std::error_code error;
     fs::rename(partial_, archive_, error);
     if (error == std::errc::cross_device_link) {
         const std::vector<std::uint8_t> bytes = readFileBytes(partial_);
@@ -257,6 +271,9 @@ void BuildPipeline::publishArchive() {
         throw IoError("Не удаётся переименовать «" + displayPath(partial_) + "» в «" +
                       displayPath(archive_) + "»: " + error.message());
     }
+    writeFileText(descriptor_, descriptor);
+    print(utf8ToCp1251("Описатель игры для телефонов (JAD): ") + consoleText(descriptor_.string()) +
+          "\n");
     warnOfALargeArchive();
 }
 
@@ -454,6 +471,7 @@ void BuildPipeline::fail(int step, int exitStatus, const std::string& error) {
     if (lock_) {
         std::error_code ignored;
         fs::remove(archive_, ignored);
+        fs::remove(descriptor_, ignored);
     }
     BuildResult result;
     result.archive = archive_;

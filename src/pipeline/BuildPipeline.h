@@ -46,12 +46,15 @@
 //        shortens its names, keeping the classes the manifest names;
 //   6    pack the manifest, the *.class of classes and every file of res, each named
 //        "./NAME" after "-C FOLDER", into game.jar, and rename it to
-//        System/bin/<midletName>.jar (replacing the old one at once); an archive above
-//        64 KB, which many MIDP 2.0 phones refuse, is named in the console with its
-//        largest files.
+//        System/bin/<midletName>.jar (replacing the old one at once), then write the
+//        descriptor System/bin/<midletName>.jad (MidletAssembly::descriptorText: the
+//        manifest's MIDlet attributes, the archive's name and exact size; the old one is
+//        removed before the archive is replaced); an archive above 64 KB, which many
+//        MIDP 2.0 phones refuse, is named in the console with its largest files.
 // A single resource above 16 MB (kMaxResourceBytes) stops the build before any tool runs.
 // A command that ends with a non-zero status, a file step that fails, the end of the
-// interpreter or stop() ends the build at that step and removes the archive of that name.
+// interpreter or stop() ends the build at that step and removes the archive of that name
+// and its descriptor.
 //
 // The build process. When the settings' WTK folder is the toolkit's own (it holds
 // bin/buildserver) and the console can deliver work to the pipeline's thread
@@ -241,7 +244,8 @@ private:
     BuildFolders folders_{std::filesystem::path()};
     BuildTools tools_;
     std::filesystem::path archive_;
-    std::filesystem::path partial_;  // the archive while the archiver writes it
+    std::filesystem::path descriptor_;  // NAME.jad beside the archive
+    std::filesystem::path partial_;     // the archive while the archiver writes it
     bool shrink_ = true;
     std::unique_ptr<BuildLock> lock_;         // held from start to finish
     std::unique_ptr<StagingFolder> staging_;  // this build's folder, kept at the finish

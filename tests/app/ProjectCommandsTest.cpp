@@ -63,13 +63,13 @@ TEST(Clean, DeletesBuildLeftoversOnly) {
     ProgramFolder program;
     const fs::path& p = program.dir();
     for (const char* name :
-         {"a.txt", "b.PNG", "c.class", "d.mid", "e.jar", "keep.yrk", "keep.java",
+         {"a.txt", "b.PNG", "c.class", "d.mid", "e.jar", "e.JAD", "keep.yrk", "keep.java",
           "tmpclasses/t.class", "classes/u.class", "System/classes/v.class",
           "System/tmpclasses/w.class", "System/classes/keep.txt", "System/bin/keep.png"}) {
         touch(p / name);
     }
     fs::create_directories(p / "folder.txt");  // not a file: stays
-    EXPECT_EQ(cleanProgramFolder(p), 9);
+    EXPECT_EQ(cleanProgramFolder(p), 10);
     const std::set<std::string> expected = {"System",
                                             "System/options.ini",
                                             "System/classes",

@@ -203,5 +203,42 @@ TEST(ManifestClasses, AreTheLastFieldOfEveryMidletEntry) {
     }
 }
 
+TEST(DescriptorText, CopiesTheMidletAttributesAndNamesTheJarAndItsSize) {
+    const struct {
+        std::string manifest;
+        std::string jar;
+        std::uintmax_t size;
+        std::string descriptor;
+    } cases[] = {
+        // The manifest as the build writes it, and as the archiver completes it.
+        {"Manifest-Version: 1.0\r\nMIDlet-Name: Game\r\nMIDlet-Vendor: Авизад\r\n"
+         "MIDlet-Version: 1.0\r\nMIDlet-1: Game, /icon.png, syrk\r\n"
+         "MicroEdition-Profile: MIDP-2.0\r\nMicroEdition-Configuration: CLDC-1.1\r\n"
+         "Created-By: 1.8.0 (Oracle)\r\n\r\n",
+         "Game.jar", 12345,
+         "MIDlet-Name: Game\r\nMIDlet-Vendor: Авизад\r\nMIDlet-Version: 1.0\r\n"
+         "MIDlet-1: Game, /icon.png, syrk\r\nMicroEdition-Profile: MIDP-2.0\r\n"
+         "MicroEdition-Configuration: CLDC-1.1\r\nMIDlet-Jar-URL: Game.jar\r\n"
+         "MIDlet-Jar-Size: 12345\r\n"},
+        // Continued lines joined (a descriptor has none); LF ends; the jar's own URL and
+        // size stand for any the manifest has; the file name as a relative URL.
+        {"MIDlet-Name: A very long na\n me\nMIDlet-Jar-URL: old.jar\nMIDlet-Jar-Size: 1\n"
+         "MIDlet-1: A, , syrk",
+         "Моя игра #1.jar", 0,
+         "MIDlet-Name: A very long name\r\nMIDlet-1: A, , syrk\r\n"
+         "MIDlet-Jar-URL: %D0%9C%D0%BE%D1%8F%20%D0%B8%D0%B3%D1%80%D0%B0%20%231.jar\r\n"
+         "MIDlet-Jar-Size: 0\r\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(MidletAssembly::descriptorText(c.manifest, c.jar, c.size), c.descriptor)
+            << c.manifest;
+    }
+}
+
+TEST(DescriptorPath, IsTheJarsNameWithJad) {
+    EXPECT_EQ(MidletAssembly::descriptorPath("/p/System/bin/My.Game.jar"),
+              std::filesystem::path("/p/System/bin/My.Game.jad"));
+}
+
 }  // namespace
 }  // namespace avizad

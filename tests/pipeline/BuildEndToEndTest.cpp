@@ -139,6 +139,26 @@ TEST_F(EndToEndTest, SampleProjectBuildsAndRunsHeadless) {
     EXPECT_NE(manifest.find("MIDlet-Name: Пример\r\n"), std::string::npos) << manifest;
     EXPECT_NE(manifest.find("MIDlet-1: Пример, , syrk\r\n"), std::string::npos) << manifest;
     EXPECT_NE(manifest.find("MIDlet-Vendor: tulvask"), std::string::npos) << manifest;
+    // The descriptor beside the jar: the manifest's MIDlet attributes, the jar's name (as a
+    // relative URL) and its exact size.
+    const std::string descriptor = fileText(program_ / "System" / "bin" / "Пример.jad");
+    EXPECT_NE(descriptor.find("MIDlet-Jar-Size: " + std::to_string(fs::file_size(result.archive)) +
+                              "\r\n"),
+              std::string::npos)
+        << descriptor;
+    EXPECT_NE(descriptor.find("MIDlet-Jar-URL: %D0%9F%D1%80%D0%B8%D0%BC%D0%B5%D1%80.jar\r\n"),
+              std::string::npos)
+        << descriptor;
+    int attributes = 0;
+    for (std::size_t start = 0, end; (end = manifest.find("\r\n", start)) != std::string::npos;
+         start = end + 2) {
+        const std::string line = manifest.substr(start, end - start + 2);
+        if (line.starts_with("MIDlet-") || line.starts_with("MicroEdition-")) {
+            ++attributes;
+            EXPECT_NE(descriptor.find(line), std::string::npos) << line << descriptor;
+        }
+    }
+    EXPECT_EQ(attributes, 6);
     // Resources of the objects, tile maps, the logo and the project's sound file.
     for (const char* name : {"hero.png", "enemy.png", "grass.png", "life.png", "logo.png",
                              "fon0-0.txt", "fon0-1.txt", "fon1-0.txt", "fon1-1.txt", "boom.wav"}) {

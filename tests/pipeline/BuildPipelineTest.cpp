@@ -576,16 +576,43 @@ TEST_F(PipelineFixture, ABuildWhileAnotherRunsInTheProgramFolderIsRefused) {
     EXPECT_FALSE(fs::exists(program_ / "tool.log"));
 }
 
-TEST_F(PipelineFixture, TheNewArchiveReplacesTheOldOneAndAFailedBuildLeavesNone) {
-    writeFileText(program_ / "System" / "bin" / "Game.jar", "old");
-    writeFileText(program_ / "System" / "bin" / "Other.jar", "another game");
-    ASSERT_TRUE(build().archiveMade) << console_;
-    EXPECT_EQ(archiveEntries().size(), 4u);
-    writeFileText(program_ / "fail-jar", "");
-    EXPECT_FALSE(build().archiveMade);
-    EXPECT_FALSE(fs::exists(program_ / "System" / "bin" / "Game.jar"));
-    EXPECT_FALSE(fs::exists(program_ / "System" / "bin" / "Game.jar.part"));
-    EXPECT_EQ(readFileText(program_ / "System" / "bin" / "Other.jar"), "another game");
+// The descriptor beside the jar names it and its exact size; a failed build leaves
+// neither, so no descriptor ever claims another jar.
+TEST_F(PipelineFixture,
+       TheNewArchiveAndItsDescriptorReplaceTheOldOnesAndAFailedBuildLeavesNeither) {
+    const fs::path bin = program_ / "System" / "bin";
+    writeFileText(bin / "Game.jar", "old");
+    writeFileText(bin / "Game.jad", "MIDlet-Jar-URL: Game.jar\r\nMIDlet-Jar-Size: 3\r\n");
+    writeFileText(bin / "Other.jar", "another game");
+    writeFileText(bin / "Other.jad", "another descriptor");
+    for (const std::size_t soundBytes : {0, 5000}) {
+        SCOPED_TRACE(soundBytes);
+        if (soundBytes > 0) {
+            writeFileText(project_ / "res" / "boom.wav", std::string(soundBytes, 'w'));
+        }
+        const BuildResult result = build();
+        ASSERT_TRUE(result.archiveMade) << console_;
+        EXPECT_EQ(archiveEntries().size(), soundBytes > 0 ? 5u : 4u);
+        const std::string descriptor = readFileText(bin / "Game.jad");
+        for (const std::string& line : std::vector<std::string>{
+                 "MIDlet-Name: Game\r\n", "MIDlet-1: Game, , syrk\r\n",
+                 "MIDlet-Jar-URL: Game.jar\r\n",
+                 "MIDlet-Jar-Size: " + std::to_string(fs::file_size(bin / "Game.jar")) + "\r\n"}) {
+            EXPECT_NE(descriptor.find(line), std::string::npos) << line << descriptor;
+        }
+        EXPECT_NE(console_.find(bin.string() + "/Game.jad"), std::string::npos) << console_;
+    }
+    for (const char* failing : {"fail-jar", "fail-javac"}) {
+        SCOPED_TRACE(failing);
+        ASSERT_TRUE(build().archiveMade) << console_;
+        writeFileText(program_ / failing, "");
+        EXPECT_FALSE(build().archiveMade);
+        fs::remove(program_ / failing);
+        EXPECT_FALSE(fs::exists(bin / "Game.jar"));
+        EXPECT_FALSE(fs::exists(bin / "Game.jad"));
+    }
+    EXPECT_EQ(readFileText(bin / "Other.jar"), "another game");
+    EXPECT_EQ(readFileText(bin / "Other.jad"), "another descriptor");
 }
 
 TEST_F(PipelineFixture, NameWithShellMetacharactersNamesTheArchiveOnly) {
