@@ -19,6 +19,7 @@
 #include <optional>
 #include <regex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ToolkitRequired.h"
@@ -389,6 +390,38 @@ TEST_F(FakeToolkitTest, ABuildProcessThatNeverGreetsLeavesEveryStepToTheInterpre
     EXPECT_EQ(log("server.log"), "");
     EXPECT_NE(log("tool.log").find("jar cmf"), std::string::npos);
     // Nothing of it is said: no step was interrupted.
+    EXPECT_EQ(console_.find(utf8ToCp1251(kFellBack)), std::string::npos);
+}
+
+// Stopping a build (avizad-cli on SIGTERM, the pipeline's destruction) while the build
+// process runs its step kills that process: nothing of the stopped build writes on. A
+// build that ends between requests keeps it (above).
+TEST_F(FakeToolkitTest, AStoppedBuildEndsTheBuildProcesssStepAndTheNextBuildHasANewOne) {
+    writeFileText(program_ / "server-hang-javac", "");
+    std::thread stopper([this] {
+        const auto deadline = std::chrono::steady_clock::now() + 30s;
+        while (log("server.log").find("javac") == std::string::npos &&
+               std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(20ms);
+        }
+        session_.requestStop();
+    });
+    const BuildResult stopped = build();
+    stopper.join();
+    EXPECT_TRUE(stopped.stopped) << cp1251ToUtf8(console_);
+    EXPECT_EQ(stopped.failedStep, utf8ToCp1251("компиляция"));
+    EXPECT_FALSE(fs::exists(stopped.archive));
+    // Killed at once, well before the request's time limit (3 s) would end it.
+    const pid_t pid = session_.pipeline().buildServer()->pid();
+    const auto deadline = std::chrono::steady_clock::now() + 2s;
+    while (!gone(pid) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(20ms);
+    }
+    EXPECT_TRUE(gone(pid));
+
+    fs::remove(program_ / "server-hang-javac");
+    ASSERT_TRUE(build().archiveMade) << cp1251ToUtf8(console_);
+    EXPECT_NE(session_.pipeline().buildServer()->pid(), pid);
     EXPECT_EQ(console_.find(utf8ToCp1251(kFellBack)), std::string::npos);
 }
 
