@@ -1,6 +1,5 @@
 #include "model/CatalogueOperations.h"
 
-#include <algorithm>
 #include <type_traits>
 #include <utility>
 
@@ -12,95 +11,52 @@ bool validType(const Project& project, ObjectKind kind, int index) {
     return index >= 1 && index <= project.typeCount(kind);
 }
 
-void copyFields(BackgroundObject& to, const BackgroundObject& from) {
-    to.name = from.name;
-    to.kind = from.kind;
-    to.tileWidth = from.tileWidth;
-    to.tileHeight = from.tileHeight;
-    to.columns = from.columns;
-    to.rows = from.rows;
-    to.mapPictureWidth = from.mapPictureWidth;
-    to.mapPictureHeight = from.mapPictureHeight;
-    to.tileSetWidth = from.tileSetWidth;
-    to.tileSetHeight = from.tileSetHeight;
-    for (int r = 1; r <= std::min(from.rows, kMaxMapCells); ++r) {
-        for (int c = 1; c <= std::min(from.columns, kMaxMapCells); ++c) {
-            to.tileMap.at(r, c) = from.tileMap.at(r, c);
-        }
+// A copy of an object type onto a slot leaves in the slot its pictures, its properties and
+// the values that no editor sets and the copy never carried; every other field comes with
+// the copy. Only what stays is named here, so a new field of a record is copied.
+template <typename Record, typename... Field>
+void keepInSlot(Record& copy, Record& slot, Field Record::*... fields) {
+    (std::swap(copy.*fields, slot.*fields), ...);
+}
+
+void keepInSlot(BackgroundObject& copy, BackgroundObject& slot) {
+    using B = BackgroundObject;
+    keepInSlot(copy, slot, &B::mapPicture, &B::tileSet, &B::reservedInt, &B::propertyNames,
+               &B::propertyValues);
+}
+
+void keepInSlot(ActiveObject& copy, ActiveObject& slot) {
+    using A = ActiveObject;
+    keepInSlot(copy, slot, &A::icon, &A::strip, &A::reservedInt2, &A::transparentBackground,
+               &A::propertyNames, &A::propertyValues);
+}
+
+void keepInSlot(IndicatorObject& copy, IndicatorObject& slot) {
+    using I = IndicatorObject;
+    keepInSlot(copy, slot, &I::image, &I::propertyNames, &I::propertyValues);
+}
+
+void keepInSlot(TextObject& copy, TextObject& slot) {
+    using T = TextObject;
+    keepInSlot(copy, slot, &T::propertyNames, &T::propertyValues);
+}
+
+// Copies record `from` onto `slot`, leaving there what keepInSlot names.
+template <typename Record>
+void copyRecord(Record& slot, const Record& from) {
+    Record copy = from;
+    keepInSlot(copy, slot);
+    slot = std::move(copy);
+}
+
+// The record an emptied slot holds (before keepInSlot): an active type keeps one frame.
+template <typename Record>
+Record emptyRecord() {
+    Record empty{};
+    if constexpr (std::is_same_v<Record, ActiveObject>) {
+        empty.frameCount = 1;
     }
-}
-
-void copyFields(ActiveObject& to, const ActiveObject& from) {
-    to.name = from.name;
-    to.placingName = from.placingName;
-    to.frameWidth = from.frameWidth;
-    to.frameHeight = from.frameHeight;
-    to.frameCount = from.frameCount;
-    to.moveSpeed = from.moveSpeed;
-    to.acceleration = from.acceleration;
-    to.braking = from.braking;
-    to.reservedInt = from.reservedInt;
-    to.iconWidth = from.iconWidth;
-    to.iconHeight = from.iconHeight;
-    to.stripWidth = from.stripWidth;
-    to.stripHeight = from.stripHeight;
-    to.animation = from.animation;
-}
-
-void copyFields(IndicatorObject& to, const IndicatorObject& from) {
-    to.name = from.name;
-    to.imageWidth = from.imageWidth;
-    to.imageHeight = from.imageHeight;
-    to.reservedText = from.reservedText;
-    to.amount = from.amount;
-    to.pngWidth = from.pngWidth;
-    to.pngHeight = from.pngHeight;
-}
-
-void copyFields(TextObject& to, const TextObject& from) {
-    to.fileName = from.fileName;
-    to.kind = from.kind;
-    to.size = from.size;
-    to.bold = from.bold;
-    to.italic = from.italic;
-    to.underline = from.underline;
-    to.colorR = from.colorR;
-    to.colorG = from.colorG;
-    to.colorB = from.colorB;
-    for (int i = 1; i <= std::clamp(from.lineCount, 0, kMaxTextLines); ++i) {
-        to.lines[i] = from.lines[i];
-    }
-    to.lineCount = from.lineCount;
-}
-
-void resetFields(BackgroundObject& b) {
-    b.name.clear();
-    b.tileWidth = b.tileHeight = b.columns = b.rows = b.kind = 0;
-    b.mapPictureWidth = b.mapPictureHeight = b.tileSetWidth = b.tileSetHeight = 0;
-}
-
-void resetFields(ActiveObject& a) {
-    a.name.clear();
-    a.placingName.clear();
-    a.frameWidth = a.frameHeight = a.moveSpeed = a.acceleration = a.braking = a.reservedInt = 0;
-    a.iconWidth = a.iconHeight = a.stripWidth = a.stripHeight = 0;
-    a.frameCount = 1;
-    a.animation = AnimationTable{};
-}
-
-void resetFields(IndicatorObject& i) {
-    i.name.clear();
-    i.reservedText.clear();
-    i.imageWidth = i.imageHeight = i.amount = i.pngWidth = i.pngHeight = 0;
-}
-
-void resetFields(TextObject& t) {
-    t.fileName.clear();
-    for (int i = 1; i <= std::clamp(t.lineCount, 0, kMaxTextLines); ++i) {
-        t.lines[i].clear();
-    }
-    t.kind = t.size = t.bold = t.italic = t.underline = t.colorR = t.colorG = t.colorB = 0;
-    t.lineCount = 0;
+    return empty;
 }
 
 template <typename F>
@@ -167,14 +123,17 @@ void exchange(Project& project, ObjectKind kind, int a, int b) {
 }  // namespace
 
 void copyObjectType(Project& project, ObjectKind kind, int from, int to) {
-    withRecord(project, kind, [&](auto& table) { copyFields(table[to], table[from]); });
+    withRecord(project, kind, [&](auto& table) { copyRecord(table[to], table[from]); });
     copyColumn(project, kind, from, to);
     renumberPlacements(project, kind, from, to);
 }
 
 void clearObjectType(Project& project, ObjectKind kind, int index) {
     removePlacementsOf(project, kind, index);
-    withRecord(project, kind, [&](auto& table) { resetFields(table[index]); });
+    withRecord(project, kind, [&](auto& table) {
+        using Record = std::decay_t<decltype(table[index])>;
+        copyRecord(table[index], emptyRecord<Record>());
+    });
     clearColumn(project, kind, index);
 }
 

@@ -8,12 +8,15 @@
 
 namespace avizad {
 
-// Copies the copied fields of type `from` onto slot `to`, the action lists of `from`
-// onto those of `to` in every event, and points every placement of `from` (every
-// level) at `to`. Pictures, properties and the fields not copied stay in place.
+// Copies type `from` onto slot `to`, the action lists of `from` onto those of `to` in
+// every event, and points every placement of `from` (every level) at `to`. The record is
+// copied whole except what stays in the slot: its pictures, its properties and the values
+// no editor sets (reservedInt of a background type, reservedInt2 and transparentBackground
+// of an active type).
 void copyObjectType(Project& project, ObjectKind kind, int from, int to);
-// Removes every placement of type `index` (every level, last first), resets the record
-// and empties its action lists.
+// Removes every placement of type `index` (every level, last first), empties the record
+// (an active type keeps one frame) except what a copy leaves in the slot, and empties its
+// action lists.
 void clearObjectType(Project& project, ObjectKind kind, int index);
 
 // Exchanges type `index` with the one above (below): the whole records, their action

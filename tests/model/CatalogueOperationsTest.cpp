@@ -143,22 +143,80 @@ TEST(CatalogueOperations, DeleteRemovesPlacementsLastFirstKeepingOrder) {
     EXPECT_EQ(list[3].object, 1);
 }
 
-TEST(CatalogueOperations, CopyObCopiesTheListedFieldsAndClearObResets) {
+// Every field of an active type set to a value of its own.
+ActiveObject fullActive(int seed) {
+    ActiveObject a;
+    a.name = "name" + std::to_string(seed);
+    a.placingName = "placing" + std::to_string(seed);
+    int* fields[] = {
+        &a.frameWidth, &a.frameHeight, &a.frameCount,           &a.moveSpeed, &a.acceleration,
+        &a.braking,    &a.reservedInt, &a.reservedInt2,         &a.iconWidth, &a.iconHeight,
+        &a.stripWidth, &a.stripHeight, &a.transparentBackground};
+    for (int* field : fields) {
+        *field = seed++;
+    }
+    a.animation[6][4][4] = seed;
+    a.icon = Image(2, 2, rgb(seed, 0, 0));
+    a.strip = Image(4, 2, rgb(0, seed, 0));
+    a.propertyNames[5] = "pn" + std::to_string(seed);
+    a.propertyValues[5] = "pv" + std::to_string(seed);
+    return a;
+}
+
+TEST(CatalogueOperations, CopyObCopiesTheWholeRecordButWhatStaysInTheSlot) {
     Project p = threeActives();
     p.activeCount = 4;
+    p.actives[1] = fullActive(10);
+    p.actives[4] = fullActive(50);
+    ActiveObject expected = p.actives[1];
+    expected.icon = p.actives[4].icon;
+    expected.strip = p.actives[4].strip;
+    expected.reservedInt2 = p.actives[4].reservedInt2;
+    expected.transparentBackground = p.actives[4].transparentBackground;
+    expected.propertyNames = p.actives[4].propertyNames;
+    expected.propertyValues = p.actives[4].propertyValues;
     copyObjectType(p, ObjectKind::Active, 1, 4);
-    EXPECT_EQ(p.actives[4].name, "A");
-    EXPECT_EQ(p.actives[4].iconWidth, 10);
-    EXPECT_TRUE(p.actives[4].icon.isNull());       // pictures stay where they are
-    EXPECT_EQ(p.actives[4].propertyNames[1], "");  // so do properties
+    EXPECT_EQ(p.actives[4], expected);
     EXPECT_EQ(actionOf(p, 4), "codeA");
     EXPECT_EQ(p.levels[2].activePlacements[1].object, 4);
+
+    ActiveObject cleared;
+    cleared.frameCount = 1;
+    cleared.icon = expected.icon;
+    cleared.strip = expected.strip;
+    cleared.reservedInt2 = expected.reservedInt2;
+    cleared.transparentBackground = expected.transparentBackground;
+    cleared.propertyNames = expected.propertyNames;
+    cleared.propertyValues = expected.propertyValues;
     clearObjectType(p, ObjectKind::Active, 4);
-    EXPECT_EQ(p.actives[4].name, "");
-    EXPECT_EQ(p.actives[4].frameCount, 1);
+    EXPECT_EQ(p.actives[4], cleared);
     EXPECT_EQ(actionOf(p, 4), "");
     EXPECT_EQ(p.levels[1].activePlacements.count(), 2);
     EXPECT_EQ(p.levels[2].activePlacements.count(), 2);
+}
+
+TEST(CatalogueOperations, CopyObOfABackgroundCarriesItsTileMap) {
+    Project p;
+    p.backgroundCount = 2;
+    BackgroundObject& from = p.backgrounds[1];
+    from.name = "wall";
+    from.kind = 1;
+    from.tileWidth = from.tileHeight = 16;
+    from.columns = 3;
+    from.rows = 2;
+    from.tileMap.at(2, 3) = 7;
+    from.mapPictureWidth = 48;
+    from.reservedInt = 5;
+    p.backgrounds[2].tileSet = Image(3, 3);
+    p.backgrounds[2].reservedInt = 9;
+    copyObjectType(p, ObjectKind::Background, 1, 2);
+    const BackgroundObject& to = p.backgrounds[2];
+    EXPECT_EQ(to.name, "wall");
+    EXPECT_EQ(to.kind, 1);
+    EXPECT_EQ(to.tileMap.at(2, 3), 7);
+    EXPECT_EQ(to.mapPictureWidth, 48);
+    EXPECT_EQ(to.tileSet.width(), 3) << "pictures stay in the slot";
+    EXPECT_EQ(to.reservedInt, 9) << "so does the value no editor sets";
 }
 
 TEST(CatalogueOperations, TextAndIndicatorTypesMove) {
