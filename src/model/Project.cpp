@@ -20,16 +20,6 @@ std::string_view kindKey(ObjectKind kind) {
     return "";
 }
 
-bool kindFromKey(std::string_view key, ObjectKind& kind) {
-    for (const ObjectKind k : kAllKinds) {
-        if (kindKey(k) == key) {
-            kind = k;
-            return true;
-        }
-    }
-    return false;
-}
-
 std::string kindCaption(ObjectKind kind) {
     switch (kind) {
         case ObjectKind::Background:
@@ -141,17 +131,6 @@ void copyColumn(Project& project, ObjectKind kind, int a, int b) {
     for (int e = 1; e <= project.eventTable.eventCount; ++e) {
         auto& lists = project.eventTable.events[e].actions(kind);
         lists[b] = lists[a];
-    }
-}
-
-void removePlacement(Project& project, int index, std::string_view key) {
-    ObjectKind kind{};
-    if (!kindFromKey(key, kind) || !Array1<Level, kMaxLevels>::contains(project.currentLevel)) {
-        return;
-    }
-    PlacementList& list = project.levels[project.currentLevel].placements(kind);
-    if (index >= 1 && index <= list.count()) {
-        list.removeAt(index);
     }
 }
 

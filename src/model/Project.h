@@ -22,8 +22,6 @@ inline constexpr ObjectKind kAllKinds[] = {ObjectKind::Background, ObjectKind::A
 
 // "fon", "active", "line", "text".
 std::string_view kindKey(ObjectKind kind);
-// The kind a key names; false when the key names none.
-bool kindFromKey(std::string_view key, ObjectKind& kind);
 // The object catalogue's caption (Windows-1251), e.g. "Фоновые объекты".
 std::string kindCaption(ObjectKind kind);
 // The capacity of a kind's type table (30, 30, 20, 20).
@@ -292,10 +290,6 @@ struct Project {
 void clearColumn(Project& project, ObjectKind kind, int t);
 // Copies the action lists of type a onto type b in every event 1..eventCount.
 void copyColumn(Project& project, ObjectKind kind, int a, int b);
-// Removes placement `index` of the kind named by `kindKey` from level currentLevel;
-// the following placements move one position down. The level's controlType list is
-// indexed by object type and stays as it is.
-void removePlacement(Project& project, int index, std::string_view kindKey);
 // The clearing done by the new and open commands: the event table is emptied and
 // every level's active placements are removed; nothing else changes.
 void clearProject(Project& project);

@@ -60,8 +60,6 @@ struct ProjectParts {
         parts.allLevels = parts.allEvents = parts.midlet = parts.screenColor = true;
         return parts;
     }
-    // Whether the parts hold the placements of `level` (the level itself or all levels).
-    bool coversLevel(int level) const { return allLevels || levels.count(level) > 0; }
     bool coversEvents() const { return allEvents || !events.empty(); }
 };
 

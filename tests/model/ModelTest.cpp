@@ -38,16 +38,11 @@ TEST(Project, KindKeysCaptionsAndCapacities) {
     };
     for (const Row& row : rows) {
         EXPECT_EQ(kindKey(row.kind), row.key);
-        ObjectKind parsed{};
-        ASSERT_TRUE(kindFromKey(row.key, parsed));
-        EXPECT_EQ(parsed, row.kind);
         EXPECT_EQ(kindCaption(row.kind), utf8ToCp1251(row.caption));
         EXPECT_EQ(typeCapacity(row.kind), row.types);
         EXPECT_EQ(placementCapacity(row.kind), row.placements);
         EXPECT_EQ(Level{}.placements(row.kind).capacity(), row.placements);
     }
-    ObjectKind unused{};
-    EXPECT_FALSE(kindFromKey("fons", unused));
 }
 
 TEST(Project, TablesRefuseIndicesOutsideTheirCapacity) {
@@ -84,30 +79,6 @@ TEST(Project, CopyColumnCopiesItemsUnchanged) {
         EXPECT_EQ(event.textActions[2], event.textActions[1]);
         EXPECT_EQ(event.textActions[2][1].caption, "caption 1") << "codes still name type a";
     }
-}
-
-TEST(Project, RemovePlacementMovesTheFollowingOnesDown) {
-    Project p;
-    p.currentLevel = 1;
-    Level& level = p.levels[1];
-    for (int i = 1; i <= 4; ++i) {
-        level.activePlacements.add({i, i, i, "a" + std::to_string(i), 1, 1});
-        level.controlType[i] = i % 4;
-    }
-    const auto controlTypes = level.controlType;
-    removePlacement(p, 2, "active");
-    ASSERT_EQ(level.activePlacements.count(), 3);
-    EXPECT_EQ(level.activePlacements[1].x, 1);
-    EXPECT_EQ(level.activePlacements[2].objectName, "a3");
-    EXPECT_EQ(level.activePlacements[3].objectName, "a4");
-    EXPECT_EQ(level.controlType, controlTypes) << "control types are indexed by object type";
-
-    removePlacement(p, 9, "active");  // no such placement
-    removePlacement(p, 1, "none");    // no such kind
-    EXPECT_EQ(level.activePlacements.count(), 3);
-    p.currentLevel = 0;
-    removePlacement(p, 1, "active");  // no current level
-    EXPECT_EQ(level.activePlacements.count(), 3);
 }
 
 TEST(Project, ClearProjectEmptiesEventsAndActivePlacementsOnly) {
