@@ -76,13 +76,33 @@ namespace {
 // The temporary files of a save are named TARGET + kTemporaryMark + PID + "-XXXXXX".
 constexpr std::string_view kTemporaryMark = ".avizad-";
 
-// The file a save replaces: the target itself, or the file its symbolic links name.
+// The file a save replaces: the target itself, or the file its symbolic links name. A save
+// renames onto the file it found, past the kernel's guard of links in shared folders such
+// as /tmp, so a link is followed only when it and the file it names (if there is one)
+// belong to the user: nobody else's link can lead a save onto a file, nor a link onto
+// somebody else's file.
 std::filesystem::path followLinks(const std::filesystem::path& target) {
     std::filesystem::path path = target;
+    std::filesystem::path lastLink;
+    const auto refuse = [&] {
+        throw IoError("Не удаётся сохранить «" + displayPath(target) + "»: ссылка «" +
+                      displayPath(lastLink) +
+                      "» или файл, на который она указывает, принадлежит другому пользователю");
+    };
     for (int hops = 0; hops < 40; ++hops) {
         struct stat status {};
-        if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+        if (::lstat(path.c_str(), &status) != 0) {
             return path;
+        }
+        if (!S_ISLNK(status.st_mode)) {
+            if (hops > 0 && status.st_uid != ::geteuid()) {
+                refuse();
+            }
+            return path;
+        }
+        lastLink = path;
+        if (status.st_uid != ::geteuid()) {
+            refuse();
         }
         std::error_code error;
         const std::filesystem::path link = std::filesystem::read_symlink(path, error);
@@ -144,9 +164,9 @@ void removeStaleTemporaries(const std::filesystem::path& destination) {
 
 SaveFile::SaveFile(const std::filesystem::path& target)
     : target_(target), destination_(followLinks(target)) {
-    // A read-only file stays as it is, even where the folder would allow replacing it.
     struct stat existing {};
     const bool exists = ::stat(destination_.c_str(), &existing) == 0;
+    // A read-only file stays as it is, even where the folder would allow replacing it.
     if (exists && S_ISREG(existing.st_mode) &&
         ((existing.st_mode & 0222) == 0 ||
          (::access(destination_.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS)))) {

@@ -3,8 +3,9 @@
 // the data go to a temporary file beside the target, which is flushed to the disk
 // and renamed over the target only when everything was written, so a failed save,
 // a killed program or a power cut never destroys the previous file. A read-only
-// target is refused; a symbolic link is followed and the file it names replaced.
-// All failures throw IoError.
+// target is refused. A symbolic link is followed and the file it names replaced when the
+// link and that file belong to the user; another user's link, or a link to another
+// user's file, is refused. All failures throw IoError.
 
 #include <cstdint>
 #include <cstdio>

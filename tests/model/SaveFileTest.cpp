@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -157,6 +161,57 @@ TEST(SaveFile, TemporaryFilesOfAKilledSaveGoWithTheNextSave) {
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(namesIn(dir.path()), expected);
     EXPECT_EQ(readFileText(path), "new\r\n");
+}
+
+// The user id of a file the test gives away: only root can give one away.
+constexpr uid_t kOtherUser = 65534;
+
+TEST(SaveFile, LinksOfOtherUsersAreNotFollowed) {
+    TempDir dir;
+    // A folder like /tmp: anyone may put a link there, the sticky bit keeps each one's files.
+    const fs::path shared = dir.path() / "shared";
+    fs::create_directories(shared);
+    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+    const fs::path mine = dir.path() / "mine.yrk";
+    writeFileText(mine, "mine\r\n");
+
+    struct Case {
+        const char* name;
+        fs::path link;
+        fs::path target;
+    };
+    std::vector<Case> cases;
+    if (::geteuid() == 0) {
+        // Another user's link to my file, and my link to another user's file.
+        fs::create_symlink(mine, shared / "planted.yrk");
+        ASSERT_EQ(::lchown((shared / "planted.yrk").c_str(), kOtherUser, kOtherUser), 0);
+        cases.push_back({"another user's link", shared / "planted.yrk", mine});
+        const fs::path theirs = dir.path() / "theirs.yrk";
+        writeFileText(theirs, "theirs\r\n");
+        ASSERT_EQ(::chown(theirs.c_str(), kOtherUser, kOtherUser), 0);
+        fs::create_symlink(theirs, shared / "mine-to-theirs.yrk");
+        cases.push_back({"a link to another user's file", shared / "mine-to-theirs.yrk", theirs});
+    } else {
+        // Without root the test can only point a link at a file of root's.
+        fs::create_symlink("/etc/passwd", shared / "mine-to-root.yrk");
+        cases.push_back({"a link to root's file", shared / "mine-to-root.yrk", "/etc/passwd"});
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string content = readFileText(c.target);
+        try {
+            writeFileText(c.link, "replaced\r\n");
+            ADD_FAILURE() << "the link was followed";
+        } catch (const IoError& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      "Не удаётся сохранить «" + c.link.string() + "»: ссылка «" + c.link.string() +
+                          "» или файл, на который она указывает, принадлежит другому "
+                          "пользователю");
+        }
+        EXPECT_EQ(readFileText(c.target), content);
+        EXPECT_TRUE(fs::is_symlink(c.link));
+    }
+    EXPECT_EQ(namesIn(shared).size(), cases.size()) << "no temporary file";
 }
 
 }  // namespace
