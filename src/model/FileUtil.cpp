@@ -166,10 +166,14 @@ SaveFile::SaveFile(const std::filesystem::path& target)
     : target_(target), destination_(followLinks(target)) {
     struct stat existing {};
     const bool exists = ::stat(destination_.c_str(), &existing) == 0;
+    // A device, a pipe, a socket or a folder is never replaced by a file (the rename
+    // would replace /dev/null as readily as a project).
+    if (exists && !S_ISREG(existing.st_mode)) {
+        throw IoError("«" + displayPath(target) + "» не является файлом");
+    }
     // A read-only file stays as it is, even where the folder would allow replacing it.
-    if (exists && S_ISREG(existing.st_mode) &&
-        ((existing.st_mode & 0222) == 0 ||
-         (::access(destination_.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS)))) {
+    if (exists && ((existing.st_mode & 0222) == 0 || (::access(destination_.c_str(), W_OK) != 0 &&
+                                                      (errno == EACCES || errno == EROFS)))) {
         throw IoError("Файл только для чтения: «" + displayPath(target) + "»");
     }
     removeStaleTemporaries(destination_);

@@ -3,7 +3,8 @@
 // the data go to a temporary file beside the target, which is flushed to the disk
 // and renamed over the target only when everything was written, so a failed save,
 // a killed program or a power cut never destroys the previous file. A read-only
-// target is refused. A symbolic link is followed and the file it names replaced when the
+// target is refused, and so is a target that is not a regular file (a device, a pipe, a
+// socket, a folder). A symbolic link is followed and the file it names replaced when the
 // link and that file belong to the user; another user's link, or a link to another
 // user's file, is refused. All failures throw IoError.
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -51,6 +52,15 @@ TEST_F(Cli, RoundtripWritesAnIdenticalFile) {
     const CliRun run = runCli("roundtrip " + path("in put.yrk") + " " + path("out.yrk"));
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_EQ(readFileText(dir_ / "out.yrk"), readFileText(dir_ / "in put.yrk"));
+}
+
+TEST_F(Cli, RoundtripOntoWhatIsNotAFileFails) {
+    saveProject(testing::makeFixtureProject(), dir_ / "in.yrk");
+    ASSERT_EQ(::mkfifo((dir_ / "pipe").c_str(), 0644), 0);
+    const CliRun run = runCli("roundtrip " + path("in.yrk") + " " + path("pipe"));
+    EXPECT_EQ(run.status, 1) << run.output;
+    EXPECT_NE(run.output.find("не является файлом"), std::string::npos) << run.output;
+    EXPECT_EQ(fs::status(dir_ / "pipe").type(), fs::file_type::fifo);
 }
 
 TEST_F(Cli, InfoPrintsTheCounts) {

@@ -163,6 +163,56 @@ TEST(SaveFile, TemporaryFilesOfAKilledSaveGoWithTheNextSave) {
     EXPECT_EQ(readFileText(path), "new\r\n");
 }
 
+// Makes a named socket at `path`; false when the system refuses.
+bool makeSocket(const fs::path& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+    const bool made =
+        fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    return made;
+}
+
+// The file type bits of what `path` names (links not followed).
+mode_t typeOf(const fs::path& path) {
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0 ? (status.st_mode & S_IFMT) : 0;
+}
+
+TEST(SaveFile, WhatIsNotARegularFileIsRefusedBeforeAnythingIsWritten) {
+    TempDir dir;
+    std::vector<fs::path> targets;
+    ASSERT_EQ(::mkfifo((dir.path() / "pipe").c_str(), 0644), 0);
+    targets.push_back(dir.path() / "pipe");
+    ASSERT_TRUE(makeSocket(dir.path() / "socket"));
+    targets.push_back(dir.path() / "socket");
+    fs::create_directories(dir.path() / "folder");
+    targets.push_back(dir.path() / "folder");
+    // A device of its own (as /dev/null is one), where the system lets the test make one.
+    if (::mknod((dir.path() / "null").c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0) {
+        targets.push_back(dir.path() / "null");
+        fs::create_symlink("null", dir.path() / "link-to-null");
+        targets.push_back(dir.path() / "link-to-null");
+    }
+    const std::vector<std::string> before = namesIn(dir.path());
+    for (const fs::path& target : targets) {
+        SCOPED_TRACE(target.filename().string());
+        const mode_t type = typeOf(target);
+        try {
+            writeFileText(target, "project\r\n");
+            ADD_FAILURE() << "saved onto what is not a file";
+        } catch (const IoError& error) {
+            EXPECT_EQ(std::string(error.what()), "«" + target.string() + "» не является файлом");
+        }
+        EXPECT_EQ(typeOf(target), type);
+        EXPECT_EQ(namesIn(dir.path()), before) << "no temporary file";
+    }
+}
+
 // The user id of a file the test gives away: only root can give one away.
 constexpr uid_t kOtherUser = 65534;
 
