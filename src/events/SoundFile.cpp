@@ -24,6 +24,16 @@ std::string SoundFile::contentTypeOf(std::string_view fileName) {
     return {};
 }
 
+std::string SoundFile::refusal(const std::filesystem::path& chosen) {
+    const std::string name = chosen.filename().string();  // UTF-8 on this system
+    const std::string missing = firstCharacterOutsideCp1251(name);
+    if (missing.empty()) {
+        return {};
+    }
+    return "Файл «" + name + "» нельзя взять в игру: в его имени есть знак «" + missing +
+           "», которого нет в кодировке Windows-1251. Переименуйте файл.";
+}
+
 std::filesystem::path SoundFile::resourceFolder(const std::filesystem::path& projectDir,
                                                 const std::filesystem::path& programDir) {
     return (projectDir.empty() ? programDir : projectDir) / "res";

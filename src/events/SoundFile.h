@@ -18,6 +18,11 @@ struct SoundFile {
     // "music.MID" gets "".
     static std::string contentTypeOf(std::string_view fileName);
 
+    // Why the chosen file cannot be a sound of the game ("" when it can; UTF-8): the game
+    // names it in a Windows-1251 string, so every character of its name must be one that
+    // Windows-1251 has ("音.wav" and "café.wav" are refused, "звук №1.wav" is not).
+    static std::string refusal(const std::filesystem::path& chosen);
+
     // The folder the sound goes to: projectDir/res, or programDir/res while the
     // project has never been saved (projectDir empty).
     static std::filesystem::path resourceFolder(const std::filesystem::path& projectDir,

@@ -42,6 +42,44 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
+// Not a code point: what nextCharacter gives for a malformed sequence.
+constexpr char32_t kMalformed = 0xFFFFFFFF;
+
+// Decodes the UTF-8 sequence at text[i] into `c` (kMalformed when it is not well formed)
+// and returns the number of bytes it takes (at least 1).
+std::size_t nextCharacter(std::string_view text, std::size_t i, char32_t& c) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80) {
+        c = lead;
+        return 1;
+    }
+    std::size_t length = 0;
+    char32_t minimum = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2, c = lead & 0x1F, minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3, c = lead & 0x0F, minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4, c = lead & 0x07, minimum = 0x10000;
+    } else {
+        c = kMalformed;
+        return 1;
+    }
+    std::size_t k = 1;
+    for (; k < length && i + k < text.size(); ++k) {
+        const auto next = static_cast<unsigned char>(text[i + k]);
+        if ((next & 0xC0) != 0x80) {
+            break;
+        }
+        c = (c << 6) | (next & 0x3F);
+    }
+    if (k < length || c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+        c = kMalformed;
+        return k;
+    }
+    return length;
+}
+
 }  // namespace
 
 char32_t cp1251ToUnicode(unsigned char byte) {
@@ -78,46 +116,27 @@ std::string cp1251ToUtf8(std::string_view text) {
 std::string utf8ToCp1251(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    std::size_t i = 0;
-    const std::size_t n = text.size();
-    while (i < n) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            out += static_cast<char>(lead);
-            ++i;
-            continue;
-        }
-        int length = 0;
+    for (std::size_t i = 0; i < text.size();) {
         char32_t c = 0;
-        char32_t minimum = 0;
-        if ((lead & 0xE0) == 0xC0) {
-            length = 2, c = lead & 0x1F, minimum = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3, c = lead & 0x0F, minimum = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4, c = lead & 0x07, minimum = 0x10000;
-        } else {
-            out += '?';
-            ++i;
-            continue;
-        }
-        int k = 1;
-        for (; k < length && i + k < n; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) {
-                break;
-            }
-            c = (c << 6) | (next & 0x3F);
-        }
-        if (k < length || c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-            out += '?';
-            i += static_cast<std::size_t>(k);
-            continue;
-        }
-        out += cp1251FromUnicode(c);
-        i += static_cast<std::size_t>(length);
+        i += nextCharacter(text, i, c);
+        out += c == kMalformed ? '?' : cp1251FromUnicode(c);
     }
     return out;
+}
+
+std::string firstCharacterOutsideCp1251(std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t c = 0;
+        const std::size_t length = nextCharacter(utf8, i, c);
+        if (c == kMalformed) {
+            return "\xEF\xBF\xBD";
+        }
+        if (c != '?' && cp1251FromUnicode(c) == '?') {
+            return std::string(utf8.substr(i, length));
+        }
+        i += length;
+    }
+    return {};
 }
 
 }  // namespace avizad

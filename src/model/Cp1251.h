@@ -17,5 +17,8 @@ std::string cp1251ToUtf8(std::string_view text);
 // A character without a Windows-1251 byte, and every malformed UTF-8 sequence, becomes "?".
 // Also how the source code's UTF-8 literals become model texts: utf8ToCp1251("Уровень").
 std::string utf8ToCp1251(std::string_view text);
+// The first character of a UTF-8 text that Windows-1251 lacks (in UTF-8; U+FFFD for a
+// malformed sequence), or "" when every character of the text has its byte.
+std::string firstCharacterOutsideCp1251(std::string_view utf8);
 
 }  // namespace avizad

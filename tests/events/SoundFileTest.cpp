@@ -107,5 +107,13 @@ TEST_F(SoundFileCopy, CyrillicNamesBecomeModelText) {
     EXPECT_TRUE(fs::exists(root_ / "project" / "res" / "звук.mid"));
 }
 
+TEST(SoundFile, NamesTheGameCannotSpellAreRefused) {
+    EXPECT_EQ(SoundFile::refusal("/music/звук №1.wav"), "");
+    EXPECT_EQ(SoundFile::refusal("/music/音.wav"),
+              "Файл «音.wav» нельзя взять в игру: в его имени есть знак «音», которого нет в "
+              "кодировке Windows-1251. Переименуйте файл.");
+    EXPECT_NE(SoundFile::refusal("/music/café.mid"), "");
+}
+
 }  // namespace
 }  // namespace avizad

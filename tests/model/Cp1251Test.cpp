@@ -56,5 +56,19 @@ TEST(Cp1251, CharactersWithoutByteAndMalformedInputBecomeQuestionMarks) {
     EXPECT_EQ(utf8ToCp1251("\xED\xA0\x80"), "?") << "surrogate";
 }
 
+TEST(Cp1251, FirstCharacterOutsideTheCodePage) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"звук №1 – «€».wav", ""},
+        {"", ""},
+        {"café.wav", "é"},  // Windows-1251 has no accented Latin letters
+        {"a音b日", "音"},
+        {"ok\xFFx", "\xEF\xBF\xBD"},  // a malformed sequence is shown as U+FFFD
+        {"x\xD0", "\xEF\xBF\xBD"},
+    };
+    for (const auto& [text, missing] : cases) {
+        EXPECT_EQ(firstCharacterOutsideCp1251(text), missing) << text;
+    }
+}
+
 }  // namespace
 }  // namespace avizad

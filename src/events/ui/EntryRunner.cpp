@@ -92,6 +92,10 @@ bool EntryRunner::ask(const CatalogueEntry& entry, EntryValues& values,
             if (chosen.isEmpty()) {
                 return false;
             }
+            if (const std::string refusal = SoundFile::refusal(toPath(chosen)); !refusal.empty()) {
+                prompts_.showError(parent_, QString::fromStdString(refusal));
+                return false;
+            }
             const std::filesystem::path& file = document_.values().projectFile;
             values.setSound(SoundFile::prepare(
                 toPath(chosen), file.empty() ? std::filesystem::path() : file.parent_path(),

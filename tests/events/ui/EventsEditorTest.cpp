@@ -32,6 +32,7 @@
 #include "events/ui/PhoneKeyDialog.h"
 #include "events/ui/TimerDialog.h"
 #include "model/Cp1251.h"
+#include "model/FileUtil.h"
 #include "model/ProjectFile.h"
 
 namespace avizad {
@@ -188,6 +189,35 @@ TEST_F(EventsEditorTest, AlwaysEventWithAnActionInAColumnOfEachKind) {
 
     undoAndRedo(texts, {"Новое событие", "Новое действие", "Новое действие", "Новое действие",
                         "Новое действие", "Новое действие"});
+}
+
+TEST_F(EventsEditorTest, SoundFilesTheGameCannotNameAreRefusedWhenChosen) {
+    const std::filesystem::path sounds = program.dir() / "sounds";
+    std::filesystem::create_directories(sounds);
+    QString chosen;
+    editor->runner().setChooseFile(
+        [&](QWidget*, const QString&, const QString&) { return chosen; });
+    newEvent(1, "Всегда");
+    editor->specialToggle()->trigger();
+    for (const char* name : {"音.wav", "café.wav"}) {
+        SCOPED_TRACE(name);
+        writeFileText(sounds / name, "RIFF");
+        chosen = QString::fromUtf8((sounds / name).c_str());
+        user.errors.clear();
+        addAction(2, 1, "Воспроизвести файл");
+        EXPECT_EQ(table().events[1].specialActions[2].count(), 0) << "no action";
+        ASSERT_EQ(user.errors.size(), 1);
+        EXPECT_TRUE(user.errors[0].contains(QString::fromUtf8(name)))
+            << user.errors[0].toStdString();
+        EXPECT_FALSE(std::filesystem::exists(program.dir() / "res" / name)) << "nothing copied";
+    }
+    writeFileText(sounds / "звук.wav", "RIFF");
+    chosen = QString::fromUtf8((sounds / "звук.wav").c_str());
+    user.errors.clear();
+    addAction(2, 1, "Воспроизвести файл");
+    EXPECT_TRUE(user.errors.isEmpty());
+    ASSERT_EQ(table().events[1].specialActions[2].count(), 1);
+    EXPECT_EQ(caption(table().events[1].specialActions[2][1]), "воспроизвести звук.wav");
 }
 
 TEST_F(EventsEditorTest, AddedConditionWithAKeyJoinsTheCondition) {
