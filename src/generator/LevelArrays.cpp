@@ -2,6 +2,7 @@
 
 #include "generator/JavaText.h"
 #include "model/Cp1251.h"
+#include "model/FileUtil.h"
 #include "model/IoError.h"
 
 namespace avizad {
@@ -320,7 +321,7 @@ int LevelSource::type(ObjectKind kind, int index) const {
     const Placement& p = placement(kind, index);
     if (p.object < 1 || p.object > project_.typeCount(kind)) {
         throw IoError("Уровень " + std::to_string(level_) + ": размещение " + kindName(kind) +
-                      " «" + cp1251ToUtf8(p.objectName) + "» ссылается на объект номер " +
+                      " «" + shownModelName(p.objectName) + "» ссылается на объект номер " +
                       std::to_string(p.object) + ", которого нет");
     }
     return p.object;

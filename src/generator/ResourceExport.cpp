@@ -19,7 +19,7 @@ int clamp(int value, int low, int high) {
 void writeImage(const std::filesystem::path& file, const Image& image,
                 const std::string& objectName, std::optional<Color> transparent = std::nullopt) {
     if (image.isNull()) {
-        throw IoError("У объекта «" + cp1251ToUtf8(objectName) + "» нет изображения, файл «" +
+        throw IoError("У объекта «" + shownModelName(objectName) + "» нет изображения, файл «" +
                       displayPath(file) + "» не записан");
     }
     writePng(file, image, transparent);

@@ -32,6 +32,11 @@ inline constexpr int kDirections = 4;
 inline constexpr int kAnimationStates = 4;
 inline constexpr int kControlTypeSlots = 100;  // a level's control type per active type
 
+// The longest object name the editors take, in characters: a Windows-1251 character takes
+// at most three bytes in UTF-8, so with ".png" and a "-NN" its file name fits the file
+// systems' 255 bytes.
+inline constexpr int kMaxObjectNameLength = 80;
+
 inline constexpr int kMinLevelSize = 100;
 inline constexpr int kMaxLevelSize = 10000;
 

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "model/Cp1251.h"
 #include "model/IoError.h"
 
 namespace avizad {
@@ -18,7 +19,61 @@ std::string systemErrorText(int errorNumber) {
 }
 
 std::string displayPath(const std::filesystem::path& path) {
-    return path.string();
+    const std::string& text = path.native();
+    std::string shown;
+    std::size_t begin = 0;
+    while (begin <= text.size()) {
+        const std::size_t slash = std::min(text.find('/', begin), text.size());
+        shown += shownName(std::string_view(text).substr(begin, slash - begin));
+        if (slash < text.size()) {
+            shown += '/';
+        }
+        begin = slash + 1;
+    }
+    return shown;
+}
+
+std::string shownName(std::string_view utf8) {
+    std::string shown;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if ((byte & 0xC0) != 0x80 && ++characters > kShownNameCharacters) {
+            return shown + "…";
+        }
+        if (byte < 0x20 || byte == 0x7F) {
+            shown += "\xEF\xBF\xBD";  // U+FFFD, the replacement character
+        } else {
+            shown += utf8[i];
+        }
+    }
+    return shown;
+}
+
+std::string shownModelName(std::string_view cp1251) {
+    return shownName(cp1251ToUtf8(cp1251.substr(0, kShownNameCharacters + 1)));
+}
+
+std::string fileNameFault(std::string_view name, std::string_view extension) {
+    const auto shown = [&] { return "«" + shownModelName(name) + "»"; };
+    for (const char c : name) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            return "имя " + shown() + " содержит управляющий символ";
+        }
+    }
+    std::size_t bytes = extension.size();
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        const char32_t code = cp1251ToUnicode(byte);
+        bytes += code < 0x80 ? 1 : code < 0x800 ? 2 : 3;
+    }
+    if (bytes > kMaxFileNameBytes) {
+        return "имя " + shown() +
+               " длиннее, чем позволяет файловая система: " + std::to_string(bytes) +
+               " байт в UTF-8 с «" + std::string(extension) + "», а можно не больше " +
+               std::to_string(kMaxFileNameBytes);
+    }
+    return {};
 }
 
 std::vector<std::uint8_t> readFileBytes(const std::filesystem::path& path) {

@@ -25,8 +25,23 @@ inline void writeFileText(const std::filesystem::path& path, std::string_view te
     writeFileBytes(path, text.data(), text.size());
 }
 
-// A path as the user reads it in messages (UTF-8).
+// A path as the user reads it in messages (UTF-8): each part of it as shownName shows it.
 std::string displayPath(const std::filesystem::path& path);
+
+// How many characters of a name a message quotes.
+inline constexpr std::size_t kShownNameCharacters = 200;
+// A name (UTF-8) as a message quotes it: its first kShownNameCharacters characters, with
+// "…" when it is longer, and every control character (a NUL too) shown as U+FFFD (�), so
+// that no name makes a huge message or cuts one short.
+std::string shownName(std::string_view utf8);
+// The same for a model text (Windows-1251); only the part shown is converted.
+std::string shownModelName(std::string_view cp1251);
+
+// The longest file name the file systems take, in bytes of its UTF-8 form.
+inline constexpr std::size_t kMaxFileNameBytes = 255;
+// Why a Windows-1251 text followed by `extension` cannot be a file name, "" when it can
+// (UTF-8): it holds a control character, or its UTF-8 form is longer than kMaxFileNameBytes.
+std::string fileNameFault(std::string_view name, std::string_view extension);
 
 // Whether the file name ends in "." and one of `extensions` (given without the dot),
 // ASCII letters compared without regard to case, as the mask "*.ext" matches.

@@ -178,7 +178,7 @@ Image decodePng(const std::uint8_t* data, std::size_t size, const std::string& w
 
 Image readPng(const std::filesystem::path& path) {
     const std::vector<std::uint8_t> bytes = readFileBytes(path);
-    return decodePng(bytes.data(), bytes.size(), "«" + path.string() + "»");
+    return decodePng(bytes.data(), bytes.size(), "«" + displayPath(path) + "»");
 }
 
 namespace {

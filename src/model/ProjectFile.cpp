@@ -137,7 +137,7 @@ public:
         int value = 0;
         const auto result = std::from_chars(line.data(), line.data() + line.size(), value);
         if (line.empty() || result.ec != std::errc() || result.ptr != line.data() + line.size()) {
-            const std::string shown(line.substr(0, 40));
+            const std::string shown = shownName(line.substr(0, 40));
             fail(result.ec == std::errc::result_out_of_range
                      ? "число «" + shown + "» вне 32-битного диапазона"
                      : "ожидалось целое число, а стоит «" + shown + "»");
@@ -240,6 +240,7 @@ public:
     void ignoredInteger(int value) { out_.integer(value); }
     void count(int value, int, int, const char*) { out_.integer(value); }
     void text(const std::string& value) { out_.text(value); }
+    void fileName(const std::string& value, std::string_view) { out_.text(value); }
     void tag(std::string_view tag) { out_.text(tag); }
     void image(int w, int h, const Image& picture) { out_.image(w, h, picture); }
     template <typename List>
@@ -259,6 +260,13 @@ public:
     void ignoredInteger(int) { in_.integer(); }
     void count(int& value, int lo, int hi, const char* what) { value = in_.count(lo, hi, what); }
     void text(std::string& value) { value = in_.text(); }
+    // A text that names a file once `extension` is appended.
+    void fileName(std::string& value, std::string_view extension) {
+        value = in_.text();
+        if (const std::string fault = fileNameFault(value, extension); !fault.empty()) {
+            in_.fail(fault);
+        }
+    }
     void tag(std::string_view tag) { in_.tag(tag); }
     void image(int w, int h, Image& picture) { in_.image(w, h, picture, in_.line()); }
     template <typename List>
@@ -311,7 +319,7 @@ void transferPlacements(Archive& ar, List& list, int n, bool full, bool backgrou
 
 template <typename Archive, typename Object>
 void transferBackground(Archive& ar, Object& o) {
-    ar.text(o.name);
+    ar.fileName(o.name, ".png");  // the name of its exported image
     ar.integer(o.kind);
     ar.integer(o.tileWidth);
     ar.integer(o.tileHeight);
@@ -335,7 +343,7 @@ void transferBackground(Archive& ar, Object& o) {
 
 template <typename Archive, typename Object>
 void transferActive(Archive& ar, Object& o) {
-    ar.text(o.name);
+    ar.fileName(o.name, ".png");  // the name of its exported image
     ar.text(o.placingName);
     ar.count(o.frameCount, 0, kMaxFrames, "число кадров");
     ar.integer(o.frameWidth);
@@ -376,13 +384,13 @@ void transferText(Archive& ar, Object& o) {
     for (int k = 1; k <= o.lineCount; ++k) {
         ar.text(o.lines[k]);
     }
-    ar.text(o.fileName);
+    ar.fileName(o.fileName, "");
     transferProperties(ar, o.propertyNames, o.propertyValues);
 }
 
 template <typename Archive, typename Object>
 void transferIndicator(Archive& ar, Object& o) {
-    ar.text(o.name);
+    ar.fileName(o.name, ".png");  // the name of its exported image
     ar.integer(o.imageWidth);
     ar.integer(o.imageHeight);
     ar.text(o.reservedText);

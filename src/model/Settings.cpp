@@ -86,7 +86,7 @@ int number(const std::filesystem::path& file, const std::vector<std::string>& li
     const std::optional<int> value = parseSettingNumber(text);
     if (!value) {
         throw IoError("Файл настроек «" + displayPath(file) + "», строка " + std::to_string(line) +
-                      ": «" + cp1251ToUtf8(text) + "» не является числом");
+                      ": «" + shownModelName(text) + "» не является числом");
     }
     return *value;
 }

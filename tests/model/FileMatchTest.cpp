@@ -42,5 +42,32 @@ TEST(FileMatch, ListsRegularFilesSortedAndNeverFollowsLinks) {
     EXPECT_TRUE(filesWithExtensions(dir.path() / "missing", {"mid"}).empty());
 }
 
+TEST(FileNames, MessagesShowAtMostTwoHundredCharactersOfAName) {
+    std::string cyrillic;
+    for (int i = 0; i < 300; ++i) {
+        cyrillic += "ж";
+    }
+    std::string shown;
+    for (int i = 0; i < 200; ++i) {
+        shown += "ж";
+    }
+    EXPECT_EQ(shownName(cyrillic), shown + "…") << "characters, not bytes";
+    EXPECT_EQ(shownName(std::string(200, 'a')), std::string(200, 'a'));
+    EXPECT_EQ(shownName(std::string("a\0b\tc", 5)), "a\uFFFDb\uFFFDc");
+    EXPECT_EQ(displayPath(fs::path("/tmp") / std::string(300, 'x') / "game.yrk"),
+              "/tmp/" + std::string(200, 'x') + "…/game.yrk");
+    EXPECT_EQ(displayPath("relative/game.yrk"), "relative/game.yrk");
+}
+
+TEST(FileNames, FileNameFaults) {
+    EXPECT_EQ(fileNameFault("hero", ".png"), "");
+    EXPECT_EQ(fileNameFault(std::string(251, 'a'), ".png"), "");
+    EXPECT_NE(fileNameFault(std::string(252, 'a'), ".png"), "");
+    EXPECT_EQ(fileNameFault(std::string(85, '\xB9'), ""), "") << "№ takes three bytes: 255";
+    EXPECT_NE(fileNameFault(std::string(86, '\xB9'), ""), "");
+    EXPECT_NE(fileNameFault(std::string("a\0b", 3), ".png"), "");
+    EXPECT_NE(fileNameFault("a\x7F", ""), "");
+}
+
 }  // namespace
 }  // namespace avizad

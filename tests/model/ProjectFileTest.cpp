@@ -8,6 +8,7 @@
 
 #include "ProjectFixture.h"
 #include "TempDir.h"
+#include "model/Cp1251.h"
 #include "model/FileUtil.h"
 #include "model/IoError.h"
 #include "model/ProjectFile.h"
@@ -253,6 +254,30 @@ const BadFile kBadFiles[] = {
          l.insert(l.begin() + 1, {"f", "0", "8", "8", "101"});
      },
      6, "0..100"},
+    {"ObjectNameWithANul",
+     [](auto& l) {
+         l[3] = "1";
+         l.insert(l.begin() + 4, std::string("a\0b", 3));
+     },
+     5, "управляющий символ"},
+    {"ActiveNameWithATab",
+     [](auto& l) {
+         l[1] = "1";
+         l.insert(l.begin() + 2, "a\tb");
+     },
+     3, "управляющий символ"},
+    {"BackgroundNameLongerThanAFileName",
+     [](auto& l) {
+         l[0] = "1";
+         l.insert(l.begin() + 1, std::string(252, 'a'));
+     },
+     2, "255"},
+    {"TextFileNameWithAControlCharacter",
+     [](auto& l) {
+         l[2] = "1";
+         l.insert(l.begin() + 3, {"0", "0", "0", "0", "0", "0", "0", "0", "0", "x\x7F.png"});
+     },
+     13, "управляющий символ"},
     {"TooManyActions",
      [](auto& l) {
          l[4] = "1";
@@ -265,6 +290,63 @@ INSTANTIATE_TEST_SUITE_P(BadFiles, ProjectFileRejects, ::testing::ValuesIn(kBadF
                          [](const ::testing::TestParamInfo<BadFile>& p) {
                              return std::string(p.param.name);
                          });
+
+// An object name becomes a file name with ".png", in UTF-8 on the disk: it may take up to
+// 251 bytes there, so fewer Cyrillic letters (two bytes each) than Latin ones.
+TEST(ProjectFile, ObjectNamesUpToTheFileNameLimitLoad) {
+    const std::string cyrillic = utf8ToCp1251("я");
+    const std::pair<std::string, bool> names[] = {
+        {std::string(251, 'a'), true},
+        {std::string(252, 'a'), false},
+        {[&] {
+             std::string name;
+             for (int i = 0; i < 125; ++i) {
+                 name += cyrillic;
+             }
+             return name;
+         }(),
+         true},
+        {[&] {
+             std::string name;
+             for (int i = 0; i < 126; ++i) {
+                 name += cyrillic;
+             }
+             return name;
+         }(),
+         false},
+    };
+    for (const auto& [name, loads] : names) {
+        Project project;
+        project.backgroundCount = 1;
+        project.backgrounds[1].name = name;
+        const std::string text = projectFileText(project);
+        Project loaded;
+        if (loads) {
+            EXPECT_NO_THROW(loaded = loadText(text)) << name.size();
+            EXPECT_EQ(loaded.backgrounds[1].name, name);
+        } else {
+            EXPECT_THROW(loadText(text), IoError) << name.size();
+        }
+    }
+}
+
+TEST(ProjectFile, AHugeNameMakesAShortMessage) {
+    std::vector<std::string> lines = linesOf(projectFileText(Project{}));
+    lines[0] = "1";
+    lines.insert(lines.begin() + 1, std::string(50 << 20, 'a'));
+    const std::string text = joinLines(lines);
+    Project project;
+    try {
+        loadProjectFromMemory(project, text.data(), text.size(), "huge.yrk");
+        FAIL() << "the file was accepted";
+    } catch (const IoError& error) {
+        const std::string message = error.what();
+        EXPECT_LT(message.size(), 1000u);
+        EXPECT_NE(message.find("строка 2:"), std::string::npos) << message;
+        EXPECT_NE(message.find(std::string(200, 'a') + "…"), std::string::npos) << message;
+        EXPECT_EQ(message.find(std::string(201, 'a')), std::string::npos);
+    }
+}
 
 TEST(ProjectFile, MissingFileIsAnIoError) {
     Project project;

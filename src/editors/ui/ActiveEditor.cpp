@@ -37,7 +37,7 @@ ActiveEditor::ActiveEditor(MainWindow& window, QWidget* parent)
                        QStringLiteral("Загрузить изображение"), this, &ActiveEditor::openImage);
     bar->addSeparator();
     bar->addWidget(new QLabel(QStringLiteral(" Название объекта "), this));
-    name_ = new QLineEdit(this);
+    name_ = newNameField();
     name_->setMaximumWidth(200);
     bar->addWidget(name_);
 

@@ -69,7 +69,7 @@ BackgroundEditor::BackgroundEditor(MainWindow& window, QWidget* parent)
                                });
     bar->addSeparator();
     bar->addWidget(new QLabel(QStringLiteral(" Название "), this));
-    name_ = new QLineEdit(this);
+    name_ = newNameField();
     name_->setMaximumWidth(200);
     bar->addWidget(name_);
 

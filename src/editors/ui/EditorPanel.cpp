@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QRegularExpressionValidator>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
@@ -132,6 +134,14 @@ void EditorPanel::close() {
 
 const Prompts& EditorPanel::prompts() const {
     return window_.prompts();
+}
+
+QLineEdit* EditorPanel::newNameField() {
+    auto* field = new QLineEdit(this);
+    field->setMaxLength(kMaxObjectNameLength);
+    field->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[^\\x00-\\x1F\\x7F]*")), field));
+    return field;
 }
 
 QString EditorPanel::imagesFolder() const {

@@ -15,6 +15,7 @@
 
 class QAction;
 class QLabel;
+class QLineEdit;
 class QToolBar;
 class QVBoxLayout;
 
@@ -65,6 +66,9 @@ protected:
     MainWindow& mainWindow() const { return window_; }
     const Prompts& prompts() const;
     QVBoxLayout* body() const { return body_; }
+    // A field for the object's name, which becomes a file name: at most
+    // kMaxObjectNameLength characters, no control characters.
+    QLineEdit* newNameField();
     // The folder the image dialogs open in: "images" beside the program.
     QString imagesFolder() const;
     // Asks for a PNG file in the images folder; empty when cancelled.

@@ -34,7 +34,7 @@ IndicatorEditor::IndicatorEditor(MainWindow& window, QWidget* parent)
     row->addWidget(view_, 1);
     auto* side = new QVBoxLayout;
     auto* form = new QFormLayout;
-    name_ = new QLineEdit(this);
+    name_ = newNameField();
     form->addRow(QStringLiteral("Название объекта"), name_);
     amount_ = new QSpinBox(this);
     amount_->setRange(1, 100);

@@ -76,7 +76,7 @@ TextEditor::TextEditor(MainWindow& window, QWidget* parent)
     auto* bottom = new QHBoxLayout;
     auto* textColumn = new QVBoxLayout;
     auto* form = new QFormLayout;
-    name_ = new QLineEdit(this);
+    name_ = newNameField();
     form->addRow(QStringLiteral("Название объекта"), name_);
     textColumn->addLayout(form);
     text_ = new QPlainTextEdit(this);

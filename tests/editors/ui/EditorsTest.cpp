@@ -537,6 +537,26 @@ TEST_F(EditorsTest, EveryCommandIsInAMenuAndEveryIconButtonHasAHint) {
     }
 }
 
+// A name becomes a file name: the fields take no control character and no more characters
+// than a file name can hold.
+TEST_F(EditorsTest, NameFieldsTakeOnlyWhatAFileNameCanHold) {
+    QLineEdit* fields[] = {
+        editor<BackgroundEditor>(CentralPanel::BackgroundEditor)->nameEdit(),
+        editor<ActiveEditor>(CentralPanel::ActiveEditor)->nameEdit(),
+        editor<IndicatorEditor>(CentralPanel::IndicatorEditor)->nameEdit(),
+        editor<TextEditor>(CentralPanel::TextEditor)->nameEdit(),
+    };
+    for (QLineEdit* field : fields) {
+        field->setText(QStringLiteral("ok"));
+        field->insert(QStringLiteral("a\tb"));
+        EXPECT_EQ(field->text(), QStringLiteral("ok")) << "a control character is refused";
+        field->clear();
+        field->insert(QString(300, QChar(0x2116)));  // №, three bytes in UTF-8
+        EXPECT_EQ(field->text().size(), kMaxObjectNameLength);
+        EXPECT_EQ(fileNameFault(toModel(field->text()) + "-99", ".png"), "");
+    }
+}
+
 TEST_F(EditorsTest, PaletteShowsTheNewTypeAndItsSettingsCommandReopensIt) {
     installLevelEditor(*window);
     window->catalogue()->chooseKind(ObjectKind::Indicator);
