@@ -7,7 +7,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # The compiler cache (when installed) shares results between clones of this tree.
 export CCACHE_BASEDIR := $(CURDIR)
 
-.PHONY: all deps build test run bench fuzz fuzz-smoke sanitize format clean screenshots
+.PHONY: all deps build test run bench fuzz fuzz-smoke sanitize soak format clean screenshots
 
 all: build
 
@@ -53,7 +53,8 @@ FUZZ_FLAGS ?= -rss_limit_mb=2048
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DAVIZAD_FUZZ=ON -DAVIZAD_GUI=OFF -DAVIZAD_TESTS=OFF -DAVIZAD_TOOLKIT=OFF -DAVIZAD_BENCH=OFF
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_project_reader fuzz_png_reader fuzz_seeds
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_project_reader fuzz_png_reader \
+	  fuzz_generator fuzz_seeds
 
 fuzz-smoke: fuzz
 	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/png-corpus
@@ -63,21 +64,36 @@ fuzz-smoke: fuzz
 	  -max_len=65536 -dict=fuzz/project.dict $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/bin/fuzz_png_reader -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) \
 	  -max_len=16384 -dict=fuzz/png.dict $(FUZZ_DIR)/png-corpus
+	mkdir -p $(FUZZ_DIR)/generator-corpus
+	cp $(FUZZ_DIR)/corpus/* $(FUZZ_DIR)/generator-corpus/
+	$(FUZZ_DIR)/bin/fuzz_generator -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) -timeout=10 \
+	  -max_len=65536 -dict=fuzz/project.dict $(FUZZ_DIR)/generator-corpus
 
 # The tests without a window or the Java toolkit, built with AddressSanitizer and
-# UndefinedBehaviorSanitizer in a tree of their own; any finding fails the test. The tree has
-# no toolkit, so the tests that need one skip here even when CI requires it elsewhere.
+# UndefinedBehaviorSanitizer in a tree of their own; any finding or leak fails the test. The
+# project document needs Qt Core and Gui only, so the editor monkey runs there too. The tree
+# has no toolkit, so the tests that need one skip here even when CI requires it elsewhere.
 SANITIZE_DIR ?= build-asan
 SANITIZE_FLAGS := -O1 -g1 -fsanitize=address,undefined -fno-sanitize-recover=all \
   -fno-omit-frame-pointer
+SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+SANITIZE_CONFIGURE := cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE= -DAVIZAD_WERROR=ON \
+  -DAVIZAD_GUI=OFF -DAVIZAD_DOCUMENT_TESTS=ON -DAVIZAD_TOOLKIT=OFF -DAVIZAD_BENCH=OFF \
+  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_C_FLAGS="$(SANITIZE_FLAGS)" \
+  -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
 sanitize: deps
-	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE= -DAVIZAD_WERROR=ON \
-	  -DAVIZAD_GUI=OFF -DAVIZAD_TOOLKIT=OFF -DAVIZAD_BENCH=OFF \
-	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_C_FLAGS="$(SANITIZE_FLAGS)" \
-	  -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
+	$(SANITIZE_CONFIGURE)
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
-	cd $(SANITIZE_DIR) && env -u AVIZAD_REQUIRE_TOOLKIT ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+	cd $(SANITIZE_DIR) && env -u AVIZAD_REQUIRE_TOOLKIT $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
+
+# The long editor monkey: SOAK_STEPS random edits with undo and redo on the showcase under
+# the sanitizers (AVIZAD_MONKEY_SEED=N for another run).
+SOAK_STEPS ?= 5000
+soak: deps
+	$(SANITIZE_CONFIGURE)
+	cmake --build $(SANITIZE_DIR) -j $(JOBS) --target test_monkey
+	$(SANITIZE_ENV) AVIZAD_MONKEY_STEPS=$(SOAK_STEPS) $(SANITIZE_DIR)/tests/test_monkey
 
 format:
 	find src tests bench fuzz tools -name '*.cpp' -o -name '*.h' | xargs clang-format -i
