@@ -41,6 +41,7 @@ public:
         return contains(x, y) ? (hasAlpha() ? (*alpha_)[index(x, y)] : 255) : 0;
     }
     void setAlpha(int x, int y, std::uint8_t a);
+    void dropAlpha() { alpha_.reset(); }
 
     // Row-major pixel storage (y * width + x), for fast bulk access. The writable
     // form gives this image its own copy first when the pixels are shared.
