@@ -352,12 +352,12 @@ TEST(ActionCatalogue, ATextRowShowsItsTextFollowedByAValue) {
 }
 
 TEST(Catalogues, ObjectNumbersNameTheKindTheDialogOffers) {
-    struct Case {
+    struct KindCase {
         CatalogueMenu menu;
         const char* path;
         std::optional<ObjectKind> kind;
     };
-    const Case cases[] = {
+    const KindCase cases[] = {
         {ConditionCatalogue::menu(ConditionMenu::Active), "столкновение/с фоновым объектом",
          ObjectKind::Background},
         {ConditionCatalogue::menu(ConditionMenu::Active), "столкновение/с активным объектом",
@@ -371,7 +371,7 @@ TEST(Catalogues, ObjectNumbersNameTheKindTheDialogOffers) {
         {ActionCatalogue::menu(ActionMenu::Active), "режим/перемещение по траектории",
          std::nullopt},
     };
-    for (const Case& c : cases) {
+    for (const KindCase& c : cases) {
         SCOPED_TRACE(c.path);
         const CatalogueEntry* entry = findEntry(c.menu, c.path);
         ASSERT_NE(entry, nullptr);
