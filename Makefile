@@ -40,7 +40,7 @@ bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/avizad-level-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/avizad-events-grid-bench
 	sh bench/pipeline_overhead.sh $(BUILD_DIR) 3
-	xvfb-run -a $(BUILD_DIR)/bin/avizad-build-bench $(BUILD_DIR)/bin samples/showcase.yrk
+	xvfb-run -a $(BUILD_DIR)/bin/avizad-build-bench $(BUILD_DIR)/bin tests/fixtures/showcase.yrk
 	$(BUILD_DIR)/bin/avizad-jar-size-bench $(BUILD_DIR)/bin
 	$(BUILD_DIR)/bin/avizad-engine-bench $(BUILD_DIR)/bin 600 3
 	JAVA_TOOL_OPTIONS=-Xint $(BUILD_DIR)/bin/avizad-engine-bench $(BUILD_DIR)/bin 600 3

@@ -53,7 +53,7 @@ public:
           folder_(std::move(folder)),
           document_(folder_) {
         document_.replaceProject(
-            readProjectFile(fs::path(AVIZAD_SOURCE_DIR) / "samples" / "showcase.yrk"));
+            readProjectFile(fs::path(AVIZAD_SOURCE_DIR) / "tests" / "fixtures" / "showcase.yrk"));
         history_.push_back(text());
     }
 
@@ -404,9 +404,14 @@ private:
         placer_.track(document_.settings(), level, canvas(pick(0, shown.width)),
                       canvas(pick(0, shown.height)));
         Refusal refusal = Refusal::None;
-        edit("Размещение объекта", ProjectParts().withLevel(level),
-             [&](Project& p) { return placer_.place(p, level, refusal); });
+        const std::optional<NewPlacement> made = placer_.place(project(), level, refusal);
         placer_.disarm(level);
+        if (made) {
+            edit("Размещение объекта", ProjectParts().withLevel(level), [&](Project& p) {
+                p.levels[level].placements(made->kind).add(made->placement);
+                return true;
+            });
+        }
     }
     // A placement of some kind on some level: false when the chosen level has none.
     bool anyPlacement(int& level, ObjectKind& kind, int& index) {
@@ -424,7 +429,7 @@ private:
         const Placement& placement = project().levels[level].placements(kind)[index];
         x = canvas(placement.x) + 1;
         y = canvas(placement.y) + 1;
-        placer_.press(project(), level, kind, x, y);
+        placer_.press(project(), level, x, y);
     }
     void drag() {
         int level = 0;
@@ -442,13 +447,24 @@ private:
             for (int i = pick(1, 6); i > 0; --i) {
                 x += pick(-40, 40);
                 y += pick(-40, 40);
-                edit(
-                    "Перемещение размещения", ProjectParts().withLevel(level),
-                    [&](Project& p) { return placer_.move(p, level, document_.settings(), x, y); },
-                    key);
+                const std::optional<PlacementMove> move =
+                    placer_.dragTo(project(), level, document_.settings(), x, y, chance(80));
+                if (move) {
+                    edit(
+                        "Перемещение размещения", ProjectParts().withLevel(level),
+                        [&](Project& p) {
+                            Placement& moved = p.levels[level].placements(
+                                move->placement.kind)[move->placement.index];
+                            moved.x = move->x;
+                            moved.y = move->y;
+                            return true;
+                        },
+                        key);
+                }
+                placer_.track(document_.settings(), level, x, y);
             }
         }
-        placer_.release(project(), level, kind, x, y, false);
+        placer_.release(level, false);
     }
     void deletePlacement() {
         int level = 0;
@@ -461,9 +477,15 @@ private:
         int x = 0;
         int y = 0;
         pressOn(level, kind, index, x, y);
-        placer_.release(project(), level, kind, x, y, chance(50));
-        edit("Удаление размещения", ProjectParts().withLevel(level),
-             [&](Project& p) { return placer_.removeSelected(p, level); });
+        placer_.release(level, chance(50));
+        const PlacementRef selected = placer_.selected();
+        if (selected.index != 0) {
+            edit("Удаление размещения", ProjectParts().withLevel(level), [&](Project& p) {
+                p.levels[level].placements(selected.kind).removeAt(selected.index);
+                return true;
+            });
+        }
+        placer_.clearSelection();
     }
     void trajectory() {
         const int level = anyLevel();

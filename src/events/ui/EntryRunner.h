@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <utility>
 
 #include "app/Prompts.h"
 #include "events/BuiltText.h"
@@ -32,6 +33,8 @@ public:
                                  std::optional<ObjectKind> kind) const;
 
     const Prompts& prompts() const { return prompts_; }
+    // Replaces the file dialog of the sound action (tests choose the file).
+    void setChooseFile(ChooseFile choose) { chooseFile_ = std::move(choose); }
 
 private:
     bool ask(const CatalogueEntry& entry, EntryValues& values,
