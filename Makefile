@@ -47,6 +47,7 @@ bench: build
 
 # libFuzzer targets are built with clang in a separate tree. fuzz-smoke runs each target
 # for FUZZ_SECONDS on its seeds (fuzz/corpus and what fuzz_seeds writes) with its dictionary.
+# The generator target works in a scratch folder of its own, so it is given absolute paths.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 30
 FUZZ_FLAGS ?= -rss_limit_mb=2048
@@ -67,7 +68,7 @@ fuzz-smoke: fuzz
 	mkdir -p $(FUZZ_DIR)/generator-corpus
 	cp $(FUZZ_DIR)/corpus/* $(FUZZ_DIR)/generator-corpus/
 	$(FUZZ_DIR)/bin/fuzz_generator -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) -timeout=10 \
-	  -max_len=65536 -dict=fuzz/project.dict $(FUZZ_DIR)/generator-corpus
+	  -max_len=65536 -dict=$(CURDIR)/fuzz/project.dict $(abspath $(FUZZ_DIR))/generator-corpus
 
 # The tests without a window or the Java toolkit, built with AddressSanitizer and
 # UndefinedBehaviorSanitizer in a tree of their own; any finding or leak fails the test. The
