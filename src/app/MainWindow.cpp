@@ -4,10 +4,12 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -27,6 +29,7 @@
 #include "app/ObjectCatalogue.h"
 #include "app/SettingsDialog.h"
 #include "generator/BuildFolders.h"
+#include "generator/ProjectCopy.h"
 #include "model/IoError.h"
 #include "model/LevelOperations.h"
 #include "model/ProjectCommands.h"
@@ -220,20 +223,22 @@ QMenu* MainWindow::addMenu(const QString& caption, std::initializer_list<MenuIte
 
 void MainWindow::addMenus() {
     const QKeySequence none;
-    addMenu(QStringLiteral("Файл"),
-            {{Command::OpenProject, "Открыть", QKeySequence::Open},
-             {Command::NewProject, "Создать проект", QKeySequence::New},
-             {Command::NewProjectMenu, "Создать", none},
-             {Command::Save, nullptr, none},
-             {Command::Save, "Сохранить", QKeySequence::Save},
-             {Command::SaveAs, "Сохранить как...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-             {Command::Save, nullptr, none},
-             {Command::Clean, "Очистка", none},
-             {Command::Compile, "Компиляция", QKeySequence(Qt::Key_F9)},
-             {Command::RunGame, "Запуск игры", QKeySequence(Qt::Key_F5)},
-             {Command::MakeJar, "Перевод в jar", none},
-             {Command::Save, nullptr, none},
-             {Command::Exit, "Выход", QKeySequence(Qt::CTRL | Qt::Key_Q)}});
+    QMenu* file = addMenu(
+        QStringLiteral("Файл"),
+        {{Command::OpenProject, "Открыть", QKeySequence::Open},
+         {Command::NewProject, "Создать проект", QKeySequence::New},
+         {Command::NewProjectMenu, "Создать", none},
+         {Command::Save, nullptr, none},
+         {Command::Save, "Сохранить", QKeySequence::Save},
+         {Command::SaveAs, "Сохранить как...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+         {Command::Save, nullptr, none},
+         {Command::Clean, "Очистка", none},
+         {Command::Compile, "Компиляция", QKeySequence(Qt::Key_F9)},
+         {Command::RunGame, "Запуск игры", QKeySequence(Qt::Key_F5)},
+         {Command::MakeJar, "Перевод в jar", none},
+         {Command::Save, nullptr, none},
+         {Command::Exit, "Выход", QKeySequence(Qt::CTRL | Qt::Key_Q)}});
+    addSamplesMenu(file);
     addEditMenu();
     addMenu(QStringLiteral("Настройки"), {{Command::Settings, "Общие настройки", none},
                                           {Command::MidletSettings, "Настройки мидлета", none}});
@@ -246,6 +251,30 @@ void MainWindow::addMenus() {
     addViewMenu();
     addMenu(QStringLiteral("Справка"), {{Command::About, "Об авторах", none},
                                         {Command::Help, "Общее", QKeySequence::HelpContents}});
+}
+
+void MainWindow::addSamplesMenu(QMenu* fileMenu) {
+    // Beside "Открыть": the samples are opened as copies of the author's own.
+    samplesMenu_ = new QMenu(QStringLiteral("Примеры"), this);
+    samplesMenu_->setToolTipsVisible(true);
+    fileMenu->insertMenu(menuActions_[Command::NewProject], samplesMenu_);
+    connect(samplesMenu_, &QMenu::aboutToShow, this, &MainWindow::fillSamplesMenu);
+    fillSamplesMenu();
+}
+
+void MainWindow::fillSamplesMenu() {
+    samplesMenu_->clear();
+    const std::vector<SampleProject> samples = installedSamples(programDir_);
+    if (samples.empty()) {
+        samplesMenu_->addAction(QStringLiteral("(примеров нет)"))->setEnabled(false);
+        return;
+    }
+    for (const SampleProject& sample : samples) {
+        QAction* action = samplesMenu_->addAction(QString::fromStdString(sample.name));
+        action->setToolTip(QStringLiteral("Открыть копию примера: сам пример не изменится"));
+        const fs::path file = sample.file;
+        connect(action, &QAction::triggered, this, [this, file] { openSample(file); });
+    }
 }
 
 void MainWindow::addEditMenu() {
@@ -411,6 +440,7 @@ void MainWindow::setLocked(bool locked) {
             action->setEnabled(!locked);
         }
     }
+    samplesMenu_->menuAction()->setEnabled(!locked);
     // Without settings the panels cannot work either.
     levelsPanel_->setEnabled(!locked);
     central_->setEnabled(!locked);
@@ -541,6 +571,40 @@ void MainWindow::openProject(bool unlock) {
     if (openProjectFile(toPath(chosen)) && unlock) {
         unlockInterface();
     }
+}
+
+fs::path MainWindow::sampleCopiesFolder() {
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty()) {
+        documents = QDir::homePath();
+    }
+    return toPath(documents) / "ROR Avizad";
+}
+
+bool MainWindow::openSample(const fs::path& sample) {
+    if (!maybeSave()) {
+        return false;
+    }
+    const std::string name = sample.stem().string();
+    const QString chosen = prompts_.saveSampleCopy(
+        this, QString::fromStdString(name), fromPath(freeCopyFile(sampleCopiesFolder(), name)));
+    if (chosen.isEmpty()) {
+        return false;  // cancelled: the project stays as it is
+    }
+    const fs::path copy = withDefaultExtension(toPath(chosen));
+    try {
+        copyProject(sample, copy);
+    } catch (const IoError& error) {
+        prompts_.showError(this, QString::fromStdString(error.what()));
+        return false;
+    }
+    if (!openProjectFile(copy)) {
+        return false;
+    }
+    unlockInterface();
+    showStatus(QStringLiteral("Открыта копия примера «%1»: %2")
+                   .arg(QString::fromStdString(name), fromPath(copy)));
+    return true;
 }
 
 bool MainWindow::openProjectFile(const fs::path& file) {

@@ -116,6 +116,15 @@ public:
 
     // The project commands.
     void openProject(bool unlock);
+    // "Файл" → "Примеры": the sample games installed beside the program, by name.
+    QMenu* samplesMenu() const { return samplesMenu_; }
+    // Opens a copy of an installed sample: after the usual question about unsaved changes,
+    // asks where to save the copy (proposing the sample's name in the author's folder,
+    // sampleCopiesFolder), copies the project file and the files its game takes there and
+    // opens the copy; the sample itself is never written to. False when cancelled or failed.
+    bool openSample(const std::filesystem::path& sample);
+    // The folder where copies of samples are proposed: "ROR Avizad" in the user's documents.
+    static std::filesystem::path sampleCopiesFolder();
     // Opens a project file without asking (`avizad FILE.yrk`, "open with" of the file
     // manager); a file that cannot be read shows its message and changes nothing.
     bool openProjectFile(const std::filesystem::path& file);
@@ -164,6 +173,9 @@ private:
     void makeBars();
     void addLogo();
     void addMenus();
+    void addSamplesMenu(QMenu* fileMenu);
+    // Lists the installed samples in the samples menu (each time it opens).
+    void fillSamplesMenu();
     void addEditMenu();
     void addViewMenu();
     void addCommandButtons();
@@ -190,6 +202,7 @@ private:
     QToolBar* upperBar_ = nullptr;
     QToolBar* lowerBar_ = nullptr;
     std::map<QString, QMenu*> menus_;
+    QMenu* samplesMenu_ = nullptr;
     QUndoGroup* undoGroup_ = nullptr;
     std::map<Command, QAction*> toolbarActions_;
     std::map<Command, QAction*> menuActions_;

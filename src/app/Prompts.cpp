@@ -2,7 +2,9 @@
 
 #include <QColorDialog>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -24,6 +26,23 @@ Prompts Prompts::interactive() {
         // asks whether to replace an existing file.
         dialog.setDefaultSuffix(QString::fromUtf8(kProjectExtension.data(),
                                                   static_cast<int>(kProjectExtension.size())));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return QString();
+        }
+        return dialog.selectedFiles().constFirst();
+    };
+    prompts.saveSampleCopy = [](QWidget* parent, const QString& sampleName,
+                                const QString& proposedFile) {
+        // The proposed folder is the author's own: made when missing, so the dialog starts
+        // there.
+        QDir().mkpath(QFileInfo(proposedFile).absolutePath());
+        QFileDialog dialog(parent, QStringLiteral("Копия примера «%1»").arg(sampleName),
+                           proposedFile, QStringLiteral("файл проекта (*.yrk)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Сохранить копию"));
+        dialog.setDefaultSuffix(QString::fromUtf8(kProjectExtension.data(),
+                                                  static_cast<int>(kProjectExtension.size())));
+        dialog.selectFile(proposedFile);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
             return QString();
         }

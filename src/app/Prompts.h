@@ -16,6 +16,10 @@ struct Prompts {
     std::function<QString(QWidget* parent, const QString& folder)> openProjectFile;
     // The typed project file name to save to, or an empty text when cancelled.
     std::function<QString(QWidget* parent, const QString& folder)> saveProjectFile;
+    // The file to save the copy of a sample game to, before it is opened ("Файл" →
+    // "Примеры"): `proposedFile` is offered; an empty text when cancelled.
+    std::function<QString(QWidget* parent, const QString& sampleName, const QString& proposedFile)>
+        saveSampleCopy;
     // The question "Сохранить проект?" before the project is closed (exit, new, open):
     // "Да" saves it, "Нет" drops it, "Отмена" (or Escape) keeps it open.
     enum class SaveChoice { Save, Discard, Cancel };

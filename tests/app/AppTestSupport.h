@@ -14,6 +14,9 @@ namespace avizad::testing {
 struct ScriptedUser {
     QStringList openAnswers;  // taken from the front; empty list = cancel
     QStringList saveAnswers;
+    // Where to save the copy of a sample ("Файл" → "Примеры"); empty list = cancel.
+    QStringList copyAnswers;
+    QStringList copyProposals;  // the files proposed for the copies asked for
     // The answer to "Сохранить проект?" (exit, and new or open of a changed project).
     Prompts::SaveChoice saveChoice = Prompts::SaveChoice::Discard;
     int openAsked = 0;
@@ -34,6 +37,10 @@ struct ScriptedUser {
         p.saveProjectFile = [this](QWidget*, const QString&) {
             ++saveAsked;
             return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+        };
+        p.saveSampleCopy = [this](QWidget*, const QString&, const QString& proposed) {
+            copyProposals << proposed;
+            return copyAnswers.isEmpty() ? QString() : copyAnswers.takeFirst();
         };
         p.askSaveChanges = [this](QWidget*) {
             ++exitAsked;

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -30,6 +31,7 @@
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
 #include "model/ProjectFile.h"
+#include "model/ui/QtText.h"
 #include "pipeline/BuildPipeline.h"
 #include "pipeline/ui/ConsoleWindow.h"
 
@@ -315,6 +317,61 @@ TEST_F(MainWindowTest, NewAndOpenAskBeforeDroppingUnsavedChanges) {
     EXPECT_EQ(window->project().midletName, "Project1");
     Project reread = readProjectFile(program.dir() / "three.yrk");
     EXPECT_EQ(reread.midletName, "changed");
+}
+
+// "Файл" → "Примеры" lists the installed samples and opens a copy: saving the copy leaves
+// the installed sample as it was.
+TEST_F(MainWindowTest, SamplesMenuOpensACopyAndTheInstalledSampleStaysAsItWas) {
+    const fs::path installed = program.dir() / "projects";
+    fs::copy(fs::path(AVIZAD_PROGRAM_DIR) / "projects", installed, fs::copy_options::recursive);
+    start();
+    QMenu* samples = window->samplesMenu();
+    ASSERT_NE(samples, nullptr);
+    EXPECT_TRUE(window->menu(QStringLiteral("Файл"))->actions().contains(samples->menuAction()));
+    emit samples->aboutToShow();
+    QStringList names;
+    for (QAction* action : samples->actions()) {
+        names << action->text();
+    }
+    ASSERT_EQ(names, (QStringList{QStringLiteral("Пещера"), QStringLiteral("Платформер"),
+                                  QStringLiteral("Погоня")}));
+    const fs::path sample = installed / fs::u8path("Пещера.yrk");
+    const std::string before = readFileText(sample);
+
+    // Unsaved changes are asked about first; "Отмена" keeps them and asks nothing more.
+    change([](Project& p) { p.midletName = "changed"; });
+    user.saveChoice = Prompts::SaveChoice::Cancel;
+    samples->actions()[0]->trigger();
+    EXPECT_EQ(user.exitAsked, 1);
+    EXPECT_TRUE(user.copyProposals.isEmpty());
+    EXPECT_EQ(window->project().midletName, "changed");
+
+    // A copy into the samples' own folder is refused; the project stays.
+    user.saveChoice = Prompts::SaveChoice::Discard;
+    user.copyAnswers << path("projects/Пещера.yrk");
+    samples->actions()[0]->trigger();
+    ASSERT_EQ(user.errors.size(), 1);
+    EXPECT_EQ(window->project().midletName, "changed");
+
+    // The copy is proposed under the sample's name in the author's folder, and opened.
+    user.copyAnswers << path("mine/Моя пещера");
+    samples->actions()[0]->trigger();
+    ASSERT_EQ(user.copyProposals.size(), 2);
+    const fs::path proposed = toPath(user.copyProposals.back());
+    EXPECT_EQ(proposed.parent_path(), MainWindow::sampleCopiesFolder());
+    EXPECT_EQ(proposed.filename().string().rfind("Пещера", 0), 0u) << proposed;
+    const fs::path copy = program.dir() / "mine" / fs::u8path("Моя пещера.yrk");
+    EXPECT_EQ(window->values().projectFile, copy);
+    EXPECT_EQ(title(), QStringLiteral("ROR Avizad - [Моя пещера]"));
+    EXPECT_EQ(projectFileText(window->project()), before);
+    EXPECT_TRUE(fs::exists(program.dir() / "mine" / "res" / "hit.wav"));
+    EXPECT_TRUE(fs::exists(program.dir() / "mine" / "res" / "shot.wav"));
+
+    change([](Project& p) { p.midletName = "mine"; });
+    window->run(Command::Save);
+    EXPECT_EQ(readProjectFile(copy).midletName, "mine");
+    EXPECT_EQ(readFileText(sample), before);
+    EXPECT_EQ(user.errors.size(), 1);
 }
 
 TEST_F(MainWindowTest, TitleMarksUnsavedChangesUntilSavedOrUndone) {
