@@ -102,8 +102,11 @@ format:
 clean:
 	rm -rf $(BUILD_DIR) $(FUZZ_DIR) $(SANITIZE_DIR)
 
-# Renders the main window and every dialog to PNG files in $(BUILD_DIR)/screenshots.
+# Renders the main window and every dialog to PNG files in $(BUILD_DIR)/screenshots, and the
+# pictures of the help page "Первая игра за 10 минут" (made through the editors, built and
+# played) into the help pages' folder as well, where the next build takes them in.
 .PHONY: screenshots
 screenshots: deps $(BUILD_DIR)/CMakeCache.txt
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target avizad-screenshots
-	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/avizad-screenshots $(BUILD_DIR)/screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/avizad-screenshots $(BUILD_DIR)/screenshots \
+	  src/app/resources/help/images

@@ -41,7 +41,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     back->setEnabled(false);
     forward->setEnabled(false);
     showPage("index.html");
-    resize(760, 620);
+    resize(1000, 720);  // the pictures of the first game's page fit
 }
 
 void HelpWindow::showPage(const QString& page) {

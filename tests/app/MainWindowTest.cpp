@@ -6,16 +6,19 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QToolButton>
+#include <map>
 #include <optional>
 
 #include "AppTestSupport.h"
@@ -607,7 +610,10 @@ TEST_F(MainWindowTest, HelpShowsThePagesAndEveryLinkLeadsToOne) {
     const QStringList pages = QDir(":/help").entryList({"*.html"});
     EXPECT_GE(pages.size(), 6);
     const QRegularExpression link(R"(href="([^"#]+\.html))");
+    const QRegularExpression image(R"re(<img src="([^"]+)")re");
     int links = 0;
+    QSet<QString> linked;
+    std::map<QString, int> pictures;
     for (const QString& page : pages) {
         QFile file(":/help/" + page);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
@@ -615,11 +621,23 @@ TEST_F(MainWindowTest, HelpShowsThePagesAndEveryLinkLeadsToOne) {
         for (auto it = link.globalMatch(html); it.hasNext();) {
             const QString target = it.next().captured(1);
             ++links;
+            linked.insert(target);
             EXPECT_TRUE(pages.contains(target))
                 << page.toStdString() << " -> " << target.toStdString();
         }
+        // Every picture a page shows is among the installed resources.
+        for (auto it = image.globalMatch(html); it.hasNext();) {
+            const QString target = it.next().captured(1);
+            ++pictures[page];
+            EXPECT_FALSE(QImage(":/help/" + target).isNull())
+                << page.toStdString() << " shows " << target.toStdString();
+        }
     }
     EXPECT_GE(links, 12);  // the contents and the way back from every page
+    for (const QString& page : pages) {
+        EXPECT_TRUE(page == "index.html" || linked.contains(page)) << page.toStdString();
+    }
+    EXPECT_EQ(pictures["first-game.html"], 8) << "one picture a step";
 }
 
 TEST_F(MainWindowTest, AboutBoxNamesTheProgramAndItsVersion) {

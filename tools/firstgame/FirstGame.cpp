@@ -8,13 +8,19 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStringList>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QThread>
+#include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 
@@ -128,11 +134,17 @@ FirstGame::FirstGame(fs::path programDir, fs::path images, fs::path projectFile,
 
 FirstGame::~FirstGame() = default;
 
-void FirstGame::picture(const QString& name, QWidget& shown) {
+void FirstGame::picture(const QString& name, QWidget& shown, const QRect& part) {
     settle();
     if (picture_) {
-        picture_(name, shown);
+        picture_(name, shown, part);
     }
+}
+
+QRect FirstGame::rightOfLevels(QWidget* below, int bottom) const {
+    const int left = window_->centralArea()->mapTo(window_.get(), QPoint(0, 0)).x();
+    const int lowest = below->mapTo(window_.get(), QPoint(0, bottom)).y();
+    return QRect(left, 0, window_->width() - left, std::min(lowest, window_->height()));
 }
 
 void FirstGame::checkQuiet(const char* step) {
@@ -150,7 +162,12 @@ void FirstGame::newProject() {
     if (window_->values().projectFile != projectFile_) {
         fail(QStringLiteral("проект не сохранён"));
     }
-    picture(QStringLiteral("first-game-1-new"), *window_);
+    // The commands of the two bars, up to "Размещение объектов".
+    QToolBar* bar = window_->lowerBar();
+    const QRect last = bar->actionGeometry(window_->toolbarAction(Command::ShowLevel));
+    const QPoint corner = bar->mapTo(window_.get(), last.bottomRight());
+    picture(QStringLiteral("first-game-1-new"), *window_,
+            QRect(0, 0, corner.x() + 8, corner.y() + 4));
     checkQuiet("Создать проект");
 }
 
@@ -295,7 +312,8 @@ void FirstGame::placeObjects() {
     if (level.backgroundPlacements.count() != 1 || level.activePlacements.count() != 2) {
         fail(QStringLiteral("объекты не расставлены"));
     }
-    picture(QStringLiteral("first-game-5-canvas"), *window_);
+    picture(QStringLiteral("first-game-5-canvas"), *window_,
+            rightOfLevels(canvas->view(), canvas->view()->height() + 12));
     checkQuiet("расстановка");
 }
 
@@ -341,7 +359,10 @@ void FirstGame::writeCollisionEvent() {
     if (window_->project().eventTable.events[event].activeActions[2].count() != 1) {
         fail(QStringLiteral("действие не записано"));
     }
-    picture(QStringLiteral("first-game-6-event"), *window_);
+    // The coin's cell once more: its list shows the action.
+    click(grid->viewport(), grid->cellRect(3, event).center());
+    picture(QStringLiteral("first-game-6-event"), *window_,
+            rightOfLevels(list, list->height() + 16));
 }
 
 void FirstGame::makeAll() {
@@ -373,8 +394,23 @@ bool FirstGame::compile(int seconds) {
         QThread::msleep(10);
     }
     QObject::disconnect(connection);
+    console->resize(720, 400);  // as an author widens it to read the lines
     settle();
-    picture(QStringLiteral("first-game-7-compile"), *console);
+    // Its last two lines (the lines above name the build's scratch folders) and its button.
+    QPlainTextEdit* area = console->textArea();
+    area->moveCursor(QTextCursor::End);
+    area->ensureCursorVisible();
+    QTextBlock block = area->document()->lastBlock();
+    for (int lines = 0; block.isValid() && block.previous().isValid();) {
+        if (!block.text().trimmed().isEmpty() && ++lines == 2) {
+            break;
+        }
+        block = block.previous();
+    }
+    const int top =
+        area->viewport()->mapTo(console, area->cursorRect(QTextCursor(block)).topLeft()).y();
+    picture(QStringLiteral("first-game-7-compile"), *console,
+            QRect(0, top, console->width(), console->height() - top));
     return made.value_or(false);
 }
 

@@ -9,6 +9,7 @@
 // `make screenshots` takes the page's pictures while it runs the steps, and the end-to-end
 // test builds and plays the game the steps make, so the page stays true to the program.
 
+#include <QRect>
 #include <QString>
 #include <filesystem>
 #include <functional>
@@ -32,9 +33,10 @@ inline constexpr int kCoinY = 272;
 
 class FirstGame {
 public:
-    // Called at each picture of the page with its file name ("first-game-2-ground") and the
-    // widget it shows.
-    using Picture = std::function<void(const QString& name, QWidget& shown)>;
+    // Called at each picture of the page with its file name ("first-game-2-ground"), the
+    // widget it shows and the part of it that matters (in the widget's coordinates; a null
+    // rectangle: all of it).
+    using Picture = std::function<void(const QString& name, QWidget& shown, const QRect& part)>;
 
     // The editor of the program in `programDir` (its System folder, with the toolkit for
     // compile()), its window shown; the pictures come from `images` (the starter
@@ -78,7 +80,10 @@ public:
     std::filesystem::path jar() const;
 
 private:
-    void picture(const QString& name, QWidget& shown);
+    void picture(const QString& name, QWidget& shown, const QRect& part = {});
+    // The part of the window from the central panel's left edge to its right edge, from
+    // its top down to `bottom` (a point of `below`).
+    QRect rightOfLevels(QWidget* below, int bottom) const;
     // Throws when the editor showed a message since the last check.
     void checkQuiet(const char* step);
 

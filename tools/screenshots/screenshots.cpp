@@ -15,8 +15,13 @@
 #include <QTextBrowser>
 #include <QThread>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <stdexcept>
 
+#include "FirstGame.h"
+#include "SampleGames.h"
 #include "app/AppIcons.h"
 #include "app/CentralArea.h"
 #include "app/HelpWindow.h"
@@ -41,6 +46,7 @@
 #include "events/ui/ObjectNumberDialog.h"
 #include "events/ui/PhoneKeyDialog.h"
 #include "events/ui/TimerDialog.h"
+#include "generator/ProjectCopy.h"
 #include "level/LevelGeometry.h"
 #include "level/ui/LevelCanvasPanel.h"
 #include "level/ui/LevelCanvasView.h"
@@ -57,6 +63,7 @@ namespace {
 using namespace avizad;
 
 QString outDir;
+QString helpDir;  // where the help pages' pictures go as well (empty: nowhere else)
 int failures = 0;
 
 // The widget as it looks, under a strip with its window title (the offscreen platform
@@ -239,13 +246,131 @@ Project firstGame(const std::filesystem::path& images) {
 
 }  // namespace
 
+namespace {
+
+// A picture of the help pages: a part of the widget as it is (a window under a strip with
+// its title), at one pixel per pixel whatever the screen's ratio, in OUTDIR and in HELPDIR.
+void saveHelpPicture(QWidget& widget, const QString& name, const QRect& part) {
+    QApplication::processEvents();
+    const QRect shown = part.isNull() ? widget.rect() : part;
+    QImage content = widget.grab(shown).toImage();
+    if (content.devicePixelRatio() != 1.0) {
+        content = content.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        content.setDevicePixelRatio(1.0);
+    }
+    const int strip = widget.isWindow() ? 26 : 0;
+    QImage picture(content.width(), content.height() + strip, QImage::Format_RGB32);
+    picture.fill(QColor(58, 98, 170));
+    QPainter painter(&picture);
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(QRect(8, 0, picture.width() - 16, strip), Qt::AlignVCenter | Qt::AlignLeft,
+                     widget.windowTitle());
+    painter.drawImage(0, strip, content);
+    painter.end();
+    for (const QString& folder : {outDir, helpDir}) {
+        if (folder.isEmpty()) {
+            continue;
+        }
+        const QString file = folder + "/" + name + ".png";
+        if (!picture.save(file)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            ++failures;
+            return;
+        }
+        std::printf("%s\n", qPrintable(file));
+    }
+}
+
+// The level canvas of each installed sample's first level: sample-platformer.png, ...
+// (named after the sample's help page: the Russian file names stay out of file names).
+void saveSamples(MainWindow& window) {
+    for (const samples::SampleGame& sample : samples::sampleGames()) {
+        const std::filesystem::path file =
+            samplesFolder(window.programDir()) / std::filesystem::u8path(sample.file);
+        const std::string name = std::filesystem::path(sample.helpPage).stem().string();
+        if (!window.openProjectFile(file)) {
+            ++failures;
+            continue;
+        }
+        window.levelsPanel()->openLevel(1);
+        window.catalogue()->chooseKind(ObjectKind::Active);
+        auto* canvas =
+            qobject_cast<LevelCanvasPanel*>(window.centralArea()->panel(CentralPanel::LevelCanvas));
+        canvas->zoomBox()->setValue(100);
+        if (canvas->gridAction()->isChecked()) {
+            canvas->gridAction()->trigger();
+        }
+        save(window, QString::fromStdString(name));
+    }
+}
+
+// The pictures of the help page "Первая игра за 10 минут", taken while tools/firstgame makes
+// the game through the editors in a program folder of its own (with the installed
+// toolkit), builds it and plays it headless.
+void saveFirstGame(const std::filesystem::path& installed) {
+    namespace fs = std::filesystem;
+    // A folder of a fixed name: the console's picture shows its paths.
+    const fs::path scratch = fs::temp_directory_path() / "avizad-screenshots";
+    const fs::path program = scratch / "ROR Avizad";
+    std::error_code error;
+    fs::remove_all(scratch, error);
+    fs::create_directories(program / "projects");
+    fs::copy(installed / "System", program / "System",
+             fs::copy_options::recursive | fs::copy_options::skip_symlinks, error);
+    fs::remove_all(program / "System" / "toolkit", error);
+    fs::create_directory_symlink(installed / "System" / "toolkit", program / "System" / "toolkit",
+                                 error);
+    try {
+        firstgame::FirstGame game(program, installed / "images",
+                                  program / "projects" / fs::u8path("Первая игра.yrk"),
+                                  [](const QString& name, QWidget& shown, const QRect& part) {
+                                      saveHelpPicture(shown, name, part);
+                                  });
+        game.makeAll();
+        if (!game.compile()) {
+            throw std::runtime_error("Компиляция: the archive was not made");
+        }
+        // The game on the phone's screen once the hero has walked to the coin.
+        std::ofstream(program / "keys.txt") << "2 tap 49\n20 press RIGHT\n";
+        const fs::path shot =
+            fs::absolute(fs::path(outDir.toStdString()) / "first-game-8-play.png");
+        const std::string command = "cd '" + program.string() +
+                                    "' && System/toolkit/wtk/bin/emulator --headless --frames 100 "
+                                    "--keys keys.txt --screenshot '" +
+                                    shot.string() + "' '" + game.jar().string() + "' > /dev/null";
+        if (std::system(command.c_str()) != 0 || !fs::exists(shot)) {
+            throw std::runtime_error("the emulator made no picture of the game");
+        }
+        std::printf("%s\n", shot.c_str());
+        if (!helpDir.isEmpty()) {
+            const fs::path copy = fs::path(helpDir.toStdString()) / shot.filename();
+            fs::copy_file(shot, copy, fs::copy_options::overwrite_existing);
+            std::printf("%s\n", copy.c_str());
+        }
+        game.window().hide();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "first game: %s\n", e.what());
+        ++failures;
+    }
+    fs::remove_all(scratch, error);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: avizad-screenshots OUTDIR\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: avizad-screenshots OUTDIR [HELPDIR]\n");
         return 2;
     }
     outDir = QString::fromLocal8Bit(argv[1]);
+    if (argc == 3) {
+        helpDir = QString::fromLocal8Bit(argv[2]);
+        QDir().mkpath(helpDir);
+    }
     QDir().mkpath(outDir);
     const std::filesystem::path dir = programDir();
 
@@ -411,6 +536,8 @@ int main(int argc, char* argv[]) {
         ++failures;
     }
 
+    saveSamples(window);
     window.hide();
+    saveFirstGame(dir);
     return failures == 0 ? 0 : 1;
 }

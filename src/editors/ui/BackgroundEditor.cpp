@@ -93,7 +93,7 @@ BackgroundEditor::BackgroundEditor(MainWindow& window, QWidget* parent)
     second->addWidget(rows_);
     second->addSeparator();
     kindGroup_ = new QButtonGroup(this);
-    const QString captions[] = {QStringLiteral("Нейтральный фон"), QStringLiteral("Припятствие"),
+    const QString captions[] = {QStringLiteral("Нейтральный фон"), QStringLiteral("Препятствие"),
                                 QStringLiteral("Лестница")};
     for (int k = 0; k < 3; ++k) {
         kinds_[k] = new QRadioButton(captions[k], this);
