@@ -248,32 +248,35 @@ Project firstGame(const std::filesystem::path& images) {
 
 namespace {
 
-// A picture of the help pages: a part of the widget as it is (a window under a strip with
-// its title), at one pixel per pixel whatever the screen's ratio, in OUTDIR and in HELPDIR.
+// A picture of the help pages: a part of the widget (a window under a strip with its
+// title), in OUTDIR, and in HELPDIR when the screen has one pixel per pixel (the help's
+// pictures are made at that ratio, so a run with QT_SCALE_FACTOR=2 leaves them).
 void saveHelpPicture(QWidget& widget, const QString& name, const QRect& part) {
     QApplication::processEvents();
     const QRect shown = part.isNull() ? widget.rect() : part;
-    QImage content = widget.grab(shown).toImage();
-    if (content.devicePixelRatio() != 1.0) {
-        content = content.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        content.setDevicePixelRatio(1.0);
-    }
+    const QPixmap content = widget.grab(shown);
+    const qreal ratio = content.devicePixelRatio();
     const int strip = widget.isWindow() ? 26 : 0;
-    QImage picture(content.width(), content.height() + strip, QImage::Format_RGB32);
+    QPixmap picture(content.width(), content.height() + qRound(strip * ratio));
+    picture.setDevicePixelRatio(ratio);
     picture.fill(QColor(58, 98, 170));
     QPainter painter(&picture);
     painter.setPen(Qt::white);
     QFont font = painter.font();
     font.setBold(true);
     painter.setFont(font);
-    painter.drawText(QRect(8, 0, picture.width() - 16, strip), Qt::AlignVCenter | Qt::AlignLeft,
+    painter.drawText(QRect(8, 0, shown.width() - 16, strip), Qt::AlignVCenter | Qt::AlignLeft,
                      widget.windowTitle());
-    painter.drawImage(0, strip, content);
+    painter.drawPixmap(0, strip, content);
     painter.end();
-    for (const QString& folder : {outDir, helpDir}) {
-        if (folder.isEmpty()) {
-            continue;
-        }
+    QStringList folders{outDir};
+    if (!helpDir.isEmpty() && ratio == 1.0) {
+        folders << helpDir;
+    } else if (!helpDir.isEmpty()) {
+        std::fprintf(stderr, "%s: not written to %s at a pixel ratio of %g\n", qPrintable(name),
+                     qPrintable(helpDir), ratio);
+    }
+    for (const QString& folder : folders) {
         const QString file = folder + "/" + name + ".png";
         if (!picture.save(file)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
@@ -454,6 +457,8 @@ int main(int argc, char* argv[]) {
     save(*help, "help-contents");
     help->showPage(QStringLiteral("levels.html"));
     save(*help, "help-levels");
+    help->showPage(QStringLiteral("first-game.html"));
+    save(*help, "help-first-game");
     help->close();
 
     QLabel splash;
