@@ -3,6 +3,7 @@
 // the file system, the console and the user interface. All 256 byte values
 // convert to UTF-8 and back unchanged; 0x98, which has no letter, maps to U+0098.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -20,5 +21,8 @@ std::string utf8ToCp1251(std::string_view text);
 // The first character of a UTF-8 text that Windows-1251 lacks (in UTF-8; U+FFFD for a
 // malformed sequence), or "" when every character of the text has its byte.
 std::string firstCharacterOutsideCp1251(std::string_view utf8);
+// The length of the trailing bytes of `text` that begin a UTF-8 sequence the text does not
+// complete (0 to 3): a stream read in pieces keeps them for the next piece.
+std::size_t incompleteUtf8Tail(std::string_view text);
 
 }  // namespace avizad

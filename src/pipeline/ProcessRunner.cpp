@@ -19,35 +19,6 @@ namespace avizad {
 
 namespace {
 
-void closeFd(int& fd) {
-    if (fd >= 0) {
-        ::close(fd);
-        fd = -1;
-    }
-}
-
-// The length of the trailing bytes of `text` that begin a UTF-8 sequence the text
-// does not complete; they wait for the next read.
-std::size_t incompleteUtf8Tail(std::string_view text) {
-    const std::size_t size = text.size();
-    for (std::size_t back = 1; back <= 3 && back <= size; ++back) {
-        const auto byte = static_cast<unsigned char>(text[size - back]);
-        if ((byte & 0xC0) == 0x80) {
-            continue;  // a continuation byte: look further back for the lead byte
-        }
-        std::size_t length = 1;
-        if ((byte & 0xE0) == 0xC0) {
-            length = 2;
-        } else if ((byte & 0xF0) == 0xE0) {
-            length = 3;
-        } else if ((byte & 0xF8) == 0xF0) {
-            length = 4;
-        }
-        return length > back ? back : 0;
-    }
-    return 0;
-}
-
 // Writes all bytes to a pipe. SIGPIPE is blocked for this thread while writing, so a
 // pipe whose reader has gone gives EPIPE instead of ending the program.
 bool writeAll(int fd, std::string_view data) {

@@ -54,4 +54,11 @@ int spawnProcess(const std::filesystem::path& program, const std::vector<std::st
     return error;
 }
 
+void closeFd(int& fd) {
+    if (fd >= 0) {
+        ::close(fd);
+        fd = -1;
+    }
+}
+
 }  // namespace avizad

@@ -17,4 +17,7 @@ namespace avizad {
 int spawnProcess(const std::filesystem::path& program, const std::vector<std::string>& arguments,
                  const std::filesystem::path& workingDir, int input, int output, pid_t& pid);
 
+// Closes `fd` unless it is -1, and sets it to -1.
+void closeFd(int& fd);
+
 }  // namespace avizad

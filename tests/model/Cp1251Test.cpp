@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 
+#include <string_view>
+#include <utility>
+
 #include "model/Cp1251.h"
 
 namespace avizad {
@@ -67,6 +70,23 @@ TEST(Cp1251, FirstCharacterOutsideTheCodePage) {
     };
     for (const auto& [text, missing] : cases) {
         EXPECT_EQ(firstCharacterOutsideCp1251(text), missing) << text;
+    }
+}
+
+// A stream read in pieces keeps the start of a character cut at the end of a piece.
+TEST(Cp1251, IncompleteUtf8TailOfAPiece) {
+    const std::pair<std::string_view, std::size_t> cases[] = {
+        {"", 0},
+        {"ab", 0},
+        {"а", 0},              // two bytes, complete
+        {"x\xD0", 1},          // the lead byte of a two-byte letter
+        {"x\xE2\x80", 2},      // two of the three bytes of "–"
+        {"x\xF0\x9F\x98", 3},  // three of the four bytes of an emoji
+        {"\xF0\x9F\x98\x80", 0},
+        {"x\x80", 0},  // a stray continuation byte waits for nothing
+    };
+    for (const auto& [text, tail] : cases) {
+        EXPECT_EQ(incompleteUtf8Tail(text), tail) << text;
     }
 }
 
