@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "InstalledToolkit.h"
 #include "ToolkitRequired.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
@@ -24,10 +25,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kInstalled = fs::path(AVIZAD_PROGRAM_DIR) / "System";
-const fs::path kToolkit = kInstalled / "toolkit";
-const fs::path kSample =
-    fs::path(AVIZAD_SOURCE_DIR) / "tests" / "pipeline" / "sample" / "sample.yrk";
+using testing::kInstalled;
+using testing::kSample;
+using testing::kToolkit;
+using testing::makeProgramFolder;
 
 // Runs a shell command line; true when it exits with 0.
 bool run(const std::string& command) {
@@ -52,11 +53,7 @@ protected:
         // The quote reaches every tool, the preverifier's configuration among them, and
         // so do the letters outside Windows-1251.
         program_ = dir_ / "program it's josé 音";
-        for (const char* folder : {"src", "res", "bin", "classes", "tmpclasses"}) {
-            fs::create_directories(program_ / "System" / folder);
-        }
-        fs::copy(kInstalled / "draft", program_ / "System" / "draft", fs::copy_options::recursive);
-        fs::copy_file(kInstalled / "MANIFEST.MF", program_ / "System" / "MANIFEST.MF");
+        makeProgramFolder(program_);
 
         clearProject(project_);
         loadProject(project_, kSample);

@@ -23,6 +23,7 @@
 #include <thread>
 #include <vector>
 
+#include "InstalledToolkit.h"
 #include "ToolkitRequired.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
@@ -487,10 +488,10 @@ TEST_F(FakeToolkitTest, ABuildEndingWhileAToolRunsLeavesNothingRunningIntoTheNex
 }
 
 // The real toolkit's build process.
-const fs::path kInstalled = fs::path(AVIZAD_PROGRAM_DIR) / "System";
-const fs::path kToolkit = kInstalled / "toolkit";
-const fs::path kSample =
-    fs::path(AVIZAD_SOURCE_DIR) / "tests" / "pipeline" / "sample" / "sample.yrk";
+using testing::kInstalled;
+using testing::kSample;
+using testing::kToolkit;
+using testing::makeProgramFolder;
 
 class ToolkitServerTest : public ::testing::Test {
 protected:
@@ -505,11 +506,7 @@ protected:
         dir_ = testDir("buildserver-toolkit");
         fs::remove_all(dir_);
         program_ = dir_ / "program";
-        for (const char* folder : {"src", "res", "bin", "classes", "tmpclasses"}) {
-            fs::create_directories(program_ / "System" / folder);
-        }
-        fs::copy(kInstalled / "draft", program_ / "System" / "draft", fs::copy_options::recursive);
-        fs::copy_file(kInstalled / "MANIFEST.MF", program_ / "System" / "MANIFEST.MF");
+        makeProgramFolder(program_);
         clearProject(project_);
         loadProject(project_, kSample);
         inputs_.programDir = program_;
