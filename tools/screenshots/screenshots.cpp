@@ -66,15 +66,12 @@ QString outDir;
 QString helpDir;  // where the help pages' pictures go as well (empty: nowhere else)
 int failures = 0;
 
-// The widget as it looks, under a strip with its window title (the offscreen platform
-// draws no window frames); at the screen's pixel ratio (QT_SCALE_FACTOR=2 gives the
-// high-density pictures).
-void save(QWidget& widget, const QString& name) {
-    widget.show();
-    QApplication::processEvents();
-    const QPixmap content = widget.grab();
+constexpr int kTitleStrip = 26;
+
+// The `shown` part of the widget under a strip of `strip` pixels with its window title.
+QPixmap underTitleStrip(QWidget& widget, const QRect& shown, int strip) {
+    const QPixmap content = widget.grab(shown);
     const qreal ratio = content.devicePixelRatio();
-    const int strip = 26;
     QPixmap picture(content.width(), content.height() + qRound(strip * ratio));
     picture.setDevicePixelRatio(ratio);
     picture.fill(QColor(58, 98, 170));
@@ -83,10 +80,20 @@ void save(QWidget& widget, const QString& name) {
     QFont font = painter.font();
     font.setBold(true);
     painter.setFont(font);
-    painter.drawText(QRect(8, 0, widget.width() - 16, strip), Qt::AlignVCenter | Qt::AlignLeft,
+    painter.drawText(QRect(8, 0, shown.width() - 16, strip), Qt::AlignVCenter | Qt::AlignLeft,
                      widget.windowTitle());
     painter.drawPixmap(0, strip, content);
     painter.end();
+    return picture;
+}
+
+// The widget as it looks, under a strip with its window title (the offscreen platform
+// draws no window frames); at the screen's pixel ratio (QT_SCALE_FACTOR=2 gives the
+// high-density pictures).
+void save(QWidget& widget, const QString& name) {
+    widget.show();
+    QApplication::processEvents();
+    const QPixmap picture = underTitleStrip(widget, widget.rect(), kTitleStrip);
     const QString file = outDir + "/" + name + ".png";
     if (!picture.save(file)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
@@ -254,21 +261,8 @@ namespace {
 void saveHelpPicture(QWidget& widget, const QString& name, const QRect& part) {
     QApplication::processEvents();
     const QRect shown = part.isNull() ? widget.rect() : part;
-    const QPixmap content = widget.grab(shown);
-    const qreal ratio = content.devicePixelRatio();
-    const int strip = widget.isWindow() ? 26 : 0;
-    QPixmap picture(content.width(), content.height() + qRound(strip * ratio));
-    picture.setDevicePixelRatio(ratio);
-    picture.fill(QColor(58, 98, 170));
-    QPainter painter(&picture);
-    painter.setPen(Qt::white);
-    QFont font = painter.font();
-    font.setBold(true);
-    painter.setFont(font);
-    painter.drawText(QRect(8, 0, shown.width() - 16, strip), Qt::AlignVCenter | Qt::AlignLeft,
-                     widget.windowTitle());
-    painter.drawPixmap(0, strip, content);
-    painter.end();
+    const QPixmap picture = underTitleStrip(widget, shown, widget.isWindow() ? kTitleStrip : 0);
+    const qreal ratio = picture.devicePixelRatio();
     QStringList folders{outDir};
     if (!helpDir.isEmpty() && ratio == 1.0) {
         folders << helpDir;
