@@ -320,4 +320,26 @@ bool PlacementEditor::deleteLastPoint(Project& project, int level) {
     return true;
 }
 
+int addPlacement(Project& project, int level, const NewPlacement& made) {
+    PlacementList& list = project.levels[level].placements(made.kind);
+    list.add(made.placement);
+    return list.count();
+}
+
+void movePlacement(Project& project, int level, const PlacementMove& move) {
+    Placement& placement =
+        project.levels[level].placements(move.placement.kind)[move.placement.index];
+    placement.x = move.x;
+    placement.y = move.y;
+}
+
+bool deletePlacement(Project& project, int level, const PlacementRef& placement) {
+    PlacementList& list = project.levels[level].placements(placement.kind);
+    if (placement.index < 1 || placement.index > list.count()) {
+        return false;
+    }
+    list.removeAt(placement.index);
+    return true;
+}
+
 }  // namespace avizad

@@ -56,6 +56,14 @@ struct PlacementMove {
     int y = 0;
 };
 
+// The edits the editor's gestures say: the caller makes each one inside one undoable change.
+// A new placement is added at the end of its level's list; returns its index.
+int addPlacement(Project& project, int level, const NewPlacement& made);
+// The placement moves to the new position.
+void movePlacement(Project& project, int level, const PlacementMove& move);
+// The placement goes (the later ones move down); false when the level has no such placement.
+bool deletePlacement(Project& project, int level, const PlacementRef& placement);
+
 class PlacementEditor {
 public:
     PlacementEditor();

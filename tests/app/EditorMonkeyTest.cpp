@@ -408,7 +408,7 @@ private:
         placer_.disarm(level);
         if (made) {
             edit("Размещение объекта", ProjectParts().withLevel(level), [&](Project& p) {
-                p.levels[level].placements(made->kind).add(made->placement);
+                addPlacement(p, level, *made);
                 return true;
             });
         }
@@ -453,10 +453,7 @@ private:
                     edit(
                         "Перемещение размещения", ProjectParts().withLevel(level),
                         [&](Project& p) {
-                            Placement& moved = p.levels[level].placements(
-                                move->placement.kind)[move->placement.index];
-                            moved.x = move->x;
-                            moved.y = move->y;
+                            movePlacement(p, level, *move);
                             return true;
                         },
                         key);
@@ -480,10 +477,8 @@ private:
         placer_.release(level, chance(50));
         const PlacementRef selected = placer_.selected();
         if (selected.index != 0) {
-            edit("Удаление размещения", ProjectParts().withLevel(level), [&](Project& p) {
-                p.levels[level].placements(selected.kind).removeAt(selected.index);
-                return true;
-            });
+            edit("Удаление размещения", ProjectParts().withLevel(level),
+                 [&](Project& p) { return avizad::deletePlacement(p, level, selected); });
         }
         placer_.clearSelection();
     }

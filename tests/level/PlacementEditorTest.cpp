@@ -22,7 +22,7 @@ struct PlacementEditorTest : ::testing::Test {
         const std::optional<NewPlacement> made = editor.place(project, 1, refusal);
         editor.disarm(1);
         if (made) {
-            project.levels[1].placements(made->kind).add(made->placement);
+            addPlacement(project, 1, *made);
         }
         return made.has_value();
     }
@@ -33,9 +33,7 @@ struct PlacementEditorTest : ::testing::Test {
         if (!move) {
             return false;
         }
-        Placement& p = project.levels[1].placements(move->placement.kind)[move->placement.index];
-        p.x = move->x;
-        p.y = move->y;
+        movePlacement(project, 1, *move);
         return true;
     }
     // Double click in the palette, pointer move to (x, y), left click.
@@ -160,6 +158,16 @@ TEST_F(PlacementEditorTest, TheSelectionFollowsTheProject) {
     editor.refreshSelection(project, 1);
     EXPECT_EQ(editor.selected().index, 0);
     EXPECT_EQ(editor.view().selectionFrame, CanvasRect{});
+}
+
+TEST_F(PlacementEditorTest, DeletingMovesTheLaterPlacementsDownAndRefusesWhatIsNotThere) {
+    ASSERT_TRUE(placeAt(ObjectKind::Active, 1, 0, 0));
+    ASSERT_TRUE(placeAt(ObjectKind::Active, 1, 64, 0));
+    EXPECT_FALSE(deletePlacement(project, 1, {ObjectKind::Active, 3, 1}));
+    EXPECT_FALSE(deletePlacement(project, 1, {ObjectKind::Text, 1, 1}));
+    EXPECT_TRUE(deletePlacement(project, 1, {ObjectKind::Active, 1, 1}));
+    ASSERT_EQ(project.levels[1].activePlacements.count(), 1);
+    EXPECT_EQ(project.levels[1].activePlacements[1].x, 64);
 }
 
 TEST_F(PlacementEditorTest, ArrowsNudgeAndACopyIsPastedAtThePointer) {

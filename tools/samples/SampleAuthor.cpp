@@ -269,7 +269,7 @@ void SampleAuthor::place(ObjectKind kind, int type, int x, int y) {
         refuse("placement at " + std::to_string(x) + ", " + std::to_string(y) + " refused");
     }
     // Added as the level canvas adds what a click places.
-    project_.levels[level].placements(made->kind).add(made->placement);
+    addPlacement(project_, level, *made);
     canvas_.disarm(level);
 }
 

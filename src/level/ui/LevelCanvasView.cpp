@@ -262,9 +262,7 @@ void LevelCanvasView::add(const NewPlacement& made, const QString& text) {
     const int lvl = level();
     int index = 0;
     if (document_.edit(text, ProjectParts().withLevel(lvl), [&](Project& p) {
-            PlacementList& list = p.levels[lvl].placements(made.kind);
-            list.add(made.placement);
-            index = list.count();
+            index = addPlacement(p, lvl, made);
             return true;
         })) {
         const CanvasRect frame = editor_.view().selectionFrame;
@@ -278,10 +276,7 @@ void LevelCanvasView::moveTo(const PlacementMove& move, const QString& text, int
     document_.edit(
         text, ProjectParts().withLevel(lvl),
         [&](Project& p) {
-            Placement& placement =
-                p.levels[lvl].placements(move.placement.kind)[move.placement.index];
-            placement.x = move.x;
-            placement.y = move.y;
+            movePlacement(p, lvl, move);
             return true;
         },
         mergeKey);
@@ -445,14 +440,7 @@ void LevelCanvasView::deleteSelected() {
         return;
     }
     document_.edit(QStringLiteral("Удаление размещения"), ProjectParts().withLevel(lvl),
-                   [&](Project& p) {
-                       PlacementList& list = p.levels[lvl].placements(selected.kind);
-                       if (selected.index > list.count()) {
-                           return false;
-                       }
-                       list.removeAt(selected.index);
-                       return true;
-                   });
+                   [&](Project& p) { return deletePlacement(p, lvl, selected); });
     const CanvasRect frame = editor_.view().selectionFrame;
     editor_.clearSelection();
     showSelection(frame);
