@@ -8,7 +8,7 @@
 
 #include "app/AppIcons.h"
 #include "app/LevelList.h"
-#include "app/ProjectDocument.h"
+#include "document/ProjectDocument.h"
 #include "model/LevelOperations.h"
 
 namespace avizad {

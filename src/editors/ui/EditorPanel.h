@@ -9,8 +9,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "app/ProjectDocument.h"
 #include "app/Prompts.h"
+#include "document/ProjectDocument.h"
 #include "model/Image.h"
 
 class QAction;

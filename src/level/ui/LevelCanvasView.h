@@ -13,8 +13,8 @@
 #include <optional>
 #include <utility>
 
-#include "app/ProjectDocument.h"
 #include "app/QtPhoneFont.h"
+#include "document/ProjectDocument.h"
 #include "editors/ObjectLook.h"
 #include "level/PlacementEditor.h"
 #include "level/ui/PictureCache.h"
