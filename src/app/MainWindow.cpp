@@ -19,7 +19,6 @@
 #include <cerrno>
 #include <tuple>
 
-#include "app/AppIcons.h"
 #include "app/CentralArea.h"
 #include "app/HelpWindow.h"
 #include "app/LevelList.h"
@@ -39,6 +38,7 @@
 #include "pipeline/BuildPipeline.h"
 #include "pipeline/GameLauncher.h"
 #include "pipeline/ui/ConsoleWindow.h"
+#include "shell/AppIcons.h"
 
 namespace avizad {
 

@@ -14,8 +14,8 @@
 #include <optional>
 
 #include "app/CentralPanel.h"
-#include "app/Prompts.h"
 #include "document/ProjectDocument.h"
+#include "shell/Prompts.h"
 
 class QAction;
 class QLabel;

@@ -2,11 +2,11 @@
 
 #include <QMessageBox>
 
-#include "app/AppIcons.h"
 #include "app/MainWindow.h"
 #include "app/ObjectPalette.h"
 #include "editors/ObjectNames.h"
 #include "model/CatalogueOperations.h"
+#include "shell/AppIcons.h"
 
 namespace avizad {
 

@@ -10,7 +10,6 @@
 #include <QTranslator>
 #include <filesystem>
 
-#include "app/AppIcons.h"
 #include "app/MainWindow.h"
 #include "editors/ui/ObjectEditors.h"
 #include "events/ui/InstallEventsEditor.h"
@@ -19,6 +18,7 @@
 #include "model/ui/QtText.h"
 #include "pipeline/ProcessRunner.h"
 #include "pipeline/ui/ConsoleWindow.h"
+#include "shell/AppIcons.h"
 
 int main(int argc, char* argv[]) {
     using namespace avizad;

@@ -10,7 +10,7 @@
 #include <QUndoStack>
 #include <functional>
 
-#include "AppTestSupport.h"
+#include "ScriptedUser.h"
 #include "app/LevelPropertiesDialog.h"
 #include "app/LevelsPanel.h"
 #include "app/MainWindow.h"

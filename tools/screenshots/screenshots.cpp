@@ -22,7 +22,6 @@
 
 #include "FirstGame.h"
 #include "SampleGames.h"
-#include "app/AppIcons.h"
 #include "app/CentralArea.h"
 #include "app/HelpWindow.h"
 #include "app/LevelList.h"
@@ -57,6 +56,7 @@
 #include "model/ProjectFile.h"
 #include "model/Settings.h"
 #include "pipeline/ui/ConsoleWindow.h"
+#include "shell/AppIcons.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <QWidget>
 #include <functional>
 
-#include "app/Prompts.h"
 #include "document/ProjectDocument.h"
 #include "model/Image.h"
+#include "shell/Prompts.h"
 
 class QAction;
 class QLabel;

@@ -20,7 +20,7 @@
 #include <QUndoStack>
 #include <QUrl>
 
-#include "AppTestSupport.h"
+#include "ScriptedUser.h"
 #include "app/CentralArea.h"
 #include "app/MainWindow.h"
 #include "app/ObjectCatalogue.h"

@@ -15,7 +15,7 @@
 #include <QToolButton>
 #include <QUndoStack>
 
-#include "AppTestSupport.h"
+#include "ScriptedUser.h"
 #include "app/CentralArea.h"
 #include "app/LevelsPanel.h"
 #include "app/MainWindow.h"

@@ -6,7 +6,7 @@
 #include <QUndoStack>
 #include <memory>
 
-#include "AppTestSupport.h"
+#include "ScriptedUser.h"
 #include "app/CentralArea.h"
 #include "app/LevelsPanel.h"
 #include "app/MainWindow.h"
