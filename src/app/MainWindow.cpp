@@ -730,6 +730,10 @@ void MainWindow::editObject(ObjectKind kind, int index) {
     it->second(index);
 }
 
+void MainWindow::closeEditors() {
+    central_->closeEditors();
+}
+
 void MainWindow::createObject(ObjectKind kind) {
     central_->showPanel(editorOf(kind));
     const auto it = startNewObject_.find(kind);

@@ -11,9 +11,7 @@
 #include <filesystem>
 
 #include "app/MainWindow.h"
-#include "editors/ui/ObjectEditors.h"
-#include "events/ui/InstallEventsEditor.h"
-#include "level/ui/LevelEditorInstall.h"
+#include "main/EditorInstall.h"
 #include "model/Settings.h"
 #include "model/ui/QtText.h"
 #include "pipeline/ProcessRunner.h"
