@@ -3,7 +3,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/QtPhoneFont.h"
 #include "editors/ObjectLook.h"
 #include "editors/TextDraft.h"
 #include "model/ui/QtPicture.h"
@@ -104,14 +103,15 @@ protected:
     }
 
 private:
-    // The text's first row in its font and colour (larger fonts shrink to fit), or "Abc"
-    // when it has none.
+    // The text as the game shows it on the settings' screen (shrunk to fit when larger),
+    // or "Abc" when it has none.
     void drawText(QPainter& painter, const QRect& thumb, const TextObject& text) {
-        const QtFontMeasure measure;
+        const Settings& settings = palette_.document_.settings();
+        const FontMeasure measure(settings.screenWidth, settings.screenHeight);
         const TextLook look = textLook(text, measure);
         painter.save();
         painter.setClipRect(thumb);
-        if (look.row.empty()) {
+        if (look.width <= 0) {
             QFont font = painter.font();
             font.setPointSize(16);
             font.setBold(true);
@@ -119,9 +119,12 @@ private:
             painter.setPen(Qt::white);
             painter.drawText(thumb, Qt::AlignCenter, QStringLiteral("Abc"));
         } else {
-            painter.setFont(qtFont(look.font));
-            painter.setPen(QColor(redOf(look.color), greenOf(look.color), blueOf(look.color)));
-            painter.drawText(thumb.adjusted(2, 0, -2, 0), Qt::AlignCenter, fromModel(look.row));
+            const QImage picture = toQImage(textPicture(look, measure));
+            const QSize size = picture.size().boundedTo(thumb.size()) == picture.size()
+                                   ? picture.size()
+                                   : picture.size().scaled(thumb.size(), Qt::KeepAspectRatio);
+            painter.drawImage(QRect(thumb.center() - QPoint(size.width(), size.height()) / 2, size),
+                              picture);
         }
         painter.restore();
     }
@@ -145,6 +148,8 @@ ObjectPalette::ObjectPalette(ProjectDocument& document, QWidget* parent)
         rebuild();
     });
     connect(&document_, &ProjectDocument::projectReplaced, this, &ObjectPalette::rebuild);
+    // Texts are drawn in the fonts of the settings' screen.
+    connect(&document_, &ProjectDocument::settingsChanged, widget(), qOverload<>(&QWidget::update));
     connect(&document_, &ProjectDocument::selectedObjectChanged, this, [this](int index) {
         if (index > 0) {
             highlightSlot_ = index;

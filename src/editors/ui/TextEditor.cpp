@@ -101,6 +101,7 @@ TextEditor::TextEditor(MainWindow& window, QWidget* parent)
     }
     connect(faceGroup_, &QButtonGroup::idToggled, this, &TextEditor::refreshPicture);
     connect(sizeGroup_, &QButtonGroup::idToggled, this, &TextEditor::refreshPicture);
+    connect(&document(), &ProjectDocument::settingsChanged, this, &TextEditor::refreshPicture);
     showColor();
     reset();
 }
@@ -172,7 +173,8 @@ void TextEditor::refreshPicture() {
     for (const std::string& line : splitTextLines(toModel(text_->toPlainText()))) {
         shown.lines.push_back(line);
     }
-    picture_->setText(shown);
+    const Settings& settings = document().settings();
+    picture_->setText(shown, FontMeasure(settings.screenWidth, settings.screenHeight));
 }
 
 bool TextEditor::takeControls() {
