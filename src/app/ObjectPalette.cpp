@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "editors/ObjectLook.h"
 #include "editors/TextDraft.h"
@@ -103,8 +104,7 @@ protected:
     }
 
 private:
-    // The text as the game shows it on the settings' screen (shrunk to fit when larger),
-    // or "Abc" when it has none.
+    // The text as the game shows it on the settings' screen, or "Abc" when it has none.
     void drawText(QPainter& painter, const QRect& thumb, const TextObject& text) {
         const Settings& settings = palette_.document_.settings();
         const FontMeasure measure(settings.screenWidth, settings.screenHeight);
@@ -119,11 +119,11 @@ private:
             painter.setPen(Qt::white);
             painter.drawText(thumb, Qt::AlignCenter, QStringLiteral("Abc"));
         } else {
+            // One pixel a pixel, as the game draws it: centred when it fits, else its
+            // top-left part.
             const QImage picture = toQImage(textPicture(look, measure));
-            const QSize size = picture.size().boundedTo(thumb.size()) == picture.size()
-                                   ? picture.size()
-                                   : picture.size().scaled(thumb.size(), Qt::KeepAspectRatio);
-            painter.drawImage(QRect(thumb.center() - QPoint(size.width(), size.height()) / 2, size),
+            painter.drawImage(thumb.left() + std::max(0, (thumb.width() - picture.width()) / 2),
+                              thumb.top() + std::max(0, (thumb.height() - picture.height()) / 2),
                               picture);
         }
         painter.restore();
