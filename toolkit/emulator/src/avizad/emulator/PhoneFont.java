@@ -20,7 +20,10 @@ public final class PhoneFont {
     private static int[][] profiles;
     /** The family of the faces system, monospace and proportional. */
     private static int[] faceFamily = new int[3];
-    private static char[] chars;
+    /** The glyph record of each character: 0 (the replacement glyph) for those it lacks. */
+    private static final short[] GLYPH = new short[65536];
+    /** The number of glyph records of a strike: the characters and the replacement. */
+    private static int glyphCount;
     private static Strike[] strikes;
 
     static {
@@ -61,10 +64,11 @@ public final class PhoneFont {
         for (int i = 0; i < 3; i++) {
             faceFamily[i] = u8(at++);
         }
-        chars = new char[u16(at)];
+        int count = u16(at);
+        glyphCount = count + 1;
         at += 2;
-        for (int i = 0; i < chars.length; i++) {
-            chars[i] = (char) u16(at);
+        for (int i = 0; i < count; i++) {
+            GLYPH[u16(at)] = (short) (i + 1);
             at += 2;
         }
         strikes = new Strike[u8(at++)];
@@ -114,22 +118,6 @@ public final class PhoneFont {
         return nearest;
     }
 
-    private static int glyphIndex(char c) {
-        int lo = 0;
-        int hi = chars.length - 1;
-        while (lo <= hi) {
-            int mid = (lo + hi) >>> 1;
-            if (chars[mid] < c) {
-                lo = mid + 1;
-            } else if (chars[mid] > c) {
-                hi = mid - 1;
-            } else {
-                return mid + 1;
-            }
-        }
-        return 0;
-    }
-
     /** The glyphs of one font at one size. */
     public static final class Strike {
         final int family;
@@ -137,7 +125,13 @@ public final class PhoneFont {
         final int variant;
         private final int ascent;
         private final int descent;
-        private final int records;
+        /* The glyph records, unpacked: advance, left, top, width, height, bitmap offset. */
+        private final int[] advance;
+        private final int[] left;
+        private final int[] top;
+        private final int[] width;
+        private final int[] height;
+        private final int[] bits;
 
         Strike(int family, int pixelSize, int variant, int ascent, int descent, int records) {
             this.family = family;
@@ -145,7 +139,22 @@ public final class PhoneFont {
             this.variant = variant;
             this.ascent = ascent;
             this.descent = descent;
-            this.records = records;
+            int glyphs = glyphCount;
+            advance = new int[glyphs];
+            left = new int[glyphs];
+            top = new int[glyphs];
+            width = new int[glyphs];
+            height = new int[glyphs];
+            bits = new int[glyphs];
+            for (int i = 0; i < glyphs; i++) {
+                int r = records + i * RECORD;
+                advance[i] = u8(r);
+                left[i] = DATA[r + 1];
+                top[i] = DATA[r + 2];
+                width[i] = u8(r + 3);
+                height[i] = u8(r + 4);
+                bits[i] = (u8(r + 5) << 16) | u16(r + 6);
+            }
         }
 
         public int height() {
@@ -157,23 +166,23 @@ public final class PhoneFont {
         }
 
         public int charWidth(char c) {
-            return u8(records + glyphIndex(c) * RECORD);
+            return advance[GLYPH[c]];
         }
 
         public int charsWidth(char[] text, int offset, int length) {
-            int width = 0;
+            int sum = 0;
             for (int i = offset; i < offset + length; i++) {
-                width += charWidth(text[i]);
+                sum += advance[GLYPH[text[i]]];
             }
-            return width;
+            return sum;
         }
 
         public int stringWidth(String text, int offset, int length) {
-            int width = 0;
+            int sum = 0;
             for (int i = offset; i < offset + length; i++) {
-                width += charWidth(text.charAt(i));
+                sum += advance[GLYPH[text.charAt(i)]];
             }
-            return width;
+            return sum;
         }
 
         /**
@@ -190,28 +199,26 @@ public final class PhoneFont {
             int bottom = cy + ch;
             int pen = x;
             for (int i = offset; i < offset + length; i++) {
-                int r = records + glyphIndex(text.charAt(i)) * RECORD;
-                int left = DATA[r + 1];
-                int top = DATA[r + 2];
-                int w = u8(r + 3);
-                int h = u8(r + 4);
-                int bits = (u8(r + 5) << 16) | u16(r + 6);
-                for (int row = 0; row < h; row++) {
-                    int py = baseline - top + row;
-                    if (py < cy || py >= bottom) {
-                        continue;
-                    }
-                    for (int column = 0; column < w; column++) {
-                        int bit = row * w + column;
-                        if ((DATA[bits + (bit >> 3)] & (0x80 >> (bit & 7))) != 0) {
-                            int px = pen + left + column;
-                            if (px >= cx && px < right) {
-                                pixels[py * stride + px] = pixel;
+                int g = GLYPH[text.charAt(i)];
+                int w = width[g];
+                int x0 = pen + left[g];
+                if (w > 0 && x0 < right && x0 + w > cx) {
+                    int h = height[g];
+                    int at = bits[g];
+                    int y0 = baseline - top[g];
+                    for (int row = Math.max(0, cy - y0); row < h && y0 + row < bottom; row++) {
+                        int line = (y0 + row) * stride;
+                        for (int column = 0, bit = row * w; column < w; column++, bit++) {
+                            if ((DATA[at + (bit >> 3)] & (0x80 >> (bit & 7))) != 0) {
+                                int px = x0 + column;
+                                if (px >= cx && px < right) {
+                                    pixels[line + px] = pixel;
+                                }
                             }
                         }
                     }
                 }
-                pen += u8(r);
+                pen += advance[g];
             }
             int row = baseline + 1;
             if (underlined && row >= cy && row < bottom) {

@@ -265,11 +265,9 @@ public class Graphics {
             anchor = TOP | LEFT;
         }
         avizad.emulator.PhoneFont.Strike strike = font.strike();
-        int w = strike.stringWidth(str, offset, length);
-        if ((anchor & HCENTER) != 0) {
-            x -= w / 2;
-        } else if ((anchor & RIGHT) != 0) {
-            x -= w;
+        if ((anchor & (HCENTER | RIGHT)) != 0) {
+            int w = strike.stringWidth(str, offset, length);
+            x -= (anchor & HCENTER) != 0 ? w / 2 : w;
         }
         int baseline;
         if ((anchor & TOP) != 0) {
