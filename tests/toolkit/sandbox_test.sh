@@ -39,7 +39,7 @@ printf '%s\n' "MIDlet-1: Escape, , Escape" "MIDlet-Name: Escape" "MIDlet-Vendor:
 "$wtk/bin/emulator" --headless --timeout 60 escape.jar > out.txt 2> err.txt ||
     fail "the emulator did not end normally (status $?): $(cat out.txt err.txt)"
 diff "$src/expected.txt" out.txt > diff.txt || fail "attempts not refused: $(cat diff.txt)"
-grep -q "class Evil of the MIDlet suite refused: .*NoSuchMethodError: class Evil uses method java.lang.Runtime.exec(java.lang.String\[\])" \
+grep -q "class Evil of the MIDlet suite refused: .*NoClassDefFoundError: class Evil uses method java.lang.Runtime.exec(java.lang.String\[\])" \
     err.txt || fail "the refusal of Evil was not named: $(cat err.txt)"
 grep -q "class Direct of the MIDlet suite refused: .*class Direct uses class java.io.File" \
     err.txt || fail "the refusal of Direct was not named: $(cat err.txt)"

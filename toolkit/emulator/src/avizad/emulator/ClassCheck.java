@@ -25,10 +25,10 @@ import java.util.zip.ZipFile;
  * virtual machine finds it, in its super classes and interfaces), and every type in its
  * descriptors and those of its own fields and methods is checked; so is the form of the
  * class file as far as the check reads it, and its version (at most 48, Java 1.4, as CLDC
- * loads). Anything else refuses the class with the linkage error a phone gives, naming what
- * it names: {@link NoClassDefFoundError} for a class, {@link NoSuchFieldError} and
- * {@link NoSuchMethodError} for a member, {@link ClassFormatError} or
- * {@link UnsupportedClassVersionError} for the file.
+ * loads). Anything else refuses the class with {@link NoClassDefFoundError}, the one linkage
+ * error of CLDC 1.1, as a phone refuses it; its message names the class and what it names
+ * ("class Evil uses method java.lang.Runtime.exec(java.lang.String[]), which is not part of
+ * CLDC 1.1 / MIDP 2.0 or of the MIDlet suite").
  *
  * <p>The check reads the class file itself, without a library, and only what it needs: the
  * constant pool, the super class and interfaces, and the fields' and methods' names and
@@ -168,18 +168,20 @@ public final class ClassCheck {
 
     /**
      * Checks a class file of the suite that should define the class `internalName`; throws
-     * the linkage error that refuses it.
+     * NoClassDefFoundError when the class is refused.
      */
     public void check(String internalName, byte[] bytes) {
-        Parsed p;
         try {
-            p = Parsed.parse(bytes);
+            checkClass(internalName, bytes);
         } catch (ClassFormatError e) {
-            throw new ClassFormatError(javaName(internalName) + ": " + e.getMessage());
+            throw new NoClassDefFoundError(javaName(internalName) + ": " + e.getMessage());
         }
+    }
+
+    private void checkClass(String internalName, byte[] bytes) {
+        Parsed p = Parsed.parse(bytes);
         if (p.major > MAX_VERSION || p.major < 45) {
-            throw new UnsupportedClassVersionError(javaName(internalName)
-                    + ": class file version " + p.major + ", but " + API_NAME
+            throw new ClassFormatError("class file version " + p.major + ", but " + API_NAME
                     + " loads versions 45 to " + MAX_VERSION);
         }
         if (!p.name.equals(internalName)) {
@@ -223,7 +225,7 @@ public final class ClassCheck {
         }
         checkName(name);
         if (!isAllowedClass(name)) {
-            throw refused(NoClassDefFoundError::new, who, "class " + javaName(name));
+            throw refused(who, "class " + javaName(name));
         }
     }
 
@@ -283,7 +285,7 @@ public final class ClassCheck {
                 String name = desc.substring(at + 1, end);
                 checkName(name);
                 if (who != null && !isAllowedClass(name)) {
-                    throw refused(NoClassDefFoundError::new, who, "class " + javaName(name));
+                    throw refused(who, "class " + javaName(name));
                 }
                 return end + 1;
             }
@@ -329,8 +331,7 @@ public final class ClassCheck {
         if (!found) {
             String what = (field ? "field " : "method ") + javaName(owner) + "."
                     + (field ? name : name + javaParameters(desc));
-            throw field ? refused(NoSuchFieldError::new, who, what)
-                        : refused(NoSuchMethodError::new, who, what);
+            throw refused(who, what);
         }
         checkDescriptor(who, desc, !field);
     }
@@ -398,13 +399,9 @@ public final class ClassCheck {
         return p;
     }
 
-    private interface ErrorMaker {
-        LinkageError make(String message);
-    }
-
-    private static LinkageError refused(ErrorMaker kind, String who, String what) {
-        return kind.make(who + " uses " + what + ", which is not part of " + API_NAME
-                + " or of the MIDlet suite");
+    private static NoClassDefFoundError refused(String who, String what) {
+        return new NoClassDefFoundError(who + " uses " + what + ", which is not part of "
+                + API_NAME + " or of the MIDlet suite");
     }
 
     static String javaName(String internalName) {
