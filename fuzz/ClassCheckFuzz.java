@@ -27,9 +27,11 @@ import org.objectweb.asm.Type;
  * <ul>
  *   <li>the check throws anything but the linkage errors that refuse a class (an exception of
  *       its own, a stack overflow, running out of memory), or takes more than 10 s;
- *   <li>the check accepts a class that names a class neither of the suite nor of the API: the
- *       classes of every instruction, type, field, method, super type, exception handler and
- *       thrown exception, as an independent reader of class files (ASM) sees them.
+ *   <li>the check accepts a class that names a class neither of the suite nor of the API, or
+ *       a field or method those classes do not have: the classes and members of every
+ *       instruction, type, field, method, super type, exception handler and thrown exception,
+ *       as an independent reader of class files (ASM, which the emulator also rewrites the
+ *       classes with) sees them.
  * </ul>
  *
  * The seeds are the class files below a folder; each input is one of them mutated: bits
@@ -191,14 +193,20 @@ public final class ClassCheckFuzz {
      */
     private static String firstOutsideName(ClassCheck check, byte[] input) {
         Set<String> named = new HashSet<>();
+        List<String[]> members = new ArrayList<>();
         try {
-            new ClassReader(input).accept(new Collector(named), ClassReader.SKIP_FRAMES);
+            new ClassReader(input).accept(new Collector(named, members), ClassReader.SKIP_FRAMES);
         } catch (RuntimeException e) {
             return null;
         }
         for (String n : named) {
-            if (!check.isAllowedClass(n)) {
-                return n;
+            if (n == null || !check.isAllowedClass(n)) {
+                return "class " + n;
+            }
+        }
+        for (String[] m : members) {
+            if (!check.resolves(m[0], m[1], m[2])) {
+                return "member " + m[0] + "." + m[1] + m[2];
             }
         }
         return null;
@@ -207,10 +215,12 @@ public final class ClassCheckFuzz {
     /** Gathers the classes a class names where the virtual machine links them. */
     private static final class Collector extends ClassVisitor {
         private final Set<String> named;
+        private final List<String[]> members;
 
-        Collector(Set<String> named) {
+        Collector(Set<String> named, List<String[]> members) {
             super(Opcodes.ASM9);
             this.named = named;
+            this.members = members;
         }
 
         void type(Type t) {
@@ -270,6 +280,7 @@ public final class ClassCheckFuzz {
                 public void visitFieldInsn(int op, String owner, String n, String d) {
                     internal(owner);
                     type(Type.getType(d));
+                    members.add(new String[] {owner, n, d});
                 }
 
                 @Override
@@ -277,6 +288,7 @@ public final class ClassCheckFuzz {
                         boolean itf) {
                     internal(owner);
                     type(Type.getMethodType(d));
+                    members.add(new String[] {owner, n, d});
                 }
 
                 @Override
@@ -374,6 +386,9 @@ public final class ClassCheckFuzz {
             int[] offsets = new int[count];
             int at = 10;
             for (int i = 1; i < count; i++) {
+                if (at >= b.length) {
+                    return null;
+                }
                 offsets[i] = at;
                 int tag = b[at] & 0xFF;
                 switch (tag) {
@@ -408,7 +423,13 @@ public final class ClassCheckFuzz {
             return b;
         }
         int at = texts.get(random.nextInt(texts.size()));
+        if (at + 3 > b.length) {
+            return b;
+        }
         int oldLength = ((b[at + 1] & 0xFF) << 8) | (b[at + 2] & 0xFF);
+        if (at + 3 + oldLength > b.length) {
+            return b;
+        }
         byte[] word = WORDS[random.nextInt(WORDS.length)]
                 .getBytes(java.nio.charset.StandardCharsets.UTF_8);
         byte[] out = new byte[b.length - oldLength + word.length];
@@ -439,6 +460,9 @@ public final class ClassCheckFuzz {
         } else if (tag >= 9 && tag <= 12) {
             slot = at + 1 + 2 * random.nextInt(2);
         } else {
+            return b;
+        }
+        if (slot + 1 >= b.length) {
             return b;
         }
         int target = random.nextInt(offsets.length + 2);

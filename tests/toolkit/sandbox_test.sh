@@ -2,15 +2,18 @@
 # The emulator runs a game in a sandbox, as a phone does. The MIDlet Escape tries to reach
 # beyond its suite in every way of its table (classes of Java SE or of the emulator, classes of
 # the jar in the platform's packages, a class compiled against Java SE that runs a program from
-# its static block, files outside the jar, exit, the desktop's properties): each attempt is
-# refused and the game goes on; a refused class is named on standard error with what it
-# names, and none of its code runs.
-# Usage: sandbox_test.sh TOOLKIT_DIR TEST_SOURCE_DIR ECJ WORK_DIR
+# its static block, a class whose instruction takes a method from a constant of another kind,
+# files outside the jar, exit, the desktop's properties): each attempt is refused and the game
+# goes on; a refused class is named on standard error with what it names, and none of its code
+# runs.
+# Usage: sandbox_test.sh TOOLKIT_DIR TEST_SOURCE_DIR ECJ JAVA ASM_JAR WORK_DIR
 set -u
 tk=$1
 src=$2/sandbox
 ecj=$3
-work=$4
+java_se=$4
+asm=$5
+work=$6
 jdk=$tk/jdk
 wtk=$tk/wtk
 cp="$wtk/lib/cldcapi11.jar:$wtk/lib/midpapi20.jar"
@@ -28,6 +31,8 @@ cd "$work" || fail "cannot enter $work"
 "$ecj" -source 1.3 -nowarn -d se "$src/Evil.java" "$src/Direct.java" "$src/Foo.java" \
     "$src/Sneak.java" || fail "ecj could not compile the classes of Java SE"
 "$ecj" -1.8 -proc:none -nowarn -d se "$src/Modern.java" || fail "ecj could not compile Modern"
+"$ecj" -1.8 -proc:none -nowarn -cp "$asm" -d make "$src/MakeLaunder.java" &&
+    "$java_se" -cp "$asm:make" MakeLaunder se || fail "cannot make Launder.class"
 "$jdk/bin/javac" -source 1.3 -classpath "$cp:se" -d classes "$src/Escape.java" ||
     fail "javac refused Escape.java"
 cp -R se/. classes/ && echo "the game's data" > classes/data.txt

@@ -15,6 +15,7 @@ public class Escape extends MIDlet {
         "Class.forName(\"Evil\").newInstance(), Evil runs a program",
         "new Direct(), a class naming java.io.File",
         "Class.forName(\"Modern\"), a class of version 52",
+        "Launder.run(), a call taken from a constant of another kind",
         "getResourceAsStream(\"../../etc/passwd\")",
         "getResourceAsStream(\"/../../../../etc/passwd\")",
         "\"\".getClass().getResourceAsStream(\"/etc/passwd\")",
@@ -50,12 +51,13 @@ public class Escape extends MIDlet {
             case 5: return "made " + Class.forName("Evil").newInstance();
             case 6: return "made " + new Direct();
             case 7: return "found " + Class.forName("Modern").getName();
-            case 8: return read(getClass().getResourceAsStream("../../etc/passwd"));
-            case 9: return read(getClass().getResourceAsStream("/../../../../etc/passwd"));
-            case 10: return read("".getClass().getResourceAsStream("/etc/passwd"));
-            case 11: return read(getClass().getResourceAsStream("/avizad/emulator/api.txt"));
-            case 12: System.exit(0); return "exited";
-            case 13: Runtime.getRuntime().exit(0); return "exited";
+            case 8: Launder.run(); return "ran";
+            case 9: return read(getClass().getResourceAsStream("../../etc/passwd"));
+            case 10: return read(getClass().getResourceAsStream("/../../../../etc/passwd"));
+            case 11: return read("".getClass().getResourceAsStream("/etc/passwd"));
+            case 12: return read(getClass().getResourceAsStream("/avizad/emulator/api.txt"));
+            case 13: System.exit(0); return "exited";
+            case 14: Runtime.getRuntime().exit(0); return "exited";
             default: return "value " + System.getProperty("user.home");
         }
     }

@@ -51,36 +51,44 @@ public final class ClassCheck {
         /** Whether the API class itself declares this member ("name" + " " + descriptor). */
         public boolean declares(String internalName, String name, String descriptor) {
             ApiClass c = classes.get(internalName);
-            return c != null && c.members.contains(name + " " + descriptor);
+            return c != null && c.has(name + " " + descriptor);
         }
 
         /**
          * Reads the list {@link #write} writes: a line "CLASS SUPER INTERFACE..." ("-" for no
          * super class) for each class, followed by a line " NAME DESCRIPTOR" for each of its
-         * members.
+         * members. The members stay one text per class, searched when asked: the emulator
+         * reads the list as it starts.
          */
         public static Api read(InputStream in) throws IOException {
             Api api = new Api();
-            BufferedReader r = new BufferedReader(new InputStreamReader(in, StandardCharsets.UTF_8));
-            ApiClass current = null;
-            for (String line = r.readLine(); line != null; line = r.readLine()) {
-                if (line.isEmpty()) {
-                    continue;
+            String text = new String(in.readAllBytes(), StandardCharsets.UTF_8);
+            int at = 0;
+            while (at < text.length()) {
+                int end = text.indexOf('\n', at);
+                if (end < 0) {
+                    end = text.length();
                 }
-                if (line.charAt(0) == ' ') {
-                    if (current == null) {
-                        throw new IOException("a member before any class");
+                if (text.charAt(at) == ' ' || end == at) {
+                    throw new IOException("a member without its class at offset " + at);
+                }
+                // The members: the lines after the class's, up to the next class.
+                int next = end;
+                while (next + 1 < text.length() && text.charAt(next + 1) == ' ') {
+                    next = text.indexOf('\n', next + 1);
+                    if (next < 0) {
+                        next = text.length();
                     }
-                    current.members.add(line.substring(1));
-                    continue;
                 }
-                String[] w = line.split(" ");
+                String[] w = text.substring(at, end).split(" ");
                 if (w.length < 2) {
-                    throw new IOException("bad line: " + line);
+                    throw new IOException("bad line: " + text.substring(at, end));
                 }
-                current = new ApiClass(w[1].equals("-") ? null : w[1],
-                        java.util.Arrays.copyOfRange(w, 2, w.length));
-                api.classes.put(w[0], current);
+                String members = next < text.length() ? text.substring(end, next + 1)
+                        : text.substring(end) + "\n";
+                api.classes.put(w[0], new ApiClass(w[1].equals("-") ? null : w[1],
+                        java.util.Arrays.copyOfRange(w, 2, w.length), members));
+                at = next + 1;
             }
             return api;
         }
@@ -104,14 +112,19 @@ public final class ClassCheck {
                         if ((p.access & ACC_PUBLIC) == 0) {
                             continue;
                         }
-                        ApiClass c = new ApiClass(p.superName, p.interfaces);
+                        java.util.TreeSet<String> members = new java.util.TreeSet<>();
                         for (String[] m : p.members) {
                             int access = Integer.parseInt(m[2]);
                             if ((access & (ACC_PUBLIC | ACC_PROTECTED)) != 0) {
-                                c.members.add(m[0] + " " + m[1]);
+                                members.add(m[0] + " " + m[1]);
                             }
                         }
-                        api.classes.put(p.name, c);
+                        StringBuilder block = new StringBuilder("\n");
+                        for (String m : members) {
+                            block.append(' ').append(m).append('\n');
+                        }
+                        api.classes.put(p.name,
+                                new ApiClass(p.superName, p.interfaces, block.toString()));
                     }
                 }
             }
@@ -126,10 +139,7 @@ public final class ClassCheck {
                 for (String i : c.interfaces) {
                     out.write(" " + i);
                 }
-                out.write("\n");
-                for (String m : new java.util.TreeSet<>(c.members)) {
-                    out.write(" " + m + "\n");
-                }
+                out.write(c.members);
             }
         }
     }
@@ -137,11 +147,27 @@ public final class ClassCheck {
     static final class ApiClass {
         final String superName;
         final String[] interfaces;
-        final Set<String> members = new HashSet<>();
+        /** "\n NAME DESCRIPTOR\n NAME DESCRIPTOR\n...": a line for each member. */
+        final String members;
 
-        ApiClass(String superName, String[] interfaces) {
+        ApiClass(String superName, String[] interfaces, String members) {
             this.superName = superName;
             this.interfaces = interfaces;
+            this.members = members;
+        }
+
+        /** Whether the class declares the member "NAME DESCRIPTOR". */
+        boolean has(String member) {
+            int at = members.indexOf(member);
+            while (at >= 0) {
+                int end = at + member.length();
+                if (members.charAt(at - 1) == ' ' && members.charAt(at - 2) == '\n'
+                        && end < members.length() && members.charAt(end) == '\n') {
+                    return true;
+                }
+                at = members.indexOf(member, at + 1);
+            }
+            return false;
         }
     }
 
@@ -317,18 +343,7 @@ public final class ClassCheck {
         if (field == desc.startsWith("(")) {
             throw new ClassFormatError("bad descriptor " + desc + " of " + name);
         }
-        boolean found;
-        if (owner.startsWith("[")) {
-            // An array has the methods of Object, and clone().
-            found = !field && (name.equals("clone") && desc.equals("()Ljava/lang/Object;")
-                    || !name.startsWith("<") && has("java/lang/Object", name, desc, false,
-                            new HashSet<>()));
-        } else if (name.equals("<init>") || name.equals("<clinit>")) {
-            found = !field && declares(owner, name, desc); // not inherited
-        } else {
-            found = has(owner, name, desc, field, new HashSet<>());
-        }
-        if (!found) {
+        if (!resolves(owner, name, desc)) {
             String what = (field ? "field " : "method ") + javaName(owner) + "."
                     + (field ? name : name + javaParameters(desc));
             throw refused(who, what);
@@ -336,13 +351,35 @@ public final class ClassCheck {
         checkDescriptor(who, desc, !field);
     }
 
+    /**
+     * Whether a field or method of a class of the suite or of the API (an array's too) is
+     * found, as the virtual machine finds it: in the class, then its super classes, then its
+     * interfaces; a constructor only in the class itself.
+     */
+    public boolean resolves(String owner, String name, String desc) {
+        boolean field = !desc.startsWith("(");
+        if (owner.startsWith("[")) {
+            // An array has the methods of Object, and clone().
+            return !field && (name.equals("clone") && desc.equals("()Ljava/lang/Object;")
+                    || !name.startsWith("<") && has("java/lang/Object", name, desc, false,
+                            new HashSet<>()));
+        }
+        if (name.equals("<init>") || name.equals("<clinit>")) {
+            return !field && declares(owner, name, desc); // not inherited
+        }
+        return has(owner, name, desc, field, new HashSet<>());
+    }
+
     /** Whether the class itself (the suite's or the API's) declares the member. */
     private boolean declares(String owner, String name, String desc) {
         if (api.hasClass(owner)) {
             return api.declares(owner, name, desc);
         }
+        if (suite.classFile(owner) == null) {
+            return false;
+        }
         Parsed p = suiteClass(owner);
-        return p != null && p.declares(name, desc);
+        return p == null || p.declares(name, desc); // a refused class never loads
     }
 
     /** Whether the member is found in the class, its super classes or its interfaces. */
@@ -355,15 +392,20 @@ public final class ClassCheck {
         String[] interfaces;
         ApiClass a = api.classes.get(owner);
         if (a != null) {
-            if (a.members.contains(name + " " + desc)) {
+            if (a.has(name + " " + desc)) {
                 return true;
             }
             superName = a.superName;
             interfaces = a.interfaces;
         } else {
+            if (suite.classFile(owner) == null) {
+                return false;
+            }
             Parsed p = suiteClass(owner);
             if (p == null) {
-                return false;
+                // A class of the suite that is refused itself: nothing reaches its members,
+                // since it never loads (nor does a class that extends it).
+                return true;
             }
             if (p.declares(name, desc)) {
                 return true;
@@ -583,36 +625,198 @@ public final class ClassCheck {
                     }
                     p.members.add(new String[] {name, desc, Integer.toString(access)});
                     p.memberKeys.add(name + " " + desc);
-                    skipAttributes(in);
+                    p.attributes(in);
                 }
             }
-            skipAttributes(in);
+            p.attributes(in);
             if (in.at != bytes.length) {
                 throw new ClassFormatError("extra bytes after the class");
             }
             return p;
         }
 
-        private static void skipAttributes(Reader in) {
+        private void need(int index, int... kinds) {
+            if (index > 0 && index < tags.length) {
+                for (int kind : kinds) {
+                    if (tags[index] == kind) {
+                        return;
+                    }
+                }
+            }
+            throw new ClassFormatError("constant " + index + " is not of the kind its use needs");
+        }
+
+        /**
+         * Reads a list of attributes. Where the virtual machine (or a reader that rewrites the
+         * class) takes constants from one, each must be of the kind it needs, so that nothing
+         * reads a class or a member out of a constant of another kind: the instructions and
+         * exception handlers of Code, Exceptions, InnerClasses and ConstantValue.
+         */
+        private void attributes(Reader in) {
             int count = in.u2();
             for (int i = 0; i < count; i++) {
-                in.u2();
-                in.skip(in.u4());
+                String name = utf(in.u2());
+                int length = in.u4();
+                int start = in.at;
+                in.skip(length);
+                Reader a = new Reader(in.bytes, start, start + length);
+                switch (name) {
+                    case "Code": code(a); break;
+                    case "Exceptions": {
+                        for (int n = a.u2(); n > 0; n--) {
+                            need(a.u2(), TAG_CLASS);
+                        }
+                        break;
+                    }
+                    case "InnerClasses": {
+                        for (int n = a.u2(); n > 0; n--) {
+                            need(a.u2(), TAG_CLASS);
+                            int outer = a.u2();
+                            int inner = a.u2();
+                            a.u2();
+                            if (outer != 0) {
+                                need(outer, TAG_CLASS);
+                            }
+                            if (inner != 0) {
+                                need(inner, TAG_UTF8);
+                            }
+                        }
+                        break;
+                    }
+                    case "ConstantValue": need(a.u2(), 3, 4, 5, 6, TAG_STRING); break;
+                    default: continue;
+                }
+                if (a.at != a.end) {
+                    throw new ClassFormatError("attribute " + name + " of a wrong length");
+                }
             }
+        }
+
+        /** The length of each instruction up to 0xC9, 0 for those of variable length or none. */
+        private static final byte[] LENGTHS = new byte[256];
+
+        static {
+            java.util.Arrays.fill(LENGTHS, 0, 0xCA, (byte) 1);
+            for (int op : new int[] {0x10, 0x12, 0x15, 0x16, 0x17, 0x18, 0x19, 0x36, 0x37, 0x38,
+                         0x39, 0x3A, 0xA9, 0xBC}) {
+                LENGTHS[op] = 2;
+            }
+            for (int op = 0x99; op <= 0xA8; op++) {
+                LENGTHS[op] = 3;
+            }
+            for (int op : new int[] {0x11, 0x13, 0x14, 0x84, 0xB2, 0xB3, 0xB4, 0xB5, 0xB6, 0xB7,
+                         0xB8, 0xBB, 0xBD, 0xC0, 0xC1, 0xC6, 0xC7}) {
+                LENGTHS[op] = 3;
+            }
+            LENGTHS[0xC5] = 4;
+            LENGTHS[0xB9] = 5;
+            LENGTHS[0xC8] = 5;
+            LENGTHS[0xC9] = 5;
+            LENGTHS[0xAA] = 0; // tableswitch
+            LENGTHS[0xAB] = 0; // lookupswitch
+            LENGTHS[0xBA] = 0; // invokedynamic: not before version 51
+            LENGTHS[0xC4] = 0; // wide
+        }
+
+        /** A Code attribute: every constant an instruction or a handler takes. */
+        private void code(Reader a) {
+            a.u2(); // max_stack
+            a.u2(); // max_locals
+            int length = a.u4();
+            if (length <= 0 || length > 65535) {
+                throw new ClassFormatError("code of " + length + " bytes");
+            }
+            int base = a.at;
+            a.skip(length);
+            byte[] b = a.bytes;
+            int pc = 0;
+            while (pc < length) {
+                int op = b[base + pc] & 0xFF;
+                int size = LENGTHS[op];
+                if (op == 0xAA || op == 0xAB) {
+                    int at = (pc + 4) & ~3; // the operands are aligned on 4 bytes
+                    Reader s = new Reader(b, base + at, base + length);
+                    s.u4(); // default
+                    if (op == 0xAA) {
+                        int low = s.u4();
+                        int high = s.u4();
+                        if (high < low) {
+                            throw new ClassFormatError("tableswitch from " + low + " to " + high);
+                        }
+                        s.skip((int) Math.min(Integer.MAX_VALUE, 4L * ((long) high - low + 1)));
+                    } else {
+                        int pairs = s.u4();
+                        if (pairs < 0) {
+                            throw new ClassFormatError("lookupswitch of " + pairs + " pairs");
+                        }
+                        s.skip((int) Math.min(Integer.MAX_VALUE, 8L * pairs));
+                    }
+                    pc = s.at - base;
+                    continue;
+                }
+                if (op == 0xC4) { // wide: a local variable instruction with a two-byte index
+                    if (pc + 1 >= length) {
+                        throw new ClassFormatError("truncated code");
+                    }
+                    pc += (b[base + pc + 1] & 0xFF) == 0x84 ? 6 : 4;
+                    continue;
+                }
+                if (size == 0) {
+                    throw new ClassFormatError("instruction " + op + ", which class files up to"
+                            + " version " + MAX_VERSION + " do not have");
+                }
+                if (pc + size > length) {
+                    throw new ClassFormatError("truncated code");
+                }
+                int index = size == 2 ? b[base + pc + 1] & 0xFF
+                        : ((b[base + pc + 1] & 0xFF) << 8) | (b[base + pc + 2] & 0xFF);
+                switch (op) {
+                    case 0x12: case 0x13: need(index, 3, 4, TAG_STRING); break;
+                    case 0x14: need(index, 5, 6); break;
+                    case 0xB2: case 0xB3: case 0xB4: case 0xB5: need(index, TAG_FIELD); break;
+                    case 0xB6: case 0xB7: case 0xB8: need(index, TAG_METHOD); break;
+                    case 0xB9: need(index, TAG_INTERFACE_METHOD); break;
+                    case 0xBB: case 0xBD: case 0xC0: case 0xC1: case 0xC5:
+                        need(index, TAG_CLASS);
+                        break;
+                    default: break;
+                }
+                pc += size;
+            }
+            if (pc != length) {
+                throw new ClassFormatError("an instruction runs past the end of the code");
+            }
+            for (int n = a.u2(); n > 0; n--) {
+                a.u2();
+                a.u2();
+                a.u2();
+                int type = a.u2();
+                if (type != 0) {
+                    need(type, TAG_CLASS);
+                }
+            }
+            attributes(a);
         }
     }
 
-    /** Reads a class file, refusing to read past its end. */
+    /** Reads a class file, or a part of it, refusing to read past its end. */
     private static final class Reader {
         final byte[] bytes;
+        final int end;
         int at;
 
         Reader(byte[] bytes) {
+            this(bytes, 0, bytes.length);
+        }
+
+        Reader(byte[] bytes, int at, int end) {
             this.bytes = bytes;
+            this.at = at;
+            this.end = end;
         }
 
         private void need(long n) {
-            if (n < 0 || at + n > bytes.length) {
+            if (n < 0 || at + n > end) {
                 throw new ClassFormatError("truncated class file");
             }
         }
