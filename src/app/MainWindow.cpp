@@ -632,7 +632,8 @@ void MainWindow::showHandWrittenCode() {
     console_->appendOutput(utf8ToCp1251(notice));
     console_->show();
     console_->raise();
-    showStatus(QStringLiteral("В проекте есть код, написанный вручную: он показан в окне «Компиляция»."));
+    showStatus(
+        QStringLiteral("В проекте есть код, написанный вручную: он показан в окне «Компиляция»."));
 }
 
 std::optional<fs::path> MainWindow::projectFileArgument(const QStringList& arguments) {

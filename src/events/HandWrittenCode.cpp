@@ -182,8 +182,8 @@ std::vector<std::size_t> textEnds(std::string_view code, std::size_t at) {
         }
         if (c != '\\') {
             ++i;
-        } else if (i + 1 < code.size() && std::string_view("\\\"rn").find(code[i + 1]) !=
-                                               std::string_view::npos) {
+        } else if (i + 1 < code.size() &&
+                   std::string_view("\\\"rn").find(code[i + 1]) != std::string_view::npos) {
             i += 2;
         } else if (i + 5 < code.size() && code[i + 1] == 'u' && isHex(code[i + 2]) &&
                    isHex(code[i + 3]) && isHex(code[i + 4]) && isHex(code[i + 5])) {
@@ -214,8 +214,8 @@ std::vector<std::size_t> numberEnds(std::string_view code, std::size_t at) {
 }
 
 // Every position where the pattern, from piece `piece` on, matched from `at`, ends.
-void patternEnds(const Pattern& pattern, std::size_t piece, std::string_view code,
-                 std::size_t at, std::set<std::size_t>& ends) {
+void patternEnds(const Pattern& pattern, std::size_t piece, std::string_view code, std::size_t at,
+                 std::set<std::size_t>& ends) {
     if (piece == pattern.size()) {
         ends.insert(at);
         return;
@@ -250,7 +250,8 @@ bool hasComment(std::string_view code) {
                     ++i;
                 }
             }
-        } else if (code[i] == '/' && i + 1 < code.size() && (code[i + 1] == '/' || code[i + 1] == '*')) {
+        } else if (code[i] == '/' && i + 1 < code.size() &&
+                   (code[i + 1] == '/' || code[i + 1] == '*')) {
             return true;
         }
     }
@@ -314,9 +315,8 @@ const std::vector<Pattern>& actionPatterns(ActionMenu menu) {
 std::string specialColumnName(int category) {
     static constexpr std::string_view kNames[] = {"особые действия", "звук", "смена уровня",
                                                   "управление"};
-    return category >= 1 && category <= kSpecialCategories
-               ? std::string(kNames[category - 1])
-               : std::to_string(category);
+    return category >= 1 && category <= kSpecialCategories ? std::string(kNames[category - 1])
+                                                           : std::to_string(category);
 }
 
 }  // namespace

@@ -34,8 +34,8 @@ bool isCatalogueCondition(const std::string& code);
 bool isCatalogueAction(const std::string& code, ActionMenu menu);
 
 struct HandWrittenCode {
-    int event = 0;        // 1-based
-    std::string where;    // UTF-8: "условие", "действие столбца «звук»", ...
+    int event = 0;      // 1-based
+    std::string where;  // UTF-8: "условие", "действие столбца «звук»", ...
     std::string caption;  // Windows-1251, as stored
     std::string code;     // Windows-1251, as stored
 };

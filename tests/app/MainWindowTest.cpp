@@ -215,7 +215,8 @@ TEST_F(MainWindowTest, OpeningAProjectListsCodeWrittenByHand) {
     EXPECT_TRUE(window->openProjectFile(program.dir() / "hand.yrk"));
     EXPECT_TRUE(window->console()->isVisible());
     const QString text = window->console()->text();
-    EXPECT_TRUE(text.startsWith(QStringLiteral("Внимание: код этих условий и действий"))) << text.toStdString();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Внимание: код этих условий и действий")))
+        << text.toStdString();
     EXPECT_TRUE(text.contains(QString::fromStdString("«y»: " + evil))) << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("glob[1]=2"))) << text.toStdString();
 }

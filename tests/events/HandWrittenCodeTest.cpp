@@ -1,13 +1,12 @@
 // Code the catalogues make, and code written by hand into a project.
 
-#include "events/HandWrittenCode.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "events/ActionCatalogue.h"
 #include "events/ConditionCatalogue.h"
+#include "events/HandWrittenCode.h"
 #include "model/Cp1251.h"
 #include "model/ProjectFile.h"
 
@@ -78,7 +77,8 @@ TEST(HandWrittenCode, CodeNoEntryMakesIsHandWritten) {
         {"the demonstration", "try{Class.forName(\"Evil\").newInstance();}catch(Throwable t){}",
          false},
         {"a call in a value",
-         "{act[gr_obj[1][kr1]].setPosition(System.currentTimeMillis(),act[gr_obj[1][kr1]].getY());}",
+         "{act[gr_obj[1][kr1]].setPosition(System.currentTimeMillis(),act[gr_obj[1][kr1]].getY());"
+         "}",
          false},
         {"a statement after an entry", "{act[gr_obj[1][kr1]].setVisible(true);}glob[1]=2;", false},
         {"a comment in a value",

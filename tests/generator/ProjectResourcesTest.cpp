@@ -43,12 +43,8 @@ TEST(ResourceNames, AGameHoldsOnlyResources) {
         bool takenFromRes;
         bool archived;
     } cases[] = {
-        {"hit.wav", true, true},
-        {"Evil.class", false, false},
-        {"Evil.CLASS", false, false},
-        {"META-INF", false, false},
-        {"meta-inf", false, false},
-        {"META-INF.wav", true, true},
+        {"hit.wav", true, true},    {"Evil.class", false, false}, {"Evil.CLASS", false, false},
+        {"META-INF", false, false}, {"meta-inf", false, false},   {"META-INF.wav", true, true},
         {"-hero.png", false, true},  // the build's own picture of an object named "-hero"
         {"@list.mid", false, true},
     };

@@ -277,9 +277,8 @@ TEST_F(EndToEndTest, AProjectCannotShipAndLoadAClassOfItsOwn) {
     const std::vector<std::string> names = entries(result.archive);
     EXPECT_EQ(std::find(names.begin(), names.end(), "Evil.class"), names.end());
     EXPECT_TRUE(run(shellQuote((kToolkit / "wtk" / "bin" / "emulator").string()) +
-                    " --headless --frames 30 --timeout 120 " +
-                    shellQuote(result.archive.string()) + " > " +
-                    shellQuote((dir_ / "emulator.log").string()) + " 2>&1"))
+                    " --headless --frames 30 --timeout 120 " + shellQuote(result.archive.string()) +
+                    " > " + shellQuote((dir_ / "emulator.log").string()) + " 2>&1"))
         << fileText(dir_ / "emulator.log");
 }
 

@@ -320,17 +320,16 @@ TEST_F(PipelineFixture, OnlyResourcesOfTheProjectGoIntoTheGame) {
         midlet_.midletIcon = icon;
         const BuildResult result = build();
         ASSERT_TRUE(result.archiveMade) << console_;
-        EXPECT_EQ(archiveEntries(), (std::vector<std::string>{"Etap1.class", "syrk.class",
-                                                              "boom.wav", "fon0-0.txt",
-                                                              "hero.png"}));
+        EXPECT_EQ(archiveEntries(),
+                  (std::vector<std::string>{"Etap1.class", "syrk.class", "boom.wav", "fon0-0.txt",
+                                            "hero.png"}));
         for (const char* name : {"res/-x.mid", "res/@list.mid"}) {
-            EXPECT_NE(console_.find(utf8ToCp1251(std::string("«") + name + "»")),
-                      std::string::npos)
+            EXPECT_NE(console_.find(utf8ToCp1251(std::string("«") + name + "»")), std::string::npos)
                 << name << "\n"
                 << console_;
         }
-        EXPECT_EQ(console_.find(utf8ToCp1251("«res/evil.png» не взят в игру: это не картинка PNG")) !=
-                      std::string::npos,
+        EXPECT_EQ(console_.find(utf8ToCp1251(
+                      "«res/evil.png» не взят в игру: это не картинка PNG")) != std::string::npos,
                   *icon != '\0')
             << console_;
     }
@@ -343,7 +342,8 @@ TEST_F(PipelineFixture, AClassAsTheIconIsRefused) {
     midlet_.midletIcon = "Evil.class";
     const BuildResult result = build();
     EXPECT_FALSE(result.archiveMade);
-    EXPECT_TRUE(result.error.starts_with("Иконка MIDlet'а «Evil.class» не годится")) << result.error;
+    EXPECT_TRUE(result.error.starts_with("Иконка MIDlet'а «Evil.class» не годится"))
+        << result.error;
     EXPECT_FALSE(fs::exists(program_ / "tool.log")) << "no tool ran";
 }
 

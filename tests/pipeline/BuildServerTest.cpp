@@ -708,15 +708,17 @@ TEST_F(ToolkitServerTest, ABuildProcessIsAliveWhileItsToolRunsAndLostWhenStopped
     const fs::path pipe = dir_ / "in" / "slow.bin";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     Reports reports;
-    BuildServerClient client(reports.handlers(), {.start = 60000ms,
-                                                  .silence = 2500ms,
-                                                  .notice = 2000ms,
-                                                  .request = 60000ms});
+    BuildServerClient client(
+        reports.handlers(),
+        {.start = 60000ms, .silence = 2500ms, .notice = 2000ms, .request = 60000ms});
     ASSERT_EQ(client.start(kToolkit / "wtk" / "bin" / "buildserver", dir_), 0);
     ASSERT_TRUE(reports.waitFor([&] { return reports.ready; }));
-    const std::vector<std::string> jar = {(kToolkit / "jdk" / "bin" / "jar").string(), "cf",
-                                          (dir_ / "slow.jar").string(), "-C",
-                                          (dir_ / "in").string(), "./slow.bin"};
+    const std::vector<std::string> jar = {(kToolkit / "jdk" / "bin" / "jar").string(),
+                                          "cf",
+                                          (dir_ / "slow.jar").string(),
+                                          "-C",
+                                          (dir_ / "in").string(),
+                                          "./slow.bin"};
     const std::uint64_t id = client.run(jar);
     ASSERT_NE(id, 0u);
     std::this_thread::sleep_for(4s);  // longer than the silence timeout
