@@ -65,13 +65,16 @@ TEST(HandWrittenCode, EveryEntryOfTheCataloguesIsTheirs) {
     }
 }
 
+// A code (or a part of one) and whether the catalogues make it.
+struct CodeCase {
+    const char* what;
+    std::string code;
+    bool catalogue;
+};
+
 // Code that no entry makes, however close to one it comes.
 TEST(HandWrittenCode, CodeNoEntryMakesIsHandWritten) {
-    const struct {
-        const char* what;
-        std::string code;
-        bool catalogue;
-    } actions[] = {
+    const CodeCase actions[] = {
         {"an entry", "{act[gr_obj[1][kr1]].setVisible(true);}", true},
         {"other numbers", "{act[gr_obj[27][kr27]].setVisible(true);}", true},
         {"the demonstration", "try{Class.forName(\"Evil\").newInstance();}catch(Throwable t){}",
@@ -97,11 +100,7 @@ TEST(HandWrittenCode, CodeNoEntryMakesIsHandWritten) {
     const std::string sound =
         "try{player=Manager.createPlayer(getClass().getResourceAsStream(\"/FILE\"),\"audio/"
         "x-wav\");player.realize();player.prefetch();player.start();}catch (Exception e){}";
-    const struct {
-        const char* what;
-        std::string file;
-        bool catalogue;
-    } sounds[] = {
+    const CodeCase soundFiles[] = {
         {"a file", "boom.wav", true},
         {"escapes the catalogue writes", "a\\\"b\\\\c\\u0001.wav", true},
         {"a quote as a Unicode escape, which Java reads before the string",
@@ -109,16 +108,12 @@ TEST(HandWrittenCode, CodeNoEntryMakesIsHandWritten) {
         {"a quote that ends the string", "a\");Runtime.getRuntime().exec(\"id", false},
         {"a line break as a Unicode escape", "a\\u000a.wav", false},
     };
-    for (const auto& c : sounds) {
+    for (const auto& c : soundFiles) {
         std::string code = sound;
-        code.replace(code.find("FILE"), 4, c.file);
+        code.replace(code.find("FILE"), 4, c.code);
         EXPECT_EQ(isCatalogueAction(code, ActionMenu::Sound), c.catalogue) << c.what;
     }
-    const struct {
-        const char* what;
-        std::string code;
-        bool catalogue;
-    } conditions[] = {
+    const CodeCase conditions[] = {
         {"joined entries", "(obtime>0)&((obtime>=0)&(obtime<10))&(pressed_code==-5)", true},
         {"a call joined", "(obtime>0)&(Runtime.getRuntime()!=null)", false},
         {"joined with |", "(obtime>0)|(obtime>0)", false},
