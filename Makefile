@@ -48,6 +48,8 @@ bench: build
 # libFuzzer targets are built with clang in a separate tree. fuzz-smoke runs each target
 # for FUZZ_SECONDS on its seeds (fuzz/corpus and what fuzz_seeds writes) with its dictionary.
 # The generator target works in a scratch folder of its own, so it is given absolute paths.
+# The emulator's class check is Java: its fuzzer (fuzz/ClassCheckFuzz.java) runs with a fixed
+# seed on class files the fuzz tree compiles.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 30
 FUZZ_FLAGS ?= -rss_limit_mb=2048
@@ -55,7 +57,7 @@ fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DAVIZAD_FUZZ=ON -DAVIZAD_GUI=OFF -DAVIZAD_TESTS=OFF -DAVIZAD_TOOLKIT=OFF -DAVIZAD_BENCH=OFF
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_project_reader fuzz_png_reader \
-	  fuzz_generator fuzz_seeds
+	  fuzz_generator fuzz_seeds fuzz_class_check
 
 fuzz-smoke: fuzz
 	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/png-corpus
@@ -69,6 +71,7 @@ fuzz-smoke: fuzz
 	cp $(FUZZ_DIR)/corpus/* $(FUZZ_DIR)/generator-corpus/
 	$(FUZZ_DIR)/bin/fuzz_generator -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) -timeout=10 \
 	  -max_len=65536 -dict=$(CURDIR)/fuzz/project.dict $(abspath $(FUZZ_DIR))/generator-corpus
+	cd $(FUZZ_DIR) && bin/fuzz_class_check $(FUZZ_SECONDS)
 
 # The tests without a window or the Java toolkit, built with AddressSanitizer and
 # UndefinedBehaviorSanitizer in a tree of their own; any finding or leak fails the test. The

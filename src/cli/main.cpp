@@ -1,7 +1,8 @@
 // avizad-cli: drives the core without a window.
 //   avizad-cli roundtrip IN.yrk OUT.yrk   load a project and save it again
 //   avizad-cli info IN.yrk                counts of object types, levels, placements, events
-//   avizad-cli build IN.yrk               build the game archive System/bin/<midletName>.jar
+//   avizad-cli build IN.yrk               build the game archive System/bin/<midletName>.jar;
+//                                         code of the events written by hand is listed first
 //   avizad-cli generate IN.yrk            write the game's sources, resources and manifest
 //                                         into System/build below the program folder;
 //                                         sounds come from the folder res beside IN.yrk
@@ -17,6 +18,7 @@
 #include <thread>
 #include <vector>
 
+#include "events/HandWrittenCode.h"
 #include "generator/BuildFolders.h"
 #include "generator/GameSources.h"
 #include "model/Cp1251.h"
@@ -143,6 +145,11 @@ int build(const std::vector<std::string>& args) {
     }
     stopOnSignals();
     const Project project = load(args[0]);
+    // The events' code written by hand, before the game that runs it is built.
+    if (const std::string notice = handWrittenCodeNotice(project); !notice.empty()) {
+        std::fputs(notice.c_str(), stdout);
+        std::fflush(stdout);
+    }
     const std::filesystem::path program = programDir();
     const Settings settings = readOptions(optionsPath(program));
     BuildInputs inputs;
