@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "vm/PhoneFont.h"
+#include "phonefont/PhoneFont.h"
 #include "vm/Raster.h"
 #include "vm/Vm.h"
 
@@ -237,14 +237,26 @@ void graphicsBlit(Vm&, Thread&, Slot* a, Slot*) {
          a[14].i, a[15].i, a[16].i, a[17].i != 0);
 }
 
+phonefont::Font fontOf(Vm& vm, int face, int style, int size) {
+    return phonefont::Font(phonefont::screenProfile(vm.width(), vm.height()),
+                           static_cast<phonefont::Face>(face), style,
+                           static_cast<phonefont::Size>(size));
+}
+
+// Text in the phone font by its drawing rule: each pixel written with the colour, unblended.
 void graphicsText(Vm& vm, Thread& t, Slot* a, Slot*) {
     if (!nullCheck(vm, t, a[8].a)) {
         return;
     }
-    Surface s = surfaceOf(a);
-    phoneFont().draw(s, clipOf(a), vm.stringValue(a[8].a), a[9].i, a[10].i,
-                     FontKey{a[11].i, a[12].i, a[13].i, vm.width(), vm.height()},
-                     static_cast<uint32_t>(a[14].i));
+    const Surface s = surfaceOf(a);
+    const ClipRect c = clipOf(a);
+    const phonefont::PixelBuffer target{s.pixels, s.width, s.height, s.width};
+    const phonefont::ClipRect clip{c.x, c.y, std::min(c.w, s.width - c.x),
+                                   std::min(c.h, s.height - c.y)};
+    const auto rgb = static_cast<uint32_t>(a[14].i) & 0xFFFFFF;
+    fontOf(vm, a[11].i, a[12].i, a[13].i)
+        .drawString(target, clip, vm.stringValue(a[8].a), a[9].i, a[10].i,
+                    phonefont::kBaseline | phonefont::kLeft, s.alpha ? 0xFF000000u | rgb : rgb);
 }
 
 // ---------------------------------------------------------------- Image and Font
@@ -291,16 +303,15 @@ void imageTransformed(Vm&, Thread&, Slot* a, Slot*) {
 }
 
 void fontMetric(Vm& vm, Thread&, Slot* a, Slot* result) {
-    const FontKey key{a[0].i, a[1].i, a[2].i, vm.width(), vm.height()};
-    result->i = a[3].i == 0 ? phoneFont().height(key) : phoneFont().ascent(key);
+    const phonefont::Font font = fontOf(vm, a[0].i, a[1].i, a[2].i);
+    result->i = a[3].i == 0 ? font.height() : font.baseline();
 }
 
 void fontWidth(Vm& vm, Thread& t, Slot* a, Slot* result) {
     if (!nullCheck(vm, t, a[3].a)) {
         return;
     }
-    const FontKey key{a[0].i, a[1].i, a[2].i, vm.width(), vm.height()};
-    result->i = phoneFont().width(key, vm.stringValue(a[3].a));
+    result->i = fontOf(vm, a[0].i, a[1].i, a[2].i).stringWidth(vm.stringValue(a[3].a));
 }
 
 }  // namespace

@@ -275,9 +275,6 @@ public class Graphics {
         }
         text(target, maxW, maxH, alpha, cx, cy, cw, ch, str, x + tx, baseline + ty,
                 font.getFace(), font.getStyle(), font.getSize(), color);
-        if (font.isUnderlined()) {
-            drawLine(x, baseline + 1, x + w - 1, baseline + 1);
-        }
     }
 
     public void drawSubstring(String str, int offset, int len, int x, int y, int anchor) {
