@@ -18,7 +18,8 @@ namespace {
 template <typename T>
 void shortestDigits(T v, std::string& digits, int& exponent) {
     char buf[64];
-    for (int precision = 1; precision <= 17; ++precision) {
+    // Java writes at least two digits (d.d), and of those the closest that reads back.
+    for (int precision = 2; precision <= 17; ++precision) {
         std::snprintf(buf, sizeof buf, "%.*e", precision - 1, static_cast<double>(v));
         T back;
         if constexpr (sizeof(T) == 4) {

@@ -171,6 +171,17 @@ void Vm::registerNatives() {
 }
 
 Class* Vm::findClass(std::string_view name, Class* from) {
+    // The machine's own classes are out of the game's reach.
+    std::string_view element = name;
+    while (!element.empty() && element[0] == '[') {
+        element.remove_prefix(1);
+    }
+    if (!element.empty() && element[0] == 'L') {
+        element.remove_prefix(1);
+    }
+    if (from && from->fromJar && packageOf(element, "avizad/")) {
+        throw LinkFailure{"java/lang/NoClassDefFoundError", dotted(name)};
+    }
     if (auto it = classes_.find(name); it != classes_.end()) {
         return it->second;
     }
@@ -181,10 +192,7 @@ Class* Vm::findClass(std::string_view name, Class* from) {
     const bool reserved =
         packageOf(name, "java/") || packageOf(name, "javax/") || packageOf(name, "avizad/");
     if (const LibraryClass* lib = findLibraryClass(name)) {
-        // The machine's own classes are out of the game's reach.
-        if (!(from && from->fromJar && packageOf(name, "avizad/"))) {
-            return defineClass(name, lib->data, lib->size, false);
-        }
+        return defineClass(name, lib->data, lib->size, false);
     }
     if (!reserved || !libraryOnly) {
         if (!reserved) {
