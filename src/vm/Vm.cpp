@@ -262,7 +262,8 @@ Class* Vm::defineClass(std::string_view name, const uint8_t* data, std::size_t s
             c->interfaces.push_back(ic);
         }
         if (jar && options_.verify) {
-            if (auto refusal = verifyClass(cf)) {
+            if (auto refusal =
+                    verifyClass(cf, [this](std::string_view n) { return classInfo(n); })) {
                 throw LinkFailure{"java/lang/VerifyError", *refusal};
             }
         }
@@ -272,6 +273,35 @@ Class* Vm::defineClass(std::string_view name, const uint8_t* data, std::size_t s
         throw;
     }
     return c;
+}
+
+std::optional<ClassInfo> Vm::classInfo(std::string_view name) {
+    if (auto it = classes_.find(name); it != classes_.end()) {
+        return ClassInfo{it->second->super ? it->second->super->name : std::string(),
+                         it->second->isInterface()};
+    }
+    if (auto it = classInfos_.find(name); it != classInfos_.end()) {
+        return it->second;
+    }
+    std::optional<ClassInfo> info;
+    const uint8_t* data = nullptr;
+    std::size_t size = 0;
+    if (const LibraryClass* lib = findLibraryClass(name)) {
+        data = lib->data;
+        size = lib->size;
+    } else if (const auto* bytes = jar_.entry(std::string(name) + ".class")) {
+        data = bytes->data();
+        size = bytes->size();
+    }
+    if (data) {
+        try {
+            const ClassFile cf = readClassFile(data, size, 52);
+            info = ClassInfo{cf.superName, (cf.access & ACC_INTERFACE) != 0};
+        } catch (const ClassFormatError&) {
+        }
+    }
+    classInfos_.emplace(std::string(name), info);
+    return info;
 }
 
 void Vm::link(Class* c) {

@@ -26,6 +26,7 @@
 #include "vm/Jar.h"
 #include "vm/KeyScript.h"
 #include "vm/Platform.h"
+#include "vm/Verifier.h"
 
 namespace avizad::vm {
 
@@ -364,6 +365,8 @@ private:
     Class* defineClass(std::string_view name, const uint8_t* data, std::size_t size, bool jar);
     Class* makeArrayClass(std::string_view name);
     void link(Class* c);
+    std::optional<ClassInfo> classInfo(std::string_view name);
+    std::map<std::string, std::optional<ClassInfo>, std::less<>> classInfos_;
     void prepare(Method* m);
     // Resolution (each throws a Java error through the thread on failure, returning null).
     Class* resolveClass(Thread& t, Class* from, uint16_t index);

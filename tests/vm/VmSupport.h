@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "NativePlatform.h"
 #include "vm/Vm.h"
+#include "vm/host/NativePlatform.h"
 
 namespace avizad::vm::testing {
 

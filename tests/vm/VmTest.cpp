@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -12,7 +13,10 @@
 
 #include "VmSupport.h"
 #include "vm/ClassFile.h"
+#include "vm/JarCheck.h"
 #include "vm/KeyScript.h"
+#include "vm/Verifier.h"
+#include "vm/host/PhoneCheck.h"
 
 namespace avizad::vm {
 namespace {
@@ -255,6 +259,66 @@ TEST(Security, TheGameReachesOnlyItsJarAndThePhone) {
     const RunResult r = runJar(midletJar("Bad", {"Bad"}, "Bad-Case: reach\r\n"));
     ASSERT_TRUE(r.ended);
     EXPECT_EQ(r.out, "case reach\nno machine class\nresource null true\nproperty null\n");
+}
+
+}  // namespace
+}  // namespace avizad::vm
+
+namespace avizad::vm {
+namespace {
+
+using namespace testing;
+
+// Conformance.zero() is "iconst_0; ireturn": made "aconst_null; ireturn".
+Bytes refusedClass() {
+    Bytes c = classBytes("Conformance");
+    const uint8_t code[] = {0, 0, 0, 2, 0x03, 0xac};
+    auto at = std::search(c.begin(), c.end(), std::begin(code), std::end(code));
+    EXPECT_NE(at, c.end());
+    if (at != c.end()) {
+        at[4] = 0x01;
+    }
+    return c;
+}
+
+TEST(Verifier, RefusesWhatAPhoneRefusesNamingClassMethodAndOffset) {
+    const Jar none;
+    const ClassLookup lookup = classLookup(none);
+    const Bytes good = classBytes("Conformance");
+    EXPECT_EQ(verifyClass(readClassFile(good.data(), good.size()), lookup), std::nullopt);
+    const Bytes bad = refusedClass();
+    EXPECT_EQ(verifyClass(readClassFile(bad.data(), bad.size()), lookup),
+              "class Conformance, method zero()I, offset 1: expected int on the stack, found "
+              "null");
+    // Without its stack maps a method with branches cannot be checked.
+    ClassFile stripped = readClassFile(good.data(), good.size());
+    for (MethodInfo& m : stripped.methods) {
+        m.stackMap.clear();
+    }
+    const auto refusal = verifyClass(stripped, lookup);
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_NE(refusal->find("no stack map at the "), std::string::npos) << *refusal;
+}
+
+TEST(Verifier, TheMachineAndTheBuildRefuseTheClass) {
+    const Bytes manifest = text(
+        "MIDlet-1: Conformance, , Conformance\r\nMIDlet-Name: C\r\n"
+        "MIDlet-Vendor: Tests\r\n");
+    const Bytes jar =
+        makeJar({{"META-INF/MANIFEST.MF", manifest}, {"Conformance.class", refusedClass()}});
+    const RunResult r = runJar(jar);
+    ASSERT_TRUE(r.ended);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("java.lang.VerifyError: class Conformance, method zero()I, offset 1: "
+                         "expected int on the stack, found null"),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(phoneRefusal(jar),
+              "class Conformance, method zero()I, offset 1: expected int on "
+              "the stack, found null");
+    EXPECT_EQ(phoneRefusal(midletJar("Bad", {"Bad"})), std::nullopt);
+    EXPECT_EQ(phoneRefusal(text("this text is no jar and no zip file at all")),
+              "not a jar file, or a truncated one (no central directory)");
 }
 
 }  // namespace

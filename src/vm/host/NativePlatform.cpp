@@ -1,4 +1,4 @@
-#include "NativePlatform.h"
+#include "vm/host/NativePlatform.h"
 
 #include <png.h>
 #include <zlib.h>

@@ -11,8 +11,8 @@
 #include <iterator>
 #include <string>
 
-#include "NativePlatform.h"
 #include "vm/Vm.h"
+#include "vm/host/NativePlatform.h"
 
 namespace {
 
