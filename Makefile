@@ -44,6 +44,7 @@ bench: build
 	$(BUILD_DIR)/bin/avizad-jar-size-bench $(BUILD_DIR)/bin
 	$(BUILD_DIR)/bin/avizad-engine-bench $(BUILD_DIR)/bin 600 3
 	JAVA_TOOL_OPTIONS=-Xint $(BUILD_DIR)/bin/avizad-engine-bench $(BUILD_DIR)/bin 600 3
+	$(BUILD_DIR)/bin/avizad-vm-bench $(BUILD_DIR)/bin 300 3
 
 # libFuzzer targets are built with clang in a separate tree. fuzz-smoke runs each target
 # for FUZZ_SECONDS on its seeds (fuzz/corpus and what fuzz_seeds writes) with its dictionary.
