@@ -56,7 +56,7 @@ fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DAVIZAD_FUZZ=ON -DAVIZAD_GUI=OFF -DAVIZAD_TESTS=OFF -DAVIZAD_TOOLKIT=OFF -DAVIZAD_BENCH=OFF
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_project_reader fuzz_png_reader \
-	  fuzz_generator fuzz_seeds
+	  fuzz_generator fuzz_seeds fuzz_vm
 
 fuzz-smoke: fuzz
 	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/png-corpus
@@ -70,6 +70,10 @@ fuzz-smoke: fuzz
 	cp $(FUZZ_DIR)/corpus/* $(FUZZ_DIR)/generator-corpus/
 	$(FUZZ_DIR)/bin/fuzz_generator -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) -timeout=10 \
 	  -max_len=65536 -dict=$(CURDIR)/fuzz/project.dict $(abspath $(FUZZ_DIR))/generator-corpus
+	mkdir -p $(FUZZ_DIR)/vm-corpus
+	cp fuzz/vm-corpus/* $(FUZZ_DIR)/vm-corpus/
+	$(FUZZ_DIR)/bin/fuzz_vm -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) -timeout=10 \
+	  -max_len=16384 $(FUZZ_DIR)/vm-corpus
 
 # The tests without a window or the Java toolkit, built with AddressSanitizer and
 # UndefinedBehaviorSanitizer in a tree of their own; any finding or leak fails the test. The

@@ -690,7 +690,14 @@ bool Vm::run(uint64_t budget) {
                 completeNative(t);
             }
         }
+        const uint64_t before = budget;
         execute(t, budget);
+        quantumUsed_ += before - budget;
+        // A thread that keeps the turn too long hands it on, unless it holds a monitor.
+        if (running_ == &t && !exited_ && !t.yielded && quantumUsed_ >= options_.quantum &&
+            !ready_.empty() && t.monitorsHeld == 0) {
+            yield(t);
+        }
     }
     return !exited_;
 }

@@ -224,8 +224,8 @@ struct VmOptions {
     int maxFrameDepth = 1200;
     int stackSlots = 64 * 1024;
     bool verify = true;
-    // A thread that runs this many instructions without giving its turn away gives it to the
-    // others when it holds no monitor.
+    // A thread that runs this many branches and calls without giving its turn away gives it
+    // to the others when it holds no monitor.
     uint64_t quantum = 50'000'000;
 };
 

@@ -255,6 +255,15 @@ TEST(BadInput, ALoopThatNeverYieldsIsEndedByTheTimeout) {
     std::filesystem::remove_all(dir);
 }
 
+TEST(Threads, AThreadThatKeepsTheTurnTooLongHandsItOn) {
+    VmOptions options;
+    options.quantum = 10000;
+    const RunResult r = runJar(midletJar("Bad", {"Bad", "Bad$1"}, "Bad-Case: busy\r\n"), options);
+    ASSERT_TRUE(r.ended);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "case busy\nthe other thread ran\n");
+}
+
 TEST(Security, TheGameReachesOnlyItsJarAndThePhone) {
     const RunResult r = runJar(midletJar("Bad", {"Bad"}, "Bad-Case: reach\r\n"));
     ASSERT_TRUE(r.ended);

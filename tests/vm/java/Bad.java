@@ -31,6 +31,16 @@ public class Bad extends MIDlet {
             }
         } else if (c.equals("recursion")) {
             recurse();
+        } else if (c.equals("busy")) {
+            new Thread() {
+                public void run() {
+                    System.out.println("the other thread ran");
+                    notifyDestroyed();
+                }
+            }.start();
+            while (depth >= 0) {
+                depth = (depth + 1) & 0xFFFF;
+            }
         } else if (c.equals("loop")) {
             while (depth >= 0) {
                 depth = (depth + 1) & 0xFFFF;
