@@ -1123,15 +1123,26 @@ void Vm::dispatch() {
     }
 }
 
+void Vm::postKey(bool press, int code) {
+    TempRoot roots(*this);
+    Object* k = roots.keep(allocInstance(keyEventClass));
+    if (!k) {
+        return;
+    }
+    field(k, "type").i = press ? 0 : 1;
+    field(k, "code").i = code;
+    postEvent(k);
+}
+
 bool Vm::onIdle() {
     if (options_.keys && !options_.keys->empty()) {
         for (const KeyScript::Event& e : options_.keys->nextGroup()) {
-            Object* k = allocInstance(keyEventClass);
-            field(k, "type").i = e.press ? 0 : 1;
-            field(k, "code").i = e.code;
-            postEvent(k);
+            postKey(e.press, e.code);
         }
         return true;
+    }
+    if (!options_.exitWhenIdle) {
+        return false;
     }
     platform_.print("avizad-vm: the MIDlet is idle after " + std::to_string(frames_) + " frames\n",
                     true);
@@ -1399,11 +1410,7 @@ void Vm::startScript() {
         return;
     }
     for (const KeyScript::Event& e : options_.keys->due(0)) {
-        TempRoot roots(*this);
-        Object* k = roots.keep(allocInstance(keyEventClass));
-        field(k, "type").i = e.press ? 0 : 1;
-        field(k, "code").i = e.code;
-        postEvent(k);
+        postKey(e.press, e.code);
     }
 }
 
@@ -1440,11 +1447,7 @@ void Vm::frameDone() {
     }
     if (options_.keys) {
         for (const KeyScript::Event& e : options_.keys->due(f)) {
-            TempRoot roots(*this);
-            Object* k = roots.keep(allocInstance(keyEventClass));
-            field(k, "type").i = e.press ? 0 : 1;
-            field(k, "code").i = e.code;
-            postEvent(k);
+            postKey(e.press, e.code);
         }
     }
     if (options_.maxFrames >= 0 && f >= options_.maxFrames) {

@@ -224,6 +224,9 @@ struct VmOptions {
     int maxFrameDepth = 1200;
     int stackSlots = 64 * 1024;
     bool verify = true;
+    // With no thread to run and no key script left, the run ends (a headless run) or waits for
+    // keys from postKey (a player's window or page).
+    bool exitWhenIdle = true;
     // A thread that runs this many branches and calls without giving its turn away gives it
     // to the others when it holds no monitor.
     uint64_t quantum = 50'000'000;
@@ -254,6 +257,8 @@ public:
     // The run ended on an uncaught exception (no screenshot is taken then).
     bool failed() const { return failed_; }
     void exit(int status);
+    // A key pressed or released by the player (MIDP key codes), delivered by the event thread.
+    void postKey(bool press, int code);
 
     // The screen's pixels as 0xRRGGBB.
     std::vector<uint32_t> screen() const;

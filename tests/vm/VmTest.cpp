@@ -264,6 +264,27 @@ TEST(Threads, AThreadThatKeepsTheTurnTooLongHandsItOn) {
     EXPECT_EQ(r.out, "case busy\nthe other thread ran\n");
 }
 
+TEST(Keys, APlayersKeysReachTheGameWhileItWaitsForThem) {
+    CapturingPlatform platform;
+    VmOptions options;
+    options.exitWhenIdle = false;
+    Vm vm(platform, readJar(midletJar("Keys", {"Keys", "Keys$1"}), platform), options);
+    vm.start();
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_TRUE(vm.run(100000));
+    }
+    EXPECT_EQ(vm.frames(), 1) << "the canvas shown, then nothing to do";
+    EXPECT_EQ(vm.screen()[0], 0x102030u);
+    vm.postKey(true, -1);
+    vm.postKey(false, -1);
+    vm.postKey(true, 53);
+    vm.run(100000);
+    EXPECT_EQ(platform.out, "pressed -1 1\npressed 53 8\n");
+    vm.postKey(true, 35);
+    EXPECT_FALSE(vm.run(100000));
+    EXPECT_EQ(vm.exitStatus(), 0);
+}
+
 TEST(Security, TheGameReachesOnlyItsJarAndThePhone) {
     const RunResult r = runJar(midletJar("Bad", {"Bad"}, "Bad-Case: reach\r\n"));
     ASSERT_TRUE(r.ended);
