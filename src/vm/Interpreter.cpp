@@ -1815,6 +1815,11 @@ void Vm::execute(Thread& t, uint64_t& budget) {
             budget = ticks;
             return;
         }
+        // A handler that throws again loops without a branch: it counts as one.
+        if (--ticks == 0) {
+            budget = 0;
+            return;
+        }
         LOAD();
         continue;
     }
