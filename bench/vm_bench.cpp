@@ -68,10 +68,10 @@ int main(int argc, char** argv) {
             std::ofstream(game.root() / "keys.txt") << keys;
             std::string output;
             const double start = childProcessorSeconds();
-            const int status = game.shell(runner + " --frames " + std::to_string(total) +
-                                              " --keys keys.txt --timeout 600 '" +
-                                              game.jar().string() + "'",
-                                          output);
+            const int status =
+                game.shell(runner + " --frames " + std::to_string(total) +
+                               " --keys keys.txt --timeout 600 '" + game.jar().string() + "'",
+                           output);
             processor.push_back(childProcessorSeconds() - start);
             if (status != 0) {
                 std::fprintf(stderr, "the game failed:\n%s\n", output.c_str());
@@ -106,9 +106,10 @@ int main(int argc, char** argv) {
     }
     const double ours = rows[0].full - rows[0].empty;
     const double hotspot = rows[1].full - rows[1].empty;
-    std::printf("  our machine takes %.2f times HotSpot's interpreter's time for the game's code "
-                "(goal: at most 1.5)\n",
-                hotspot > 0 ? ours / hotspot : 0.0);
+    std::printf(
+        "  our machine takes %.2f times HotSpot's interpreter's time for the game's code "
+        "(goal: at most 1.5)\n",
+        hotspot > 0 ? ours / hotspot : 0.0);
 
     // The heap after garbage collection, every thousand frames of the level.
     QuietPlatform platform;
