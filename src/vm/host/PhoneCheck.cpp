@@ -9,8 +9,8 @@ std::optional<std::string> phoneRefusal(const std::vector<uint8_t>& jarBytes) {
     NativePlatform platform;
     try {
         return checkJarClasses(readJar(jarBytes, platform));
-    } catch (const JarError& e) {
-        return std::string(e.what());
+    } catch (const JarError&) {
+        return std::nullopt;
     }
 }
 

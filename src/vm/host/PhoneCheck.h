@@ -9,8 +9,8 @@
 
 namespace avizad::vm {
 
-// The reason a phone would refuse the jar (a damaged archive, or the first class it refuses:
-// "class A, method m()V, offset 3: reason"), or nullopt.
+// The first class of the jar a phone would refuse ("class A, method m()V, offset 3: reason"),
+// or nullopt. A file that is no readable archive is the archiver's matter: nullopt too.
 std::optional<std::string> phoneRefusal(const std::vector<uint8_t>& jarBytes);
 
 }  // namespace avizad::vm
