@@ -44,6 +44,7 @@ bench: build
 	$(BUILD_DIR)/bin/avizad-jar-size-bench $(BUILD_DIR)/bin
 	$(BUILD_DIR)/bin/avizad-engine-bench $(BUILD_DIR)/bin 600 3
 	JAVA_TOOL_OPTIONS=-Xint $(BUILD_DIR)/bin/avizad-engine-bench $(BUILD_DIR)/bin 600 3
+	$(BUILD_DIR)/bin/avizad-vm-bench $(BUILD_DIR)/bin 300 3
 
 # libFuzzer targets are built with clang in a separate tree. fuzz-smoke runs each target
 # for FUZZ_SECONDS on its seeds (fuzz/corpus and what fuzz_seeds writes) with its dictionary.
@@ -57,7 +58,7 @@ fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DAVIZAD_FUZZ=ON -DAVIZAD_GUI=OFF -DAVIZAD_TESTS=OFF -DAVIZAD_TOOLKIT=OFF -DAVIZAD_BENCH=OFF
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_project_reader fuzz_png_reader \
-	  fuzz_generator fuzz_seeds fuzz_class_check
+	  fuzz_generator fuzz_seeds fuzz_class_check fuzz_vm
 
 fuzz-smoke: fuzz
 	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/png-corpus
@@ -72,6 +73,10 @@ fuzz-smoke: fuzz
 	$(FUZZ_DIR)/bin/fuzz_generator -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) -timeout=10 \
 	  -max_len=65536 -dict=$(CURDIR)/fuzz/project.dict $(abspath $(FUZZ_DIR))/generator-corpus
 	cd $(FUZZ_DIR) && bin/fuzz_class_check $(FUZZ_SECONDS)
+	mkdir -p $(FUZZ_DIR)/vm-corpus
+	cp fuzz/vm-corpus/* $(FUZZ_DIR)/vm-corpus/
+	$(FUZZ_DIR)/bin/fuzz_vm -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) -timeout=10 \
+	  -max_len=16384 $(FUZZ_DIR)/vm-corpus
 
 # The tests without a window or the Java toolkit, built with AddressSanitizer and
 # UndefinedBehaviorSanitizer in a tree of their own; any finding or leak fails the test. The

@@ -15,6 +15,7 @@
 #include "model/MidletSettings.h"
 #include "pipeline/ProcessRunner.h"
 #include "pipeline/ShellQuote.h"
+#include "vm/host/PhoneCheck.h"
 
 namespace avizad {
 
@@ -246,6 +247,10 @@ std::vector<std::string> BuildPipeline::keptClasses() const {
 }
 
 void BuildPipeline::publishArchive() {
+    // A phone checks every class before it runs a game; a game it would refuse is no game.
+    if (const auto refusal = vm::phoneRefusal(readFileBytes(partial_))) {
+        throw IoError("Телефон не примет эту игру: " + *refusal);
+    }
     // The descriptor of the finished archive, made before anything is replaced.
     std::error_code error;
     const std::uintmax_t size = fs::file_size(partial_, error);
