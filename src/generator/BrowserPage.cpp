@@ -8,6 +8,7 @@
 #include <optional>
 #include <string_view>
 
+#include "model/FileUtil.h"
 #include "model/IoError.h"
 
 namespace avizad {
@@ -267,6 +268,21 @@ std::string browserPage(const std::string& pageTemplate, const Bytes& jar, int s
         copied = at + kMarkers[m].size();
     }
     page.append(pageTemplate, copied, std::string::npos);
+    return page;
+}
+
+std::filesystem::path writeBrowserPage(const std::filesystem::path& programDir,
+                                       const std::filesystem::path& archive, int screenWidth,
+                                       int screenHeight) {
+    const std::filesystem::path pageTemplate = browserPageTemplatePath(programDir);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(pageTemplate, error)) {
+        throw IoError("Игра для браузера не собрана: нет шаблона страницы «" +
+                      displayPath(pageTemplate) + "»");
+    }
+    const std::filesystem::path page = browserPagePath(archive);
+    writeFileText(page, browserPage(readFileText(pageTemplate), readFileBytes(archive), screenWidth,
+                                    screenHeight));
     return page;
 }
 

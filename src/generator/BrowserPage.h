@@ -29,6 +29,13 @@ BrowserGame readBrowserGame(const std::vector<std::uint8_t>& jar);
 std::string browserPage(const std::string& pageTemplate, const std::vector<std::uint8_t>& jar,
                         int screenWidth, int screenHeight);
 
+// Writes the page of `archive` (NAME.jar) as NAME.html beside it, from the program folder's
+// template, and returns its path. Throws IoError: the template is not installed (the programs
+// were built without the browser's machine), the jar cannot be read, the page not written.
+std::filesystem::path writeBrowserPage(const std::filesystem::path& programDir,
+                                       const std::filesystem::path& archive, int screenWidth,
+                                       int screenHeight);
+
 // System/web/page.html below the program folder.
 std::filesystem::path browserPageTemplatePath(const std::filesystem::path& programDir);
 // NAME.html beside NAME.jar.

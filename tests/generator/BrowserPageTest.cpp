@@ -7,7 +7,9 @@
 #include <utility>
 #include <vector>
 
+#include "GeneratorTestSupport.h"
 #include "generator/BrowserPage.h"
+#include "model/FileUtil.h"
 #include "model/IoError.h"
 
 namespace avizad {
@@ -146,6 +148,28 @@ TEST(BrowserPage, RefusesABrokenTemplateOrJar) {
                 << c.name << ": " << error.what();
         }
     }
+}
+
+TEST(BrowserPage, WritesThePageBesideTheJarFromTheInstalledTemplate) {
+    testing::ProgramFolder folder;
+    const std::filesystem::path jar = folder.root() / "System/bin/Игра.jar";
+    const Bytes bytes = zip({{"META-INF/MANIFEST.MF", manifest("Игра", "V", "")}});
+    writeFileBytes(jar, bytes.data(), bytes.size());
+    try {
+        writeBrowserPage(folder.root(), jar, 128, 160);
+        ADD_FAILURE() << "written without a template";
+    } catch (const IoError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "Игра для браузера не собрана: нет шаблона страницы «" +
+                      displayPath(folder.root() / "System/web/page.html") + "»");
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.root() / "System/bin/Игра.html"));
+    std::filesystem::create_directories(folder.root() / "System/web");
+    writeFileText(folder.root() / "System/web/page.html", kTemplate);
+    EXPECT_EQ(writeBrowserPage(folder.root(), jar, 128, 160),
+              folder.root() / "System/bin/Игра.html");
+    EXPECT_EQ(readFileText(folder.root() / "System/bin/Игра.html"),
+              browserPage(kTemplate, bytes, 128, 160));
 }
 
 TEST(BrowserPage, PathsBesideTheJarAndInTheProgramFolder) {
