@@ -2,10 +2,27 @@
 // refused with its message.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { deflateRawSync } from 'node:zlib';
+import { deflateRawSync, inflateRawSync } from 'node:zlib';
 
 import { crc32 } from '../../../src/web/page/bytes.js';
 import { JarError, readJar } from '../../../src/web/page/jar.js';
+
+// Node before 20.12 has no 'deflate-raw' stream, which every current browser has.
+try {
+  new DecompressionStream('deflate-raw');
+} catch (error) {
+  globalThis.DecompressionStream = class {
+    constructor() {
+      const chunks = [];
+      const stream = new TransformStream({
+        transform: (chunk) => { chunks.push(chunk); },
+        flush: (controller) => { controller.enqueue(new Uint8Array(inflateRawSync(Buffer.concat(chunks)))); },
+      });
+      this.readable = stream.readable;
+      this.writable = stream.writable;
+    }
+  };
+}
 
 // A zip archive of [name, bytes, method] entries (method 0 stored, 8 deflated).
 function zip(entries) {
