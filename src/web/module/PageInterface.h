@@ -66,8 +66,9 @@ const char* avz_error_message();
 // Shows a frame of width x height pixels.
 void avz_js_present(const std::uint32_t* pixels, int width, int height);
 
-// Text the MIDlet prints (System.out and System.err), with its line ends.
-void avz_js_print(const char* text, int length);
+// Text the MIDlet prints, with its line ends: standard output (error 0) goes into the page's
+// output, which the test mode shows; standard error (error 1) into the browser's console.
+void avz_js_print(const char* text, int length, int error);
 
 // Decodes a PNG file. Returns the pixels (malloc'd, width * height) and sets width and
 // height, or returns null when the data are not a picture the decoder reads.

@@ -9,8 +9,8 @@ mergeInto(LibraryManager.library, {
     Module['avizad']['present'](HEAPU32.subarray(first, first + width * height), width, height);
   },
 
-  avz_js_print: function (text, length) {
-    Module['avizad']['print'](HEAPU8.slice(text, text + length));
+  avz_js_print: function (text, length, error) {
+    Module['avizad']['print'](HEAPU8.slice(text, text + length), error !== 0);
   },
 
   $avzCopyOut__deps: ['malloc'],

@@ -25,6 +25,16 @@ const kOutputLimit = 1 << 20;
 
 const byId = (id) => document.getElementById(id);
 
+// What the page needs of the browser: WebAssembly and a raw deflate stream.
+function browserCanPlay() {
+  try {
+    new DecompressionStream('deflate-raw');
+    return typeof WebAssembly === 'object';
+  } catch (error) {
+    return false;
+  }
+}
+
 class Page {
   constructor() {
     this.game = JSON.parse(byId('game').textContent);
@@ -59,7 +69,11 @@ class Page {
     }
   }
 
-  print(bytes) {
+  print(bytes, error) {
+    if (error) {
+      console.warn(new TextDecoder().decode(bytes));
+      return;
+    }
     const text = this.text.decode(bytes, { stream: true });
     let all = this.output.textContent + text;
     if (!this.test && all.length > kOutputLimit) {
@@ -72,7 +86,7 @@ class Page {
   platform() {
     return {
       present: (pixels, width, height) => this.screen.present(pixels, width, height),
-      print: (bytes) => this.print(bytes),
+      print: (bytes, error) => this.print(bytes, error),
       decodePng: (bytes) => decodePng(bytes),
       soundLoad: (mime, bytes) => this.sounds.load(mime, bytes),
       soundPlay: (handle, loops) => this.sounds.play(handle, loops),
@@ -174,6 +188,11 @@ class Page {
     document.querySelector('h1').textContent = document.title;
     byId('legend').textContent = legend;
     this.screen.fit();
+    if (!browserCanPlay()) {
+      this.fail('Браузер не может запустить игру', 'Старый браузер',
+        'нужна свежая версия Chrome, Firefox, Safari или Edge');
+      return;
+    }
     let entries;
     try {
       entries = await readJar(decodeBase64(byId('jar').textContent));

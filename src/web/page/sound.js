@@ -7,15 +7,17 @@ import { parseWav } from './wav.js';
 
 const kMidiRate = 22050;
 
-// The samples of a sound, or null when its format cannot be played.
-export function decodeSound(mime, bytes) {
+// The samples of a sound, or null when its format cannot be played. With `render` false a
+// MIDI song is only read (its samples are empty): for a page that plays nothing.
+export function decodeSound(mime, bytes, render = true) {
   const head = String.fromCharCode(...bytes.subarray(0, 4));
   if (head === 'RIFF' || /wav/i.test(mime)) {
     return parseWav(bytes);
   }
   if (head === 'MThd' || /mid/i.test(mime)) {
     const song = parseMidi(bytes);
-    return song && { sampleRate: kMidiRate, channels: [renderMidi(song, kMidiRate)] };
+    const samples = song && render ? renderMidi(song, kMidiRate) : new Float32Array(song ? 1 : 0);
+    return song && { sampleRate: kMidiRate, channels: [samples] };
   }
   return null;
 }
@@ -39,7 +41,7 @@ export class Sounds {
   }
 
   load(mime, bytes) {
-    const decoded = decodeSound(mime, bytes);
+    const decoded = decodeSound(mime, bytes, this.audible);
     if (!decoded || decoded.channels[0].length === 0) {
       this.onSilent(`Звук в формате «${mime}» браузер не воспроизводит: игра идёт без него.`);
       return 0;

@@ -60,7 +60,7 @@ StandIn gGame;
 
 void print(const std::string& line) {
     const std::string text = line + "\n";
-    avz_js_print(text.data(), static_cast<int>(text.size()));
+    avz_js_print(text.data(), static_cast<int>(text.size()), 0);
 }
 
 std::uint32_t crc32(const std::vector<std::uint32_t>& pixels) {
