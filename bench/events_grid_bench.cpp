@@ -11,7 +11,7 @@
 #include <filesystem>
 
 #include "../bench/CapacityProject.h"
-#include "app/ProjectDocument.h"
+#include "document/ProjectDocument.h"
 #include "events/ui/EventGrid.h"
 #include "events/ui/EventsEditor.h"
 

@@ -11,7 +11,7 @@
 #include <cstdio>
 
 #include "../bench/CapacityProject.h"
-#include "app/ProjectDocument.h"
+#include "document/ProjectDocument.h"
 #include "level/LevelRenderer.h"
 #include "level/PlacementEditor.h"
 #include "level/ui/LevelCanvasView.h"

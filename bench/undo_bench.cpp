@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "CapacityProject.h"
-#include "app/ProjectDocument.h"
+#include "document/ProjectDocument.h"
 
 using namespace avizad;
 

@@ -5,7 +5,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "app/AppIcons.h"
+#include "shell/AppIcons.h"
 
 // The help pages live in the resources of a static library: register them explicitly.
 static void registerHelpPages() {

@@ -5,8 +5,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "app/DialogButtons.h"
 #include "model/ui/QtText.h"
+#include "shell/DialogButtons.h"
 
 namespace avizad {
 

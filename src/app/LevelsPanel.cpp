@@ -6,10 +6,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/AppIcons.h"
 #include "app/LevelList.h"
-#include "app/ProjectDocument.h"
+#include "document/ProjectDocument.h"
 #include "model/LevelOperations.h"
+#include "shell/AppIcons.h"
 
 namespace avizad {
 

@@ -19,7 +19,6 @@
 #include <cerrno>
 #include <tuple>
 
-#include "app/AppIcons.h"
 #include "app/CentralArea.h"
 #include "app/HelpWindow.h"
 #include "app/LevelList.h"
@@ -39,6 +38,7 @@
 #include "pipeline/BuildPipeline.h"
 #include "pipeline/GameLauncher.h"
 #include "pipeline/ui/ConsoleWindow.h"
+#include "shell/AppIcons.h"
 
 namespace avizad {
 
@@ -728,6 +728,10 @@ void MainWindow::editObject(ObjectKind kind, int index) {
     }
     central_->showPanel(editorOf(kind));
     it->second(index);
+}
+
+void MainWindow::closeEditors() {
+    central_->closeEditors();
 }
 
 void MainWindow::createObject(ObjectKind kind) {

@@ -14,8 +14,9 @@
 #include <optional>
 
 #include "app/CentralPanel.h"
-#include "app/ProjectDocument.h"
-#include "app/Prompts.h"
+#include "document/ProjectDocument.h"
+#include "shell/EditorHost.h"
+#include "shell/Prompts.h"
 
 class QAction;
 class QLabel;
@@ -61,7 +62,7 @@ enum class Command {
     ShowLevel,   // "Размещение объектов": the level canvas in the centre
 };
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public EditorHost {
     Q_OBJECT
 
 public:
@@ -76,9 +77,9 @@ public:
     const Settings& settings() const { return document_->settings(); }
     // False when System/options.ini could not be read at startup (the window stays locked).
     bool settingsLoaded() const { return document_->settingsLoaded(); }
-    const std::filesystem::path& programDir() const { return programDir_; }
-    // The questions the window asks the user; panels ask theirs through them as well.
-    const Prompts& prompts() const { return prompts_; }
+    const std::filesystem::path& programDir() const override { return programDir_; }
+    // The questions the window asks the user.
+    const Prompts& prompts() const override { return prompts_; }
 
     CentralArea* centralArea() const { return central_; }
     LevelsPanel* levelsPanel() const { return levelsPanel_; }
@@ -90,7 +91,7 @@ public:
     QToolBar* lowerBar() const { return lowerBar_; }
     // Undo and redo act on `stack` (a panel's own history, e.g. the strokes on a map being
     // drawn) until it is set back to nullptr: the document's history.
-    void setActiveUndoStack(QUndoStack* stack);
+    void setActiveUndoStack(QUndoStack* stack) override;
     // The menu behind an upper bar button: "Файл", "Настройки", "Создать", "Справка".
     QMenu* menu(const QString& caption) const;
     // The toolbar button of a command of the lower bar (nullptr for menu-only commands).
@@ -146,7 +147,9 @@ public:
     void createObject(ObjectKind kind);
     // Shows the kind's editor with object type `index` to change ("Настройки" of the
     // catalogue); nothing happens when no editor is installed or the type does not exist.
-    void editObject(ObjectKind kind, int index);
+    void editObject(ObjectKind kind, int index) override;
+    void closeEditors() override;
+    void showStatus(const QString& text) override;
     void createLevel();
     void editLevelProperties(int level);
     void editSettings();
@@ -192,7 +195,6 @@ private:
     void addMenuButton(QMenu* menu);
     QAction* makeAction(Command command, const QString& caption, const QString& hint = {});
     void setLocked(bool locked);
-    void showStatus(const QString& text);
     void updateStatus();
 
     std::filesystem::path programDir_;

@@ -6,9 +6,9 @@
 #include <QMessageBox>
 #include <QVBoxLayout>
 
-#include "app/DialogButtons.h"
 #include "model/MidletSettings.h"
 #include "model/ui/QtText.h"
+#include "shell/DialogButtons.h"
 
 namespace avizad {
 

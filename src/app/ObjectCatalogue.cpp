@@ -6,8 +6,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/AppIcons.h"
 #include "model/ui/QtText.h"
+#include "shell/AppIcons.h"
 
 namespace avizad {
 

@@ -16,9 +16,9 @@
 #include <QVBoxLayout>
 #include <climits>
 
-#include "app/DialogButtons.h"
 #include "model/IoError.h"
 #include "model/ui/QtText.h"
+#include "shell/DialogButtons.h"
 
 namespace avizad {
 

@@ -10,15 +10,13 @@
 #include <QTranslator>
 #include <filesystem>
 
-#include "app/AppIcons.h"
 #include "app/MainWindow.h"
-#include "editors/ui/ObjectEditors.h"
-#include "events/ui/InstallEventsEditor.h"
-#include "level/ui/LevelEditorInstall.h"
+#include "main/EditorInstall.h"
 #include "model/Settings.h"
 #include "model/ui/QtText.h"
 #include "pipeline/ProcessRunner.h"
 #include "pipeline/ui/ConsoleWindow.h"
+#include "shell/AppIcons.h"
 
 int main(int argc, char* argv[]) {
     using namespace avizad;

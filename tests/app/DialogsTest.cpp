@@ -8,7 +8,7 @@
 #include <QSpinBox>
 #include <QStringList>
 
-#include "AppTestSupport.h"
+#include "ScriptedUser.h"
 #include "app/LevelPropertiesDialog.h"
 #include "app/MidletSettingsDialog.h"
 #include "app/SettingsDialog.h"

@@ -21,7 +21,7 @@
 #include <map>
 #include <optional>
 
-#include "AppTestSupport.h"
+#include "ScriptedUser.h"
 #include "ToolkitRequired.h"
 #include "app/CentralArea.h"
 #include "app/HelpWindow.h"

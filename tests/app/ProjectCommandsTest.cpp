@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <set>
 
-#include "AppTestSupport.h"
+#include "ScriptedUser.h"
 #include "model/Cp1251.h"
 #include "model/ProjectCommands.h"
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/ProjectDocument.h"
+#include "document/ProjectDocument.h"
 
 namespace {
 

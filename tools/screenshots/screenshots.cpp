@@ -22,7 +22,6 @@
 
 #include "FirstGame.h"
 #include "SampleGames.h"
-#include "app/AppIcons.h"
 #include "app/CentralArea.h"
 #include "app/HelpWindow.h"
 #include "app/LevelList.h"
@@ -36,13 +35,11 @@
 #include "editors/BackgroundDraft.h"
 #include "editors/IndicatorDraft.h"
 #include "editors/TextDraft.h"
-#include "editors/ui/ObjectEditors.h"
 #include "events/ui/ConditionPanel.h"
 #include "events/ui/DetectionDialog.h"
 #include "events/ui/EventGrid.h"
 #include "events/ui/EventsEditor.h"
 #include "events/ui/ExpressionBuilderDialog.h"
-#include "events/ui/InstallEventsEditor.h"
 #include "events/ui/ObjectNumberDialog.h"
 #include "events/ui/PhoneKeyDialog.h"
 #include "events/ui/TimerDialog.h"
@@ -50,13 +47,14 @@
 #include "level/LevelGeometry.h"
 #include "level/ui/LevelCanvasPanel.h"
 #include "level/ui/LevelCanvasView.h"
-#include "level/ui/LevelEditorInstall.h"
+#include "main/EditorInstall.h"
 #include "model/Cp1251.h"
 #include "model/IoError.h"
 #include "model/Png.h"
 #include "model/ProjectFile.h"
 #include "model/Settings.h"
 #include "pipeline/ui/ConsoleWindow.h"
+#include "shell/AppIcons.h"
 
 namespace {
 

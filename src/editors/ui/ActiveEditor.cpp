@@ -28,8 +28,8 @@
 
 namespace avizad {
 
-ActiveEditor::ActiveEditor(MainWindow& window, QWidget* parent)
-    : EditorPanel(window, ObjectKind::Active, QStringLiteral("Создание активных объектов"),
+ActiveEditor::ActiveEditor(ProjectDocument& document, EditorHost& host, QWidget* parent)
+    : EditorPanel(document, host, ObjectKind::Active, QStringLiteral("Создание активных объектов"),
                   parent) {
     QToolBar* bar = toolBar();
     openImage_ =
@@ -155,8 +155,8 @@ ActiveEditor::ActiveEditor(MainWindow& window, QWidget* parent)
 
     timer_.setInterval(kGameFrameMs);
     connect(&timer_, &QTimer::timeout, this, &ActiveEditor::advancePreview);
-    connect(&document(), &ProjectDocument::eventsChanged, this, &ActiveEditor::refreshControlHint);
-    connect(&document(), &ProjectDocument::currentLevelChanged, this,
+    connect(&document, &ProjectDocument::eventsChanged, this, &ActiveEditor::refreshControlHint);
+    connect(&document, &ProjectDocument::currentLevelChanged, this,
             &ActiveEditor::refreshControlHint);
     setPickingEnabled(false);
     reset();

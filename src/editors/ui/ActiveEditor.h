@@ -34,7 +34,7 @@ public:
     // The preview shows one frame per game frame.
     static constexpr int kGameFrameMs = 50;
 
-    explicit ActiveEditor(MainWindow& window, QWidget* parent = nullptr);
+    ActiveEditor(ProjectDocument& document, EditorHost& host, QWidget* parent = nullptr);
 
     void openImage();
     void loadImageFile(const QString& file);

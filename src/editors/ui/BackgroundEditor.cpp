@@ -12,12 +12,12 @@
 #include <QStyle>
 #include <QToolBar>
 
-#include "app/MainWindow.h"
 #include "editors/ObjectNames.h"
 #include "editors/ui/MapGrid.h"
 #include "editors/ui/PropertyGrid.h"
 #include "model/ui/QtPicture.h"
 #include "model/ui/QtText.h"
+#include "shell/EditorHost.h"
 
 namespace avizad {
 
@@ -55,9 +55,9 @@ QSpinBox* countBox(QWidget* parent, int maximum) {
 
 }  // namespace
 
-BackgroundEditor::BackgroundEditor(MainWindow& window, QWidget* parent)
-    : EditorPanel(window, ObjectKind::Background, QStringLiteral("Создание фоновых объектов"),
-                  parent) {
+BackgroundEditor::BackgroundEditor(ProjectDocument& document, EditorHost& host, QWidget* parent)
+    : EditorPanel(document, host, ObjectKind::Background,
+                  QStringLiteral("Создание фоновых объектов"), parent) {
     QToolBar* bar = toolBar();
     openImage_ =
         bar->addAction(style()->standardIcon(QStyle::SP_DialogOpenButton),
@@ -145,12 +145,12 @@ void BackgroundEditor::showMap(const TileMap& map) {
 
 void BackgroundEditor::showEvent(QShowEvent* event) {
     EditorPanel::showEvent(event);
-    mainWindow().setActiveUndoStack(&strokes_);
+    host().setActiveUndoStack(&strokes_);
 }
 
 void BackgroundEditor::hideEvent(QHideEvent* event) {
     EditorPanel::hideEvent(event);
-    mainWindow().setActiveUndoStack(nullptr);
+    host().setActiveUndoStack(nullptr);
 }
 
 void BackgroundEditor::reset() {

@@ -23,7 +23,7 @@ class BackgroundEditor : public EditorPanel {
     Q_OBJECT
 
 public:
-    explicit BackgroundEditor(MainWindow& window, QWidget* parent = nullptr);
+    BackgroundEditor(ProjectDocument& document, EditorHost& host, QWidget* parent = nullptr);
 
     // Asks for a tile set; a cancelled dialog changes nothing.
     void openImage();

@@ -15,13 +15,12 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/CentralArea.h"
-#include "app/MainWindow.h"
 #include "editors/ObjectNames.h"
 #include "editors/ui/PropertyGrid.h"
 #include "model/IoError.h"
 #include "model/Png.h"
 #include "model/ui/QtText.h"
+#include "shell/EditorHost.h"
 
 namespace avizad {
 
@@ -45,12 +44,9 @@ QString droppedPng(const QMimeData* data) {
 
 }  // namespace
 
-EditorPanel::EditorPanel(MainWindow& window, ObjectKind kind, const QString& title, QWidget* parent)
-    : QWidget(parent),
-      window_(window),
-      document_(window.document()),
-      kind_(kind),
-      newTitle_(title) {
+EditorPanel::EditorPanel(ProjectDocument& document, EditorHost& host, ObjectKind kind,
+                         const QString& title, QWidget* parent)
+    : QWidget(parent), document_(&document), host_(host), kind_(kind), newTitle_(title) {
     setWindowTitle(title);
     setAutoFillBackground(true);
     auto* outer = new QVBoxLayout(this);
@@ -129,11 +125,11 @@ void EditorPanel::forgetEditedObject() {
 }
 
 void EditorPanel::close() {
-    window_.centralArea()->closeEditors();
+    host_.closeEditors();
 }
 
 const Prompts& EditorPanel::prompts() const {
-    return window_.prompts();
+    return host_.prompts();
 }
 
 QLineEdit* EditorPanel::newNameField() {
@@ -145,7 +141,7 @@ QLineEdit* EditorPanel::newNameField() {
 }
 
 QString EditorPanel::imagesFolder() const {
-    return fromPath(window_.programDir() / "images");
+    return fromPath(host_.programDir() / "images");
 }
 
 QString EditorPanel::askImageFile() {

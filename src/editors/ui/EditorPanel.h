@@ -9,9 +9,9 @@
 #include <QWidget>
 #include <functional>
 
-#include "app/ProjectDocument.h"
-#include "app/Prompts.h"
+#include "document/ProjectDocument.h"
 #include "model/Image.h"
+#include "shell/Prompts.h"
 
 class QAction;
 class QLabel;
@@ -21,14 +21,14 @@ class QVBoxLayout;
 
 namespace avizad {
 
-class MainWindow;
+class EditorHost;
 class PropertyGrid;
 
 class EditorPanel : public QWidget {
     Q_OBJECT
 
 public:
-    EditorPanel(MainWindow& window, ObjectKind kind, const QString& title,
+    EditorPanel(ProjectDocument& document, EditorHost& host, ObjectKind kind, const QString& title,
                 QWidget* parent = nullptr);
 
     ObjectKind kind() const { return kind_; }
@@ -63,7 +63,7 @@ protected:
     void setCreated(int index);
 
     ProjectDocument& document() const { return *document_; }
-    MainWindow& mainWindow() const { return window_; }
+    EditorHost& host() const { return host_; }
     const Prompts& prompts() const;
     QVBoxLayout* body() const { return body_; }
     // A field for the object's name, which becomes a file name: at most
@@ -92,8 +92,8 @@ protected:
 private:
     void setTitle(const QString& title);
 
-    MainWindow& window_;
     ProjectDocument* document_;
+    EditorHost& host_;
     ObjectKind kind_;
     QString newTitle_;  // "Создание ..."; "Изменение ..." while an object is changed
     QLabel* caption_ = nullptr;

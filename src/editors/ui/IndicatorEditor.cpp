@@ -20,9 +20,9 @@
 
 namespace avizad {
 
-IndicatorEditor::IndicatorEditor(MainWindow& window, QWidget* parent)
-    : EditorPanel(window, ObjectKind::Indicator, QStringLiteral("Создание объектов-индикаторов"),
-                  parent) {
+IndicatorEditor::IndicatorEditor(ProjectDocument& document, EditorHost& host, QWidget* parent)
+    : EditorPanel(document, host, ObjectKind::Indicator,
+                  QStringLiteral("Создание объектов-индикаторов"), parent) {
     QToolBar* bar = toolBar();
     openImage_ =
         bar->addAction(style()->standardIcon(QStyle::SP_DialogOpenButton),

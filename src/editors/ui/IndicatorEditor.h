@@ -18,7 +18,7 @@ class IndicatorEditor : public EditorPanel {
     Q_OBJECT
 
 public:
-    explicit IndicatorEditor(MainWindow& window, QWidget* parent = nullptr);
+    IndicatorEditor(ProjectDocument& document, EditorHost& host, QWidget* parent = nullptr);
 
     // Asks for a PNG; a cancelled dialog loads the file picked before in this run again.
     void openImage();

@@ -21,8 +21,9 @@
 
 namespace avizad {
 
-TextEditor::TextEditor(MainWindow& window, QWidget* parent)
-    : EditorPanel(window, ObjectKind::Text, QStringLiteral("Создание текстовых объектов"), parent) {
+TextEditor::TextEditor(ProjectDocument& document, EditorHost& host, QWidget* parent)
+    : EditorPanel(document, host, ObjectKind::Text, QStringLiteral("Создание текстовых объектов"),
+                  parent) {
     auto* top = new QHBoxLayout;
     auto* fontBox = new QGroupBox(QStringLiteral("Шрифт"), this);
     auto* fontLayout = new QHBoxLayout(fontBox);

@@ -23,7 +23,7 @@ class TextEditor : public EditorPanel {
     Q_OBJECT
 
 public:
-    explicit TextEditor(MainWindow& window, QWidget* parent = nullptr);
+    TextEditor(ProjectDocument& document, EditorHost& host, QWidget* parent = nullptr);
 
     void create() override;
     void saveChanges() override;

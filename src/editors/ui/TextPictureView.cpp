@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "app/QtPhoneFont.h"
+#include "editors/ui/QtPhoneFont.h"
 #include "model/ui/QtText.h"
 
 namespace avizad {

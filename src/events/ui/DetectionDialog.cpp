@@ -7,10 +7,10 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "app/DialogButtons.h"
 #include "events/ParameterDialogTexts.h"
 #include "events/ui/ObjectChoice.h"
 #include "model/ui/QtText.h"
+#include "shell/DialogButtons.h"
 
 namespace avizad {
 

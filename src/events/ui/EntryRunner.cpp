@@ -2,7 +2,7 @@
 
 #include <QFileDialog>
 
-#include "app/ProjectDocument.h"
+#include "document/ProjectDocument.h"
 #include "events/ParameterDialogTexts.h"
 #include "events/SoundFile.h"
 #include "events/ui/DetectionDialog.h"

@@ -8,10 +8,10 @@
 #include <optional>
 #include <utility>
 
-#include "app/Prompts.h"
 #include "events/BuiltText.h"
 #include "events/CatalogueEntry.h"
 #include "model/Project.h"
+#include "shell/Prompts.h"
 
 class QWidget;
 

@@ -10,7 +10,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "app/ProjectDocument.h"
+#include "document/ProjectDocument.h"
 #include "events/ui/CatalogueMenus.h"
 #include "events/ui/ConditionPanel.h"
 #include "events/ui/EventGrid.h"

@@ -9,9 +9,9 @@
 #include <functional>
 #include <string_view>
 
-#include "app/Prompts.h"
 #include "events/EventTableEditor.h"
 #include "events/ui/EntryRunner.h"
+#include "shell/Prompts.h"
 
 class QAction;
 class QLabel;

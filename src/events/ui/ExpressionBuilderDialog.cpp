@@ -12,12 +12,12 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "app/DialogButtons.h"
 #include "editors/ObjectNames.h"
 #include "events/ParameterDialogTexts.h"
 #include "events/ValueTokens.h"
 #include "events/ui/CatalogueMenus.h"
 #include "model/ui/QtText.h"
+#include "shell/DialogButtons.h"
 
 namespace avizad {
 

@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "app/DialogButtons.h"
 #include "events/ParameterDialogTexts.h"
 #include "events/ui/ObjectChoice.h"
+#include "shell/DialogButtons.h"
 
 namespace avizad {
 

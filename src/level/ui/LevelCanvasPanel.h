@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "app/ProjectDocument.h"
+#include "document/ProjectDocument.h"
 #include "level/PlacementEditor.h"
 
 class QAction;

@@ -13,9 +13,9 @@
 #include <optional>
 #include <utility>
 
-#include "app/ProjectDocument.h"
-#include "app/QtPhoneFont.h"
+#include "document/ProjectDocument.h"
 #include "editors/ObjectLook.h"
+#include "editors/ui/QtPhoneFont.h"
 #include "level/PlacementEditor.h"
 #include "level/ui/PictureCache.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/QtPhoneFont.h"
+#include "editors/ui/QtPhoneFont.h"
 #include "level/LevelGeometry.h"
 #include "model/ui/QtText.h"
 

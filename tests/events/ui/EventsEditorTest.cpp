@@ -15,7 +15,7 @@
 #include <QToolButton>
 #include <QUndoStack>
 
-#include "AppTestSupport.h"
+#include "ScriptedUser.h"
 #include "app/CentralArea.h"
 #include "app/LevelsPanel.h"
 #include "app/MainWindow.h"
@@ -26,11 +26,11 @@
 #include "events/ui/EventGrid.h"
 #include "events/ui/EventsEditor.h"
 #include "events/ui/ExpressionBuilderDialog.h"
-#include "events/ui/InstallEventsEditor.h"
 #include "events/ui/ObjectChoice.h"
 #include "events/ui/ObjectNumberDialog.h"
 #include "events/ui/PhoneKeyDialog.h"
 #include "events/ui/TimerDialog.h"
+#include "main/EditorInstall.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
 #include "model/ProjectFile.h"

@@ -6,16 +6,16 @@
 #include <QUndoStack>
 #include <memory>
 
-#include "AppTestSupport.h"
+#include "ScriptedUser.h"
 #include "app/CentralArea.h"
 #include "app/LevelsPanel.h"
 #include "app/MainWindow.h"
 #include "app/ObjectCatalogue.h"
-#include "app/ObjectCatalogueCommands.h"
-#include "app/ObjectPalette.h"
 #include "level/ui/LevelCanvasPanel.h"
 #include "level/ui/LevelCanvasView.h"
-#include "level/ui/LevelEditorInstall.h"
+#include "level/ui/ObjectCatalogueCommands.h"
+#include "level/ui/ObjectPalette.h"
+#include "main/EditorInstall.h"
 
 namespace avizad::testing {
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "IconChecks.h"
-#include "app/AppIcons.h"
+#include "shell/AppIcons.h"
 
 namespace avizad {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/DialogButtons.h"
+#include "shell/DialogButtons.h"
 
 #include <QBoxLayout>
 #include <QDialog>

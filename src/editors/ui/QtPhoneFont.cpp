@@ -1,4 +1,4 @@
-#include "app/QtPhoneFont.h"
+#include "editors/ui/QtPhoneFont.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "QtTestSupport.h"
-#include "app/Prompts.h"
+#include "shell/Prompts.h"
 
 namespace avizad::testing {
 

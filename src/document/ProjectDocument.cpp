@@ -1,4 +1,4 @@
-#include "app/ProjectDocument.h"
+#include "document/ProjectDocument.h"
 
 #include <QStringList>
 #include <QUndoCommand>

@@ -1,18 +1,18 @@
-#include "app/ObjectCatalogueCommands.h"
+#include "level/ui/ObjectCatalogueCommands.h"
 
 #include <QMessageBox>
 
-#include "app/AppIcons.h"
-#include "app/MainWindow.h"
-#include "app/ObjectPalette.h"
 #include "editors/ObjectNames.h"
+#include "level/ui/ObjectPalette.h"
 #include "model/CatalogueOperations.h"
+#include "shell/AppIcons.h"
+#include "shell/EditorHost.h"
 
 namespace avizad {
 
-ObjectCatalogueCommands::ObjectCatalogueCommands(MainWindow& window, ObjectPalette& palette,
-                                                 QWidget* parent)
-    : QToolBar(parent), window_(window), palette_(palette) {
+ObjectCatalogueCommands::ObjectCatalogueCommands(ProjectDocument& document, EditorHost& host,
+                                                 ObjectPalette& palette, QWidget* parent)
+    : QToolBar(parent), document_(document), host_(host), palette_(palette) {
     setObjectName("catalogueCommands");
     setIconSize(QSize(18, 18));
     setMovable(false);  // no handle: the five commands fit the catalogue's width
@@ -38,21 +38,21 @@ ObjectCatalogueCommands::ObjectCatalogueCommands(MainWindow& window, ObjectPalet
 }
 
 void ObjectCatalogueCommands::editSelected() {
-    const WorkingValues& values = window_.values();
+    const WorkingValues& values = document_.values();
     if (values.selectedObject > 0) {
-        window_.editObject(values.currentKind, values.selectedObject);
+        host_.editObject(values.currentKind, values.selectedObject);
     }
 }
 
 void ObjectCatalogueCommands::duplicateSelected() {
-    ProjectDocument& document = *window_.document();
+    ProjectDocument& document = document_;
     const ObjectKind kind = document.values().currentKind;
     const int selected = document.values().selectedObject;
     if (selected < 1) {
         return;
     }
     if (document.project().typeCount(kind) >= typeCapacity(kind)) {
-        window_.prompts().showInfo(
+        host_.prompts().showInfo(
             window(), QStringLiteral("В игре может быть не больше %1 объектов этого вида: копию "
                                      "сделать нельзя.")
                           .arg(typeCapacity(kind)));
@@ -81,7 +81,7 @@ void ObjectCatalogueCommands::moveDown() {
 }
 
 void ObjectCatalogueCommands::move(bool up) {
-    ProjectDocument& document = *window_.document();
+    ProjectDocument& document = document_;
     const ObjectKind kind = document.values().currentKind;
     const int s = palette_.highlightSlot();
     if (document.values().selectedObject < 1) {
@@ -98,7 +98,7 @@ void ObjectCatalogueCommands::move(bool up) {
 }
 
 void ObjectCatalogueCommands::deleteSelected() {
-    ProjectDocument& document = *window_.document();
+    ProjectDocument& document = document_;
     const ObjectKind kind = document.values().currentKind;
     const int s = palette_.highlightSlot();
     if (document.values().selectedObject < 1 || s < 1 || s > document.project().typeCount(kind)) {

@@ -1,4 +1,4 @@
-#include "app/AppIcons.h"
+#include "shell/AppIcons.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -7,7 +7,7 @@
 
 // The pictures live in the resources of a static library: register them explicitly.
 static void registerAppResources() {
-    Q_INIT_RESOURCE(app);
+    Q_INIT_RESOURCE(shell);
 }
 
 namespace avizad {

@@ -1,4 +1,4 @@
-#include "app/Prompts.h"
+#include "shell/Prompts.h"
 
 #include <QColorDialog>
 #include <QDialog>

@@ -23,7 +23,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ProjectDocument.h"
+#include "document/ProjectDocument.h"
 #include "editors/ActiveDraft.h"
 #include "editors/BackgroundDraft.h"
 #include "editors/IndicatorDraft.h"

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/WorkingValues.h"
+#include "document/WorkingValues.h"
 #include "model/Project.h"
 #include "model/ProjectSnapshot.h"
 #include "model/Settings.h"

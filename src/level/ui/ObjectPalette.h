@@ -7,7 +7,7 @@
 #include <QScrollArea>
 #include <vector>
 
-#include "app/ProjectDocument.h"
+#include "document/ProjectDocument.h"
 
 namespace avizad {
 

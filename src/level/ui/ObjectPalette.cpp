@@ -1,11 +1,11 @@
-#include "app/ObjectPalette.h"
+#include "level/ui/ObjectPalette.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/QtPhoneFont.h"
 #include "editors/ObjectLook.h"
 #include "editors/TextDraft.h"
+#include "editors/ui/QtPhoneFont.h"
 #include "model/ui/QtPicture.h"
 #include "model/ui/QtText.h"
 

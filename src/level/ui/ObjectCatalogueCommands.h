@@ -10,14 +10,16 @@
 
 namespace avizad {
 
-class MainWindow;
+class EditorHost;
 class ObjectPalette;
+class ProjectDocument;
 
 class ObjectCatalogueCommands : public QToolBar {
     Q_OBJECT
 
 public:
-    ObjectCatalogueCommands(MainWindow& window, ObjectPalette& palette, QWidget* parent = nullptr);
+    ObjectCatalogueCommands(ProjectDocument& document, EditorHost& host, ObjectPalette& palette,
+                            QWidget* parent = nullptr);
 
     // Asks whether to go on ("Да"/"Нет"); tests replace it.
     std::function<bool(QWidget* parent, const QString& question)> confirm;
@@ -37,7 +39,8 @@ public:
 private:
     void move(bool up);
 
-    MainWindow& window_;
+    ProjectDocument& document_;
+    EditorHost& host_;
     ObjectPalette& palette_;
     QAction* edit_ = nullptr;
     QAction* duplicate_ = nullptr;
