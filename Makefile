@@ -45,6 +45,7 @@ bench: build
 	$(BUILD_DIR)/bin/avizad-engine-bench $(BUILD_DIR)/bin 600 3
 	JAVA_TOOL_OPTIONS=-Xint $(BUILD_DIR)/bin/avizad-engine-bench $(BUILD_DIR)/bin 600 3
 	$(BUILD_DIR)/bin/avizad-vm-bench $(BUILD_DIR)/bin 300 3
+	python3 bench/web_page_bench.py $(BUILD_DIR)
 
 # libFuzzer targets are built with clang in a separate tree. fuzz-smoke runs each target
 # for FUZZ_SECONDS on its seeds (fuzz/corpus and what fuzz_seeds writes) with its dictionary.
@@ -56,7 +57,8 @@ FUZZ_SECONDS ?= 30
 FUZZ_FLAGS ?= -rss_limit_mb=2048
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DAVIZAD_FUZZ=ON -DAVIZAD_GUI=OFF -DAVIZAD_TESTS=OFF -DAVIZAD_TOOLKIT=OFF -DAVIZAD_BENCH=OFF
+	  -DAVIZAD_FUZZ=ON -DAVIZAD_GUI=OFF -DAVIZAD_TESTS=OFF -DAVIZAD_TOOLKIT=OFF -DAVIZAD_BENCH=OFF \
+	  -DAVIZAD_WEB=OFF
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_project_reader fuzz_png_reader \
 	  fuzz_generator fuzz_seeds fuzz_class_check fuzz_vm
 
@@ -88,7 +90,7 @@ SANITIZE_FLAGS := -O1 -g1 -fsanitize=address,undefined -fno-sanitize-recover=all
 SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 SANITIZE_CONFIGURE := cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE= -DAVIZAD_WERROR=ON \
-  -DAVIZAD_GUI=OFF -DAVIZAD_DOCUMENT_TESTS=ON -DAVIZAD_TOOLKIT=OFF -DAVIZAD_BENCH=OFF \
+  -DAVIZAD_GUI=OFF -DAVIZAD_DOCUMENT_TESTS=ON -DAVIZAD_TOOLKIT=OFF -DAVIZAD_BENCH=OFF -DAVIZAD_WEB=OFF \
   -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_C_FLAGS="$(SANITIZE_FLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
 sanitize: deps
