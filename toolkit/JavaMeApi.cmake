@@ -5,10 +5,13 @@
 # the API's classes and members that the emulator's check of a game's classes allows
 # (ClassCheck, read from the API jars).
 #
-# avizad_java_me_api(WORK LIB) makes WORK/emulator-classes (WORK/emulator-classes.stamp),
+# avizad_java_me_api(WORK LIB) makes WORK/emulator-classes (WORK/emulator-classes.stamp; with
+# the phone font file beside avizad.emulator.PhoneFont, which the generator of the API and
+# the class check need to load the emulator's classes),
 # LIB/cldcapi11.jar, LIB/midpapi20.jar and WORK/emulator-api/avizad/emulator/api.txt. It needs
-# Java_JAVAC_EXECUTABLE, Java_JAVA_EXECUTABLE, Java_JAR_EXECUTABLE, AVIZAD_ECJ, AVIZAD_ASM_JAR
-# and AVIZAD_ASM_COMMONS_JAR.
+# Java_JAVAC_EXECUTABLE, Java_JAVA_EXECUTABLE, Java_JAR_EXECUTABLE, AVIZAD_ECJ, AVIZAD_ASM_JAR,
+# AVIZAD_ASM_COMMONS_JAR and AVIZAD_PHONEFONT_FILE (the caller's target depends on
+# phonefont_file).
 set(AVIZAD_TOOLKIT_SOURCE_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 function(avizad_java_me_api work lib)
@@ -25,8 +28,10 @@ function(avizad_java_me_api work lib)
                 -XDsuppressNotes -XDstringConcat=inline
                 -cp ${AVIZAD_ASM_JAR}:${AVIZAD_ASM_COMMONS_JAR} -d ${work}/emulator-classes
                 ${emulator_sources}
+        COMMAND ${CMAKE_COMMAND} -E copy ${AVIZAD_PHONEFONT_FILE}
+                ${work}/emulator-classes/avizad/emulator/phonefont.bin
         COMMAND ${CMAKE_COMMAND} -E touch ${work}/emulator-classes.stamp
-        DEPENDS ${emulator_sources}
+        DEPENDS ${emulator_sources} ${AVIZAD_PHONEFONT_FILE}
         COMMENT "Compiling the phone emulator"
         VERBATIM)
 
