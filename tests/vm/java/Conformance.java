@@ -206,7 +206,7 @@ public class Conformance extends MIDlet implements Runnable {
         }
         try {
             recurse();
-        } catch (StackOverflowError e) {
+        } catch (VirtualMachineError e) {
             p("soe " + (depth > 100));
         }
         int loops = 0;
