@@ -38,7 +38,7 @@
 #include "model/ProjectFile.h"
 #include "model/ui/QtText.h"
 #include "pipeline/BuildCommands.h"
-#include "pipeline/BuildPipeline.h"
+#include "pipeline/BuildRunner.h"
 #include "pipeline/GameLauncher.h"
 #include "pipeline/ui/ConsoleWindow.h"
 #include "shell/AppIcons.h"
@@ -97,20 +97,14 @@ MainWindow::MainWindow(fs::path programDir, Prompts prompts, QWidget* parent)
 
     console_ = new ConsoleWindow(this);
     console_->hide();
-    BuildPipeline::Console buildConsole;
-    buildConsole.send = [this](std::string_view line) { return console_->sendQuietly(line); };
-    buildConsole.print = [this](std::string_view text) { console_->appendOutput(text); };
-    buildConsole.clear = [this] { console_->clearText(); };
-    // Each build runs its tools in an interpreter of its own, ended with them.
-    buildConsole.open = [this](const fs::path& dir) { return console_->restart(dir); };
-    buildConsole.close = [this] { console_->stopInterpreter(); };
-    buildConsole.post = [this](std::function<void()> task) {
-        QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
-    };
-    build_ = std::make_unique<BuildPipeline>(std::move(buildConsole));
-    console_->setOutputFilter([this](std::string_view chunk) { build_->feedOutput(chunk); });
-    connect(console_, &ConsoleWindow::interpreterEnded, this,
-            [this] { build_->interpreterEnded(); });
+    // The builds show their text in the console; what their tools report comes back to
+    // this thread.
+    build_ = std::make_unique<BuildRunner>(
+        BuildRunner::View{.print = [this](std::string_view text) { console_->appendOutput(text); },
+                          .clear = [this] { console_->clearText(); }},
+        [this](std::function<void()> task) {
+            QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+        });
 
     connect(document_, &ProjectDocument::currentLevelChanged, this, &MainWindow::updateStatus);
     connect(document_, &ProjectDocument::levelsChanged, this, &MainWindow::updateStatus);
@@ -156,10 +150,7 @@ MainWindow::MainWindow(fs::path programDir, Prompts prompts, QWidget* parent)
     unlockInterface();
 }
 
-MainWindow::~MainWindow() {
-    // The console outlives the build pipeline by a moment: it must not feed it any more.
-    console_->setOutputFilter({});
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::makeActions() {
     // Every command once: its caption in the menus, its hint on the lower bar (nullptr: it is
@@ -568,26 +559,18 @@ void MainWindow::clean() {
 }
 
 void MainWindow::compile() {
-    if (build_->running()) {
+    if (build_->pipeline().running()) {
         showStatus(QStringLiteral("Сборка уже идёт: дождитесь её окончания в окне «Компиляция»."));
         console_->show();
         console_->raise();
         return;
     }
-    BuildInputs inputs;
-    inputs.programDir = programDir_;
-    if (!document_->values().projectFile.empty()) {
-        inputs.projectDir = document_->values().projectFile.parent_path();
-    }
-    inputs.jdkDir = settings().jdkDir;
-    inputs.wtkDir = settings().wtkDir;
-    inputs.shrink = settings().shrinkGame;
-    inputs.screenWidth = settings().screenWidth;
-    inputs.screenHeight = settings().screenHeight;
+    const BuildInputs inputs =
+        BuildInputs::fromSettings(settings(), programDir_, document_->values().projectFile);
     console_->show();
     console_->raise();
     showStatus(QStringLiteral("Идёт сборка игры..."));
-    build_->start(project(), inputs, [this](const BuildResult& result) {
+    build_->pipeline().start(project(), inputs, [this](const BuildResult& result) {
         if (!result.error.empty()) {
             prompts_.showError(this, QString::fromStdString(result.error));
         }

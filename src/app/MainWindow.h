@@ -28,6 +28,7 @@ class QUndoStack;
 namespace avizad {
 
 class BuildPipeline;
+class BuildRunner;
 class CentralArea;
 class ConsoleWindow;
 class HelpWindow;
@@ -84,7 +85,8 @@ public:
     LevelsPanel* levelsPanel() const { return levelsPanel_; }
     ObjectCatalogue* catalogue() const { return catalogue_; }
     ConsoleWindow* console() const { return console_; }
-    BuildPipeline& buildPipeline() { return *build_; }
+    // The builds of "Компиляция", with the interpreter they start when a step needs one.
+    BuildRunner& buildRunner() { return *build_; }
     HelpWindow* helpWindow();
     QToolBar* upperBar() const { return upperBar_; }
     QToolBar* lowerBar() const { return lowerBar_; }
@@ -199,7 +201,7 @@ private:
     LevelsPanel* levelsPanel_ = nullptr;
     ObjectCatalogue* catalogue_ = nullptr;
     ConsoleWindow* console_ = nullptr;
-    std::unique_ptr<BuildPipeline> build_;
+    std::unique_ptr<BuildRunner> build_;
     std::map<ObjectKind, std::function<void()>> startNewObject_;
     std::map<ObjectKind, std::function<void(int)>> openObject_;
     HelpWindow* help_ = nullptr;

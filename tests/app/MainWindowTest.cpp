@@ -35,7 +35,7 @@
 #include "model/FileUtil.h"
 #include "model/ProjectFile.h"
 #include "model/ui/QtText.h"
-#include "pipeline/BuildPipeline.h"
+#include "pipeline/BuildRunner.h"
 #include "pipeline/ui/ConsoleWindow.h"
 
 namespace avizad {
@@ -542,7 +542,6 @@ TEST_F(MainWindowTest, CompileRunsTheBuildInTheConsoleAndEndsWithItsResult) {
         fs::create_directories(program.dir() / "System" / folder);
     }
     start();
-    ASSERT_EQ(window->console()->start(program.dir()), 0);
     std::optional<bool> made;
     QObject::connect(window.get(), &MainWindow::buildFinished, [&](bool m) { made = m; });
     window->action(Command::Compile)->trigger();
@@ -555,6 +554,8 @@ TEST_F(MainWindowTest, CompileRunsTheBuildInTheConsoleAndEndsWithItsResult) {
     const QString text = window->console()->text();
     EXPECT_TRUE(text.contains(QStringLiteral("Архив не создан"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("«компиляция»"))) << text.toStdString();
+    // Without the toolkit's build process the compiler ran as a command line.
+    EXPECT_EQ(window->buildRunner().interpretersStarted(), 1);
     EXPECT_TRUE(user.errors.isEmpty());
 }
 
@@ -570,7 +571,6 @@ TEST_F(MainWindowTest, CompileKeepsOneBuildProcessFromBuildToBuild) {
     }
     fs::create_directory_symlink(toolkit, program.dir() / "System" / "toolkit");
     start();
-    ASSERT_EQ(window->console()->start(program.dir()), 0);
     std::vector<pid_t> processes;
     for (int build = 0; build < 2; ++build) {
         std::optional<bool> made;
@@ -584,10 +584,12 @@ TEST_F(MainWindowTest, CompileKeepsOneBuildProcessFromBuildToBuild) {
         // The steps ran in the build process, the console shows them as before.
         EXPECT_TRUE(text.contains(QStringLiteral("--engine-cache"))) << text.toStdString();
         EXPECT_TRUE(text.contains(QStringLiteral("Архив создан"))) << text.toStdString();
-        ASSERT_NE(window->buildPipeline().buildServer(), nullptr);
-        processes.push_back(window->buildPipeline().buildServer()->pid());
+        ASSERT_NE(window->buildRunner().pipeline().buildServer(), nullptr);
+        processes.push_back(window->buildRunner().pipeline().buildServer()->pid());
     }
     EXPECT_EQ(processes[0], processes[1]);
+    // Every step ran in the build process: no command interpreter was started.
+    EXPECT_EQ(window->buildRunner().interpretersStarted(), 0);
     EXPECT_TRUE(user.errors.isEmpty());
 }
 

@@ -378,9 +378,6 @@ void FirstGame::makeAll() {
 
 bool FirstGame::compile(int seconds) {
     ConsoleWindow* console = window_->console();
-    if (console->start(programDir_) != 0) {
-        fail(QStringLiteral("командный интерпретатор не запустился"));
-    }
     std::optional<bool> made;
     const auto connection = QObject::connect(window_.get(), &MainWindow::buildFinished,
                                              [&made](bool archive) { made = archive; });
