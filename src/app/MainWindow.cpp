@@ -39,6 +39,7 @@
 #include "model/ui/QtText.h"
 #include "pipeline/BuildCommands.h"
 #include "pipeline/BuildRunner.h"
+#include "pipeline/CleanProgramFolder.h"
 #include "pipeline/GameLauncher.h"
 #include "pipeline/ui/ConsoleWindow.h"
 #include "shell/AppIcons.h"
@@ -554,8 +555,12 @@ MainWindow::SaveResult MainWindow::saveProject(bool saveAs) {
 }
 
 void MainWindow::clean() {
-    const int deleted = cleanProgramFolder(programDir_);
-    showStatus(QStringLiteral("Очистка: удалено файлов: %1").arg(deleted));
+    try {
+        const int deleted = cleanProgramFolder(programDir_);
+        showStatus(QStringLiteral("Очистка: удалено файлов: %1").arg(deleted));
+    } catch (const IoError& error) {
+        prompts_.showError(this, QString::fromStdString(error.what()));
+    }
 }
 
 void MainWindow::compile() {

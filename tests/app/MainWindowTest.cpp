@@ -35,6 +35,7 @@
 #include "model/FileUtil.h"
 #include "model/ProjectFile.h"
 #include "model/ui/QtText.h"
+#include "pipeline/BuildLock.h"
 #include "pipeline/BuildRunner.h"
 #include "pipeline/ui/ConsoleWindow.h"
 
@@ -424,19 +425,28 @@ TEST_F(MainWindowTest, ExitKeepsTheWindowWhenTheProjectCannotBeWritten) {
     EXPECT_TRUE(user.errors[0].contains("game.yrk"));
 }
 
-TEST_F(MainWindowTest, CleanDeletesLeftoversAndNothingElse) {
+TEST_F(MainWindowTest, CleanDeletesWhatBuildsLeftAndNothingElse) {
     start();
-    testing::touch(program.dir() / "Etap1.class");
-    testing::touch(program.dir() / "fon1-1.txt");
+    const fs::path built = program.dir() / "System" / "build" / "classes" / "Etap1.class";
+    const fs::path game = program.dir() / "System" / "bin" / "syrk.jar";
+    testing::touch(built);
+    testing::touch(game);
     testing::touch(program.dir() / "game.yrk");
     window->action(Command::Clean)->trigger();
-    EXPECT_FALSE(fs::exists(program.dir() / "Etap1.class"));
-    EXPECT_FALSE(fs::exists(program.dir() / "fon1-1.txt"));
+    EXPECT_FALSE(fs::exists(built));
+    EXPECT_FALSE(fs::exists(game));
     EXPECT_TRUE(fs::exists(program.dir() / "game.yrk"));
     EXPECT_TRUE(fs::exists(program.options()));
-    window->run(Command::Clean);  // nothing left to delete
-    EXPECT_TRUE(fs::exists(program.dir() / "game.yrk"));
+    EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Очистка: удалено файлов: 2"));
     EXPECT_TRUE(user.errors.isEmpty());
+    // While a build runs in the program folder nothing is deleted, and the author is told.
+    testing::touch(game);
+    const BuildLock build(BuildFolders{program.dir()});
+    window->run(Command::Clean);
+    EXPECT_TRUE(fs::exists(game));
+    ASSERT_EQ(user.errors.size(), 1);
+    EXPECT_TRUE(user.errors[0].contains(QStringLiteral("идёт сборка")))
+        << user.errors[0].toStdString();
 }
 
 TEST_F(MainWindowTest, NewLevelDialogCreatesLevelsUpToTen) {
