@@ -301,7 +301,7 @@ TEST_F(EditorsTest, ActiveObjectIsAnimatedCreatedReopenedAndUndone) {
     EXPECT_EQ(made.animation[3][3][2], 4);
     EXPECT_EQ(made.moveSpeed, 4);
     EXPECT_EQ(made.transparentBackground, 1);
-    EXPECT_EQ(project().levels[1].controlType[1], 2);
+    EXPECT_EQ(project().levels[1].controlType[1], static_cast<int>(ControlType::PersonSide));
     EXPECT_NE(shown(), CentralPanel::ActiveEditor);
 
     window->editObject(ObjectKind::Active, 1);
@@ -319,7 +319,7 @@ TEST_F(EditorsTest, ActiveObjectIsAnimatedCreatedReopenedAndUndone) {
     EXPECT_EQ(project().actives[1].frameWidth, 32);
     undo()->undo();
     EXPECT_EQ(project().activeCount, 0);
-    EXPECT_EQ(project().levels[1].controlType[1], 0);
+    EXPECT_EQ(project().levels[1].controlType[1], static_cast<int>(ControlType::None));
 }
 
 TEST_F(EditorsTest, AnActiveObjectsControlTypeSticksWithoutAnOpenLevel) {
@@ -335,7 +335,7 @@ TEST_F(EditorsTest, AnActiveObjectsControlTypeSticksWithoutAnOpenLevel) {
     EXPECT_FALSE(ed->addControlEventButton()->isEnabled());  // the object is not there yet
     ed->createAction()->trigger();
     ASSERT_EQ(project().activeCount, 1);
-    EXPECT_EQ(project().levels[1].controlType[1], 2);
+    EXPECT_EQ(project().levels[1].controlType[1], static_cast<int>(ControlType::PersonSide));
 
     window->editObject(ObjectKind::Active, 1);
     EXPECT_TRUE(ed->controlButton(2)->isChecked());
@@ -351,7 +351,7 @@ TEST_F(EditorsTest, AnActiveObjectsControlTypeSticksWithoutAnOpenLevel) {
     // "нет" undoes the choice.
     ed->controlButton(0)->click();
     ed->saveAction()->trigger();
-    EXPECT_EQ(project().levels[1].controlType[1], 0);
+    EXPECT_EQ(project().levels[1].controlType[1], static_cast<int>(ControlType::None));
 }
 
 TEST_F(EditorsTest, ANewActiveObjectInheritsNothingAndTheCatalogueShowsIt) {
