@@ -34,7 +34,7 @@ import tempfile
 # The layers, lowest first. A target may link targets of the layers below its own only.
 LAYERS = [
     # The core: no Qt.
-    ["avizad_model"],
+    ["avizad_phonefont", "avizad_phonefont_layout", "avizad_model"],
     ["avizad_events", "avizad_generator", "avizad_editors"],
     ["avizad_level", "avizad_pipeline"],
     # Qt Core and Gui: the model's texts and pictures, the open project.
@@ -50,7 +50,7 @@ LAYERS = [
     ["avizad_main", "avizad-cli"],
     ["avizad"],
     # Tools built beside the programs.
-    ["avizad_sample_games", "avizad_first_game"],
+    ["avizad_sample_games", "avizad_first_game", "avizad-phonefont-gen"],
     ["avizad-samples", "avizad-screenshots"],
 ]
 
