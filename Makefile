@@ -44,18 +44,23 @@ bench: build
 	$(BUILD_DIR)/bin/avizad-jar-size-bench $(BUILD_DIR)/bin
 	$(BUILD_DIR)/bin/avizad-engine-bench $(BUILD_DIR)/bin 600 3
 	JAVA_TOOL_OPTIONS=-Xint $(BUILD_DIR)/bin/avizad-engine-bench $(BUILD_DIR)/bin 600 3
+	$(BUILD_DIR)/bin/avizad-vm-bench $(BUILD_DIR)/bin 300 3
+	python3 bench/web_page_bench.py $(BUILD_DIR)
 
 # libFuzzer targets are built with clang in a separate tree. fuzz-smoke runs each target
 # for FUZZ_SECONDS on its seeds (fuzz/corpus and what fuzz_seeds writes) with its dictionary.
 # The generator target works in a scratch folder of its own, so it is given absolute paths.
+# The emulator's class check is Java: its fuzzer (fuzz/ClassCheckFuzz.java) runs with a fixed
+# seed on class files the fuzz tree compiles.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 30
 FUZZ_FLAGS ?= -rss_limit_mb=2048
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DAVIZAD_FUZZ=ON -DAVIZAD_GUI=OFF -DAVIZAD_TESTS=OFF -DAVIZAD_TOOLKIT=OFF -DAVIZAD_BENCH=OFF
+	  -DAVIZAD_FUZZ=ON -DAVIZAD_GUI=OFF -DAVIZAD_TESTS=OFF -DAVIZAD_TOOLKIT=OFF -DAVIZAD_BENCH=OFF \
+	  -DAVIZAD_WEB=OFF
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_project_reader fuzz_png_reader \
-	  fuzz_generator fuzz_seeds
+	  fuzz_generator fuzz_seeds fuzz_class_check fuzz_vm
 
 fuzz-smoke: fuzz
 	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/png-corpus
@@ -69,6 +74,11 @@ fuzz-smoke: fuzz
 	cp $(FUZZ_DIR)/corpus/* $(FUZZ_DIR)/generator-corpus/
 	$(FUZZ_DIR)/bin/fuzz_generator -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) -timeout=10 \
 	  -max_len=65536 -dict=$(CURDIR)/fuzz/project.dict $(abspath $(FUZZ_DIR))/generator-corpus
+	cd $(FUZZ_DIR) && bin/fuzz_class_check $(FUZZ_SECONDS)
+	mkdir -p $(FUZZ_DIR)/vm-corpus
+	cp fuzz/vm-corpus/* $(FUZZ_DIR)/vm-corpus/
+	$(FUZZ_DIR)/bin/fuzz_vm -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) -timeout=10 \
+	  -max_len=16384 $(FUZZ_DIR)/vm-corpus
 
 # The tests without a window or the Java toolkit, built with AddressSanitizer and
 # UndefinedBehaviorSanitizer in a tree of their own; any finding or leak fails the test. The
@@ -80,7 +90,7 @@ SANITIZE_FLAGS := -O1 -g1 -fsanitize=address,undefined -fno-sanitize-recover=all
 SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 SANITIZE_CONFIGURE := cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE= -DAVIZAD_WERROR=ON \
-  -DAVIZAD_GUI=OFF -DAVIZAD_DOCUMENT_TESTS=ON -DAVIZAD_TOOLKIT=OFF -DAVIZAD_BENCH=OFF \
+  -DAVIZAD_GUI=OFF -DAVIZAD_DOCUMENT_TESTS=ON -DAVIZAD_TOOLKIT=OFF -DAVIZAD_BENCH=OFF -DAVIZAD_WEB=OFF \
   -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_C_FLAGS="$(SANITIZE_FLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
 sanitize: deps

@@ -35,8 +35,9 @@ import tempfile
 LAYERS = [
     # The core: no Qt.
     ["avizad_phonefont", "avizad_phonefont_layout", "avizad_model"],
-    ["avizad_events", "avizad_generator", "avizad_editors"],
-    ["avizad_level", "avizad_pipeline"],
+    ["avizad_events", "avizad_generator", "avizad_editors", "avizad_vm"],
+    ["avizad_level", "avizad_vm_host"],
+    ["avizad_pipeline"],
     # Qt Core and Gui: the model's texts and pictures, the open project.
     ["avizad_model_ui"],
     ["avizad_document"],
@@ -47,7 +48,7 @@ LAYERS = [
     ["avizad_level_ui", "avizad_events_ui"],
     # The main window, then the programs that put the panels into it.
     ["avizad_app"],
-    ["avizad_main", "avizad-cli"],
+    ["avizad_main", "avizad-cli", "avizad-vm"],
     ["avizad"],
     # Tools built beside the programs.
     ["avizad_sample_games", "avizad_first_game", "avizad-phonefont-gen"],

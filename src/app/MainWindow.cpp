@@ -30,8 +30,10 @@
 #include "app/MidletSettingsDialog.h"
 #include "app/ObjectCatalogue.h"
 #include "app/SettingsDialog.h"
+#include "events/HandWrittenCode.h"
 #include "generator/BuildFolders.h"
 #include "generator/ProjectCopy.h"
+#include "model/Cp1251.h"
 #include "model/IoError.h"
 #include "model/LevelOperations.h"
 #include "model/ProjectCommands.h"
@@ -505,7 +507,23 @@ bool MainWindow::openProjectFile(const fs::path& file) {
         return false;
     }
     central_->closeEditors();
+    showHandWrittenCode();
     return true;
+}
+
+void MainWindow::showHandWrittenCode() {
+    // A project from someone else runs its events' code in the game: code the menus do not
+    // make is listed before the author builds or plays it.
+    const std::string notice = handWrittenCodeNotice(project());
+    if (notice.empty()) {
+        return;
+    }
+    console_->clearText();
+    console_->appendOutput(utf8ToCp1251(notice));
+    console_->show();
+    console_->raise();
+    showStatus(
+        QStringLiteral("В проекте есть код, написанный вручную: он показан в окне «Компиляция»."));
 }
 
 std::optional<fs::path> MainWindow::projectFileArgument(const QStringList& arguments) {

@@ -128,7 +128,8 @@ public:
     // The folder where copies of samples are proposed: "ROR Avizad" in the user's documents.
     static std::filesystem::path sampleCopiesFolder();
     // Opens a project file without asking (`avizad FILE.yrk`, "open with" of the file
-    // manager); a file that cannot be read shows its message and changes nothing.
+    // manager); a file that cannot be read shows its message and changes nothing. Code of
+    // its events that the menus do not make (written by hand) is listed in the console.
     bool openProjectFile(const std::filesystem::path& file);
     // The project file named on the command line: the first argument after the program
     // that is not an option; none when there is no such argument.
@@ -172,6 +173,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Lists the events' code written by hand (handWrittenCodeNotice) in the console.
+    void showHandWrittenCode();
     // The commands' actions, then the two toolbars and the menus laid out from them.
     void makeActions();
     void makeBars();

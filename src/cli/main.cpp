@@ -1,7 +1,10 @@
 // avizad-cli: drives the core without a window.
 //   avizad-cli roundtrip IN.yrk OUT.yrk   load a project and save it again
 //   avizad-cli info IN.yrk                counts of object types, levels, placements, events
-//   avizad-cli build IN.yrk               build the game archive System/bin/<midletName>.jar
+//   avizad-cli build IN.yrk               build the game archive System/bin/<midletName>.jar;
+//                                         code of the events written by hand is listed first
+//   avizad-cli html IN.yrk                build it, then its page for browsers beside it,
+//                                         System/bin/<midletName>.html
 //   avizad-cli generate IN.yrk            write the game's sources, resources and manifest
 //                                         into System/build below the program folder;
 //                                         sounds come from the folder res beside IN.yrk
@@ -17,9 +20,12 @@
 #include <thread>
 #include <vector>
 
+#include "events/HandWrittenCode.h"
+#include "generator/BrowserPage.h"
 #include "generator/BuildFolders.h"
 #include "generator/GameSources.h"
 #include "model/Cp1251.h"
+#include "model/FileUtil.h"
 #include "model/IoError.h"
 #include "model/Project.h"
 #include "model/ProjectFile.h"
@@ -38,7 +44,8 @@ int usage() {
         "  avizad-cli roundtrip IN.yrk OUT.yrk   load a project and save it again\n"
         "  avizad-cli info IN.yrk                show the counts of a project\n"
         "  avizad-cli generate IN.yrk            write the game's sources and resources\n"
-        "  avizad-cli build IN.yrk               build the game archive System/bin/<name>.jar\n",
+        "  avizad-cli build IN.yrk               build the game archive System/bin/<name>.jar\n"
+        "  avizad-cli html IN.yrk                build it, then its page System/bin/<name>.html\n",
         stderr);
     return 2;
 }
@@ -135,14 +142,21 @@ void stopOnSignals() {
 }
 
 // Builds the game of a project below the program's folder with the tools of its
-// settings, showing the console text as it arrives. Fails when no archive was made;
-// stopped by SIGINT or SIGTERM, it exits with 128 + the signal's number.
-int build(const std::vector<std::string>& args) {
+// settings, showing the console text as it arrives, then runs `after` on the archive made.
+// Fails when no archive was made; stopped by SIGINT or SIGTERM, it exits with 128 + the
+// signal's number.
+int buildThen(const std::vector<std::string>& args,
+              const std::function<int(const BuildResult&, const BuildInputs&)>& after) {
     if (args.size() != 1) {
         return usage();
     }
     stopOnSignals();
     const Project project = load(args[0]);
+    // The events' code written by hand, before the game that runs it is built.
+    if (const std::string notice = handWrittenCodeNotice(project); !notice.empty()) {
+        std::fputs(notice.c_str(), stdout);
+        std::fflush(stdout);
+    }
     const std::filesystem::path program = programDir();
     const Settings settings = readOptions(optionsPath(program));
     const BuildInputs inputs = BuildInputs::fromSettings(settings, program, args[0]);
@@ -157,7 +171,21 @@ int build(const std::vector<std::string>& args) {
     if (result.stopped) {
         return 128 + gStopSignal;
     }
-    return result.archiveMade ? 0 : 1;
+    return result.archiveMade ? after(result, inputs) : 1;
+}
+
+int build(const std::vector<std::string>& args) {
+    return buildThen(args, [](const BuildResult&, const BuildInputs&) { return 0; });
+}
+
+// The page for browsers beside the archive; the last line names it.
+int html(const std::vector<std::string>& args) {
+    return buildThen(args, [](const BuildResult& result, const BuildInputs& inputs) {
+        const std::filesystem::path page = writeBrowserPage(
+            inputs.programDir, result.archive, inputs.screenWidth, inputs.screenHeight);
+        std::printf("Страница для браузера: %s\n", displayPath(page).c_str());
+        return 0;
+    });
 }
 
 }  // namespace
@@ -167,10 +195,8 @@ int main(int argc, char** argv) {
         return usage();
     }
     const std::map<std::string, std::function<int(const std::vector<std::string>&)>> commands = {
-        {"roundtrip", roundtrip},
-        {"info", info},
-        {"build", build},
-        {"generate", generate},
+        {"roundtrip", roundtrip}, {"info", info},         {"build", build},
+        {"html", html},           {"generate", generate},
     };
     const auto command = commands.find(argv[1]);
     if (command == commands.end()) {

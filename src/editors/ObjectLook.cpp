@@ -156,22 +156,11 @@ Color textColor(const TextObject& text) {
 }
 
 TextLook textLook(const TextObject& text, const FontMeasure& measure) {
-    TextLook look;
-    look.font = phoneFont(text);
-    look.color = textColor(text);
-    look.height = measure.height(look.font);
     std::vector<std::string> lines;
     for (int i = 1; i <= std::clamp(text.lineCount, 0, kMaxTextLines); ++i) {
         lines.push_back(text.lines[i]);
     }
-    const auto width = [&](std::string_view s) { return measure.width(look.font, s); };
-    const std::vector<TextRow> rows =
-        layoutTextRows(lines, kTextWindowWidth, kTextWindowHeight, look.height, width);
-    if (!rows.empty()) {
-        look.row = rows.front().text;
-        look.width = width(look.row);
-    }
-    return look;
+    return showText(lines, phoneFont(text), textColor(text), measure);
 }
 
 Image objectThumbnail(const Project& project, ObjectKind kind, int index, int side) {
@@ -207,6 +196,26 @@ const Image& LookCache::active(const ActiveObject& object) {
                  .first;
     }
     return it->second.look;
+}
+
+const Image& LookCache::text(const TextLook& look, const FontMeasure& measure) {
+    std::string key = std::to_string(measure.screenWidth()) + ' ' +
+                      std::to_string(measure.screenHeight()) + ' ' +
+                      std::to_string(static_cast<int>(look.font.face)) + ' ' +
+                      std::to_string(static_cast<int>(look.font.size)) + ' ' +
+                      std::to_string(look.font.style) + ' ' + std::to_string(look.color) + ' ' +
+                      std::to_string(look.width) + ' ' + std::to_string(look.height);
+    for (const TextRow& row : look.rows) {
+        key += '\n' + std::to_string(row.y) + ' ' + row.text;
+    }
+    auto it = texts_.find(key);
+    if (it == texts_.end()) {
+        if (texts_.size() > 64) {
+            texts_.clear();
+        }
+        it = texts_.emplace(std::move(key), textPicture(look, measure)).first;
+    }
+    return it->second;
 }
 
 }  // namespace avizad

@@ -3,8 +3,8 @@
 // grid and the editors' previews all show the same: an active object's strip with its
 // backdrop colour (the strip's pixel at 1, 1) transparent when the author asked for it and
 // the frame the game starts with; a background's map drawn from its tiles; an indicator at
-// half its picture's width, filled to its value; a text as the first row of its lines in
-// its phone font and colour.
+// half its picture's width, filled to its value; a text as every row the game lays its
+// lines out in, in its phone font and colour.
 
 #include <map>
 #include <optional>
@@ -46,17 +46,10 @@ struct IndicatorLook {
 };
 IndicatorLook indicatorLook(const IndicatorObject& indicator, int value = 0);
 
-// A text object as the game starts it: the first row its lines make in its 100-pixel-wide
-// window, in its font and colour; `row` empty when it has no text.
-struct TextLook {
-    std::string row;
-    PhoneFont font;
-    Color color = 0;
-    int width = 0;   // of the row, in level pixels
-    int height = 0;  // the font's row height
-
-    bool operator==(const TextLook&) const = default;
-};
+// A text object as the game starts it: every row its lines make in its window, in its
+// font and colour on the screen `measure` stands for (TextPicture.h); no rows when it has
+// no text.
+using TextLook = TextShown;
 TextLook textLook(const TextObject& text, const FontMeasure& measure);
 PhoneFont phoneFont(const TextObject& text);
 Color textColor(const TextObject& text);
@@ -64,7 +57,7 @@ Color textColor(const TextObject& text);
 // A picture of an object type fitted into a square of `side` pixels, its proportions
 // kept, as the game shows the object: a background's whole map drawn from its tiles
 // (empty cells transparent), an active object's start frame, an indicator's whole
-// picture. Text objects have none (their look needs a font: textLook).
+// picture. Text objects have none (their look needs a screen's fonts: textLook).
 Image objectThumbnail(const Project& project, ObjectKind kind, int index, int side);
 
 // The looks of active objects, made once per strip, frame and backdrop: the level view
@@ -72,7 +65,12 @@ Image objectThumbnail(const Project& project, ObjectKind kind, int index, int si
 class LookCache {
 public:
     const Image& active(const ActiveObject& object);
-    void clear() { actives_.clear(); }
+    // The picture of a text's look (textPicture).
+    const Image& text(const TextLook& look, const FontMeasure& measure);
+    void clear() {
+        actives_.clear();
+        texts_.clear();
+    }
 
 private:
     struct Entry {
@@ -81,6 +79,7 @@ private:
     };
     using Key = std::tuple<const void*, int, int, int, int>;
     std::map<Key, Entry> actives_;
+    std::map<std::string, Image> texts_;  // by the look and the screen
 };
 
 }  // namespace avizad

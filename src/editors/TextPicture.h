@@ -1,7 +1,8 @@
 #pragma once
-// What the game shows of a text object: the phone font its values choose and the rows
-// the game draws in the object's window (100 by 100 pixels), each line wrapped at
-// blanks to the window's width, as many rows as the window's height holds.
+// What the game shows of a text object: the phone font its values choose (phonefont/),
+// at the sizes of the screen the project is made for, and the rows the game draws in the
+// object's window (100 pixels wide; the window of the generated size grows to hold every
+// row, no larger than the screen), each line wrapped at blanks to the window's width.
 
 #include <functional>
 #include <string>
@@ -10,40 +11,46 @@
 
 #include "editors/TextDraft.h"
 #include "model/Color.h"
+#include "model/Image.h"
+#include "phonefont/PhoneFont.h"
 
 namespace avizad {
 
 inline constexpr int kTextWindowWidth = 100;
 inline constexpr int kTextWindowHeight = 100;
 
-enum class PhoneFace { System, Monospace, Proportional };
-
+// A font of the phone, whatever the screen: face, size and style (MIDP's values).
 struct PhoneFont {
-    PhoneFace face = PhoneFace::System;
-    int points = 13;  // small 11, medium 13, large 16, as the emulator's fonts
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
+    phonefont::Face face = phonefont::Face::System;
+    phonefont::Size size = phonefont::Size::Medium;
+    int style = phonefont::kStylePlain;
 
+    bool bold() const { return (style & phonefont::kStyleBold) != 0; }
     bool operator==(const PhoneFont&) const = default;
 };
 
-// The widths and the row height of texts in the phone's fonts: the widgets measure with
-// their fonts, tests and tools without fonts with FixedFontMeasure.
+// A model text (Windows-1251) as the phone's characters.
+std::u16string phoneText(std::string_view text);
+
+// The phone's fonts on a screen of one size (the settings' "Контур экрана"): those of its
+// profile, as the game has them on that screen. 240 x 320 unless told.
 class FontMeasure {
 public:
-    virtual ~FontMeasure() = default;
-    virtual int width(const PhoneFont& font, std::string_view text) const = 0;
-    virtual int height(const PhoneFont& font) const = 0;
-};
+    FontMeasure() : FontMeasure(240, 320) {}
+    FontMeasure(int screenWidth, int screenHeight)
+        : screenWidth_(screenWidth), screenHeight_(screenHeight) {}
 
-// Every character half the font's points wide plus one pixel, rows points + 2 high.
-class FixedFontMeasure : public FontMeasure {
-public:
-    int width(const PhoneFont& font, std::string_view text) const override {
-        return static_cast<int>(text.size()) * (font.points / 2 + 1);
-    }
-    int height(const PhoneFont& font) const override { return font.points + 2; }
+    int screenWidth() const { return screenWidth_; }
+    int screenHeight() const { return screenHeight_; }
+    phonefont::Font font(const PhoneFont& font) const;
+    int width(const PhoneFont& font, std::string_view text) const;
+    int height(const PhoneFont& font) const;
+
+    bool operator==(const FontMeasure&) const = default;
+
+private:
+    int screenWidth_;
+    int screenHeight_;
 };
 
 // The font of a text object: face 2 monospace, 3 proportional, any other system; size 0
@@ -59,10 +66,26 @@ struct TextRow {
     bool operator==(const TextRow&) const = default;
 };
 
-// The rows of `lines` in a window of width x height with rows `rowHeight` high;
+// Every row of `lines` in a window `width` pixels wide with rows `rowHeight` high;
 // `measure` gives a text's width in pixels in the chosen font.
-std::vector<TextRow> layoutTextRows(const std::vector<std::string>& lines, int width, int height,
-                                    int rowHeight,
+std::vector<TextRow> layoutTextRows(const std::vector<std::string>& lines, int width, int rowHeight,
                                     const std::function<int(std::string_view)>& measure);
+
+// A text as the game shows it when its level starts: the rows it draws in its window, in
+// its font and colour, and the size of what they cover (the window's width and height at
+// most): the widest row, or further where a glyph reaches past its row (italics).
+struct TextShown {
+    std::vector<TextRow> rows;
+    PhoneFont font;
+    Color color = 0;
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const TextShown&) const = default;
+};
+TextShown showText(const std::vector<std::string>& lines, const PhoneFont& font, Color color,
+                   const FontMeasure& measure);
+// Its picture, width x height: the text's pixels in its colour, the rest transparent.
+Image textPicture(const TextShown& text, const FontMeasure& measure);
 
 }  // namespace avizad

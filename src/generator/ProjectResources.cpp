@@ -151,6 +151,67 @@ std::string consoleText(std::string_view utf8) {
     return out;
 }
 
+namespace {
+
+std::string lowerAscii(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    return lower;
+}
+
+bool isClassFile(std::string_view name) {
+    return lowerAscii(name).ends_with(".class");
+}
+
+bool isArchiveFolderName(std::string_view name) {
+    const std::string lower = lowerAscii(name);
+    return lower == "meta-inf" || lower.starts_with("meta-inf/");
+}
+
+}  // namespace
+
+std::string resourceNameProblem(std::string_view name) {
+    if (isClassFile(name)) {
+        return "это класс Java, а классы игры делает только сборка";
+    }
+    if (isArchiveFolderName(name)) {
+        return "имя META-INF принадлежит описанию архива игры";
+    }
+    if (name.starts_with('-') || name.starts_with('@')) {
+        return std::string("его имя начинается с «") + name.front() +
+               "», и архиватор мог бы прочесть его как параметр: переименуйте его";
+    }
+    return {};
+}
+
+std::vector<std::string> archivedResources(const fs::path& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::error_code typeError;
+        const std::string name = it->path().filename().string();
+        if (it->is_regular_file(typeError) && !isClassFile(name) && !isArchiveFolderName(name)) {
+            names.push_back(name);
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool isPngFile(const fs::path& file) {
+    static constexpr char kSignature[] = "\x89PNG\r\n\x1a\n";
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    char head[8] = {};
+    const ssize_t n = ::read(fd, head, sizeof head);
+    ::close(fd);
+    return n == static_cast<ssize_t>(sizeof head) && std::string_view(head, 8) == kSignature;
+}
+
 std::string iconFileName(const std::string& midletIcon) {
     std::string name = cp1251ToUtf8(midletIcon);
     while (!name.empty() && (name.front() == '/' || name.front() == ' ')) {
@@ -185,7 +246,9 @@ ProjectResources findProjectResources(const fs::path& projectDir, const std::str
     for (const std::string& name : names) {
         fs::path real;
         std::string why;
-        if (const std::string outside = outsideCp1251(name); !outside.empty()) {
+        if (const std::string refused = resourceNameProblem(name); !refused.empty()) {
+            why = refused;
+        } else if (const std::string outside = outsideCp1251(name); !outside.empty()) {
             why = (outside.starts_with("U+")
                        ? "в его имени есть знак " + outside +
                              ", которого нет в кодировке Windows-1251"
@@ -193,6 +256,10 @@ ProjectResources findProjectResources(const fs::path& projectDir, const std::str
                   ", и игра не может назвать такой файл: переименуйте его";
         } else {
             why = problem(res / name, realProject, real);
+            if (why.empty() && name == iconName && !hasExtension(name, soundFileExtensions()) &&
+                !isPngFile(real)) {
+                why = "это не картинка PNG, а значком мидлета может быть только она";
+            }
         }
         if (why.empty()) {
             const std::uintmax_t size = fs::file_size(real, error);

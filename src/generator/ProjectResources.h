@@ -43,14 +43,29 @@ std::string outsideCp1251(std::string_view utf8);
 // "<U+00E9>", each byte that is no UTF-8 as "<0xE9>", so every name can be read there.
 std::string consoleText(std::string_view utf8);
 
+// Why a file may not go into a game's archive by its name, or empty when it may: a game
+// holds its own classes, made by the build, and resources (pictures, sounds, texts, data),
+// never a Java class file (".class" in any letter case), nothing named "META-INF" (the
+// archive's own folder) and, from the project's folder "res", no name that begins with
+// "-" or "@", which an archiver could read as an option or a list of arguments.
+std::string resourceNameProblem(std::string_view name);
+
+// The regular files of a build's resource folder that go into the archive, in name order:
+// all but class files and "META-INF" (resourceNameProblem; the build's own pictures may
+// begin with "-": they are named to the archiver with "./" before them).
+std::vector<std::string> archivedResources(const std::filesystem::path& folder);
+
+// Whether the file begins with the signature of a PNG picture.
+bool isPngFile(const std::filesystem::path& file);
+
 // The plain file name of the MIDlet's icon when it names a file of the project's folder
 // "res" ("/icon.png" or "icon.png"), else empty (UTF-8).
 std::string iconFileName(const std::string& midletIcon);
 
 // The sound files of projectDir/res and the file `iconName` there (empty: none). A
 // missing project folder or "res" has none; a missing icon is neither taken nor named.
-// A file whose name has no Windows-1251 spelling (outsideCp1251) is left out: the game
-// could not name it.
+// A file whose name has no Windows-1251 spelling (outsideCp1251) or that resourceNameProblem
+// refuses is left out, and so is an icon that is not a PNG picture.
 ProjectResources findProjectResources(const std::filesystem::path& projectDir,
                                       const std::string& iconName);
 

@@ -118,7 +118,7 @@ BoxSize box(const Project& project, ObjectKind kind, const Placement& placement,
                 return kTextMarkerSize;
             }
             const TextLook look = textLook(project.texts[object], measure);
-            return look.row.empty() ? kTextMarkerSize : BoxSize{look.width, look.height};
+            return look.width <= 0 ? kTextMarkerSize : BoxSize{look.width, look.height};
         }
         case ObjectKind::Indicator: {
             if (object < 1 || object > project.indicatorCount) {

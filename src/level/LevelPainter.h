@@ -26,7 +26,7 @@ public:
                              const CanvasRect& target) = 0;
     // The text marker picture (40 x 9) stretched into `target`.
     virtual void drawTextMarker(const CanvasRect& target) = 0;
-    // A text's row in its font and colour at `zoom`, its top-left corner at `target`'s.
+    // A text's rows as the game shows them (LookCache::text), stretched into `target`.
     virtual void drawText(const CanvasRect& target, const TextLook& look, int zoom) = 0;
     // The fonts texts are measured in.
     virtual const FontMeasure& fontMeasure() const { return fixedMeasure_; }
@@ -48,7 +48,7 @@ public:
     virtual void drawLabel(int x, int y, const std::string& text, Color color) = 0;
 
 private:
-    FixedFontMeasure fixedMeasure_;
+    FontMeasure fixedMeasure_;  // the phone's fonts on a 240 x 320 screen
     LookCache looks_;
 };
 

@@ -207,7 +207,7 @@ void drawActive(const Project& project, const Placement& p, int zoom, LevelPaint
     }
 }
 
-// The text's first row, or the marker when it has none.
+// The text's rows as the game shows them, or the marker when it has none.
 void drawText(const Project& project, const Placement& p, int zoom, LevelPainter& painter,
               const CanvasRect& clip) {
     const BoxSize box = selectionBox(project, ObjectKind::Text, p, painter.fontMeasure());
@@ -217,7 +217,7 @@ void drawText(const Project& project, const Placement& p, int zoom, LevelPainter
     }
     if (p.object >= 1 && p.object <= project.textCount) {
         const TextLook look = textLook(project.texts[p.object], painter.fontMeasure());
-        if (!look.row.empty()) {
+        if (look.width > 0) {
             painter.drawText(target, look, zoom);
             return;
         }

@@ -15,7 +15,7 @@ bool validLevel(const Project& project, int level) {
 }
 
 const FontMeasure& fixedMeasure() {
-    static const FixedFontMeasure measure;
+    static const FontMeasure measure;
     return measure;
 }
 

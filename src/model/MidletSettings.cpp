@@ -96,6 +96,25 @@ std::string versionProblem(std::string_view version) {
     return {};
 }
 
+// A file name directly in the project's folder "res", "/" before it or not, that ends in
+// ".png" in any letter case.
+bool isPngOfRes(std::string_view icon) {
+    const std::size_t first = icon.find_first_not_of(" /");
+    const std::size_t last = icon.find_last_not_of(' ');
+    if (first == std::string_view::npos) {
+        return false;
+    }
+    const std::string_view name = icon.substr(first, last + 1 - first);
+    if (name.size() <= 4 || name.find_first_of("/\\") != std::string_view::npos) {
+        return false;
+    }
+    std::string extension(name.substr(name.size() - 4));
+    for (char& c : extension) {
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    return extension == ".png";
+}
+
 std::string iconProblem(std::string_view icon) {
     if (icon.find(',') != std::string_view::npos) {
         return "Иконка MIDlet'а не может содержать запятую: в описании MIDlet'а запятая "
@@ -103,6 +122,11 @@ std::string iconProblem(std::string_view icon) {
     }
     if (hasControl(icon)) {
         return "Иконка MIDlet'а не может содержать управляющие символы.";
+    }
+    if (!isBlank(icon) && !isPngOfRes(icon)) {
+        return "Иконка MIDlet'а «" + cp1251ToUtf8(icon) +
+               "» не годится: иконкой может быть только картинка PNG из папки res проекта, "
+               "например icon.png.";
     }
     return {};
 }

@@ -36,7 +36,9 @@ struct MidletSettingsProblem {
 // - the vendor (MIDlet-Vendor) must not be empty nor hold a control character;
 // - the version (MIDlet-Version) must be one to three numbers of one or two digits
 //   (0 to 99, as MIDP 2.0 numbers versions) separated by dots, nothing else;
-// - the icon entry must hold no comma and no control character.
+// - the icon entry must hold no comma and no control character, and when it is not blank
+//   it names a PNG picture of the project's folder "res": a file name ending in ".png" in
+//   any letter case, "/" before it or not, without a folder.
 MidletSettingsProblem checkMidletSettings(const MidletSettingsValues& settings);
 
 // The message of the first problem of the project's settings, empty when there is none.

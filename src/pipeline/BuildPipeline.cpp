@@ -16,6 +16,7 @@
 #include "pipeline/GameArchive.h"
 #include "pipeline/ProcessRunner.h"
 #include "pipeline/ShellQuote.h"
+#include "vm/host/PhoneCheck.h"
 
 namespace avizad {
 
@@ -234,6 +235,10 @@ std::vector<std::string> BuildPipeline::keptClasses() const {
 }
 
 void BuildPipeline::putArchiveInPlace() {
+    // A phone checks every class before it runs a game; a game it would refuse is no game.
+    if (const auto refusal = vm::phoneRefusal(readFileBytes(partial_))) {
+        throw IoError("Телефон не примет эту игру: " + *refusal);
+    }
     publishArchive(partial_, archive_, descriptor_, folders_.manifest());
     print(utf8ToCp1251("Описатель игры для телефонов (JAD): ") + consoleText(descriptor_.string()) +
           "\n");
@@ -261,13 +266,13 @@ void BuildPipeline::planToolSteps() {
          [this] {
              return archiveCommand(tools_, folders_, partial_,
                                    filesWithExtensions(folders_.classes(), {"class"}),
-                                   archivedFiles(folders_.res()));
+                                   archivedResources(folders_.res()));
          },
          {},
          [this] {
              return archiveArguments(tools_, folders_, partial_,
                                      filesWithExtensions(folders_.classes(), {"class"}),
-                                     archivedFiles(folders_.res()));
+                                     archivedResources(folders_.res()));
          }},
         {kArchiveStep, {}, [this] { putArchiveInPlace(); }, {}},
     };
@@ -537,6 +542,13 @@ void BuildPipeline::prepareBuildServer(const BuildInputs& inputs) {
             }
         });
     };
+    handlers.silent = [=, this](std::uint64_t request) {
+        post([=, this] {
+            if (alive.lock()) {
+                buildServerSilent(generation, request);
+            }
+        });
+    };
     server_ = std::make_unique<BuildServerClient>(std::move(handlers), serverTimeouts_);
     if (server_->start(tools_.buildServer, inputs.programDir) != 0) {
         server_.reset();  // the interpreter runs every step
@@ -583,6 +595,18 @@ void BuildPipeline::buildServerEnded(std::uint64_t generation, std::uint64_t req
         serverRequest_ = 0;
         commandEnded(status);
     }
+}
+
+void BuildPipeline::buildServerSilent(std::uint64_t generation, std::uint64_t request) {
+    // The build waits for the process (its step, or its start): the author learns why.
+    const bool waited = request != 0 ? request == serverRequest_ : waitingForServer_;
+    if (generation != serverGeneration_ || !running_ || !waited) {
+        return;
+    }
+    if (!atLineStart_) {
+        print("\n");
+    }
+    print(utf8ToCp1251("Процесс сборки не отвечает…\n"));
 }
 
 void BuildPipeline::buildServerLost(std::uint64_t generation, std::uint64_t request) {

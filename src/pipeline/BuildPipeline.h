@@ -67,6 +67,8 @@
 // command line, the tool's output, the final line. The compile step there also names the
 // game's engine sources (engineSources of GameSources.h), whose class files the toolkit's
 // compiler then takes from System/cache/engine when they were compiled before. When the
+// build process says nothing for a while (BuildServerTimeouts::notice, 5 s) while the build
+// waits for it, the console shows "Процесс сборки не отвечает…". When the
 // build process ends, hangs or breaks its protocol during a step, the step's output is
 // removed, the console says so, and that step and the rest of the build run as command
 // lines of the interpreter; the next build starts a new build process. A build that ends
@@ -238,6 +240,7 @@ private:
     void buildServerOutput(std::uint64_t generation, std::uint64_t request, std::string_view chunk);
     void buildServerEnded(std::uint64_t generation, std::uint64_t request, int status);
     void buildServerLost(std::uint64_t generation, std::uint64_t request);
+    void buildServerSilent(std::uint64_t generation, std::uint64_t request);
 
     void advance();
     void commandEnded(int status);

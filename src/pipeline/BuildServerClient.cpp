@@ -22,7 +22,7 @@ namespace {
 
 constexpr std::string_view kGreeting =
     "\x1e"
-    "avizad-buildserver 1\n";
+    "avizad-buildserver 2\n";
 // What may come before the greeting (the Java virtual machine's own warnings).
 constexpr std::size_t kMaxNoise = 1 << 16;
 constexpr std::size_t kMaxLine = 4096;
@@ -101,7 +101,8 @@ int BuildServerClient::start(const fs::path& launcher, const fs::path& workingDi
     wakeWrite_ = wakePipe[1];
     {
         std::lock_guard lock(mutex_);
-        deadline_ = Clock::now() + timeouts_.start;
+        since_ = heard_ = Clock::now();
+        told_ = false;
     }
     state_ = State::Starting;
     reader_ = std::thread([this] { readLoop(); });
@@ -137,7 +138,8 @@ std::uint64_t BuildServerClient::run(const std::vector<std::string>& words) {
         request += std::to_string(word.size()) + "\n" + word;
     }
     current_ = lastId_;
-    deadline_ = Clock::now() + timeouts_.request;
+    since_ = heard_ = Clock::now();
+    told_ = false;
     wake();  // the reader keeps time from now on
     if (!sendAll(socket_, request)) {
         current_ = 0;
@@ -178,12 +180,21 @@ void BuildServerClient::readLoop() {
     char buffer[65536];
     bool killed = false;
     while (!stopping_) {
+        // When the server counts as hung, and when its silence is told.
         int timeout = -1;
+        Clock::time_point hungAt = Clock::time_point::max();
+        Clock::time_point tellAt = Clock::time_point::max();
         {
             std::lock_guard lock(mutex_);
             if (!killed && (state_ == State::Starting || current_ != 0)) {
-                const auto left =
-                    std::chrono::duration_cast<std::chrono::milliseconds>(deadline_ - Clock::now());
+                hungAt = state_ == State::Starting
+                             ? since_ + timeouts_.start
+                             : std::min(heard_ + timeouts_.silence, since_ + timeouts_.request);
+                if (!told_) {
+                    tellAt = heard_ + timeouts_.notice;
+                }
+                const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                    std::min(hungAt, tellAt) - Clock::now());
                 timeout = static_cast<int>(std::max<long long>(0, left.count()));
             }
         }
@@ -196,8 +207,18 @@ void BuildServerClient::readLoop() {
             break;
         }
         if (ready == 0) {
-            kill();  // no greeting, or a request that does not end: hung
-            killed = true;
+            if (Clock::now() >= hungAt) {
+                kill();  // no greeting, a silent request or one that does not end: hung
+                killed = true;
+            } else if (Clock::now() >= tellAt) {
+                {
+                    std::lock_guard lock(mutex_);
+                    told_ = true;
+                }
+                if (handlers_.silent && !stopping_) {
+                    handlers_.silent(current_);
+                }
+            }
             continue;
         }
         if (fds[1].revents != 0) {
@@ -214,6 +235,11 @@ void BuildServerClient::readLoop() {
         }
         if (killed) {
             continue;  // what a killed server still wrote means nothing
+        }
+        {
+            std::lock_guard lock(mutex_);
+            heard_ = Clock::now();
+            told_ = false;
         }
         input_.append(buffer, static_cast<std::size_t>(n));
         if (!parse()) {
@@ -287,6 +313,9 @@ bool BuildServerClient::parse() {
             continue;
         }
         pos = end + 1;
+        if (w.size() == 1 && w[0] == "alive" && state_ == State::Ready) {
+            continue;  // a tool runs on
+        }
         if (w.size() == 1 && w[0] == "ready" && state_ == State::Starting) {
             state_ = State::Ready;
             if (handlers_.ready && !stopping_) {

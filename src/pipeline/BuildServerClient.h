@@ -13,10 +13,13 @@
 //
 // Threads. One reader thread parses what the server writes and calls the handlers, never
 // two at once; a caller that needs them on another thread delivers them there itself.
-// The reader also keeps time: a server that has not greeted within the start timeout, or a
-// request that has not ended within the request timeout, counts as hung: the process group
-// is killed and the request lost. A process that ends or writes anything outside the
-// protocol is lost as well. A lost server stays lost (start a new client).
+// The reader also keeps time. While a tool runs the server says "alive" every second; a
+// server that has not greeted within the start timeout, a request during which it has said
+// nothing for the silence timeout (a stopped process), or a request that has not ended
+// within the request timeout, counts as hung: the process group is killed and the request
+// lost. Before that, a server silent for the notice timeout is reported (`silent`), once
+// for each silence. A process that ends or writes anything outside the protocol is lost as
+// well. A lost server stays lost (start a new client).
 //
 // Stopping. stop() (and the destructor) kills the process group, waits for the process and
 // the reader, and calls no handler after it returns. kill() only sends the signal and
@@ -38,9 +41,11 @@
 
 namespace avizad {
 
-// When the build process counts as hung.
+// When the build process counts as hung, and when its silence is told.
 struct BuildServerTimeouts {
-    std::chrono::milliseconds start{30000};    // from the start to the greeting
+    std::chrono::milliseconds start{15000};    // from the start to the greeting
+    std::chrono::milliseconds silence{15000};  // during a request, without a word
+    std::chrono::milliseconds notice{5000};    // without a word, before `silent` is called
     std::chrono::milliseconds request{60000};  // from a request to its end
 };
 
@@ -56,6 +61,9 @@ public:
         // The server has ended, hung or broken the protocol; `id` is the request that was
         // running, or 0. The process has been waited for. Called once.
         std::function<void(std::uint64_t id)> lost;
+        // The server has said nothing for the notice timeout while it starts (`id` 0) or
+        // runs request `id`; called again only after it has spoken since.
+        std::function<void(std::uint64_t id)> silent;
     };
     using Timeouts = BuildServerTimeouts;
     enum class State { NotStarted, Starting, Ready, Lost };
@@ -102,12 +110,14 @@ private:
     int wakeRead_ = -1;
     int wakeWrite_ = -1;
     std::thread reader_;
-    mutable std::mutex mutex_;  // guards writes, tools_, deadline_, waited_
+    mutable std::mutex mutex_;  // guards writes, tools_, since_, heard_, told_, waited_
     std::vector<std::filesystem::path> tools_;
     std::atomic<State> state_ = State::NotStarted;
     std::atomic<std::uint64_t> current_ = 0;  // the running request, 0 when none
     std::uint64_t lastId_ = 0;
-    std::chrono::steady_clock::time_point deadline_;
+    std::chrono::steady_clock::time_point since_;  // the start, or the running request's
+    std::chrono::steady_clock::time_point heard_;  // the last word of the server
+    bool told_ = false;                            // `silent` was called for this silence
     std::atomic<bool> stopping_ = false;
     bool waited_ = false;   // the process has been waited for: pid_ names it no more
     bool greeted_ = false;  // reader thread only

@@ -135,6 +135,14 @@ TEST(MidletSettingsDialogTest, YesRefusesANameThatMakesNoGameAndStaysOpen) {
     EXPECT_TRUE(messages[3].startsWith(QStringLiteral("Иконка MIDlet'а")));
     EXPECT_EQ(project.midletName, "syrk") << "nothing reaches the project";
 
+    // Only a PNG picture of the project's folder res is an icon: never a class.
+    dialog.iconField()->setText("Evil.class");
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    ASSERT_EQ(messages.size(), 5);
+    EXPECT_TRUE(messages[4].startsWith(QStringLiteral("Иконка MIDlet'а «Evil.class» не годится")))
+        << messages[4].toStdString();
+
     dialog.iconField()->setText("/icon.png");
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);

@@ -194,6 +194,34 @@ TEST_F(MainWindowTest, AProjectFileNamedOnTheCommandLineIsOpened) {
     EXPECT_EQ(title(), "ROR Avizad - [three]");
 }
 
+// A project runs its events' code in the game: code written into the file by hand, not made
+// through the menus, is listed in the console as soon as the project is opened.
+TEST_F(MainWindowTest, OpeningAProjectListsCodeWrittenByHand) {
+    start();
+    Project project;
+    project.eventTable.eventCount = 1;
+    Event& event = project.eventTable.events[1];
+    event.tag = "event";
+    event.conditionCaption = utf8ToCp1251("Всегда");
+    event.conditionCode = "(obtime>0)";
+    event.specialActions[1].add({"x", "glob[1]=2;"});
+    saveProject(project, program.dir() / "menus.yrk");
+    EXPECT_TRUE(window->openProjectFile(program.dir() / "menus.yrk"));
+    EXPECT_FALSE(window->console()->text().contains(QStringLiteral("Внимание")));
+    EXPECT_FALSE(window->console()->isVisible());
+
+    const std::string evil = "try{Class.forName(\"Evil\").newInstance();}catch(Throwable t){}";
+    project.eventTable.events[1].specialActions[1].add({"y", evil});
+    saveProject(project, program.dir() / "hand.yrk");
+    EXPECT_TRUE(window->openProjectFile(program.dir() / "hand.yrk"));
+    EXPECT_TRUE(window->console()->isVisible());
+    const QString text = window->console()->text();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Внимание: код этих условий и действий")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromStdString("«y»: " + evil))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("glob[1]=2"))) << text.toStdString();
+}
+
 TEST_F(MainWindowTest, CancelledOrFailedOpenLeavesTheProjectAsItWas) {
     start();
     giveEventAndActivePlacement();

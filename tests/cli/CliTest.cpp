@@ -20,9 +20,8 @@ struct CliRun {
     std::string output;  // standard output and error together
 };
 
-CliRun runCli(const std::string& arguments) {
-    const std::string command =
-        std::string("'") + AVIZAD_PROGRAM_DIR + "/avizad-cli' " + arguments + " 2>&1";
+CliRun runCli(const std::string& arguments, const std::string& program = AVIZAD_PROGRAM_DIR) {
+    const std::string command = "'" + program + "/avizad-cli' " + arguments + " 2>&1";
     std::FILE* pipe = ::popen(command.c_str(), "r");
     CliRun run{-1, {}};
     char chunk[4096];
@@ -89,6 +88,22 @@ TEST_F(Cli, LoadErrorsExitNonZeroWithTheText) {
     run = runCli("frobnicate");
     EXPECT_NE(run.status, 0);
     EXPECT_NE(run.output.find("usage"), std::string::npos);
+}
+
+// A build lists the events' code written by hand before anything else, as the editor does
+// when it opens the project.
+TEST_F(Cli, BuildListsCodeWrittenByHand) {
+    Project project = testing::makeFixtureProject();
+    ASSERT_GE(project.eventTable.eventCount, 1);
+    const std::string evil = "try{Class.forName(\"Evil\").newInstance();}catch(Throwable t){}";
+    project.eventTable.events[1].specialActions[1].add({"x", evil});
+    saveProject(project, dir_ / "hand.yrk");
+    // A program folder of its own without settings: the build stops after the notice.
+    fs::copy_file(fs::path(AVIZAD_PROGRAM_DIR) / "avizad-cli", dir_ / "avizad-cli");
+    const CliRun run = runCli("build " + path("hand.yrk"), dir_.string());
+    EXPECT_NE(run.status, 0);
+    EXPECT_EQ(run.output.find("Внимание: код этих условий и действий"), 0u) << run.output;
+    EXPECT_NE(run.output.find("«x»: " + evil + "\n"), std::string::npos) << run.output;
 }
 
 }  // namespace

@@ -100,8 +100,8 @@ TEST(ObjectLookTest, AnIndicatorIsHalfItsPictureFilledToItsValue) {
     EXPECT_EQ(indicatorLook(bar), IndicatorLook{});
 }
 
-TEST(ObjectLookTest, ATextShowsItsFirstRowInItsFontAndColour) {
-    const FixedFontMeasure measure;  // medium: 7 pixels a character, rows 15 high
+TEST(ObjectLookTest, ATextShowsEveryRowInItsFontAndColour) {
+    const FontMeasure measure;
     TextObject text;
     text.kind = 2;
     text.size = 1;
@@ -110,17 +110,21 @@ TEST(ObjectLookTest, ATextShowsItsFirstRowInItsFontAndColour) {
     text.colorG = 20;
     text.colorB = 30;
     text.lineCount = 2;
-    text.lines[1] = "Score and lives";  // 105 pixels: wraps at the blank in 100
+    text.lines[1] = "Score and lives";  // 15 monospace characters: wraps at the blank in 100
     text.lines[2] = "second";
+    text.lines[3] = "not counted";
     const TextLook look = textLook(text, measure);
-    EXPECT_EQ(look.row, "Score and");
-    EXPECT_EQ(look.width, 63);
-    EXPECT_EQ(look.height, 15);
-    EXPECT_EQ(look.font.face, PhoneFace::Monospace);
-    EXPECT_TRUE(look.font.bold);
+    EXPECT_EQ(look.font, (PhoneFont{phonefont::Face::Monospace, phonefont::Size::Medium,
+                                    phonefont::kStyleBold}));
+    const int row = measure.height(look.font);
+    const std::vector<TextRow> rows = {{"Score and", 0}, {"lives", row}, {"second", 2 * row}};
+    EXPECT_EQ(look.rows, rows);
+    EXPECT_EQ(look.width, measure.width(look.font, "Score and"));
+    EXPECT_EQ(look.height, 3 * row);
     EXPECT_EQ(look.color, rgb(10, 20, 30));
     text.lineCount = 0;
-    EXPECT_EQ(textLook(text, measure).row, "");
+    EXPECT_TRUE(textLook(text, measure).rows.empty());
+    EXPECT_EQ(textLook(text, measure).width, 0);
 }
 
 TEST(ObjectLookTest, ABackgroundThumbnailIsItsMapFromTheTiles) {

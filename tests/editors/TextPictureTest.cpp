@@ -4,9 +4,14 @@
 
 #include "editors/TextDraft.h"
 #include "editors/TextPicture.h"
+#include "model/Cp1251.h"
 
 namespace avizad {
 namespace {
+
+std::string cp1251(const char* utf8) {
+    return utf8ToCp1251(utf8);
+}
 
 TEST(TextDraftTest, NameIsShownWithoutEveryPng) {
     EXPECT_EQ(textObjectName("text1.png"), "text1");
@@ -86,31 +91,101 @@ TEST(TextDraftTest, FewerLinesKeepTheOldOnesUncounted) {
 
 TEST(TextPictureTest, FontFollowsTheObject) {
     TextDraft text;
-    EXPECT_EQ(phoneFont(text), (PhoneFont{PhoneFace::System, 13, false, false, false}));
+    using namespace phonefont;
+    EXPECT_EQ(phoneFont(text), (PhoneFont{Face::System, Size::Medium, kStylePlain}));
     text.kind = 2;
     text.size = 0;
     text.italic = true;
-    EXPECT_EQ(phoneFont(text), (PhoneFont{PhoneFace::Monospace, 11, false, true, false}));
+    EXPECT_EQ(phoneFont(text), (PhoneFont{Face::Monospace, Size::Small, kStyleItalic}));
     text.kind = 3;
     text.size = 2;
     text.underline = true;
-    EXPECT_EQ(phoneFont(text), (PhoneFont{PhoneFace::Proportional, 16, false, true, true}));
+    text.bold = true;
+    EXPECT_EQ(phoneFont(text), (PhoneFont{Face::Proportional, Size::Large,
+                                          kStyleBold | kStyleItalic | kStyleUnderlined}));
     text.colorR = 1;
     text.colorB = 3;
     EXPECT_EQ(textColor(text), 0x030001);
 }
 
 TEST(TextPictureTest, LinesWrapAtBlanksWithinTheWindow) {
-    // Every character 10 pixels wide; the window is 50 x 40 with rows 10 high.
+    // Every character 10 pixels wide; the window is 50 wide with rows 10 high.
     const auto measure = [](std::string_view s) { return static_cast<int>(s.size()) * 10; };
     const std::vector<std::string> lines = {"ab cd ef", "abcdefgh", "", "x", "y"};
-    const std::vector<TextRow> rows = layoutTextRows(lines, 50, 40, 10, measure);
-    const std::vector<TextRow> expected = {{"ab cd", 0}, {"ef", 10}, {"abcde", 20}, {"fgh", 30}};
+    const std::vector<TextRow> rows = layoutTextRows(lines, 50, 10, measure);
+    const std::vector<TextRow> expected = {{"ab cd", 0}, {"ef", 10}, {"abcde", 20}, {"fgh", 30},
+                                           {"", 40},     {"x", 50},  {"y", 60}};
     EXPECT_EQ(rows, expected);
-    const std::vector<TextRow> all = layoutTextRows(lines, 50, 100, 10, measure);
-    ASSERT_EQ(all.size(), 7u);
-    EXPECT_EQ(all[4], (TextRow{"", 40}));
-    EXPECT_EQ(all[6], (TextRow{"y", 60}));
+    EXPECT_TRUE(layoutTextRows(lines, 0, 10, measure).empty());
+}
+
+// What the game shows of a text: its rows in the phone font of the screen, the window
+// growing past its generated 100 pixels to hold them, never past the screen.
+TEST(TextPictureTest, TheWindowGrowsToEveryRowUpToTheScreen) {
+    TextDraft text;
+    text.size = 2;
+    text.lines.assign(12, cp1251("Строка"));
+    for (const auto& [width, height] : {std::pair{240, 320}, std::pair{128, 160}}) {
+        const FontMeasure measure(width, height);
+        const int row = measure.height(phoneFont(text));
+        const TextShown shown = showText(text.lines, phoneFont(text), 0, measure);
+        EXPECT_EQ(shown.height, std::min(12 * row, height)) << width;
+        EXPECT_EQ(shown.rows.size(), std::min<std::size_t>(12, (height + row - 1) / row));
+        EXPECT_EQ(shown.width, measure.width(phoneFont(text), text.lines[0]));
+    }
+    // A larger screen has larger fonts: the same text takes more room.
+    EXPECT_GT(showText(text.lines, phoneFont(text), 0, FontMeasure(360, 640)).height,
+              showText(text.lines, phoneFont(text), 0, FontMeasure(240, 320)).height);
+    // A word longer than the window breaks where the window ends; a wider screen keeps the
+    // window at 100 pixels.
+    text.lines = {std::string(40, 'W')};
+    const TextShown shown = showText(text.lines, phoneFont(text), 0, FontMeasure(360, 640));
+    EXPECT_GT(shown.rows.size(), 1u);
+    EXPECT_LE(shown.width, kTextWindowWidth);
+}
+
+TEST(TextPictureTest, ThePictureIsTheTextsPixelsInItsColour) {
+    TextDraft text;
+    text.colorR = 200;
+    text.colorB = 40;
+    text.lines = {cp1251("Жук и ёж"), "", "ok"};
+    const FontMeasure measure;
+    const TextShown shown = showText(text.lines, phoneFont(text), textColor(text), measure);
+    const Image picture = textPicture(shown, measure);
+    ASSERT_EQ(picture.width(), shown.width);
+    ASSERT_EQ(picture.height(), 3 * measure.height(phoneFont(text)));
+    // Each row drawn by the phone font at its place; the rest transparent.
+    std::vector<std::uint32_t> ink(static_cast<std::size_t>(picture.width() * picture.height()));
+    const phonefont::PixelBuffer buffer{ink.data(), picture.width(), picture.height(),
+                                        picture.width()};
+    for (const TextRow& row : shown.rows) {
+        measure.font(phoneFont(text))
+            .drawString(buffer, {0, 0, picture.width(), picture.height()}, phoneText(row.text), 0,
+                        row.y, 0, 1);
+    }
+    int inked = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const bool on = ink[static_cast<std::size_t>(y * picture.width() + x)] != 0;
+            EXPECT_EQ(picture.alpha(x, y), on ? 255 : 0);
+            if (on) {
+                EXPECT_EQ(picture.pixel(x, y), rgb(200, 0, 40));
+                ++inked;
+            }
+        }
+    }
+    EXPECT_GT(inked, 20);
+    // An italic row reaches past its advance: the picture keeps its last pixels.
+    text.italic = true;
+    text.lines = {"fff"};
+    const TextShown italic = showText(text.lines, phoneFont(text), 0, measure);
+    EXPECT_GE(italic.width, measure.width(phoneFont(text), "fff"));
+    const Image slanted = textPicture(italic, measure);
+    bool lastColumn = false;
+    for (int y = 0; y < slanted.height(); ++y) {
+        lastColumn = lastColumn || slanted.alpha(slanted.width() - 1, y) == 255;
+    }
+    EXPECT_TRUE(lastColumn) << "the picture ends where the pixels end";
 }
 
 }  // namespace

@@ -74,7 +74,8 @@ TEST(GenerateGameSources, AnIconTheGameDoesNotHoldIsLeftOutOfMidlet1WithAWarning
     const fs::path& root = folder.root();
     const fs::path projectDir = root / "project";
     fs::create_directories(projectDir / "res" / "sub");
-    writeFileText(projectDir / "res" / "icon.png", "png");
+    writeFileText(projectDir / "res" / "icon.png", "\x89PNG\r\n\x1a\n picture");
+    writeFileText(projectDir / "res" / "fake.png", "not a picture");
     writeFileText(projectDir / "res" / "sub" / "deep.png", "png");
     writeFileText(root / "outside.png", "png");
     fs::create_symlink(root / "outside.png", projectDir / "res" / "link.png");
@@ -93,6 +94,7 @@ TEST(GenerateGameSources, AnIconTheGameDoesNotHoldIsLeftOutOfMidlet1WithAWarning
         {"/sub/deep.png", projectDir, "", true},
         {"/icon.png", fs::path(), "", true},            // a project never saved has no res
         {"/logo.png", projectDir, "/logo.png", false},  // the game's own title picture
+        {"/fake.png", projectDir, "", true},            // named a PNG, but no picture
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.icon + " in " + c.projectDir.string());

@@ -13,10 +13,12 @@
 #include "GameToolchain.h"
 #include "ToolkitRequired.h"
 #include "TraceLines.h"
+#include "editors/ObjectLook.h"
 #include "events/ActionCatalogue.h"
 #include "events/ConditionCatalogue.h"
 #include "events/EventTableEditor.h"
 #include "events/ExpressionBuilder.h"
+#include "model/Cp1251.h"
 #include "model/Png.h"
 
 namespace avizad {
@@ -213,6 +215,54 @@ TEST_F(PlayedGame, ATextShowsAllItsLinesInThePhonesFont) {
             runs += (k == 0 || rows[k] != rows[k - 1] + 1) ? 1 : 0;
         }
         EXPECT_EQ(runs, 5) << "the last row of text ends at " << (rows.empty() ? -1 : rows.back());
+    }
+}
+
+// What the author sees is what the game shows: the editor's picture of a text (its look in
+// the phone font of the screen, every row the game wraps it to) is, pixel for pixel, what
+// the emulator draws; bold, italic, underlined and monospace, in Russian, on three screens.
+TEST_F(PlayedGame, TheGameDrawsATextPixelForPixelAsTheEditorShowsIt) {
+    Project p = twelveTypes();
+    p.levelCount = 1;
+    p.eventTable = EventTable();
+    addTextType(p, 1, "lives", rgb(200, 0, 40),
+                {utf8ToCp1251("Жизни: 3, вперёд к замку!").c_str()});
+    p.texts[1].size = 2;  // large, bold (addTextType), italic and underlined
+    p.texts[1].italic = 1;
+    p.texts[1].underline = 1;
+    addTextType(p, 2, "score", rgb(0, 0, 160), {utf8ToCp1251("Счёт").c_str(), "042 xyz"});
+    p.texts[2].kind = 2;  // monospace, small, plain
+    p.texts[2].size = 0;
+    p.texts[2].bold = 0;
+    p.levels[1].activePlacements = PlacementList(kMaxActivePlacements);
+    p.levels[1].textPlacements.add(place(12, 50, 1, ""));
+    p.levels[1].textPlacements.add(place(12, 10, 2, ""));
+    ASSERT_NO_FATAL_FAILURE(build(p));
+    for (const auto& [size, width, height] :
+         {std::tuple{"176x220", 176, 220}, std::tuple{"240x320", 240, 320},
+          std::tuple{"360x640", 360, 640}}) {
+        SCOPED_TRACE(size);
+        Image screen;
+        play(5, "2 tap 49\n", size, &screen);
+        ASSERT_EQ(screen.width(), width);
+        const FontMeasure measure(width, height);
+        for (const auto& [type, x, y] : {std::tuple{1, 12, 50}, std::tuple{2, 12, 10}}) {
+            const TextLook look = textLook(p.texts[type], measure);
+            ASSERT_GE(look.rows.size(), 2u);
+            const Image picture = textPicture(look, measure);
+            // The text's box and three pixels around it: the text's colour exactly where
+            // the picture has its pixels.
+            int inked = 0;
+            for (int sy = y - 3; sy < y + picture.height() + 3; ++sy) {
+                for (int sx = x - 3; sx < x + picture.width() + 3; ++sx) {
+                    const bool ink = picture.alpha(sx - x, sy - y) == 255;
+                    inked += ink ? 1 : 0;
+                    EXPECT_EQ(screen.pixel(sx, sy) == look.color, ink)
+                        << "text " << type << " at " << sx << ", " << sy;
+                }
+            }
+            EXPECT_GT(inked, 50);
+        }
     }
 }
 

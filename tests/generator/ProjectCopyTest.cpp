@@ -25,7 +25,7 @@ protected:
         project.midletIcon = "/icon.png";
         saveProject(project, sample());
         writeFileText(samples() / "res" / "hit.wav", "hit");
-        writeFileText(samples() / "res" / "icon.png", "icon");
+        writeFileText(samples() / "res" / "icon.png", "\x89PNG\r\n\x1a\n icon");
         writeFileText(samples() / "res" / "notes.txt", "not for the game");
     }
     fs::path samples() const { return samplesFolder(program.root()); }

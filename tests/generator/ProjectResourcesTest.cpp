@@ -1,9 +1,14 @@
 // The names the game can give its files.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
 
 #include "generator/ProjectResources.h"
 #include "model/Cp1251.h"
+#include "model/FileUtil.h"
 
 namespace avizad {
 namespace {
@@ -28,6 +33,37 @@ TEST(OutsideCp1251, NamesTheFirstCharacterOrByteWithoutASpelling) {
         EXPECT_EQ(outsideCp1251(c.text), c.outside) << c.text;
         EXPECT_EQ(cp1251ToUtf8(consoleText(c.text)), c.console) << c.text;
     }
+}
+
+// A game holds its own classes and resources only: no class and nothing named META-INF
+// from anywhere, and from the project's res no name an archiver could read as an option.
+TEST(ResourceNames, AGameHoldsOnlyResources) {
+    const struct {
+        std::string name;
+        bool takenFromRes;
+        bool archived;
+    } cases[] = {
+        {"hit.wav", true, true},    {"Evil.class", false, false}, {"Evil.CLASS", false, false},
+        {"META-INF", false, false}, {"meta-inf", false, false},   {"META-INF.wav", true, true},
+        {"-hero.png", false, true},  // the build's own picture of an object named "-hero"
+        {"@list.mid", false, true},
+    };
+    namespace fs = std::filesystem;
+    const fs::path folder =
+        fs::temp_directory_path() / ("avizad-resource-names-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder / "sub.wav");
+    std::vector<std::string> archived;
+    for (const auto& c : cases) {
+        EXPECT_EQ(resourceNameProblem(c.name).empty(), c.takenFromRes) << c.name;
+        writeFileText(folder / c.name, "x");
+        if (c.archived) {
+            archived.push_back(c.name);
+        }
+    }
+    std::sort(archived.begin(), archived.end());
+    EXPECT_EQ(archivedResources(folder), archived);
+    fs::remove_all(folder);
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ TEST(LevelGeometry, ZoomFromSlider) {
 }
 
 TEST(LevelGeometry, BackgroundHitBoxIsNarrowerThanItsFrame) {
-    const FixedFontMeasure measure;
+    const FontMeasure measure;
     Project p;
     p.backgroundCount = 1;
     p.backgrounds[1].tileWidth = 32;
@@ -69,7 +69,7 @@ TEST(LevelGeometry, BackgroundHitBoxIsNarrowerThanItsFrame) {
 }
 
 TEST(LevelGeometry, BoxesOfTheOtherKindsAreWhatTheViewDraws) {
-    const FixedFontMeasure measure;
+    const FontMeasure measure;
     Project p;
     p.activeCount = 1;
     p.actives[1].iconWidth = 24;
@@ -83,13 +83,18 @@ TEST(LevelGeometry, BoxesOfTheOtherKindsAreWhatTheViewDraws) {
     pl.object = 1;
     EXPECT_EQ(hitBox(p, ObjectKind::Active, pl, measure).width, 24);
     EXPECT_EQ(hitBox(p, ObjectKind::Active, pl, measure).height, 16);
-    // A text without lines shows the marker; with lines, its first row.
+    // A text without lines shows the marker; with lines, its rows in the phone's font.
     EXPECT_EQ(hitBox(p, ObjectKind::Text, pl, measure).width, 40);
     EXPECT_EQ(hitBox(p, ObjectKind::Text, pl, measure).height, 9);
-    p.texts[1].lineCount = 1;
+    p.texts[1].lineCount = 2;
     p.texts[1].lines[1] = "Score";
-    EXPECT_EQ(hitBox(p, ObjectKind::Text, pl, measure).width, 30);  // 5 x 6, small
-    EXPECT_EQ(hitBox(p, ObjectKind::Text, pl, measure).height, 13);
+    p.texts[1].lines[2] = "0";
+    const PhoneFont small{phonefont::Face::System, phonefont::Size::Small, phonefont::kStylePlain};
+    EXPECT_EQ(hitBox(p, ObjectKind::Text, pl, measure).width, measure.width(small, "Score"));
+    EXPECT_EQ(hitBox(p, ObjectKind::Text, pl, measure).height, 2 * measure.height(small));
+    // On a larger screen, in its larger fonts.
+    EXPECT_GT(hitBox(p, ObjectKind::Text, pl, FontMeasure(360, 640)).height,
+              2 * measure.height(small));
     // An indicator is half its picture wide in the game.
     EXPECT_EQ(selectionBox(p, ObjectKind::Indicator, pl, measure).width, 25);
     EXPECT_EQ(selectionBox(p, ObjectKind::Indicator, pl, measure).height, 6);

@@ -106,9 +106,13 @@ TEST(LevelRenderer, ObjectsLookAsTheGameStartsThem) {
     view.zoom = 200;
     RecordingPainter painter;
     renderLevel(p, 1, noGrid(), view, painter, kEverything, RenderLayers::Overlay);
+    // The text in the phone's small font of a 240 x 320 screen, at 200 %.
+    const TextLook look = textLook(p.texts[1], FontMeasure(240, 320));
+    ASSERT_EQ(look.height, FontMeasure(240, 320).height(look.font));
     const std::vector<std::string> expected = {
         "picture 4 alpha 0,0-4,4 -> 20,40-28,48",  // frame 2, its backdrop transparent
-        "row Hi 11 200 20,40-44,66",               // small: 12 x 13 at 200 %
+        "rows 1 Hi 200 20,40-" + std::to_string(20 + 2 * look.width) + "," +
+            std::to_string(40 + 2 * look.height),
         "text 0,0-80,18",
         "picture 40 20,0-40,8 -> 20,40-60,56",  // the empty half: the game starts at 0
         "frame 0,0-200,400"};

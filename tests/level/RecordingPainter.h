@@ -27,7 +27,8 @@ struct RecordingPainter : LevelPainter {
         calls.push_back("text " + rect(target));
     }
     void drawText(const CanvasRect& target, const TextLook& look, int zoom) override {
-        calls.push_back("row " + look.row + " " + std::to_string(look.font.points) + " " +
+        calls.push_back("rows " + std::to_string(look.rows.size()) + " " +
+                        (look.rows.empty() ? std::string() : look.rows.front().text) + " " +
                         std::to_string(zoom) + " " + rect(target));
     }
     void drawDot(const CanvasRect& r, Color) override { calls.push_back("dot " + rect(r)); }

@@ -60,6 +60,13 @@ TEST(MidletSettings, SettingsThatMakeABrokenOrUnnamedGameAreRefused) {
          {"Game", "me", "1.0", "a\nb"},
          F::Icon,
          "Иконка MIDlet'а не может содержать управляющие"},
+        {"a PNG picture in any letter case", {"Game", "me", "1.0", " /Icon.PNG "}, F::None, ""},
+        {"a class as the icon", {"Game", "me", "1.0", "Evil.class"}, F::Icon, "не годится"},
+        {"a picture of another kind", {"Game", "me", "1.0", "/icon.gif"}, F::Icon, "не годится"},
+        {"a picture in a folder", {"Game", "me", "1.0", "/sub/icon.png"}, F::Icon, "не годится"},
+        {"a picture outside res", {"Game", "me", "1.0", "/../icon.png"}, F::Icon, "не годится"},
+        {"only the extension", {"Game", "me", "1.0", "/.png"}, F::Icon, "не годится"},
+        {"only a slash", {"Game", "me", "1.0", "/"}, F::Icon, "не годится"},
     };
     for (const MidletCase& c : cases) {
         SCOPED_TRACE(c.what);

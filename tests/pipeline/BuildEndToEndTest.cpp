@@ -194,14 +194,15 @@ TEST_F(EndToEndTest, AJarHoldsExactlyTheFilesOfItsProject) {
     if (const std::string missing = missingToolkit(); !missing.empty()) {
         AVIZAD_SKIP_WITHOUT_TOOLKIT(missing);
     }
-    // First the two-level sample, then a one-level project whose objects have other names
-    // and whose sound files are named as an argument file and as an option of jar.
+    // First the two-level sample, then a one-level project whose objects have other names,
+    // one named like an option of jar, and whose folder res holds sound files named as an
+    // argument file and as an option of jar, and a class: none of those goes in.
     inputs_.shrink = false;
     ASSERT_TRUE(build().archiveMade) << cp1251ToUtf8(console_);
     Project second = project_;
     second.levelCount = 1;
     second.midletName = "Second";
-    second.actives[1].name = "knight";
+    second.actives[1].name = "-knight";
     second.actives[2].name = "dragon";
     second.backgrounds[1].name = "sand";
     second.indicators[1].name = "health";
@@ -211,13 +212,15 @@ TEST_F(EndToEndTest, AJarHoldsExactlyTheFilesOfItsProject) {
     fs::create_directories(secondDir / "res");
     writeFileText(secondDir / "res" / "@list.mid", secret.string() + "\n");
     writeFileText(secondDir / "res" / "-x.mid", "MThd");
+    writeFileText(secondDir / "res" / "Evil.class", "\xCA\xFE\xBA\xBE");
+    writeFileText(secondDir / "res" / "boom.wav", "RIFF");
     inputs_.projectDir = secondDir;
     project_ = second;
     const BuildResult result = build();
     ASSERT_TRUE(result.archiveMade) << cp1251ToUtf8(console_);
-    const std::vector<std::string> resources = {"-x.mid",     "@list.mid",  "dragon.png",
-                                                "fon0-0.txt", "fon0-1.txt", "health.png",
-                                                "knight.png", "logo.png",   "sand.png"};
+    const std::vector<std::string> resources = {"-knight.png", "boom.wav",   "dragon.png",
+                                                "fon0-0.txt",  "fon0-1.txt", "health.png",
+                                                "logo.png",    "sand.png"};
     std::vector<std::string> expected = {
         "META-INF/",    "META-INF/MANIFEST.MF", "Etap0.class", "Etap1.class",
         "Events.class", "MultiLineText.class",  "Stage.class", "syrk.class"};
@@ -246,6 +249,37 @@ TEST_F(EndToEndTest, AJarHoldsExactlyTheFilesOfItsProject) {
     EXPECT_EQ(std::find(classes.begin(), classes.end(), "Stage.class"), classes.end());
     EXPECT_LE(classes.size(), 6u);
     EXPECT_LT(fs::file_size(shrunk.archive), unshrunkSize);
+}
+
+// The demonstration of a project that would run a program of its own on the machine of whoever
+// plays it: an action loads the class Evil, and Evil.class lies in the project's res, named
+// as the MIDlet's icon. The build refuses the icon; without it the class stays out of the
+// jar, and the game plays, its action failing to find the class.
+TEST_F(EndToEndTest, AProjectCannotShipAndLoadAClassOfItsOwn) {
+    if (const std::string missing = missingToolkit(); !missing.empty()) {
+        AVIZAD_SKIP_WITHOUT_TOOLKIT(missing);
+    }
+    const fs::path evilDir = dir_ / "evil";
+    fs::create_directories(evilDir / "res");
+    writeFileText(evilDir / "res" / "Evil.class", "\xCA\xFE\xBA\xBE\x00\x00\x00\x2E");
+    inputs_.projectDir = evilDir;
+    project_.eventTable.events[1].specialActions[1].add(
+        {"x", "try{Class.forName(\"Evil\").newInstance();}catch(Throwable t){}"});
+    project_.midletIcon = "Evil.class";
+    const BuildResult refused = build();
+    EXPECT_FALSE(refused.archiveMade);
+    EXPECT_TRUE(refused.error.starts_with("Иконка MIDlet'а «Evil.class» не годится"))
+        << refused.error;
+
+    project_.midletIcon = "";
+    const BuildResult result = build();
+    ASSERT_TRUE(result.archiveMade) << cp1251ToUtf8(console_);
+    const std::vector<std::string> names = entries(result.archive);
+    EXPECT_EQ(std::find(names.begin(), names.end(), "Evil.class"), names.end());
+    EXPECT_TRUE(run(shellQuote((kToolkit / "wtk" / "bin" / "emulator").string()) +
+                    " --headless --frames 30 --timeout 120 " + shellQuote(result.archive.string()) +
+                    " > " + shellQuote((dir_ / "emulator.log").string()) + " 2>&1"))
+        << fileText(dir_ / "emulator.log");
 }
 
 TEST_F(EndToEndTest, NameWithShellMetacharactersBuildsThatJarAndRunsNothingElse) {

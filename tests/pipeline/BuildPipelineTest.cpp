@@ -37,6 +37,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr std::string_view kPngSignature = "\x89PNG\r\n\x1a\n";
+
 // javac: writes <name>.class into the -d folder for every *.java argument.
 // preverify: copies the class files of its input folder into the -d folder.
 // jar: "cmf MANIFEST ARCHIVE (-C FOLDER ./FILE)...": every file must exist and be named
@@ -302,20 +304,51 @@ TEST_F(PipelineFixture, BuildsTheArchiveWithEveryStepInOrder) {
     EXPECT_EQ(readFileText(program_ / "tool.log").find("-keep"), std::string::npos);
 }
 
-TEST_F(PipelineFixture, FileNamesNeverBecomeOptionsOfTheArchiver) {
-    // A sound file named as an argument file of jar ("@list.mid" would make jar read the
-    // names of the files to pack from it) and one named like an option.
+// A game holds only resources: of the project's files, a class (the icon or not, a PNG
+// picture by name only) and names the archiver could read as an option or a list of
+// arguments ("@list.mid" would make jar read the names to pack from it) stay out, and the
+// console names each.
+TEST_F(PipelineFixture, OnlyResourcesOfTheProjectGoIntoTheGame) {
     writeFileText(program_ / "secret.txt", "not part of the game");
     writeFileText(project_ / "res" / "@list.mid", (program_ / "secret.txt").string() + "\n");
     writeFileText(project_ / "res" / "-x.mid", "mid");
+    writeFileText(project_ / "res" / "Evil.class", "\xCA\xFE\xBA\xBE class bytes");
+    writeFileText(project_ / "res" / "evil.png", "\xCA\xFE\xBA\xBE class bytes");
+    writeFileText(project_ / "res" / "boom.wav", "wav");
+    for (const char* icon : {"", "evil.png"}) {
+        SCOPED_TRACE(icon);
+        midlet_.midletIcon = icon;
+        const BuildResult result = build();
+        ASSERT_TRUE(result.archiveMade) << console_;
+        EXPECT_EQ(archiveEntries(),
+                  (std::vector<std::string>{"Etap1.class", "syrk.class", "boom.wav", "fon0-0.txt",
+                                            "hero.png"}));
+        for (const char* name : {"res/-x.mid", "res/@list.mid"}) {
+            EXPECT_NE(console_.find(utf8ToCp1251(std::string("«") + name + "»")), std::string::npos)
+                << name << "\n"
+                << console_;
+        }
+        EXPECT_EQ(console_.find(utf8ToCp1251(
+                      "«res/evil.png» не взят в игру: это не картинка PNG")) != std::string::npos,
+                  *icon != '\0')
+            << console_;
+    }
+}
+
+// The demonstration of a project that carries a program: a class in "res", named as the
+// MIDlet's icon so that the build would pack it. The build refuses the icon.
+TEST_F(PipelineFixture, AClassAsTheIconIsRefused) {
+    writeFileText(project_ / "res" / "Evil.class", "\xCA\xFE\xBA\xBE class bytes");
+    midlet_.midletIcon = "Evil.class";
     const BuildResult result = build();
-    ASSERT_TRUE(result.archiveMade) << console_;
-    EXPECT_EQ(archiveEntries(), (std::vector<std::string>{"Etap1.class", "syrk.class", "-x.mid",
-                                                          "@list.mid", "fon0-0.txt", "hero.png"}));
+    EXPECT_FALSE(result.archiveMade);
+    EXPECT_TRUE(result.error.starts_with("Иконка MIDlet'а «Evil.class» не годится"))
+        << result.error;
+    EXPECT_FALSE(fs::exists(program_ / "tool.log")) << "no tool ran";
 }
 
 TEST_F(PipelineFixture, TheIconTheMidletSettingsNameComesFromTheProjectsFolder) {
-    writeFileText(project_ / "res" / "icon.png", "icon");
+    writeFileText(project_ / "res" / "icon.png", std::string(kPngSignature) + "icon");
     writeFileText(project_ / "res" / "other.png", "a picture the game does not name");
     writeFileText(dir_ / "outside.png", "outside the project's res");
     const struct {
@@ -325,11 +358,10 @@ TEST_F(PipelineFixture, TheIconTheMidletSettingsNameComesFromTheProjectsFolder) 
         {"/icon.png", {"Etap1.class", "syrk.class", "fon0-0.txt", "hero.png", "icon.png"}},
         {"icon.png", {"Etap1.class", "syrk.class", "fon0-0.txt", "hero.png", "icon.png"}},
         {"/missing.png", {"Etap1.class", "syrk.class", "fon0-0.txt", "hero.png"}},
-        {"/../outside.png", {"Etap1.class", "syrk.class", "fon0-0.txt", "hero.png"}},
         // An exported picture of the same name stays the game's own.
         {"/hero.png", {"Etap1.class", "syrk.class", "fon0-0.txt", "hero.png"}},
     };
-    writeFileText(project_ / "res" / "hero.png", "the project's hero.png");
+    writeFileText(project_ / "res" / "hero.png", std::string(kPngSignature) + "project's");
     for (const auto& c : cases) {
         midlet_.midletIcon = c.icon;
         ASSERT_TRUE(build().archiveMade) << console_;
@@ -345,7 +377,7 @@ TEST_F(PipelineFixture, TheIconTheMidletSettingsNameComesFromTheProjectsFolder) 
 TEST_F(PipelineFixture, OnlyFilesInsideTheProjectFolderGoIntoTheGame) {
     const fs::path outside = dir_ / "outside";
     fs::create_directories(outside);
-    writeFileText(outside / "passwd", "root:x:0:0");
+    writeFileText(outside / "passwd.png", std::string(kPngSignature) + "root:x:0:0");
     writeFileText(outside / "leak.wav", "outside");
     fs::create_directories(project_ / "sounds");
     writeFileText(project_ / "sounds" / "own.wav", "the project's own sound");
@@ -353,11 +385,11 @@ TEST_F(PipelineFixture, OnlyFilesInsideTheProjectFolderGoIntoTheGame) {
     // The whole "res" is a link to a folder elsewhere.
     fs::remove_all(project_ / "res");
     fs::create_directory_symlink(outside, project_ / "res");
-    midlet_.midletIcon = "/passwd";
+    midlet_.midletIcon = "/passwd.png";
     ASSERT_TRUE(build().archiveMade) << console_;
     EXPECT_EQ(archiveEntries(),
               (std::vector<std::string>{"Etap1.class", "syrk.class", "fon0-0.txt", "hero.png"}));
-    for (const char* name : {"res/passwd", "res/leak.wav"}) {
+    for (const char* name : {"res/passwd.png", "res/leak.wav"}) {
         EXPECT_NE(console_.find(utf8ToCp1251(std::string("«") + name + "»")), std::string::npos)
             << name << "\n"
             << console_;
@@ -367,13 +399,14 @@ TEST_F(PipelineFixture, OnlyFilesInsideTheProjectFolderGoIntoTheGame) {
     fs::remove(project_ / "res");
     fs::create_directories(project_ / "res" / "folder.mid");
     fs::create_symlink(outside / "leak.wav", project_ / "res" / "leak.wav");
-    fs::create_symlink(outside / "passwd", project_ / "res" / "passwd");
+    fs::create_symlink(outside / "passwd.png", project_ / "res" / "passwd.png");
     fs::create_symlink("../sounds/own.wav", project_ / "res" / "own.wav");
     fs::create_symlink(outside / "missing.mid", project_ / "res" / "dangling.mid");
     ASSERT_TRUE(build().archiveMade) << console_;
     EXPECT_EQ(archiveEntries(), (std::vector<std::string>{"Etap1.class", "syrk.class", "fon0-0.txt",
                                                           "hero.png", "own.wav"}));
-    for (const char* name : {"res/passwd", "res/leak.wav", "res/folder.mid", "res/dangling.mid"}) {
+    for (const char* name :
+         {"res/passwd.png", "res/leak.wav", "res/folder.mid", "res/dangling.mid"}) {
         EXPECT_NE(console_.find(utf8ToCp1251(std::string("«") + name + "»")), std::string::npos)
             << name << "\n"
             << console_;
@@ -645,6 +678,8 @@ TEST_F(PipelineFixture, RefusesWhatWouldMakeNoGameBeforeWritingAnything) {
          "Название MIDlet'а не может содержать запятую"},
         {"comma in the icon", [](Project& p, BuildInputs&) { p.midletIcon = "/a,b.png"; },
          "Иконка MIDlet'а не может содержать запятую"},
+        {"an icon outside res", [](Project& p, BuildInputs&) { p.midletIcon = "/../a.png"; },
+         "Иконка MIDlet'а «/../a.png» не годится"},
         {"no vendor", [](Project& p, BuildInputs&) { p.midletVendor = ""; },
          "Не задан автор MIDlet'а"},
         {"a version no phone takes", [](Project& p, BuildInputs&) { p.midletVersion = "v1"; },

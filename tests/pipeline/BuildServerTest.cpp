@@ -4,8 +4,10 @@
 // the real toolkit's build process: warm builds give the classes of cold ones, a killed
 // process is replaced, a compile error is reported as without it.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -46,12 +48,13 @@ using namespace std::chrono_literals;
 // the three tools of the toolkit two folders above it, then runs each request's command and answers
 // with its output and status. In its current folder, "server-silent" keeps it from greeting;
 // "server-hang-T", "server-die-T" and "server-garble-T" make it hang, die or answer garbage on a
-// request for tool T. It logs each request's tool to server.log.
+// request for tool T, "server-slow-T" take 2 s over it, saying that it is alive meanwhile. It
+// logs each request's tool to server.log.
 constexpr const char* kServer = R"sh(#!/bin/bash
 export LC_ALL=C  # read -N counts bytes
 [ -f server-silent ] && exec sleep 1000
 root=$(cd "$(dirname "$0")/../.." && pwd -P)
-printf 'a warning of the virtual machine\n\036avizad-buildserver 1\n'
+printf 'a warning of the virtual machine\n\036avizad-buildserver 2\n'
 for t in jdk/bin/javac jdk/bin/jar wtk/bin/preverify; do
   p="$root/$t"
   printf 'tool %s %d\n%s' "$(basename "$t")" "$(printf %s "$p" | wc -c)" "$p"
@@ -71,6 +74,8 @@ while read -r word id argc; do
   tool=$(basename "$1")
   echo "$tool" >> server.log
   [ -f "server-hang-$tool" ] && exec sleep 1000
+  # A slow tool: the server says it is alive meanwhile.
+  [ -f "server-slow-$tool" ] && for i in 1 2 3 4 5 6; do sleep 0.3; printf 'alive\n'; done
   [ -f "server-die-$tool" ] && exit 1
   [ -f "server-garble-$tool" ] && { printf 'garbage\n'; continue; }
   out=$("$@" 2>&1)
@@ -141,6 +146,7 @@ struct Reports {
     std::string output;
     std::map<std::uint64_t, int> ended;
     std::optional<std::uint64_t> lost;
+    std::vector<std::uint64_t> silent;
 
     BuildServerClient::Handlers handlers() {
         return {
@@ -152,6 +158,7 @@ struct Reports {
             .ended = [this](std::uint64_t id,
                             int status) { update([this, id, status] { ended[id] = status; }); },
             .lost = [this](std::uint64_t id) { update([this, id] { lost = id; }); },
+            .silent = [this](std::uint64_t id) { update([this, id] { silent.push_back(id); }); },
         };
     }
     template <typename Change>
@@ -253,6 +260,39 @@ TEST_F(FakeServerTest, AServerThatHangsDiesOrGarblesIsLostAndGone) {
         EXPECT_EQ(client.run({"/bin/true"}), 0u);
         fs::remove(dir_ / c.file);
     }
+}
+
+// A server that says nothing while its tool runs (a stopped process) is told once, then lost;
+// one that says it is alive is waited for, however long its tool takes.
+TEST_F(FakeServerTest, ASilentServerIsToldThenLostOneThatIsAliveIsWaitedFor) {
+    const BuildServerTimeouts timeouts = {
+        .start = 10000ms, .silence = 1200ms, .notice = 500ms, .request = 30000ms};
+    {
+        writeFileText(dir_ / "server-slow-javac", "");
+        Reports reports;
+        BuildServerClient client(reports.handlers(), timeouts);
+        ASSERT_EQ(start(client), 0);
+        ASSERT_TRUE(reports.waitFor([&] { return reports.ready; }));
+        const std::uint64_t id = client.run({(dir_ / "tools" / "jdk" / "bin" / "javac").string()});
+        ASSERT_TRUE(reports.waitFor([&] { return reports.ended.count(id) > 0; }));
+        EXPECT_TRUE(reports.silent.empty());
+        EXPECT_FALSE(reports.lost.has_value());
+        fs::remove(dir_ / "server-slow-javac");
+    }
+    writeFileText(dir_ / "server-hang-javac", "");
+    Reports reports;
+    BuildServerClient client(reports.handlers(), timeouts);
+    ASSERT_EQ(start(client), 0);
+    ASSERT_TRUE(reports.waitFor([&] { return reports.ready; }));
+    const auto asked = std::chrono::steady_clock::now();
+    const std::uint64_t id = client.run({(dir_ / "tools" / "jdk" / "bin" / "javac").string()});
+    ASSERT_TRUE(reports.waitFor([&] { return !reports.silent.empty(); }));
+    EXPECT_EQ(reports.silent, std::vector<std::uint64_t>{id});
+    EXPECT_FALSE(reports.lost.has_value()) << "told before it is given up";
+    ASSERT_TRUE(reports.waitFor([&] { return reports.lost.has_value(); }));
+    EXPECT_GE(std::chrono::steady_clock::now() - asked, 1200ms);
+    EXPECT_EQ(reports.silent, std::vector<std::uint64_t>{id});
+    EXPECT_EQ(*reports.lost, id);
 }
 
 TEST_F(FakeServerTest, AMissingLauncherIsAnErrorAtOnce) {
@@ -389,6 +429,21 @@ TEST_F(FakeToolkitTest, AStepTheBuildProcessDoesNotFinishRunsInTheInterpreter) {
             EXPECT_EQ(session_.runner().interpretersStarted(), interpreters + 1);
         }
     }
+}
+
+// A build process that stops answering while it compiles: the console says so after the
+// notice timeout, and after the silence timeout the step runs in the interpreter.
+TEST_F(FakeToolkitTest, ABuildProcessThatStopsAnsweringIsToldThenReplaced) {
+    writeFileText(program_ / "server-hang-javac", "");
+    session_.pipeline().setBuildServer(
+        true, {.start = 10000ms, .silence = 1500ms, .notice = 300ms, .request = 30000ms});
+    const BuildResult result = build();
+    ASSERT_TRUE(result.archiveMade) << cp1251ToUtf8(console_);
+    const std::size_t told = console_.find(utf8ToCp1251("\nПроцесс сборки не отвечает…\n"));
+    const std::size_t replaced = console_.find(utf8ToCp1251(kFellBack + "компиляция"));
+    ASSERT_NE(told, std::string::npos) << cp1251ToUtf8(console_);
+    ASSERT_NE(replaced, std::string::npos) << cp1251ToUtf8(console_);
+    EXPECT_LT(told, replaced);
 }
 
 TEST_F(FakeToolkitTest, ABuildProcessThatNeverGreetsLeavesEveryStepToTheInterpreter) {
@@ -672,6 +727,82 @@ TEST_F(ToolkitServerTest, AKilledBuildProcessIsReplacedAndTheNextBuildSucceeds) 
     EXPECT_NE(console_.find("--engine-cache"), std::string::npos);
     EXPECT_NE(session_.pipeline().buildServer()->pid(), pid);
     EXPECT_EQ(classes(next.archive), expected);
+}
+
+// A damaged class in the engine cache (cut short, emptied, or replaced by another engine's) is
+// never taken: each build succeeds with the classes of the first, and the entry is made again.
+TEST_F(ToolkitServerTest, ADamagedEngineCacheIsCompiledAfreshAndReplaced) {
+    const BuildResult first = build();
+    ASSERT_TRUE(first.archiveMade) << cp1251ToUtf8(console_);
+    const auto expected = classes(first.archive);
+    const fs::path cache = program_ / "System" / "cache" / "engine";
+    ASSERT_EQ(std::distance(fs::directory_iterator(cache), fs::directory_iterator()), 1);
+    const fs::path kept = fs::directory_iterator(cache)->path() / "classes";
+    const std::string text = readFileText(kept / "MultiLineText.class");
+    const std::string stage = readFileText(kept / "Stage.class");
+    const struct {
+        const char* what;
+        const char* file;
+        std::string bytes;
+    } damages[] = {
+        {"cut short", "MultiLineText.class", text.substr(0, text.size() / 2)},
+        {"emptied", "MultiLineText.class", ""},
+        {"replaced", "Stage.class", text},
+    };
+    for (const auto& d : damages) {
+        SCOPED_TRACE(d.what);
+        std::FILE* file = std::fopen((kept / d.file).c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fwrite(d.bytes.data(), 1, d.bytes.size(), file);
+        std::fclose(file);
+        const BuildResult result = build();
+        ASSERT_TRUE(result.archiveMade) << cp1251ToUtf8(console_);
+        EXPECT_EQ(classes(result.archive), expected);
+        EXPECT_EQ(readFileText(kept / "MultiLineText.class"), text);
+        EXPECT_EQ(readFileText(kept / "Stage.class"), stage);
+    }
+}
+
+// The real build process says it is alive while a tool runs long (here the archiver,
+// reading a file that is a pipe nobody writes yet): it is waited for. Stopped (SIGSTOP), it
+// says nothing: it is told, then lost, and its process group is gone.
+TEST_F(ToolkitServerTest, ABuildProcessIsAliveWhileItsToolRunsAndLostWhenStopped) {
+    fs::create_directories(dir_ / "in");
+    const fs::path pipe = dir_ / "in" / "slow.bin";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    Reports reports;
+    BuildServerClient client(
+        reports.handlers(),
+        {.start = 60000ms, .silence = 2500ms, .notice = 2000ms, .request = 60000ms});
+    ASSERT_EQ(client.start(kToolkit / "wtk" / "bin" / "buildserver", dir_), 0);
+    ASSERT_TRUE(reports.waitFor([&] { return reports.ready; }));
+    const std::vector<std::string> jar = {(kToolkit / "jdk" / "bin" / "jar").string(),
+                                          "cf",
+                                          (dir_ / "slow.jar").string(),
+                                          "-C",
+                                          (dir_ / "in").string(),
+                                          "./slow.bin"};
+    const std::uint64_t id = client.run(jar);
+    ASSERT_NE(id, 0u);
+    std::this_thread::sleep_for(4s);  // longer than the silence timeout
+    EXPECT_TRUE(reports.silent.empty());
+    EXPECT_FALSE(reports.lost.has_value());
+    {
+        const int fd = ::open(pipe.c_str(), O_WRONLY);  // the archiver reads it and ends
+        ASSERT_GE(fd, 0);
+        EXPECT_EQ(::write(fd, "data", 4), 4);
+        ::close(fd);
+    }
+    ASSERT_TRUE(reports.waitFor([&] { return reports.ended.count(id) > 0; }));
+    EXPECT_EQ(reports.ended[id], 0) << cp1251ToUtf8(reports.output);
+
+    const std::uint64_t stopped = client.run(jar);
+    ASSERT_NE(stopped, 0u);
+    ASSERT_EQ(::kill(client.pid(), SIGSTOP), 0);
+    ASSERT_TRUE(reports.waitFor([&] { return reports.lost.has_value(); }));
+    EXPECT_EQ(reports.silent, std::vector<std::uint64_t>{stopped});
+    EXPECT_EQ(*reports.lost, stopped);
+    EXPECT_TRUE(::kill(-client.pid(), 0) != 0 && errno == ESRCH);
 }
 
 // "/build.XXXXXX/" (a build's staging folder) written as "/build/".

@@ -2,8 +2,10 @@
 # The toolkit's compiler with the engine cache gives what compiling everything together
 # gives: the same class files when the engine comes from the cache, the compiler's errors
 # when a class the engine uses has changed what the engine sees of it, and the game's own
-# class where one shadows a library class the engine names. The build process answers a
-# request with the tool's output and status, and ends when its input ends.
+# class where one shadows a library class the engine names. A damaged entry (a class cut
+# short, emptied or replaced) is compiled afresh and replaced, and the cache never deletes
+# through a symbolic link. The build process answers a request with the tool's output and
+# status, and ends when its input ends.
 # Usage: buildtools_test.sh TOOLKIT_DIR WORK_DIR
 set -u
 tk=$1
@@ -85,6 +87,56 @@ compile plain || fail "plain compile: $(cat plain.log)"
 compile second cache || fail "cached compile: $(cat second.log)"
 diff -r plain second > /dev/null || fail "the engine kept java.util.Random"
 rm src/Random.java
+
+# A damaged class in the cache is never taken: the compile gives the classes of a whole
+# compile and the entry is made again.
+compile plain || fail "plain compile: $(cat plain.log)"
+sed 's/random.nextInt()/random.nextInt() + 1/' src/Engine.java > other-engine.java
+mkdir -p other && cp other-engine.java other/Engine.java && cp src/Game.java other/ &&
+    "$jdk/bin/javac" -source 1.3 -classpath "$cp" -d other other/*.java > other.log 2>&1 ||
+    fail "the other engine does not compile: $(cat other.log)"
+for damage in truncated emptied replaced; do
+    compile second cache || fail "cached compile: $(cat second.log)"
+    cached=$(ls -d cache/*/classes/Engine.class)
+    case $damage in
+        truncated) head -c 100 plain/Engine.class > "$cached" ;;
+        emptied) : > "$cached" ;;
+        replaced) cp other/Engine.class "$cached" ;;
+    esac
+    compile damaged cache || fail "$damage cache: the compile failed: $(cat damaged.log)"
+    diff -r plain damaged > /dev/null || fail "$damage cache: the classes differ"
+    cmp -s plain/Engine.class "$cached" || fail "$damage cache: the entry was not made again"
+    compile again cache || fail "$damage cache: the next compile failed: $(cat again.log)"
+    diff -r plain again > /dev/null || fail "$damage cache: the next classes differ"
+done
+
+# A cache folder that is a link is not used, and nothing it points to is deleted.
+keys="0 1 2 3 4 5 6 7 8 9"
+mkdir -p photos
+for k in $keys; do
+    mkdir "photos/album$k" && echo "picture $k" > "photos/album$k/p.png"
+done
+ln -s photos linked-cache
+"$jdk/bin/javac" -source 1.3 -classpath "$cp" --engine-cache linked-cache --engine Engine.java \
+    -d viaLink src/*.java > viaLink.log 2>&1 || fail "compile with a linked cache: $(cat viaLink.log)"
+for k in $keys; do
+    [ -f "photos/album$k/p.png" ] || fail "a file behind the linked cache folder was deleted"
+done
+[ "$(ls photos | wc -l)" = 10 ] || fail "the linked cache folder was written: $(ls photos)"
+
+# An entry that is a link, the oldest one, is pruned as a link: what it points to stays.
+rm -rf cache && mkdir -p cache precious
+echo keep > precious/file && touch -d 2001-01-01 precious
+hex=0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcde
+for k in $keys; do
+    mkdir "cache/$hex$k" && touch -d 2020-01-0$((k % 9 + 1)) "cache/$hex$k"
+done
+rm -r "cache/${hex}9" "cache/${hex}8"
+ln -s ../precious "cache/${hex}f" && touch -h -d 2001-01-01 "cache/${hex}f"
+compile second cache || fail "cached compile beside a linked entry: $(cat second.log)"
+[ -f precious/file ] || fail "the folder a cache entry links to was emptied"
+[ ! -e "cache/${hex}f" ] || fail "the linked entry was not pruned"
+[ "$(ls cache | wc -l)" = 8 ] || fail "not eight entries kept: $(ls cache)"
 
 # The build process: one request, then the end of its input ends it.
 arg() {

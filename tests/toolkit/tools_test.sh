@@ -3,7 +3,9 @@
 # names are not ASCII whatever the locale. A class that uses an API outside
 # CLDC 1.1 / MIDP 2.0 is refused: by javac at compile time, and by preverify (naming the class
 # and the member) when it was compiled against Java SE. A class file above version 48 is
-# refused by preverify as well.
+# refused by preverify as well. A class file that cannot be written fails the compile with
+# the compiler's message. jar writes the archive beside its target, never in the system's
+# temporary folder, and a write that fails is one line of message, with nothing left behind.
 # Usage: tools_test.sh TOOLKIT_DIR TEST_SOURCE_DIR ECJ JAVA WORK_DIR
 set -u
 tk=$1
@@ -56,4 +58,35 @@ if "$wtk/bin/preverify" -classpath "$cp" -d out new > new.out 2>&1; then
     fail "preverify accepted a class of version 52"
 fi
 grep -q "class file version 52" new.out || fail "no version message: $(cat new.out)"
+# A full disk while compiling: the class file leads to /dev/full.
+mkdir -p full
+printf 'public class Full { }\n' > Full.java
+ln -s /dev/full full/Full.class
+if "$jdk/bin/javac" -source 1.3 -classpath "$cp" -d full Full.java > full.out 2>&1; then
+    fail "javac reported success although it could not write its class file: $(cat full.out)"
+fi
+grep -q "No .class file created.*No space left on device" full.out ||
+    fail "javac did not give the compiler's message: $(cat full.out)"
+
+# The archiver's files, seen as they are written.
+"$ecj" -1.8 -proc:none -nowarn -cp "$wtk/lib/buildtools.jar" -d check "$src/java/JarTempCheck.java" ||
+    fail "cannot compile JarTempCheck"
+mkdir -p jartmp
+"$java_se" -Djava.security.manager=allow -Djava.io.tmpdir="$work/jartmp" \
+    -cp "$wtk/lib/buildtools.jar:check" JarTempCheck "$work/jar" > jartemp.out 2>&1 ||
+    fail "jar's files: $(grep -v WARNING jartemp.out)"
+
+# No room for the archive (the file size limit stands for a full disk): one line of
+# message, and nothing left beside the archive or in the temporary folder.
+mkdir -p big
+head -c 300000 /dev/urandom > big/noise.bin
+if (ulimit -f 100; exec "$java_se" -Djava.io.tmpdir="$work/jartmp" -cp "$wtk/lib/buildtools.jar" \
+        avizad.buildtools.Jar cf "$work/big/big.jar" -C big ./noise.bin) > jarfull.out 2>&1; then
+    fail "jar made an archive beyond the file size limit"
+fi
+grep -q "cannot write .*big.jar: File too large" jarfull.out ||
+    fail "jar did not say why: $(cat jarfull.out)"
+! grep -q "	at " jarfull.out || fail "jar printed a stack trace: $(cat jarfull.out)"
+[ "$(ls big)" = noise.bin ] || fail "jar left a file beside the archive: $(ls big)"
+[ -z "$(ls jartmp)" ] || fail "jar left a file in the temporary folder: $(ls jartmp)"
 echo "ok"

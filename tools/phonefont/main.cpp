@@ -24,6 +24,7 @@
 
 #include "model/Cp1251.h"
 #include "phonefont/FontFile.h"
+#include "phonefont/PhoneFont.h"
 #include "phonefont/ScreenProfiles.h"
 
 namespace {
@@ -41,14 +42,10 @@ const char* const kFamilyFiles[][4] = {
 const std::uint8_t kFaceFamilies[kFaceCount] = {0, 1, 0};
 constexpr char16_t kReplacement = 0xFFFD;
 
-struct Glyph {
-    int advance = 0;
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    std::vector<bool> bits;  // row after row
-    bool missing = false;    // the replacement glyph stands for it (and shares its bitmap)
+// A glyph as rendered: its metrics (the library's, without the bitmap's place) and bits.
+struct Glyph : avizad::phonefont::Glyph {
+    std::vector<bool> pixels;  // row after row
+    bool missing = false;      // the replacement glyph stands for it (and shares its bitmap)
 };
 
 class Writer {
@@ -125,7 +122,7 @@ bool render(FT_Face face, char32_t code, Glyph& glyph) {
     glyph.height = y1 - y0 + 1;
     for (int y = y0; y <= y1; ++y) {
         for (int x = x0; x <= x1; ++x) {
-            glyph.bits.push_back(on(x, y));
+            glyph.pixels.push_back(on(x, y));
         }
     }
     return true;
@@ -249,7 +246,7 @@ std::vector<std::uint8_t> makeFontFile(FT_Library library, const std::string& fo
             bitmapOffsets.push_back(static_cast<std::uint32_t>(bitmaps.bytes.size()));
             int byte = 0;
             int count = 0;
-            for (bool bit : g.bits) {
+            for (bool bit : g.pixels) {
                 byte = (byte << 1) | (bit ? 1 : 0);
                 if (++count % 8 == 0) {
                     bitmaps.u8(byte);

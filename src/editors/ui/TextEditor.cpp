@@ -102,6 +102,7 @@ TextEditor::TextEditor(ProjectDocument& document, EditorHost& host, QWidget* par
     }
     connect(faceGroup_, &QButtonGroup::idToggled, this, &TextEditor::refreshPicture);
     connect(sizeGroup_, &QButtonGroup::idToggled, this, &TextEditor::refreshPicture);
+    connect(&document, &ProjectDocument::settingsChanged, this, &TextEditor::refreshPicture);
     showColor();
     reset();
 }
@@ -173,7 +174,8 @@ void TextEditor::refreshPicture() {
     for (const std::string& line : splitTextLines(toModel(text_->toPlainText()))) {
         shown.lines.push_back(line);
     }
-    picture_->setText(shown);
+    const Settings& settings = document().settings();
+    picture_->setText(shown, FontMeasure(settings.screenWidth, settings.screenHeight));
 }
 
 bool TextEditor::takeControls() {

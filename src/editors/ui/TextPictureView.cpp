@@ -1,34 +1,34 @@
 #include "editors/ui/TextPictureView.h"
 
-#include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
-#include "editors/ui/QtPhoneFont.h"
+#include "model/ui/QtPicture.h"
 #include "model/ui/QtText.h"
 
 namespace avizad {
 
 namespace {
 
-constexpr int kScale = 2;  // the phone's pixels are small: the view shows them doubled
+// The phone's pixels are small: the view shows the window of the generated size doubled,
+// and a window grown taller than that at one pixel a pixel.
+constexpr int kScale = 2;
 
 }  // namespace
 
 TextPictureView::TextPictureView(QWidget* parent) : QWidget(parent) {
     setFixedSize(kTextWindowWidth * kScale + 2, kTextWindowHeight * kScale + 2);
-    setToolTip(QStringLiteral("Так текст выглядит в игре (окно 100 x 100)"));
+    setToolTip(
+        QStringLiteral("Так текст выглядит в игре (окно шириной 100 точек, по высоте "
+                       "растёт до всех строк)"));
 }
 
-void TextPictureView::setText(const TextDraft& text) {
-    text_ = text;
-    const QFontMetrics metrics(qtFont(phoneFont(text_)));
-    const auto measure = [&](std::string_view s) {
-        return metrics.horizontalAdvance(fromModel(s));
-    };
-    layout_ =
-        layoutTextRows(text_.lines, kTextWindowWidth, kTextWindowHeight, metrics.height(), measure);
+void TextPictureView::setText(const TextDraft& text, const FontMeasure& measure) {
+    const TextShown shown = showText(text.lines, phoneFont(text), textColor(text), measure);
+    picture_ = toQImage(textPicture(shown, measure));
+    windowHeight_ = std::max(kTextWindowHeight, shown.height);
     rows_.clear();
-    for (const TextRow& row : layout_) {
+    for (const TextRow& row : shown.rows) {
         rows_ << fromModel(row.text);
     }
     update();
@@ -39,17 +39,11 @@ void TextPictureView::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::white);
     painter.setPen(Qt::gray);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    const QFont font = qtFont(phoneFont(text_));
-    const QFontMetrics metrics(font);
     painter.translate(1, 1);
-    painter.scale(kScale, kScale);
-    painter.setClipRect(0, 0, kTextWindowWidth, kTextWindowHeight);
-    painter.setFont(font);
-    const Color c = textColor(text_);
-    painter.setPen(QColor(redOf(c), greenOf(c), blueOf(c)));
-    for (const TextRow& row : layout_) {
-        painter.drawText(0, row.y + metrics.ascent(), fromModel(row.text));
+    if (windowHeight_ <= kTextWindowHeight) {
+        painter.scale(kScale, kScale);
     }
+    painter.drawImage(0, 0, picture_);
 }
 
 }  // namespace avizad

@@ -35,6 +35,7 @@ LevelCanvasView::LevelCanvasView(ProjectDocument& document, PlacementEditor& edi
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::ClickFocus);
+    measure_ = FontMeasure(document_.settings().screenWidth, document_.settings().screenHeight);
     editor_.setFontMeasure(measure_);
     menu_ = new QMenu(this);
     menu_->setObjectName("placementMenu");
@@ -102,6 +103,7 @@ void LevelCanvasView::relayout() {
 
 void LevelCanvasView::redrawAll() {
     chunks_.clear();
+    measure_ = FontMeasure(document_.settings().screenWidth, document_.settings().screenHeight);
     const int lvl = level();
     if (lvl != 0) {
         shown_ = document_.project().levels[lvl];

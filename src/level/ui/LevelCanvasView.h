@@ -15,7 +15,6 @@
 
 #include "document/ProjectDocument.h"
 #include "editors/ObjectLook.h"
-#include "editors/ui/QtPhoneFont.h"
 #include "level/PlacementEditor.h"
 #include "level/ui/PictureCache.h"
 
@@ -86,7 +85,7 @@ private:
 
     ProjectDocument& document_;
     PlacementEditor& editor_;
-    QtFontMeasure measure_;
+    FontMeasure measure_;  // the phone's fonts on the settings' screen
     PictureCache pictures_;
     LookCache looks_;
     // Background chunks of the current level and zoom, by chunk column and row.

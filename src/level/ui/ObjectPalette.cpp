@@ -2,10 +2,10 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "editors/ObjectLook.h"
 #include "editors/TextDraft.h"
-#include "editors/ui/QtPhoneFont.h"
 #include "model/ui/QtPicture.h"
 #include "model/ui/QtText.h"
 
@@ -104,14 +104,14 @@ protected:
     }
 
 private:
-    // The text's first row in its font and colour (larger fonts shrink to fit), or "Abc"
-    // when it has none.
+    // The text as the game shows it on the settings' screen, or "Abc" when it has none.
     void drawText(QPainter& painter, const QRect& thumb, const TextObject& text) {
-        const QtFontMeasure measure;
+        const Settings& settings = palette_.document_.settings();
+        const FontMeasure measure(settings.screenWidth, settings.screenHeight);
         const TextLook look = textLook(text, measure);
         painter.save();
         painter.setClipRect(thumb);
-        if (look.row.empty()) {
+        if (look.width <= 0) {
             QFont font = painter.font();
             font.setPointSize(16);
             font.setBold(true);
@@ -119,9 +119,12 @@ private:
             painter.setPen(Qt::white);
             painter.drawText(thumb, Qt::AlignCenter, QStringLiteral("Abc"));
         } else {
-            painter.setFont(qtFont(look.font));
-            painter.setPen(QColor(redOf(look.color), greenOf(look.color), blueOf(look.color)));
-            painter.drawText(thumb.adjusted(2, 0, -2, 0), Qt::AlignCenter, fromModel(look.row));
+            // One pixel a pixel, as the game draws it: centred when it fits, else its
+            // top-left part.
+            const QImage picture = toQImage(textPicture(look, measure));
+            painter.drawImage(thumb.left() + std::max(0, (thumb.width() - picture.width()) / 2),
+                              thumb.top() + std::max(0, (thumb.height() - picture.height()) / 2),
+                              picture);
         }
         painter.restore();
     }
@@ -145,6 +148,8 @@ ObjectPalette::ObjectPalette(ProjectDocument& document, QWidget* parent)
         rebuild();
     });
     connect(&document_, &ProjectDocument::projectReplaced, this, &ObjectPalette::rebuild);
+    // Texts are drawn in the fonts of the settings' screen.
+    connect(&document_, &ProjectDocument::settingsChanged, widget(), qOverload<>(&QWidget::update));
     connect(&document_, &ProjectDocument::selectedObjectChanged, this, [this](int index) {
         if (index > 0) {
             highlightSlot_ = index;

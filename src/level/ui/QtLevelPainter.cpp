@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "editors/ui/QtPhoneFont.h"
 #include "level/LevelGeometry.h"
 #include "model/ui/QtText.h"
 
@@ -80,15 +79,9 @@ void QtLevelPainter::drawTextMarker(const CanvasRect& target) {
     painter_.drawImage(device(target), textMarker());
 }
 
-void QtLevelPainter::drawText(const CanvasRect& target, const TextLook& look, int zoom) {
-    const QFont font = qtFont(look.font, zoom);
-    painter_.save();
-    painter_.setFont(font);
-    painter_.setPen(toQColor(look.color));
-    const QRect box = device(target);
-    painter_.setClipRect(box);
-    painter_.drawText(box.left(), box.top() + QFontMetrics(font).ascent(), fromModel(look.row));
-    painter_.restore();
+void QtLevelPainter::drawText(const CanvasRect& target, const TextLook& look, int) {
+    const Image& picture = looks_.text(look, measure_);
+    drawPicture(picture, {0, 0, picture.width(), picture.height()}, target);
 }
 
 void QtLevelPainter::drawDot(const CanvasRect& rect, Color color) {

@@ -1,8 +1,8 @@
 #pragma once
 // The level view's painter on a Qt image: canvas pixels shifted by an offset (the
 // canvas point shown at the image's top-left corner is -offset). Pictures come scaled
-// from a PictureCache, active objects' looks from a LookCache, texts in the phone's fonts
-// (QtPhoneFont.h); grid dots are written straight into the image.
+// from a PictureCache, the looks of active objects and texts (drawn in the phone font) from
+// a LookCache; grid dots are written straight into the image.
 
 #include <QImage>
 #include <QPainter>

@@ -41,6 +41,7 @@
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
 #include "model/Png.h"
+#include "model/ui/QtPicture.h"
 #include "model/ui/QtText.h"
 
 namespace avizad {
@@ -472,11 +473,30 @@ TEST_F(EditorsTest, TextIsCreatedWithItsStyleAndTheNextOneStartsFresh) {
     ed->sizeButton(2)->click();
     colorAnswer = QColor(10, 20, 30);
     ed->colorField()->click();
-    // The picture shows the rows as the game wraps them in its 100 x 100 window.
+    // The picture shows the rows as the game wraps them in its window 100 pixels wide, in
+    // the phone font of the settings' screen: a larger screen has larger letters.
     EXPECT_TRUE(ed->pictureView()
                     ->rows()
                     .join(QLatin1Char(' '))
                     .startsWith(QStringLiteral("Привет, \"мир\" вторая")));
+    const QSize onQvga = ed->pictureView()->picture().size();
+    Settings large = window->document()->settings();
+    ASSERT_EQ(large.screenWidth, 240);
+    large.screenWidth = 360;
+    large.screenHeight = 640;
+    window->document()->setSettings(large);
+    EXPECT_GT(ed->pictureView()->picture().height(), onQvga.height());
+    TextDraft draft;
+    draft.size = 2;
+    draft.bold = true;
+    draft.colorR = 10;
+    draft.colorG = 20;
+    draft.colorB = 30;
+    draft.lines = {utf8ToCp1251("Привет, \"мир\""), utf8ToCp1251("вторая строка")};
+    const FontMeasure measure(360, 640);
+    EXPECT_EQ(ed->pictureView()->picture(),
+              toQImage(textPicture(
+                  showText(draft.lines, phoneFont(draft), textColor(draft), measure), measure)));
     ed->createAction()->trigger();
     ASSERT_EQ(project().textCount, 1);
     const TextObject& made = project().texts[1];

@@ -65,19 +65,6 @@ bool holds(const QImage& image, const QColor& color) {
     return false;
 }
 
-// Whether an image holds a clearly red pixel (text is drawn smoothed).
-bool holdsRed(const QImage& image) {
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (c.red() > 150 && c.green() < 120 && c.blue() < 120) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 TEST_F(LevelCanvasTest, ObjectsShowAsTheGameShowsThemInTheCanvasAndThePalette) {
     Project p = smallProject();
     p.screenColor = rgb(0, 0, 255);
@@ -123,13 +110,26 @@ TEST_F(LevelCanvasTest, ObjectsShowAsTheGameShowsThemInTheCanvasAndThePalette) {
     EXPECT_FALSE(holds(list.copy(palette()->thumbnailRect(1)), QColor(0, 255, 0)));
 }
 
-TEST_F(LevelCanvasTest, TextsShowTheirFirstRowAndIndicatorsTheirGameSize) {
+// Whether `canvas` shows `picture` (a text's look) with its top-left corner at (x, y): the
+// text's colour exactly where the picture has its pixels.
+void expectShows(const QImage& canvas, const Image& picture, int x, int y, const QColor& color) {
+    ASSERT_FALSE(picture.isNull());
+    for (int py = 0; py < picture.height(); ++py) {
+        for (int px = 0; px < picture.width(); ++px) {
+            EXPECT_EQ(canvas.pixelColor(x + px, y + py) == color, picture.alpha(px, py) == 255)
+                << px << ", " << py;
+        }
+    }
+}
+
+TEST_F(LevelCanvasTest, TextsShowEveryRowAsTheGameAndIndicatorsTheirGameSize) {
     Project p = smallProject();
     p.screenColor = rgb(255, 255, 255);
     p.texts[1].lineCount = 2;
-    p.texts[1].lines[1] = "Score";
+    p.texts[1].lines[1] = "Score and all the lives";  // wraps in the text's window
     p.texts[1].lines[2] = "second row";
     p.texts[1].colorR = 200;
+    p.texts[1].bold = 1;
     p.indicatorCount = 1;
     IndicatorObject& bar = p.indicators[1];
     bar.image = Image(40, 8, rgb(0, 200, 0));  // full half green, empty half grey
@@ -148,24 +148,41 @@ TEST_F(LevelCanvasTest, TextsShowTheirFirstRowAndIndicatorsTheirGameSize) {
     p.levels[1].textPlacements.add(text);
     Placement indicator;
     indicator.object = 1;
-    indicator.x = 10;
+    indicator.x = 150;
     indicator.y = 100;
     p.levels[1].indicatorPlacements.add(indicator);
     open(std::move(p));
     const QImage canvas = view()->grab().toImage();
-    EXPECT_TRUE(holdsRed(canvas.copy(10, 10, 60, 16)));            // the row's letters
-    EXPECT_FALSE(holdsRed(canvas.copy(10, 30, 100, 20)));          // no second row
-    EXPECT_EQ(canvas.pixelColor(15, 104), QColor(90, 90, 90));     // empty, as the game starts
-    EXPECT_EQ(canvas.pixelColor(35, 104), QColor(255, 255, 255));  // 20 wide, not 40
+    // Every row the game draws, bold as the game draws it, in the phone font of the
+    // settings' screen, pixel for pixel.
+    const FontMeasure qvga(240, 320);
+    const TextLook look = textLook(project().texts[1], qvga);
+    ASSERT_EQ(look.rows.size(), 3u);
+    expectShows(canvas, textPicture(look, qvga), 10, 10, QColor(200, 0, 0));
+    EXPECT_EQ(canvas.pixelColor(155, 104), QColor(90, 90, 90));     // empty, as the game starts
+    EXPECT_EQ(canvas.pixelColor(175, 104), QColor(255, 255, 255));  // 20 wide, not 40
     // A click picks the text where its row is drawn, past the marker's 40 pixels.
     const int rowWidth = textLook(project().texts[1], view()->fontMeasure()).width;
     ASSERT_GT(rowWidth, 12);
     QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(10 + rowWidth - 2, 14));
     EXPECT_EQ(window->values().currentKind, ObjectKind::Text);
-    QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(12, 103));
+    QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(152, 103));
     EXPECT_EQ(window->values().currentKind, ObjectKind::Indicator);
-    QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(35, 103));  // where the picture is not
+    QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(175, 103));  // where the picture is not
     EXPECT_EQ(window->values().selectedObject, 0);
+    // Another screen in the settings: the text in that screen's fonts.
+    Settings large = window->document()->settings();
+    large.screenWidth = 360;
+    large.screenHeight = 640;
+    window->document()->setSettings(large);
+    const FontMeasure wvga(360, 640);
+    const TextLook larger = textLook(project().texts[1], wvga);
+    ASSERT_GT(larger.height, look.height);
+    expectShows(view()->grab().toImage(), textPicture(larger, wvga), 10, 10, QColor(200, 0, 0));
+    // The palette shows the same picture.
+    window->catalogue()->chooseKind(ObjectKind::Text);
+    const QImage list = palette()->list()->grab().toImage();
+    EXPECT_TRUE(holds(list.copy(palette()->thumbnailRect(1)), QColor(200, 0, 0)));
 }
 
 TEST_F(LevelCanvasTest, PlacingSnapsToTheGridAndUndoes) {

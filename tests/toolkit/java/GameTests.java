@@ -1,5 +1,6 @@
 import java.util.ArrayList;
 import java.util.List;
+import javax.microedition.lcdui.Font;
 import javax.microedition.lcdui.Graphics;
 import javax.microedition.lcdui.Image;
 import javax.microedition.lcdui.game.LayerManager;
@@ -80,6 +81,27 @@ public final class GameTests {
         int[] one = new int[1];
         img.getRGB(one, 0, 1, x, y, 1, 1);
         return one[0] & 0xFFFFFF;
+    }
+
+    /** Every pixel of a mutable image, alpha dropped. */
+    static int[] pixels(Image img) {
+        int[] all = new int[img.getWidth() * img.getHeight()];
+        img.getRGB(all, 0, img.getWidth(), 0, 0, img.getWidth(), img.getHeight());
+        for (int i = 0; i < all.length; i++) {
+            all[i] &= 0xFFFFFF;
+        }
+        return all;
+    }
+
+    /** `text` drawn in white on black in `font` within `clip` (x, y, w, h) by `draw`. */
+    static Image text(Font font, int[] clip, java.util.function.Consumer<Graphics> draw) {
+        Image c = canvas(120, 60);
+        Graphics g = c.getGraphics();
+        g.setFont(font);
+        g.setColor(0xFFFFFF);
+        g.setClip(clip[0], clip[1], clip[2], clip[3]);
+        draw.accept(g);
+        return c;
     }
 
     static Image canvas(int w, int h) {
@@ -501,6 +523,51 @@ public final class GameTests {
     };
 
     static void graphicsTests() {
+        test("texts: anchors place the string's box, every draw method draws alike, the "
+                + "underline spans the width, the clip bounds the pixels", () -> {
+            Font f = Font.getFont(Font.FACE_SYSTEM, Font.STYLE_BOLD | Font.STYLE_UNDERLINED,
+                    Font.SIZE_MEDIUM);
+            String s = "\u0416\u0443\u043a Wq";
+            int w = f.stringWidth(s);
+            int h = f.getHeight();
+            int[] all = {0, 0, 120, 60};
+            int[] at = pixels(text(f, all, g -> g.drawString(s, 10, 5, 0)));
+            eq(w, f.charsWidth(s.toCharArray(), 0, s.length()), "charsWidth is stringWidth");
+            int[][] anchors = {
+                {Graphics.TOP | Graphics.LEFT, 10, 5},
+                {Graphics.TOP | Graphics.HCENTER, 10 + w / 2, 5},
+                {Graphics.TOP | Graphics.RIGHT, 10 + w, 5},
+                {Graphics.BASELINE | Graphics.LEFT, 10, 5 + f.getBaselinePosition()},
+                {Graphics.BOTTOM | Graphics.RIGHT, 10 + w, 5 + h},
+            };
+            for (int[] a : anchors) {
+                eq(1, java.util.Arrays.equals(at, pixels(text(f, all,
+                        g -> g.drawString(s, a[1], a[2], a[0])))) ? 1 : 0, "anchor " + a[0]);
+            }
+            eq(1, java.util.Arrays.equals(at, pixels(text(f, all, g -> g.drawChars(
+                    ("xx" + s).toCharArray(), 2, s.length(), 10, 5, 0)))) ? 1 : 0, "drawChars");
+            eq(1, java.util.Arrays.equals(at, pixels(text(f, all,
+                    g -> g.drawSubstring(s + "yy", 0, s.length(), 10, 5, 0)))) ? 1 : 0,
+                    "drawSubstring");
+            Image c = text(f, all, g -> g.drawChar('\u0416', 10, 5, 0));
+            eq(1, java.util.Arrays.equals(pixels(c), pixels(text(f, all,
+                    g -> g.drawString("\u0416", 10, 5, 0)))) ? 1 : 0, "drawChar");
+            int row = 5 + f.getBaselinePosition() + 1;
+            Image drawn = text(f, all, g -> g.drawString(s, 10, 5, 0));
+            for (int x = 10; x < 10 + w; x++) {
+                eq(0xFFFFFF, pixel(drawn, x, row), "underline at " + x);
+            }
+            eq(0, pixel(drawn, 9, row), "nothing before the underline");
+            eq(0, pixel(drawn, 10 + w, row), "nothing after the underline");
+            int[] clip = {14, 8, 20, 6};
+            int[] clipped = pixels(text(f, clip, g -> g.drawString(s, 10, 5, 0)));
+            for (int y = 0; y < 60; y++) {
+                for (int x = 0; x < 120; x++) {
+                    boolean in = x >= 14 && x < 34 && y >= 8 && y < 14;
+                    eq(in ? at[y * 120 + x] : 0, clipped[y * 120 + x], "clip at " + x + "," + y);
+                }
+            }
+        });
         test("drawImage places the image by its anchor", () -> {
             for (int[] a : IMAGE_ANCHORS) {
                 Image c = canvas(20, 20);

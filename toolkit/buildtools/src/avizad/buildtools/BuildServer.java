@@ -24,12 +24,15 @@ import java.util.concurrent.LinkedBlockingQueue;
  * line end, then its bytes (UTF-8):
  *
  * <pre>
- * server: "\036avizad-buildserver 1\n", then "tool NAME " + string for each of its tools
+ * server: "\036avizad-buildserver 2\n", then "tool NAME " + string for each of its tools
  *         (javac, jar, preverify: their paths, canonical), then "ready\n"
  * client: "run ID ARGC\n" and ARGC strings: the tool's path and its arguments
  * server: zero or more "out " + string (the tool's output, standard output and error mixed,
- *         in order), then "end ID STATUS\n"
+ *         in order), then "end ID STATUS\n"; while the tool runs, "alive\n" every second
  * </pre>
+ *
+ * The "alive" lines tell the client that a long request still runs: a server that says
+ * nothing for a while has stopped (or hangs), and the client replaces it.
  *
  * A request whose first argument is not one of the server's tools ends with status 127 and a
  * message. The server ends when its standard input ends (the editor has gone), at once, even
@@ -41,6 +44,8 @@ public final class BuildServer {
     private BuildServer() {}
 
     private static final String[] TOOLS = {"javac", "jar", "preverify"};
+    /** A request runs: the heartbeat says so. */
+    private static volatile boolean busy;
 
     /** Writes framed output on the real standard output. */
     private static final class Framer extends OutputStream {
@@ -77,7 +82,7 @@ public final class BuildServer {
 
         String[] paths = toolPaths();
         synchronized (raw) {
-            raw.write("\036avizad-buildserver 1\n".getBytes(StandardCharsets.US_ASCII));
+            raw.write("\036avizad-buildserver 2\n".getBytes(StandardCharsets.US_ASCII));
             for (int i = 0; i < TOOLS.length; i++) {
                 raw.write(("tool " + TOOLS[i] + " ").getBytes(StandardCharsets.US_ASCII));
                 writeString(raw, paths[i]);
@@ -106,9 +111,29 @@ public final class BuildServer {
         reader.setDaemon(true);
         reader.start();
 
+        Thread heartbeat = new Thread(() -> {
+            byte[] alive = "alive\n".getBytes(StandardCharsets.US_ASCII);
+            while (true) {
+                try {
+                    Thread.sleep(1000);
+                    if (busy) {
+                        synchronized (raw) {
+                            raw.write(alive);
+                            raw.flush();
+                        }
+                    }
+                } catch (InterruptedException | IOException e) {
+                    return;
+                }
+            }
+        }, "alive");
+        heartbeat.setDaemon(true);
+        heartbeat.start();
+
         while (true) {
             Request r = (Request) requests.take();
             int status;
+            busy = true;
             try {
                 status = run(r.args, paths, framed);
             } catch (VirtualMachineError e) {
@@ -120,6 +145,7 @@ public final class BuildServer {
             }
             framed.flush();
             synchronized (raw) {
+                busy = false;
                 raw.write(("end " + r.id + " " + status + "\n").getBytes(StandardCharsets.US_ASCII));
                 raw.flush();
             }

@@ -2,16 +2,19 @@ package avizad.buildtools;
 
 import java.io.ByteArrayOutputStream;
 import java.io.File;
+import java.io.FileOutputStream;
 import java.io.IOException;
 import java.io.PrintStream;
+import java.nio.channels.FileChannel;
 import java.nio.charset.StandardCharsets;
-import java.nio.file.AtomicMoveNotSupportedException;
-import java.nio.file.FileAlreadyExistsException;
+import java.nio.file.DirectoryStream;
 import java.nio.file.Files;
+import java.nio.file.LinkOption;
 import java.nio.file.Path;
 import java.nio.file.StandardCopyOption;
+import java.nio.file.StandardOpenOption;
+import java.nio.file.attribute.BasicFileAttributes;
 import java.util.ArrayList;
-import java.util.Arrays;
 import java.util.Comparator;
 import java.util.HashMap;
 import java.util.HashSet;
@@ -44,11 +47,19 @@ import java.util.stream.Stream;
  * </ul>
  *
  * Otherwise everything is compiled together and, when that succeeds, the engine's classes go
- * into the cache (written to a new folder, then renamed: a reader never sees half an entry).
- * The cache keeps the eight entries used last.
+ * into the cache: written to a new folder and flushed to the disk, then renamed, so a reader
+ * never sees half an entry. The entry records the SHA-256 of each class; an entry whose
+ * classes do not match (a file cut short, emptied or replaced) is never used: everything is
+ * compiled again and the entry replaced. The cache keeps the eight entries used last.
+ *
+ * <p>Nothing is ever deleted through a symbolic link: a cache folder that is a link is not used
+ * at all, and an entry that is a link is removed itself, never what it points to. Only folders
+ * named like an entry (64 hexadecimal digits) are ever pruned.
  */
 final class EngineCache {
     private static final int KEEP = 8;
+    /** Left-over folders of stores that did not finish are removed after this time. */
+    private static final long STALE_MILLIS = 60 * 60 * 1000;
     /** Options with a value that the cache understands; others turn it off. */
     private static final Set<String> VALUE_OPTIONS = Set.of("-d", "-classpath", "-cp",
             "--class-path", "-bootclasspath", "--boot-class-path", "-encoding", "-source",
@@ -67,13 +78,18 @@ final class EngineCache {
         if (p == null) {
             return Javac.ecj(args, out, err);
         }
+        if (Files.isSymbolicLink(cacheDir.toPath())) {
+            err.println("javac: the engine cache " + cacheDir + " is a symbolic link and is not"
+                    + " used (nothing is ever deleted through a link)");
+            return Javac.ecj(args, out, err);
+        }
         File entry;
         try {
             entry = new File(cacheDir, key(p));
         } catch (IOException e) {
             return Javac.ecj(args, out, err);
         }
-        if (new File(entry, "deps").isFile() && reuse(p, entry, out, err)) {
+        if (isRealFolder(entry.toPath()) && reuse(p, entry, out, err)) {
             entry.setLastModified(System.currentTimeMillis());
             return 0;
         }
@@ -86,6 +102,10 @@ final class EngineCache {
             }
         }
         return status;
+    }
+
+    private static boolean isRealFolder(Path path) {
+        return Files.isDirectory(path, LinkOption.NOFOLLOW_LINKS);
     }
 
     /** The command line taken apart; null when an option is not understood. */
@@ -132,7 +152,7 @@ final class EngineCache {
     }
 
     private static String key(Parsed p) throws IOException {
-        StringBuilder text = new StringBuilder("engine cache 1\n");
+        StringBuilder text = new StringBuilder("engine cache 2\n");
         File ecj = jarOf(org.eclipse.jdt.internal.compiler.batch.Main.class);
         text.append("compiler ").append(ecj).append(' ').append(ecj.length()).append(' ')
                 .append(ecj.lastModified()).append('\n');
@@ -195,20 +215,29 @@ final class EngineCache {
     private static boolean reuse(Parsed p, File entry, PrintStream out, PrintStream err) {
         File classes = new File(entry, "classes");
         Map<String, String> deps = new TreeMap<>();
-        Set<String> engineClasses = new HashSet<>();
+        Map<String, byte[]> engineClasses = new TreeMap<>();
         Set<String> engineRefs = new HashSet<>();
         try {
-            for (String line : Files.readAllLines(new File(entry, "deps").toPath())) {
+            List<String> lines = Files.readAllLines(new File(entry, "deps").toPath());
+            if (lines.isEmpty() || !lines.get(lines.size() - 1).equals("end")) {
+                return false; // cut short
+            }
+            for (String line : lines) {
                 String[] f = line.split(" ");
-                if (f.length == 2 && f[0].equals("class")) {
-                    engineClasses.add(f[1]);
+                if (f.length == 3 && f[0].equals("class")) {
+                    // Only a class whose bytes are the ones stored is taken.
+                    byte[] bytes = readRegularFile(new File(classes, f[1] + ".class").toPath());
+                    if (bytes == null || !ClassFile.sha256(bytes).equals(f[2])) {
+                        return false;
+                    }
+                    engineClasses.put(f[1], bytes);
                 } else if (f.length == 2 && f[0].equals("uses")) {
                     engineRefs.add(simpleName(f[1]));
                 } else if (f.length == 3 && f[0].equals("api")) {
                     deps.put(f[1], f[2]);
                 }
             }
-        } catch (IOException e) {
+        } catch (IOException | RuntimeException e) {
             return false;
         }
         if (engineClasses.isEmpty()) {
@@ -245,12 +274,12 @@ final class EngineCache {
         made.removeAll(before);
         try {
             Set<String> engineSimple = new HashSet<>();
-            for (String c : engineClasses) {
+            for (String c : engineClasses.keySet()) {
                 engineSimple.add(simpleName(c));
             }
             for (String c : made) {
                 String simple = simpleName(c);
-                if (engineClasses.contains(c) || engineSimple.contains(simple)
+                if (engineClasses.containsKey(c) || engineSimple.contains(simple)
                         || engineRefs.contains(simple)) {
                     return false;
                 }
@@ -263,11 +292,10 @@ final class EngineCache {
                     return false;
                 }
             }
-            for (String c : engineClasses) {
-                Path to = new File(p.outDir, c + ".class").toPath();
+            for (Map.Entry<String, byte[]> c : engineClasses.entrySet()) {
+                Path to = new File(p.outDir, c.getKey() + ".class").toPath();
                 Files.createDirectories(to.getParent());
-                Files.copy(new File(classes, c + ".class").toPath(), to,
-                        StandardCopyOption.REPLACE_EXISTING);
+                Files.write(to, c.getValue());
             }
         } catch (IOException e) {
             return false;
@@ -280,6 +308,14 @@ final class EngineCache {
         String s = internalName.substring(internalName.lastIndexOf('/') + 1);
         int dollar = s.indexOf('$');
         return dollar > 0 ? s.substring(0, dollar) : s;
+    }
+
+    /** The bytes of a regular file (not a link), or null. */
+    private static byte[] readRegularFile(Path file) throws IOException {
+        if (!Files.isRegularFile(file, LinkOption.NOFOLLOW_LINKS)) {
+            return null;
+        }
+        return Files.readAllBytes(file);
     }
 
     /** The class files below a folder, as internal names ("a/B$1"). */
@@ -348,11 +384,14 @@ final class EngineCache {
         Path temp = Files.createTempDirectory(cacheDir.toPath(), ".new-");
         try {
             StringBuilder text = new StringBuilder();
+            Path classes = temp.resolve("classes");
             for (String c : engine) {
-                Path to = temp.resolve("classes").resolve(c + ".class");
+                byte[] bytes = Files.readAllBytes(new File(p.outDir, c + ".class").toPath());
+                Path to = classes.resolve(c + ".class");
                 Files.createDirectories(to.getParent());
-                Files.copy(new File(p.outDir, c + ".class").toPath(), to);
-                text.append("class ").append(c).append('\n');
+                writeFlushed(to, bytes);
+                text.append("class ").append(c).append(' ').append(ClassFile.sha256(bytes))
+                        .append('\n');
             }
             for (String u : uses) {
                 text.append("uses ").append(u).append('\n');
@@ -361,41 +400,98 @@ final class EngineCache {
                 text.append("api ").append(d).append(' ').append(all.get(d).apiHash)
                         .append('\n');
             }
-            Files.writeString(temp.resolve("deps"), text.toString(), StandardCharsets.UTF_8);
-            try {
-                Files.move(temp, entry.toPath(), StandardCopyOption.ATOMIC_MOVE);
-            } catch (FileAlreadyExistsException | AtomicMoveNotSupportedException e) {
-                // another build stored the same entry first
-            } catch (IOException e) {
-                if (!entry.isDirectory()) {
-                    throw e;
-                }
-            }
+            text.append("end\n");
+            writeFlushed(temp.resolve("deps"), text.toString().getBytes(StandardCharsets.UTF_8));
+            flushFolders(classes, temp);
+            publish(temp, entry.toPath());
+            flushFolders(cacheDir.toPath());
         } finally {
-            deleteTree(temp.toFile());
+            deleteTree(temp);
         }
-        prune(cacheDir);
+        prune(cacheDir.toPath());
     }
 
-    /** Keeps the entries used last. */
-    private static void prune(File cacheDir) {
-        File[] entries = cacheDir.listFiles(f -> f.isDirectory() && !f.getName().startsWith("."));
-        if (entries == null || entries.length <= KEEP) {
+    /** Renames a new entry into place; one there already (damaged, or a link) goes first. */
+    private static void publish(Path temp, Path entry) throws IOException {
+        if (Files.exists(entry, LinkOption.NOFOLLOW_LINKS)) {
+            Path old = Files.createTempDirectory(entry.getParent(), ".old-");
+            Path aside = old.resolve("entry");
+            try {
+                Files.move(entry, aside, StandardCopyOption.ATOMIC_MOVE);
+                Files.move(temp, entry, StandardCopyOption.ATOMIC_MOVE);
+            } finally {
+                deleteTree(old);
+            }
             return;
         }
-        Arrays.sort(entries, Comparator.comparingLong(File::lastModified).reversed());
-        for (int i = KEEP; i < entries.length; i++) {
-            deleteTree(entries[i]);
+        Files.move(temp, entry, StandardCopyOption.ATOMIC_MOVE);
+    }
+
+    private static void writeFlushed(Path file, byte[] bytes) throws IOException {
+        try (FileOutputStream out = new FileOutputStream(file.toFile())) {
+            out.write(bytes);
+            out.getFD().sync();
         }
     }
 
-    private static void deleteTree(File f) {
-        File[] children = f.listFiles();
-        if (children != null) {
-            for (File c : children) {
-                deleteTree(c);
+    /** Flushes folders' entries (their names) to the disk, deepest first. */
+    private static void flushFolders(Path... folders) {
+        for (Path folder : folders) {
+            try (FileChannel channel = FileChannel.open(folder, StandardOpenOption.READ)) {
+                channel.force(true);
+            } catch (IOException | RuntimeException e) {
+                // a file system that cannot flush a folder keeps it as well as it can
             }
         }
-        f.delete();
+    }
+
+    /**
+     * Keeps the entries used last, and removes what stores that did not finish left. Only
+     * names of entries are considered, and a link among them is removed itself.
+     */
+    private static void prune(Path cacheDir) {
+        List<Path> entries = new ArrayList<>();
+        Map<Path, Long> times = new HashMap<>();
+        long now = System.currentTimeMillis();
+        try (DirectoryStream<Path> children = Files.newDirectoryStream(cacheDir)) {
+            for (Path child : children) {
+                String name = child.getFileName().toString();
+                long time = Files.readAttributes(child, BasicFileAttributes.class,
+                        LinkOption.NOFOLLOW_LINKS).lastModifiedTime().toMillis();
+                if (name.matches("[0-9a-f]{64}")) {
+                    entries.add(child);
+                    times.put(child, time);
+                } else if ((name.startsWith(".new-") || name.startsWith(".old-"))
+                        && now - time > STALE_MILLIS) {
+                    deleteTree(child);
+                }
+            }
+        } catch (IOException | RuntimeException e) {
+            return;
+        }
+        if (entries.size() <= KEEP) {
+            return;
+        }
+        entries.sort(Comparator.comparing((Path e) -> times.get(e)).reversed());
+        for (int i = KEEP; i < entries.size(); i++) {
+            deleteTree(entries.get(i));
+        }
+    }
+
+    /** Deletes a file or a folder with what it holds; a link is deleted itself, never
+        followed. Errors are ignored. */
+    private static void deleteTree(Path path) {
+        try {
+            if (Files.isDirectory(path, LinkOption.NOFOLLOW_LINKS)) {
+                try (DirectoryStream<Path> children = Files.newDirectoryStream(path)) {
+                    for (Path child : children) {
+                        deleteTree(child);
+                    }
+                }
+            }
+            Files.deleteIfExists(path);
+        } catch (IOException | RuntimeException e) {
+            // what cannot be deleted stays
+        }
     }
 }

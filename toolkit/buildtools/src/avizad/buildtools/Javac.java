@@ -1,5 +1,6 @@
 package avizad.buildtools;
 
+import java.io.IOException;
 import java.io.PrintStream;
 import java.io.PrintWriter;
 import java.util.ArrayList;
@@ -69,14 +70,28 @@ public final class Javac {
         return ecj(full, out, err);
     }
 
-    /** Runs ecj on these arguments in this virtual machine; returns 0 or 1. */
+    /**
+     * Runs ecj on these arguments in this virtual machine; returns 0 or 1. A class file that
+     * could not be written (a full disk, say) fails the compile: ecj itself only reports it
+     * ("No .class file created ...") and counts the compile a success.
+     */
     static int ecj(List<String> args, PrintStream out, PrintStream err) {
         PrintWriter o = new PrintWriter(out, true);
         PrintWriter e = new PrintWriter(err, true);
-        boolean ok = new org.eclipse.jdt.internal.compiler.batch.Main(o, e, false, null, null)
-                .compile(args.toArray(new String[0]));
+        org.eclipse.jdt.internal.compiler.batch.Main main =
+                new org.eclipse.jdt.internal.compiler.batch.Main(o, e, false, null, null);
+        boolean[] unwritten = {false};
+        main.logger = new org.eclipse.jdt.internal.compiler.batch.Main.Logger(main, o, e) {
+            @Override
+            public void logNoClassFileCreated(String outputDir, String relativeFileName,
+                    IOException problem) {
+                unwritten[0] = true;
+                super.logNoClassFileCreated(outputDir, relativeFileName, problem);
+            }
+        };
+        boolean ok = main.compile(args.toArray(new String[0]));
         o.flush();
         e.flush();
-        return ok ? 0 : 1;
+        return ok && !unwritten[0] ? 0 : 1;
     }
 }

@@ -32,44 +32,20 @@ public final class Device {
         return img;
     }
 
-    /**
-     * Screens of common MIDP 2.0 phones with the sizes of their small, medium and large
-     * fonts (in points of the desktop font, which Java 2D draws at one pixel a point):
-     * width, height, small, medium, large.
-     */
-    private static final int[][] PROFILES = {
-        {128, 160, 8, 9, 11},
-        {176, 208, 9, 11, 13},
-        {176, 220, 9, 11, 13},
-        {240, 320, 11, 13, 16},
-        {320, 240, 11, 13, 16},
-        {360, 640, 15, 18, 22},
-    };
-    private static int[] profile = PROFILES[3];
+    /** The screen's profile of the phone font: width, height, small, medium, large. */
+    private static int[] profile = PhoneFont.profile(width, height);
 
     /** Sets the screen; the fonts are those of the profile of that size, or of the profile
-        whose shorter side is nearest to the screen's. */
+        whose shorter side is nearest to the screen's (PhoneFont). */
     public static synchronized void setSize(int w, int h) {
         width = w;
         height = h;
         screen = newScreen();
-        int shorter = Math.min(w, h);
-        int[] best = null;
-        for (int[] p : PROFILES) {
-            if (p[0] == w && p[1] == h) {
-                best = p;
-                break;
-            }
-            if (best == null || Math.abs(Math.min(p[0], p[1]) - shorter)
-                    < Math.abs(Math.min(best[0], best[1]) - shorter)) {
-                best = p;
-            }
-        }
-        profile = best;
+        profile = PhoneFont.profile(w, h);
     }
 
-    /** The size of the phone's fonts: 0 small, 1 medium, 2 large. */
-    public static synchronized int fontPoints(int size) {
+    /** The pixel size of the phone's fonts: 0 small, 1 medium, 2 large. */
+    public static synchronized int fontPixelSize(int size) {
         return profile[2 + size];
     }
 

@@ -21,15 +21,36 @@ import org.objectweb.asm.commons.ClassRemapper;
 import org.objectweb.asm.commons.SimpleRemapper;
 
 /**
- * Loads the classes and resources of a MIDlet suite jar. Each class is rewritten on loading so
- * that its view of time and threads goes through {@link VM}: System.currentTimeMillis, the
- * Thread calls, Object.wait and notify, new Random(), new Date(), Calendar.getInstance,
- * java.util.Timer and TimerTask.
+ * Loads the classes and resources of a MIDlet suite jar, in a sandbox as a phone does: a game
+ * reaches only the classes of its suite and the public API of CLDC 1.1 / MIDP 2.0.
+ *
+ * <ul>
+ *   <li>Every class is checked before it is defined ({@link ClassCheck}): what it names must be
+ *       the suite's or the API's, or it is refused with the linkage error a phone gives, which
+ *       is also written to standard error.
+ *   <li>Only the suite's classes, the API's and the emulator's classes its rewritten calls go
+ *       to are loaded through this loader; a class of the jar in a package of the platform
+ *       (java, javax) or of the emulator is not one of the suite's.
+ *   <li>Resources are the files of the jar, and nothing else.
+ * </ul>
+ *
+ * Each class is rewritten on loading so that its view of time and threads goes through
+ * {@link VM} (System.currentTimeMillis, the Thread calls, Object.wait and notify, new Random(),
+ * new Date(), Calendar.getInstance, java.util.Timer and TimerTask), and its calls of
+ * Class.forName, Class.newInstance, Class.getResourceAsStream, System.getProperty and exit
+ * through {@link Sandbox}.
  */
 public final class GameLoader extends ClassLoader {
     private static final String VM_CLASS = "avizad/emulator/VM";
+    private static final String SANDBOX = "avizad/emulator/Sandbox";
+    /** The emulator's classes that rewritten game classes call, by binary name. */
+    private static final Set<String> RUNTIME_CLASSES = Set.of("avizad.emulator.VM",
+            "avizad.emulator.VTimer", "avizad.emulator.VTimerTask", "avizad.emulator.Sandbox");
+    private static ClassCheck.Api api;
     private final Map<String, byte[]> entries = new HashMap<>();
     private final Set<String> threadClasses = new HashSet<>();
+    private final Set<String> reported = new HashSet<>();
+    private ClassCheck check;
 
     public GameLoader(Path jar, ClassLoader parent) throws IOException {
         super(parent);
@@ -65,6 +86,60 @@ public final class GameLoader extends ClassLoader {
         }
     }
 
+    /** The API of CLDC 1.1 / MIDP 2.0, read from the list the emulator carries, once. */
+    static synchronized ClassCheck.Api api() {
+        if (api == null) {
+            try (InputStream in = GameLoader.class.getResourceAsStream("api.txt")) {
+                if (in == null) {
+                    throw new IllegalStateException("the emulator's API list is missing");
+                }
+                api = ClassCheck.Api.read(in);
+            } catch (IOException e) {
+                throw new IllegalStateException("cannot read the emulator's API list", e);
+            }
+        }
+        return api;
+    }
+
+    /**
+     * Whether the jar has a class of this internal name that is the suite's own: none in the
+     * platform's packages (java, javax) or the emulator's.
+     */
+    boolean isSuiteClass(String internalName) {
+        return !internalName.startsWith("java/") && !internalName.startsWith("javax/")
+                && !internalName.startsWith("avizad/emulator/")
+                && entries.containsKey(internalName + ".class");
+    }
+
+    /** Whether Class.forName finds this name: a class of the suite or of the API, or an
+        array of those or of a primitive type. */
+    boolean findsByName(String name) {
+        if (name.indexOf('/') >= 0) {
+            return false;
+        }
+        String n = name;
+        if (n.startsWith("[")) {
+            n = n.replaceFirst("^\\[+", "");
+            if (n.length() == 1) {
+                return "ZBCSIJFD".indexOf(n.charAt(0)) >= 0;
+            }
+            if (!n.startsWith("L") || !n.endsWith(";")) {
+                return false;
+            }
+            n = n.substring(1, n.length() - 1);
+        }
+        String internal = n.replace('.', '/');
+        return api().hasClass(internal) || isSuiteClass(internal);
+    }
+
+    /** Whether the game may make an object of this class with Class.newInstance. */
+    boolean mayInstantiate(Class<?> c) {
+        if (c.getClassLoader() == this) {
+            return true;
+        }
+        return api().declares(c.getName().replace('.', '/'), "<init>", "()V");
+    }
+
     /** The internal names of Thread and of the suite's classes that extend it. */
     private void findThreadClasses() {
         Map<String, String> superOf = new HashMap<>();
@@ -91,22 +166,75 @@ public final class GameLoader extends ClassLoader {
     }
 
     @Override
+    protected Class<?> loadClass(String name, boolean resolve) throws ClassNotFoundException {
+        synchronized (getClassLoadingLock(name)) {
+            Class<?> c = findLoadedClass(name);
+            if (c == null) {
+                String internal = name.replace('.', '/');
+                if (RUNTIME_CLASSES.contains(name) || api().hasClass(internal)) {
+                    c = getParent().loadClass(name);
+                } else if (isSuiteClass(internal)) {
+                    c = findClass(name);
+                } else {
+                    throw new ClassNotFoundException(name);
+                }
+            }
+            if (resolve) {
+                resolveClass(c);
+            }
+            return c;
+        }
+    }
+
+    @Override
     protected Class<?> findClass(String name) throws ClassNotFoundException {
-        byte[] code = entries.get(name.replace('.', '/') + ".class");
-        if (code == null) {
+        String internal = name.replace('.', '/');
+        if (!isSuiteClass(internal)) {
             throw new ClassNotFoundException(name);
+        }
+        byte[] code = entries.get(internal + ".class");
+        if (check == null) {
+            check = new ClassCheck(api(), n -> isSuiteClass(n) ? entries.get(n + ".class") : null);
+        }
+        try {
+            check.check(internal, code);
+        } catch (LinkageError refused) {
+            if (reported.add(name)) {
+                System.err.println("emulator: class " + name + " of the MIDlet suite refused: "
+                        + refused);
+            }
+            throw refused;
         }
         byte[] out = rewrite(code);
         return defineClass(name, out, 0, out.length);
     }
 
+    /**
+     * A file of the jar by its name in the jar ("a.png", "data/b.bin"), or null: never a name
+     * that leads out of the jar's folders ("..", "/" at the start, an empty part).
+     */
     @Override
     public InputStream getResourceAsStream(String name) {
-        byte[] data = entries.get(name.startsWith("/") ? name.substring(1) : name);
-        if (data != null) {
-            return new ByteArrayInputStream(data);
+        if (name == null || name.isEmpty() || name.startsWith("/") || name.endsWith("/")) {
+            return null;
         }
-        return name.endsWith(".class") ? null : super.getResourceAsStream(name);
+        for (String part : name.split("/", -1)) {
+            if (part.isEmpty() || part.equals(".") || part.equals("..")) {
+                return null;
+            }
+        }
+        byte[] data = entries.get(name);
+        return data == null ? null : new ByteArrayInputStream(data);
+    }
+
+    @Override
+    public java.net.URL getResource(String name) {
+        return null; // the game's files are read with getResourceAsStream only
+    }
+
+    @Override
+    public Enumeration<java.net.URL> getResources(String name) {
+        return java.util.Collections.emptyEnumeration();
     }
 
     byte[] rewrite(byte[] code) {
@@ -145,8 +273,33 @@ public final class GameLoader extends ClassLoader {
                     super.visitMethodInsn(op, VM_CLASS, name, desc, false);
                     return;
                 }
-                if (key.equals("exit(I)V")) {
-                    super.visitMethodInsn(op, "avizad/emulator/Device", name, desc, false);
+                if (key.equals("exit(I)V")
+                        || key.equals("getProperty(Ljava/lang/String;)Ljava/lang/String;")) {
+                    super.visitMethodInsn(op, SANDBOX, name, desc, false);
+                    return;
+                }
+            }
+            if (op == Opcodes.INVOKEVIRTUAL && owner.equals("java/lang/Runtime")
+                    && key.equals("exit(I)V")) {
+                super.visitMethodInsn(Opcodes.INVOKESTATIC, SANDBOX, name,
+                        "(Ljava/lang/Runtime;I)V", false);
+                return;
+            }
+            if (owner.equals("java/lang/Class")) {
+                // Class.forName and newInstance stay the game's own calls (they depend on the
+                // caller), checked first; resources come from the jar only.
+                if (op == Opcodes.INVOKESTATIC
+                        && key.equals("forName(Ljava/lang/String;)Ljava/lang/Class;")) {
+                    super.visitMethodInsn(Opcodes.INVOKESTATIC, SANDBOX, "className",
+                            "(Ljava/lang/String;)Ljava/lang/String;", false);
+                } else if (op == Opcodes.INVOKEVIRTUAL
+                        && key.equals("newInstance()Ljava/lang/Object;")) {
+                    super.visitMethodInsn(Opcodes.INVOKESTATIC, SANDBOX, "instantiable",
+                            "(Ljava/lang/Class;)Ljava/lang/Class;", false);
+                } else if (op == Opcodes.INVOKEVIRTUAL && key.equals(
+                        "getResourceAsStream(Ljava/lang/String;)Ljava/io/InputStream;")) {
+                    super.visitMethodInsn(Opcodes.INVOKESTATIC, SANDBOX, "resource",
+                            "(Ljava/lang/Class;Ljava/lang/String;)Ljava/io/InputStream;", false);
                     return;
                 }
             }

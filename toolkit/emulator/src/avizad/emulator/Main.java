@@ -126,9 +126,10 @@ public final class Main {
             }
         }
 
-        setPlatformProperties();
+        Sandbox.setPlatformProperties();
         Device.setSize(width, height);
         GameLoader loader = new GameLoader(jar, Main.class.getClassLoader());
+        Sandbox.use(loader);
         Device.setSuite(loader, props);
         if (headless) {
             Device.setHeadless(frames, script, shot);
@@ -166,29 +167,6 @@ public final class Main {
         }
     }
 
-    /** The system properties a MIDP 2.0 device defines. */
-    private static void setPlatformProperties() {
-        java.util.Locale l = java.util.Locale.getDefault();
-        String locale = l.getLanguage() + (l.getCountry().isEmpty() ? "" : "-" + l.getCountry());
-        String[][] props = {
-            {"microedition.platform", "Avizad"},
-            {"microedition.configuration", "CLDC-1.1"},
-            {"microedition.profiles", "MIDP-2.0"},
-            {"microedition.locale", locale},
-            {"microedition.encoding", java.nio.charset.Charset.defaultCharset().name()},
-            {"microedition.commports", ""},
-            {"microedition.hostname", "localhost"},
-            {"supports.mixing", "false"},
-            {"supports.audio.capture", "false"},
-            {"supports.video.capture", "false"},
-            {"supports.recording", "false"},
-            {"audio.encodings", ""},
-        };
-        for (String[] p : props) {
-            System.setProperty(p[0], p[1]);
-        }
-    }
-
     private static void startTimeout(long seconds) {
         if (seconds <= 0) {
             return;
@@ -207,10 +185,17 @@ public final class Main {
         t.start();
     }
 
-    private static void startMidlet(ClassLoader loader, String cls) {
+    private static void startMidlet(GameLoader loader, String cls) {
         Object m;
         try {
+            if (!loader.isSuiteClass(cls.replace('.', '/'))) {
+                throw new ClassNotFoundException(cls + ", the MIDlet class of the manifest, is"
+                        + " not a class of the MIDlet suite");
+            }
             Class<?> c = Class.forName(cls, true, loader);
+            if (!javax.microedition.midlet.MIDlet.class.isAssignableFrom(c)) {
+                throw new InstantiationException(cls + " is not a MIDlet");
+            }
             m = c.getDeclaredConstructor().newInstance();
         } catch (ReflectiveOperationException e) {
             Throwable cause = e instanceof java.lang.reflect.InvocationTargetException

@@ -1,12 +1,9 @@
 package javax.microedition.lcdui;
 
-import java.awt.FontMetrics;
-import java.awt.Graphics2D;
-import java.awt.RenderingHints;
-import java.awt.image.BufferedImage;
+import avizad.emulator.PhoneFont;
 
-/** Fonts of the phone, drawn with the desktop's sans-serif and monospaced fonts at the
-    sizes of the phone the screen size stands for (avizad.emulator.Device). */
+/** Fonts of the phone: the phone font's glyphs at the sizes of the screen's profile
+    (avizad.emulator.PhoneFont, avizad.emulator.Device). */
 public final class Font {
     public static final int STYLE_PLAIN = 0;
     public static final int STYLE_BOLD = 1;
@@ -22,39 +19,24 @@ public final class Font {
     public static final int FONT_INPUT_TEXT = 1;
 
     private static final Font[] CACHE = new Font[3 * 3 * 8];
-    private static Graphics2D measure;
 
     private final int face;
     private final int style;
     private final int size;
-    private final java.awt.Font awt;
-    private final FontMetrics metrics;
+    private final PhoneFont.Strike strike;
 
     private Font(int face, int style, int size) {
         this.face = face;
         this.style = style;
         this.size = size;
-        String family = face == FACE_MONOSPACE ? java.awt.Font.MONOSPACED
-                : java.awt.Font.SANS_SERIF;
-        int points = avizad.emulator.Device.fontPoints(
+        int pixelSize = avizad.emulator.Device.fontPixelSize(
                 size == SIZE_SMALL ? 0 : size == SIZE_LARGE ? 2 : 1);
-        int awtStyle = ((style & STYLE_BOLD) != 0 ? java.awt.Font.BOLD : 0)
-                | ((style & STYLE_ITALIC) != 0 ? java.awt.Font.ITALIC : 0);
-        awt = new java.awt.Font(family, awtStyle, points);
-        metrics = measurer().getFontMetrics(awt);
+        strike = PhoneFont.strike(face == FACE_MONOSPACE ? 1 : face == FACE_PROPORTIONAL ? 2 : 0,
+                (style & STYLE_BOLD) != 0, (style & STYLE_ITALIC) != 0, pixelSize);
     }
 
-    private static synchronized Graphics2D measurer() {
-        if (measure == null) {
-            measure = new BufferedImage(1, 1, BufferedImage.TYPE_INT_RGB).createGraphics();
-            measure.setRenderingHint(
-                    RenderingHints.KEY_TEXT_ANTIALIASING, RenderingHints.VALUE_TEXT_ANTIALIAS_OFF);
-        }
-        return measure;
-    }
-
-    java.awt.Font awtFont() {
-        return awt;
+    PhoneFont.Strike strike() {
+        return strike;
     }
 
     public static Font getDefaultFont() {
@@ -118,32 +100,32 @@ public final class Font {
     }
 
     public int getHeight() {
-        return metrics.getAscent() + metrics.getDescent() + metrics.getLeading();
+        return strike.height();
     }
 
     public int getBaselinePosition() {
-        return metrics.getAscent();
+        return strike.baseline();
     }
 
     public int charWidth(char ch) {
-        return metrics.charWidth(ch);
+        return strike.charWidth(ch);
     }
 
     public int charsWidth(char[] ch, int offset, int length) {
         if (offset < 0 || length < 0 || offset + length > ch.length) {
             throw new ArrayIndexOutOfBoundsException();
         }
-        return metrics.charsWidth(ch, offset, length);
+        return strike.charsWidth(ch, offset, length);
     }
 
     public int stringWidth(String str) {
-        return metrics.stringWidth(str);
+        return strike.stringWidth(str, 0, str.length());
     }
 
     public int substringWidth(String str, int offset, int len) {
         if (offset < 0 || len < 0 || offset + len > str.length()) {
             throw new StringIndexOutOfBoundsException();
         }
-        return metrics.stringWidth(str.substring(offset, offset + len));
+        return strike.stringWidth(str, offset, len);
     }
 }

@@ -236,47 +236,54 @@ public class Graphics {
         if (str == null) {
             throw new NullPointerException();
         }
-        checkTextAnchor(anchor);
-        if (anchor == 0) {
-            anchor = TOP | LEFT;
-        }
-        int w = font.stringWidth(str);
-        if ((anchor & HCENTER) != 0) {
-            x -= w / 2;
-        } else if ((anchor & RIGHT) != 0) {
-            x -= w;
-        }
-        int baseline;
-        if ((anchor & TOP) != 0) {
-            baseline = y + font.getBaselinePosition();
-        } else if ((anchor & BOTTOM) != 0) {
-            baseline = y - font.getHeight() + font.getBaselinePosition();
-        } else {
-            baseline = y;
-        }
-        g.setFont(font.awtFont());
-        g.drawString(str, x + tx, baseline + ty);
-        if (font.isUnderlined()) {
-            g.drawLine(x + tx, baseline + ty + 1, x + tx + w - 1, baseline + ty + 1);
-        }
+        drawText(str, 0, str.length(), x, y, anchor);
     }
 
     public void drawSubstring(String str, int offset, int len, int x, int y, int anchor) {
         if (offset < 0 || len < 0 || offset + len > str.length()) {
             throw new StringIndexOutOfBoundsException();
         }
-        drawString(str.substring(offset, offset + len), x, y, anchor);
+        drawText(str, offset, len, x, y, anchor);
     }
 
     public void drawChar(char character, int x, int y, int anchor) {
-        drawString(String.valueOf(character), x, y, anchor);
+        drawText(String.valueOf(character), 0, 1, x, y, anchor);
     }
 
     public void drawChars(char[] data, int offset, int length, int x, int y, int anchor) {
         if (offset < 0 || length < 0 || offset + length > data.length) {
             throw new ArrayIndexOutOfBoundsException();
         }
-        drawString(new String(data, offset, length), x, y, anchor);
+        drawText(new String(data, offset, length), 0, length, x, y, anchor);
+    }
+
+    /** Characters offset .. offset + length - 1 of `str` in the phone font, by the font's
+        drawing rule (avizad.emulator.PhoneFont), straight into the target's pixels. */
+    private void drawText(String str, int offset, int length, int x, int y, int anchor) {
+        checkTextAnchor(anchor);
+        if (anchor == 0) {
+            anchor = TOP | LEFT;
+        }
+        avizad.emulator.PhoneFont.Strike strike = font.strike();
+        if ((anchor & (HCENTER | RIGHT)) != 0) {
+            int w = strike.stringWidth(str, offset, length);
+            x -= (anchor & HCENTER) != 0 ? w / 2 : w;
+        }
+        int baseline;
+        if ((anchor & TOP) != 0) {
+            baseline = y + strike.baseline();
+        } else if ((anchor & BOTTOM) != 0) {
+            baseline = y - strike.height() + strike.baseline();
+        } else {
+            baseline = y;
+        }
+        java.awt.image.Raster raster = target.getRaster();
+        int stride = ((java.awt.image.SinglePixelPackedSampleModel) raster.getSampleModel())
+                .getScanlineStride();
+        int pixel = target.getType() == BufferedImage.TYPE_INT_ARGB ? 0xFF000000 | color : color;
+        strike.draw(((DataBufferInt) raster.getDataBuffer()).getData(), stride, cx, cy,
+                Math.min(cw, target.getWidth() - cx), Math.min(ch, target.getHeight() - cy), str,
+                offset, length, x + tx, baseline + ty, font.isUnderlined(), pixel);
     }
 
     // ---------------------------------------------------------------- images

@@ -1,0 +1,10 @@
+package java.io;
+
+public class UTFDataFormatException extends IOException {
+    public UTFDataFormatException() {
+    }
+
+    public UTFDataFormatException(String message) {
+        super(message);
+    }
+}

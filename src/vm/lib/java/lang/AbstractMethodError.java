@@ -1,0 +1,10 @@
+package java.lang;
+
+public class AbstractMethodError extends IncompatibleClassChangeError {
+    public AbstractMethodError() {
+    }
+
+    public AbstractMethodError(String message) {
+        super(message);
+    }
+}

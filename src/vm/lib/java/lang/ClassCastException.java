@@ -1,0 +1,10 @@
+package java.lang;
+
+public class ClassCastException extends RuntimeException {
+    public ClassCastException() {
+    }
+
+    public ClassCastException(String message) {
+        super(message);
+    }
+}

@@ -1,0 +1,10 @@
+package java.lang;
+
+public class CloneNotSupportedException extends Exception {
+    public CloneNotSupportedException() {
+    }
+
+    public CloneNotSupportedException(String message) {
+        super(message);
+    }
+}

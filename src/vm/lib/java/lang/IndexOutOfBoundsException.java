@@ -1,0 +1,10 @@
+package java.lang;
+
+public class IndexOutOfBoundsException extends RuntimeException {
+    public IndexOutOfBoundsException() {
+    }
+
+    public IndexOutOfBoundsException(String message) {
+        super(message);
+    }
+}

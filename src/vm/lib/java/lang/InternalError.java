@@ -1,0 +1,10 @@
+package java.lang;
+
+public class InternalError extends VirtualMachineError {
+    public InternalError() {
+    }
+
+    public InternalError(String message) {
+        super(message);
+    }
+}

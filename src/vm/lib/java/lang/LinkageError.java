@@ -1,0 +1,10 @@
+package java.lang;
+
+public class LinkageError extends Error {
+    public LinkageError() {
+    }
+
+    public LinkageError(String message) {
+        super(message);
+    }
+}

@@ -1,0 +1,10 @@
+package java.lang;
+
+public class NoClassDefFoundError extends LinkageError {
+    public NoClassDefFoundError() {
+    }
+
+    public NoClassDefFoundError(String message) {
+        super(message);
+    }
+}

@@ -1,0 +1,10 @@
+package java.lang;
+
+public class StackOverflowError extends VirtualMachineError {
+    public StackOverflowError() {
+    }
+
+    public StackOverflowError(String message) {
+        super(message);
+    }
+}

@@ -1,0 +1,10 @@
+package java.lang;
+
+public class UnsupportedOperationException extends RuntimeException {
+    public UnsupportedOperationException() {
+    }
+
+    public UnsupportedOperationException(String message) {
+        super(message);
+    }
+}

@@ -1,0 +1,4 @@
+package java.lang.annotation;
+
+public interface Annotation {
+}

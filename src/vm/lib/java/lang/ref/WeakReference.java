@@ -1,0 +1,7 @@
+package java.lang.ref;
+
+public class WeakReference extends Reference {
+    public WeakReference(Object referent) {
+        super(referent);
+    }
+}
