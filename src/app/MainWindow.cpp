@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -15,9 +16,11 @@
 #include <QToolButton>
 #include <QUndoGroup>
 #include <QUndoStack>
-#include <QWidgetAction>
 #include <cerrno>
-#include <tuple>
+#include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "app/CentralArea.h"
 #include "app/HelpWindow.h"
@@ -37,7 +40,8 @@
 #include "model/ProjectFile.h"
 #include "model/ui/QtText.h"
 #include "pipeline/BuildCommands.h"
-#include "pipeline/BuildPipeline.h"
+#include "pipeline/BuildRunner.h"
+#include "pipeline/CleanProgramFolder.h"
 #include "pipeline/GameLauncher.h"
 #include "pipeline/ui/ConsoleWindow.h"
 #include "shell/AppIcons.h"
@@ -71,7 +75,11 @@ MainWindow::MainWindow(fs::path programDir, Prompts prompts, QWidget* parent)
     setWindowIcon(AppIcons::icon(AppIcon::Application));
     connect(document_, &ProjectDocument::titleChanged, this,
             [this] { setWindowTitle(document_->windowTitle()); });
-    buildToolbars();
+    makeActions();
+    makeBars();
+    addLogo();
+    addMenus();
+    addCommandButtons();
 
     auto* centre = new QWidget(this);
     auto* row = new QHBoxLayout(centre);
@@ -92,20 +100,14 @@ MainWindow::MainWindow(fs::path programDir, Prompts prompts, QWidget* parent)
 
     console_ = new ConsoleWindow(this);
     console_->hide();
-    BuildPipeline::Console buildConsole;
-    buildConsole.send = [this](std::string_view line) { return console_->sendQuietly(line); };
-    buildConsole.print = [this](std::string_view text) { console_->appendOutput(text); };
-    buildConsole.clear = [this] { console_->clearText(); };
-    // Each build runs its tools in an interpreter of its own, ended with them.
-    buildConsole.open = [this](const fs::path& dir) { return console_->restart(dir); };
-    buildConsole.close = [this] { console_->stopInterpreter(); };
-    buildConsole.post = [this](std::function<void()> task) {
-        QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
-    };
-    build_ = std::make_unique<BuildPipeline>(std::move(buildConsole));
-    console_->setOutputFilter([this](std::string_view chunk) { build_->feedOutput(chunk); });
-    connect(console_, &ConsoleWindow::interpreterEnded, this,
-            [this] { build_->interpreterEnded(); });
+    // The builds show their text in the console; what their tools report comes back to
+    // this thread.
+    build_ = std::make_unique<BuildRunner>(
+        BuildRunner::View{.print = [this](std::string_view text) { console_->appendOutput(text); },
+                          .clear = [this] { console_->clearText(); }},
+        [this](std::function<void()> task) {
+            QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+        });
 
     connect(document_, &ProjectDocument::currentLevelChanged, this, &MainWindow::updateStatus);
     connect(document_, &ProjectDocument::levelsChanged, this, &MainWindow::updateStatus);
@@ -116,8 +118,7 @@ MainWindow::MainWindow(fs::path programDir, Prompts prompts, QWidget* parent)
             &MainWindow::editLevelProperties);
     connect(central_, &CentralArea::panelShown, this, [this](CentralPanel panel) {
         if (!isObjectEditor(panel)) {
-            toolbarActions_[panel == CentralPanel::Events ? Command::ShowEvents
-                                                          : Command::ShowLevel]
+            actions_[panel == CentralPanel::Events ? Command::ShowEvents : Command::ShowLevel]
                 ->setChecked(true);
         }
     });
@@ -152,27 +153,122 @@ MainWindow::MainWindow(fs::path programDir, Prompts prompts, QWidget* parent)
     unlockInterface();
 }
 
-MainWindow::~MainWindow() {
-    // The console outlives the build pipeline by a moment: it must not feed it any more.
-    console_->setOutputFilter({});
-}
+MainWindow::~MainWindow() = default;
 
-QAction* MainWindow::makeAction(Command command, const QString& caption, const QString& hint) {
-    auto* action = new QAction(caption, this);
-    if (!hint.isEmpty()) {
-        action->setToolTip(hint);
-        action->setStatusTip(hint.trimmed());
+void MainWindow::makeActions() {
+    // Every command once: its caption in the menus, its hint on the lower bar (nullptr: it is
+    // not there), its icon, its keys and what it does.
+    const auto add = [this](Command command, const char* caption, const char* hint,
+                            std::optional<AppIcon> icon, const QList<QKeySequence>& keys,
+                            std::function<void()> run) {
+        auto* action = new QAction(QString::fromUtf8(caption), this);
+        if (hint != nullptr) {
+            const QString text = QString::fromUtf8(hint);
+            action->setToolTip(text);
+            action->setStatusTip(text.trimmed());
+        }
+        if (icon) {
+            action->setIcon(AppIcons::icon(*icon));
+        }
+        action->setShortcuts(keys);
+        addAction(action);  // the keys work while the menus are closed
+        connect(action, &QAction::triggered, this, [this, command] { this->run(command); });
+        actions_[command] = action;
+        handlers_[command] = std::move(run);
+    };
+    add(Command::OpenProject, "Открыть", "Открыть проект", AppIcon::OpenProject,
+        {QKeySequence::Open}, [this] { openProject(true); });
+    add(Command::NewProject, "Создать проект", "Создать проект", AppIcon::NewProject,
+        {QKeySequence::New}, [this] { newProject(); });
+    add(Command::NewProjectMenu, "Создать", nullptr, {}, {}, [this] { clearScenario(); });
+    add(Command::Save, "Сохранить", " Сохранить проект", AppIcon::SaveProject, {QKeySequence::Save},
+        [this] { saveProject(false); });
+    add(Command::SaveAs, "Сохранить как...", nullptr, {}, {Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+        [this] { saveProject(true); });
+    add(Command::Clean, "Очистка", nullptr, {}, {}, [this] { clean(); });
+    add(Command::Compile, "Компиляция", "Компиляция", AppIcon::Compile, {Qt::Key_F9},
+        [this] { compile(); });
+    add(Command::RunGame, "Запуск игры", "Запуск игры", AppIcon::RunGame, {Qt::Key_F5},
+        [this] { runGame(); });
+    add(Command::MakeJar, "Перевод в jar", nullptr, {}, {}, [this] { compile(); });
+    add(Command::Exit, "Выход", nullptr, {}, {Qt::CTRL | Qt::Key_Q}, [this] { close(); });
+    add(Command::Settings, "Общие настройки", nullptr, {}, {}, [this] { editSettings(); });
+    add(Command::MidletSettings, "Настройки мидлета", nullptr, {}, {},
+        [this] { editMidletSettings(); });
+    add(Command::NewBackground, "Фоновый объект", "Создание фонового объекта",
+        AppIcon::NewBackground, {}, [this] { createObject(ObjectKind::Background); });
+    add(Command::NewActive, "Активный объект", "Создание активного объекта", AppIcon::NewActive, {},
+        [this] { createObject(ObjectKind::Active); });
+    add(Command::NewIndicator, "Объект-индикатор", "Создание объекта-индикатора",
+        AppIcon::NewIndicator, {}, [this] { createObject(ObjectKind::Indicator); });
+    add(Command::NewText, "Текстовый объект", "Создание текстового объекта", AppIcon::NewText, {},
+        [this] { createObject(ObjectKind::Text); });
+    add(Command::NewLevel, "Уровень", "Создание нового уровня", AppIcon::NewLevel, {},
+        [this] { createLevel(); });
+    add(Command::About, "Об авторах", nullptr, {}, {}, [this] { showAbout(); });
+    add(Command::Help, "Общее", nullptr, {}, {QKeySequence::HelpContents}, [this] { showHelp(); });
+    // Their captions and hints name the edit (followUndoGroup).
+    add(Command::Undo, "Отменить", nullptr, AppIcon::Undo, {Qt::CTRL | Qt::Key_Z},
+        [this] { undoGroup_->undo(); });
+    add(Command::Redo, "Повторить", nullptr, AppIcon::Redo,
+        {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}, [this] { undoGroup_->redo(); });
+    // The two work panels of the centre; an object editor lies over either.
+    add(Command::ShowEvents, "События", nullptr, {}, {Qt::Key_F6}, [this] { showEvents(); });
+    add(Command::ShowLevel, "Размещение объектов", nullptr, {}, {Qt::Key_F7},
+        [this] { showLevel(); });
+    auto* panels = new QActionGroup(this);
+    panels->setExclusive(true);
+    for (Command command : {Command::ShowEvents, Command::ShowLevel}) {
+        actions_[command]->setCheckable(true);
+        panels->addAction(actions_[command]);
     }
-    connect(action, &QAction::triggered, this, [this, command] { run(command); });
-    return action;
+    actions_[Command::ShowEvents]->setChecked(true);
+    followUndoGroup();
 }
 
-void MainWindow::buildToolbars() {
-    makeBars();
-    addLogo();
-    addMenus();
-    addCommandButtons();
-    addPanelSwitches();
+void MainWindow::fillSamplesMenu() {
+    samplesMenu_->clear();
+    const std::vector<SampleProject> samples = installedSamples(programDir_);
+    if (samples.empty()) {
+        samplesMenu_->addAction(QStringLiteral("(примеров нет)"))->setEnabled(false);
+        return;
+    }
+    for (const SampleProject& sample : samples) {
+        QAction* action = samplesMenu_->addAction(QString::fromStdString(sample.name));
+        action->setToolTip(QStringLiteral("Открыть копию примера: сам пример не изменится"));
+        const fs::path file = sample.file;
+        connect(action, &QAction::triggered, this, [this, file] { openSample(file); });
+    }
+}
+
+void MainWindow::followUndoGroup() {
+    // Undo and redo act on the document's edits, or on the panel shown when it keeps its
+    // own history; their texts name the edit: "Отменить создание уровня".
+    undoGroup_ = new QUndoGroup(this);
+    undoGroup_->addStack(document_->undoStack());
+    undoGroup_->setActiveStack(document_->undoStack());
+    QAction* undo = actions_[Command::Undo];
+    QAction* redo = actions_[Command::Redo];
+    const auto name = [](const QString& verb, const QString& command) {
+        if (command.isEmpty()) {
+            return verb;
+        }
+        return verb + QLatin1Char(' ') + command.left(1).toLower() + command.mid(1);
+    };
+    const auto show = [this, undo, redo, name] {
+        undo->setEnabled(undoGroup_->canUndo());
+        redo->setEnabled(undoGroup_->canRedo());
+        undo->setText(name(QStringLiteral("Отменить"), undoGroup_->undoText()));
+        redo->setText(name(QStringLiteral("Повторить"), undoGroup_->redoText()));
+        undo->setToolTip(undo->text());
+        redo->setToolTip(redo->text());
+    };
+    connect(undoGroup_, &QUndoGroup::canUndoChanged, this, show);
+    connect(undoGroup_, &QUndoGroup::canRedoChanged, this, show);
+    connect(undoGroup_, &QUndoGroup::undoTextChanged, this, show);
+    connect(undoGroup_, &QUndoGroup::redoTextChanged, this, show);
+    connect(undoGroup_, &QUndoGroup::activeStackChanged, this, show);
+    show();
 }
 
 void MainWindow::makeBars() {
@@ -204,124 +300,78 @@ void MainWindow::addLogo() {
     upperBar_->addWidget(logo);
 }
 
-QMenu* MainWindow::addMenu(const QString& caption, std::initializer_list<MenuItem> items) {
-    auto* menu = new QMenu(caption, this);
-    for (const MenuItem& item : items) {
-        if (item.caption == nullptr) {
-            menu->addSeparator();
-            continue;
+namespace {
+
+// Commands in groups, a separator between two groups.
+using CommandGroups = std::vector<std::vector<Command>>;
+
+void addGroups(QWidget* widget, const CommandGroups& groups,
+               const std::function<QAction*(Command)>& action) {
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        if (g > 0) {
+            auto* separator = new QAction(widget);
+            separator->setSeparator(true);
+            widget->addAction(separator);
         }
-        QAction* action = makeAction(item.command, QString::fromUtf8(item.caption));
-        if (!item.shortcut.isEmpty()) {
-            action->setShortcut(item.shortcut);
-            addAction(action);  // the shortcut works while the menu is closed
+        for (Command command : groups[g]) {
+            widget->addAction(action(command));
         }
-        menu->addAction(action);
-        menuActions_[item.command] = action;
     }
-    addMenuButton(menu);
-    return menu;
 }
 
+}  // namespace
+
 void MainWindow::addMenus() {
-    const QKeySequence none;
-    QMenu* file = addMenu(
-        QStringLiteral("Файл"),
-        {{Command::OpenProject, "Открыть", QKeySequence::Open},
-         {Command::NewProject, "Создать проект", QKeySequence::New},
-         {Command::NewProjectMenu, "Создать", none},
-         {Command::Save, nullptr, none},
-         {Command::Save, "Сохранить", QKeySequence::Save},
-         {Command::SaveAs, "Сохранить как...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-         {Command::Save, nullptr, none},
-         {Command::Clean, "Очистка", none},
-         {Command::Compile, "Компиляция", QKeySequence(Qt::Key_F9)},
-         {Command::RunGame, "Запуск игры", QKeySequence(Qt::Key_F5)},
-         {Command::MakeJar, "Перевод в jar", none},
-         {Command::Save, nullptr, none},
-         {Command::Exit, "Выход", QKeySequence(Qt::CTRL | Qt::Key_Q)}});
-    addSamplesMenu(file);
-    addEditMenu();
-    addMenu(QStringLiteral("Настройки"), {{Command::Settings, "Общие настройки", none},
-                                          {Command::MidletSettings, "Настройки мидлета", none}});
-    addMenu(QStringLiteral("Создать"), {{Command::NewBackground, "Фоновый объект", none},
-                                        {Command::NewActive, "Активный объект", none},
-                                        {Command::NewIndicator, "Объект-индикатор", none},
-                                        {Command::NewText, "Текстовый объект", none},
-                                        {Command::Save, nullptr, none},
-                                        {Command::NewLevel, "Уровень", none}});
-    addViewMenu();
-    addMenu(QStringLiteral("Справка"), {{Command::About, "Об авторах", none},
-                                        {Command::Help, "Общее", QKeySequence::HelpContents}});
+    // The menus behind the upper bar's buttons, in their order.
+    const std::pair<const char*, CommandGroups> menus[] = {
+        {"Файл",
+         {{Command::OpenProject, Command::NewProject, Command::NewProjectMenu},
+          {Command::Save, Command::SaveAs},
+          {Command::Clean, Command::Compile, Command::RunGame, Command::MakeJar},
+          {Command::Exit}}},
+        {"Правка", {{Command::Undo, Command::Redo}}},
+        {"Настройки", {{Command::Settings, Command::MidletSettings}}},
+        {"Создать",
+         {{Command::NewBackground, Command::NewActive, Command::NewIndicator, Command::NewText},
+          {Command::NewLevel}}},
+        {"Вид", {{Command::ShowEvents, Command::ShowLevel}}},
+        {"Справка", {{Command::About, Command::Help}}},
+    };
+    for (const auto& [title, groups] : menus) {
+        auto* menu = new QMenu(QString::fromUtf8(title), this);
+        addGroups(menu, groups, [this](Command command) { return action(command); });
+        // An upper bar button, captioned with the menu's title, opens it.
+        auto* button = new QToolButton(upperBar_);
+        button->setText(menu->title());
+        button->setMenu(menu);
+        button->setPopupMode(QToolButton::InstantPopup);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setAutoRaise(true);
+        upperBar_->addWidget(button);
+        menus_[menu->title()] = menu;
+    }
+    addSamplesMenu(menus_.at(QStringLiteral("Файл")));
+}
+
+void MainWindow::addCommandButtons() {
+    // Undo and redo stand beside the file commands.
+    const CommandGroups buttons = {
+        {Command::OpenProject, Command::NewProject},
+        {Command::Save, Command::Undo, Command::Redo, Command::Compile, Command::RunGame},
+        {Command::NewBackground, Command::NewActive, Command::NewIndicator, Command::NewText,
+         Command::NewLevel},
+        {Command::ShowEvents, Command::ShowLevel},
+    };
+    addGroups(lowerBar_, buttons, [this](Command command) { return action(command); });
 }
 
 void MainWindow::addSamplesMenu(QMenu* fileMenu) {
     // Beside "Открыть": the samples are opened as copies of the author's own.
     samplesMenu_ = new QMenu(QStringLiteral("Примеры"), this);
     samplesMenu_->setToolTipsVisible(true);
-    fileMenu->insertMenu(menuActions_[Command::NewProject], samplesMenu_);
+    fileMenu->insertMenu(action(Command::NewProject), samplesMenu_);
     connect(samplesMenu_, &QMenu::aboutToShow, this, &MainWindow::fillSamplesMenu);
     fillSamplesMenu();
-}
-
-void MainWindow::fillSamplesMenu() {
-    samplesMenu_->clear();
-    const std::vector<SampleProject> samples = installedSamples(programDir_);
-    if (samples.empty()) {
-        samplesMenu_->addAction(QStringLiteral("(примеров нет)"))->setEnabled(false);
-        return;
-    }
-    for (const SampleProject& sample : samples) {
-        QAction* action = samplesMenu_->addAction(QString::fromStdString(sample.name));
-        action->setToolTip(QStringLiteral("Открыть копию примера: сам пример не изменится"));
-        const fs::path file = sample.file;
-        connect(action, &QAction::triggered, this, [this, file] { openSample(file); });
-    }
-}
-
-void MainWindow::addEditMenu() {
-    // "Правка": undo and redo of the document's edits (or of the panel shown, when it keeps
-    // its own history); their texts name the edit: "Отменить создание уровня".
-    undoGroup_ = new QUndoGroup(this);
-    undoGroup_->addStack(document_->undoStack());
-    undoGroup_->setActiveStack(document_->undoStack());
-    auto* menu = new QMenu(QStringLiteral("Правка"), this);
-    QAction* undo = new QAction(QStringLiteral("Отменить"), this);
-    QAction* redo = new QAction(QStringLiteral("Повторить"), this);
-    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    redo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    undo->setIcon(AppIcons::icon(AppIcon::Undo));
-    redo->setIcon(AppIcons::icon(AppIcon::Redo));
-    connect(undo, &QAction::triggered, undoGroup_, &QUndoGroup::undo);
-    connect(redo, &QAction::triggered, undoGroup_, &QUndoGroup::redo);
-    const auto name = [](const QString& verb, const QString& command) {
-        if (command.isEmpty()) {
-            return verb;
-        }
-        return verb + QLatin1Char(' ') + command.left(1).toLower() + command.mid(1);
-    };
-    const auto show = [this, undo, redo, name] {
-        undo->setEnabled(undoGroup_->canUndo());
-        redo->setEnabled(undoGroup_->canRedo());
-        undo->setText(name(QStringLiteral("Отменить"), undoGroup_->undoText()));
-        redo->setText(name(QStringLiteral("Повторить"), undoGroup_->redoText()));
-        undo->setToolTip(undo->text());
-        redo->setToolTip(redo->text());
-    };
-    connect(undoGroup_, &QUndoGroup::canUndoChanged, this, show);
-    connect(undoGroup_, &QUndoGroup::canRedoChanged, this, show);
-    connect(undoGroup_, &QUndoGroup::undoTextChanged, this, show);
-    connect(undoGroup_, &QUndoGroup::redoTextChanged, this, show);
-    connect(undoGroup_, &QUndoGroup::activeStackChanged, this, show);
-    show();
-    for (QAction* action : {undo, redo}) {
-        addAction(action);  // the shortcuts work while the menu is closed
-        menu->addAction(action);
-    }
-    menuActions_[Command::Undo] = undo;
-    menuActions_[Command::Redo] = redo;
-    addMenuButton(menu);
 }
 
 void MainWindow::setActiveUndoStack(QUndoStack* stack) {
@@ -332,114 +382,22 @@ void MainWindow::setActiveUndoStack(QUndoStack* stack) {
     undoGroup_->setActiveStack(active);
 }
 
-void MainWindow::addCommandButtons() {
-    struct ToolItem {
-        Command command;
-        AppIcon icon;
-        const char* hint;
-        QKeySequence shortcut;
-    };
-    const QKeySequence none;
-    const ToolItem tools[] = {
-        {Command::OpenProject, AppIcon::OpenProject, "Открыть проект", none},
-        {Command::NewProject, AppIcon::NewProject, "Создать проект", none},
-        {Command::Save, AppIcon::SaveProject, " Сохранить проект", none},
-        {Command::Compile, AppIcon::Compile, "Компиляция", none},
-        {Command::RunGame, AppIcon::RunGame, "Запуск игры", none},
-        {Command::NewBackground, AppIcon::NewBackground, "Создание фонового объекта", none},
-        {Command::NewActive, AppIcon::NewActive, "Создание активного объекта", none},
-        {Command::NewIndicator, AppIcon::NewIndicator, "Создание объекта-индикатора", none},
-        {Command::NewText, AppIcon::NewText, "Создание текстового объекта", none},
-        {Command::NewLevel, AppIcon::NewLevel, "Создание нового уровня", none},
-    };
-    for (const ToolItem& item : tools) {
-        const QString hint = QString::fromUtf8(item.hint);
-        QAction* action = makeAction(item.command, hint.trimmed(), hint);
-        action->setIcon(AppIcons::icon(item.icon));
-        if (!item.shortcut.isEmpty()) {
-            action->setShortcut(item.shortcut);
-        }
-        lowerBar_->addAction(action);
-        toolbarActions_[item.command] = action;
-        if (item.command == Command::Save) {
-            // Undo and redo stand beside the file commands; the buttons share the menu's
-            // actions, so their hints name the edit and they are disabled together.
-            for (Command command : {Command::Undo, Command::Redo}) {
-                lowerBar_->addAction(menuActions_[command]);
-                toolbarActions_[command] = menuActions_[command];
-            }
-        }
-        if (item.command == Command::RunGame || item.command == Command::NewProject) {
-            lowerBar_->addSeparator();
-        }
-    }
-}
-
-void MainWindow::addViewMenu() {
-    // "Вид": the two work panels of the centre, also on the lower bar; an object editor
-    // lies over either.
-    auto* menu = new QMenu(QStringLiteral("Вид"), this);
-    auto* panels = new QActionGroup(this);
-    panels->setExclusive(true);
-    for (const auto& [command, caption, key] :
-         {std::tuple{Command::ShowEvents, "События", Qt::Key_F6},
-          std::tuple{Command::ShowLevel, "Размещение объектов", Qt::Key_F7}}) {
-        QAction* action = makeAction(command, QString::fromUtf8(caption));
-        action->setCheckable(true);
-        action->setShortcut(QKeySequence(key));
-        addAction(action);
-        panels->addAction(action);
-        menu->addAction(action);
-        toolbarActions_[command] = action;
-        menuActions_[command] = action;
-    }
-    toolbarActions_[Command::ShowEvents]->setChecked(true);
-    addMenuButton(menu);
-}
-
-void MainWindow::addPanelSwitches() {
-    lowerBar_->addSeparator();
-    lowerBar_->addAction(toolbarActions_[Command::ShowEvents]);
-    lowerBar_->addAction(toolbarActions_[Command::ShowLevel]);
-}
-
-void MainWindow::addMenuButton(QMenu* menu) {
-    auto* button = new QToolButton(upperBar_);
-    button->setText(menu->title());
-    button->setMenu(menu);
-    button->setPopupMode(QToolButton::InstantPopup);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setAutoRaise(true);
-    upperBar_->addWidget(button);
-    menus_[menu->title()] = menu;
-}
-
 QMenu* MainWindow::menu(const QString& caption) const {
     const auto it = menus_.find(caption);
     return it == menus_.end() ? nullptr : it->second;
 }
 
-QAction* MainWindow::toolbarAction(Command command) const {
-    const auto it = toolbarActions_.find(command);
-    return it == toolbarActions_.end() ? nullptr : it->second;
-}
-
-QAction* MainWindow::menuAction(Command command) const {
-    const auto it = menuActions_.find(command);
-    return it == menuActions_.end() ? nullptr : it->second;
+QAction* MainWindow::action(Command command) const {
+    const auto it = actions_.find(command);
+    return it == actions_.end() ? nullptr : it->second;
 }
 
 void MainWindow::setLocked(bool locked) {
     upperBar_->setEnabled(!locked);
     lowerBar_->setEnabled(!locked);
-    for (const auto& [command, action] : menuActions_) {
+    for (const auto& [command, action] : actions_) {
         if (command != Command::Undo && command != Command::Redo) {
             action->setEnabled(!locked || command == Command::Exit);
-        }
-    }
-    for (const auto& [command, action] : toolbarActions_) {
-        if (command != Command::Undo && command != Command::Redo) {
-            action->setEnabled(!locked);
         }
     }
     samplesMenu_->menuAction()->setEnabled(!locked);
@@ -475,75 +433,7 @@ void MainWindow::showLevel() {
 }
 
 void MainWindow::run(Command command) {
-    switch (command) {
-        case Command::OpenProject:
-            openProject(true);
-            break;
-        case Command::NewProjectMenu:
-            clearScenario();
-            break;
-        case Command::NewProject:
-            newProject();
-            break;
-        case Command::Save:
-            saveProject(false);
-            break;
-        case Command::SaveAs:
-            saveProject(true);
-            break;
-        case Command::Clean:
-            clean();
-            break;
-        case Command::Compile:
-        case Command::MakeJar:
-            compile();
-            break;
-        case Command::RunGame:
-            runGame();
-            break;
-        case Command::Exit:
-            close();
-            break;
-        case Command::Settings:
-            editSettings();
-            break;
-        case Command::MidletSettings:
-            editMidletSettings();
-            break;
-        case Command::NewBackground:
-            createObject(ObjectKind::Background);
-            break;
-        case Command::NewActive:
-            createObject(ObjectKind::Active);
-            break;
-        case Command::NewIndicator:
-            createObject(ObjectKind::Indicator);
-            break;
-        case Command::NewText:
-            createObject(ObjectKind::Text);
-            break;
-        case Command::NewLevel:
-            createLevel();
-            break;
-        case Command::About:
-            showAbout();
-            break;
-        case Command::Help:
-            showHelp();
-            break;
-        case Command::Undo:
-            undoGroup_->undo();
-            break;
-        case Command::Redo:
-            undoGroup_->redo();
-            break;
-        case Command::ShowEvents:
-            showEvents();
-            break;
-        case Command::ShowLevel:
-            showLevel();
-            break;
-    }
+    handlers_.at(command)();
 }
 
 bool MainWindow::maybeSave() {
@@ -683,31 +573,27 @@ MainWindow::SaveResult MainWindow::saveProject(bool saveAs) {
 }
 
 void MainWindow::clean() {
-    const int deleted = cleanProgramFolder(programDir_);
-    showStatus(QStringLiteral("Очистка: удалено файлов: %1").arg(deleted));
+    try {
+        const int deleted = cleanProgramFolder(programDir_);
+        showStatus(QStringLiteral("Очистка: удалено файлов: %1").arg(deleted));
+    } catch (const IoError& error) {
+        prompts_.showError(this, QString::fromStdString(error.what()));
+    }
 }
 
 void MainWindow::compile() {
-    if (build_->running()) {
+    if (build_->pipeline().running()) {
         showStatus(QStringLiteral("Сборка уже идёт: дождитесь её окончания в окне «Компиляция»."));
         console_->show();
         console_->raise();
         return;
     }
-    BuildInputs inputs;
-    inputs.programDir = programDir_;
-    if (!document_->values().projectFile.empty()) {
-        inputs.projectDir = document_->values().projectFile.parent_path();
-    }
-    inputs.jdkDir = settings().jdkDir;
-    inputs.wtkDir = settings().wtkDir;
-    inputs.shrink = settings().shrinkGame;
-    inputs.screenWidth = settings().screenWidth;
-    inputs.screenHeight = settings().screenHeight;
+    const BuildInputs inputs =
+        BuildInputs::fromSettings(settings(), programDir_, document_->values().projectFile);
     console_->show();
     console_->raise();
     showStatus(QStringLiteral("Идёт сборка игры..."));
-    build_->start(project(), inputs, [this](const BuildResult& result) {
+    build_->pipeline().start(project(), inputs, [this](const BuildResult& result) {
         if (!result.error.empty()) {
             prompts_.showError(this, QString::fromStdString(result.error));
         }

@@ -1,14 +1,13 @@
 #pragma once
 // The main window: owns the one project and the editors, carries the project
-// commands on its two toolbars, and arranges the levels panel (left), the central
+// commands in its menus and on its two toolbars (one QAction per command, declared in one
+// table and laid out from data), and arranges the levels panel (left), the central
 // work panel and the object catalogue (right).
 
-#include <QKeySequence>
 #include <QMainWindow>
 #include <QStringList>
 #include <filesystem>
 #include <functional>
-#include <initializer_list>
 #include <map>
 #include <memory>
 #include <optional>
@@ -29,6 +28,7 @@ class QUndoStack;
 namespace avizad {
 
 class BuildPipeline;
+class BuildRunner;
 class CentralArea;
 class ConsoleWindow;
 class HelpWindow;
@@ -85,19 +85,20 @@ public:
     LevelsPanel* levelsPanel() const { return levelsPanel_; }
     ObjectCatalogue* catalogue() const { return catalogue_; }
     ConsoleWindow* console() const { return console_; }
-    BuildPipeline& buildPipeline() { return *build_; }
+    // The builds of "Компиляция", with the interpreter they start when a step needs one.
+    BuildRunner& buildRunner() { return *build_; }
     HelpWindow* helpWindow();
     QToolBar* upperBar() const { return upperBar_; }
     QToolBar* lowerBar() const { return lowerBar_; }
     // Undo and redo act on `stack` (a panel's own history, e.g. the strokes on a map being
     // drawn) until it is set back to nullptr: the document's history.
     void setActiveUndoStack(QUndoStack* stack) override;
-    // The menu behind an upper bar button: "Файл", "Настройки", "Создать", "Справка".
+    // The menu behind an upper bar button: "Файл", "Правка", "Настройки", "Создать", "Вид",
+    // "Справка".
     QMenu* menu(const QString& caption) const;
-    // The toolbar button of a command of the lower bar (nullptr for menu-only commands).
-    QAction* toolbarAction(Command command) const;
-    // The menu item of a command (nullptr for toolbar-only commands).
-    QAction* menuAction(Command command) const;
+    // The one action of a command: its menu item and, for the commands of the lower bar, its
+    // button there.
+    QAction* action(Command command) const;
 
     // Installs the editor of an object kind: `panel` takes the editor's place in the
     // central area; `startNew` runs each time a create command shows
@@ -107,7 +108,7 @@ public:
     void installObjectEditor(ObjectKind kind, QWidget* panel, std::function<void()> startNew,
                              std::function<void(int index)> openObject = {});
 
-    // Runs a command as its button or menu item does.
+    // Runs a command as its button or menu item does (also while the window is locked).
     void run(Command command);
 
     // Asks "Сохранить проект?" when the project differs from its file (closing the window,
@@ -174,29 +175,17 @@ protected:
 private:
     // Lists the events' code written by hand (handWrittenCodeNotice) in the console.
     void showHandWrittenCode();
-    // The two toolbars, in named steps.
-    void buildToolbars();
+    // The commands' actions, then the two toolbars and the menus laid out from them.
+    void makeActions();
     void makeBars();
     void addLogo();
     void addMenus();
+    void addCommandButtons();
     void addSamplesMenu(QMenu* fileMenu);
     // Lists the installed samples in the samples menu (each time it opens).
     void fillSamplesMenu();
-    void addEditMenu();
-    void addViewMenu();
-    void addCommandButtons();
-    void addPanelSwitches();
-    // A menu item: its command, caption and shortcut; a null caption is a separator.
-    struct MenuItem {
-        Command command;
-        const char* caption;
-        QKeySequence shortcut;
-    };
-    // A menu of items behind an upper bar button.
-    QMenu* addMenu(const QString& caption, std::initializer_list<MenuItem> items);
-    // An upper bar button that opens `menu`, captioned with its title.
-    void addMenuButton(QMenu* menu);
-    QAction* makeAction(Command command, const QString& caption, const QString& hint = {});
+    // Undo and redo name the edit they undo or redo, and are off when there is none.
+    void followUndoGroup();
     void setLocked(bool locked);
     void updateStatus();
 
@@ -209,13 +198,13 @@ private:
     std::map<QString, QMenu*> menus_;
     QMenu* samplesMenu_ = nullptr;
     QUndoGroup* undoGroup_ = nullptr;
-    std::map<Command, QAction*> toolbarActions_;
-    std::map<Command, QAction*> menuActions_;
+    std::map<Command, QAction*> actions_;
+    std::map<Command, std::function<void()>> handlers_;
     CentralArea* central_ = nullptr;
     LevelsPanel* levelsPanel_ = nullptr;
     ObjectCatalogue* catalogue_ = nullptr;
     ConsoleWindow* console_ = nullptr;
-    std::unique_ptr<BuildPipeline> build_;
+    std::unique_ptr<BuildRunner> build_;
     std::map<ObjectKind, std::function<void()>> startNewObject_;
     std::map<ObjectKind, std::function<void(int)>> openObject_;
     HelpWindow* help_ = nullptr;

@@ -159,14 +159,7 @@ int buildThen(const std::vector<std::string>& args,
     }
     const std::filesystem::path program = programDir();
     const Settings settings = readOptions(optionsPath(program));
-    BuildInputs inputs;
-    inputs.programDir = program;
-    inputs.projectDir = std::filesystem::absolute(args[0]).parent_path();
-    inputs.jdkDir = settings.jdkDir;
-    inputs.wtkDir = settings.wtkDir;
-    inputs.shrink = settings.shrinkGame;
-    inputs.screenWidth = settings.screenWidth;
-    inputs.screenHeight = settings.screenHeight;
+    const BuildInputs inputs = BuildInputs::fromSettings(settings, program, args[0]);
     const BuildResult result = buildAndWait(
         project, inputs,
         [](std::string_view text) {

@@ -1,10 +1,8 @@
 // ROR Avizad: the game constructor's editor.
 
 #include <QApplication>
-#include <QInputDialog>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QMessageBox>
 #include <QSplashScreen>
 #include <QTimer>
 #include <QTranslator>
@@ -13,9 +11,6 @@
 #include "app/MainWindow.h"
 #include "main/EditorInstall.h"
 #include "model/Settings.h"
-#include "model/ui/QtText.h"
-#include "pipeline/ProcessRunner.h"
-#include "pipeline/ui/ConsoleWindow.h"
 #include "shell/AppIcons.h"
 
 int main(int argc, char* argv[]) {
@@ -37,29 +32,10 @@ int main(int argc, char* argv[]) {
     splash.show();
     app.processEvents();
 
-    const std::filesystem::path dir = programDir();
-    MainWindow window(dir, Prompts::interactive());
+    MainWindow window(programDir(), Prompts::interactive());
     installObjectEditors(window);
     installLevelEditor(window);
     installEventsEditor(window);
-
-    // The command interpreter of the console starts with the program.
-    std::filesystem::path interpreter = "/bin/sh";
-    if (!std::filesystem::exists(interpreter)) {
-        bool ok = false;
-        const QString answer =
-            QInputDialog::getText(nullptr, QStringLiteral("Unable to find /bin/sh"),
-                                  QStringLiteral("Please specify it's location:"),
-                                  QLineEdit::Normal, fromPath(interpreter), &ok);
-        if (ok) {
-            interpreter = toPath(answer);
-        }
-    }
-    if (const int error = window.console()->start(dir, interpreter); error != 0) {
-        QMessageBox::critical(nullptr, QStringLiteral("ROR Avizad"),
-                              QString::fromStdString(ProcessRunner::startErrorMessage(error)));
-        return 1;
-    }
 
     // `avizad FILE.yrk`: the file manager's "open with" hands the project over.
     if (const auto file = MainWindow::projectFileArgument(QApplication::arguments())) {

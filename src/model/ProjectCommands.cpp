@@ -49,35 +49,4 @@ fs::path projectDialogFolder(const fs::path& programDir, const fs::path& project
     return folder;
 }
 
-int deleteFilesWithExtension(const fs::path& folder, std::string_view extension) {
-    std::error_code error;
-    if (fs::is_symlink(fs::symlink_status(folder, error))) {
-        return 0;  // never delete through a link
-    }
-    std::vector<fs::path> found;
-    for (const std::string& name : filesWithExtensions(folder, {extension})) {
-        found.push_back(folder / name);
-    }
-    int deleted = 0;
-    for (const fs::path& file : found) {
-        if (fs::remove(file, error)) {
-            ++deleted;
-        }
-    }
-    return deleted;
-}
-
-int cleanProgramFolder(const fs::path& programDir) {
-    int deleted = 0;
-    for (const char* extension : {"txt", "png", "class", "mid", "jar", "jad"}) {
-        deleted += deleteFilesWithExtension(programDir, extension);
-    }
-    for (const fs::path& folder :
-         {programDir / "tmpclasses", programDir / "classes", programDir / "System" / "tmpclasses",
-          programDir / "System" / "classes"}) {
-        deleted += deleteFilesWithExtension(folder, "class");
-    }
-    return deleted;
-}
-
 }  // namespace avizad

@@ -1,7 +1,6 @@
 #pragma once
 // Rules behind the main window's project commands that need no window: the window
-// title, the project file dialogs' folders and default extension, the clean command
-// and the path of the built game.
+// title, the project file dialogs' folders and default extension.
 
 #include <filesystem>
 #include <string>
@@ -31,17 +30,5 @@ std::filesystem::path withDefaultExtension(const std::filesystem::path& file,
 // (a failure to create it is ignored: the dialog then starts wherever it can).
 std::filesystem::path projectDialogFolder(const std::filesystem::path& programDir,
                                           const std::filesystem::path& projectFile);
-
-// The clean command ("Очистка"): deletes the build leftovers from the program folder,
-// every file with the extension txt, then png, class, mid, jar and jad (the descriptor
-// that goes with a jar), and the class files of its sub-folders tmpclasses and classes
-// and of the build folders System/tmpclasses and System/classes. Extensions match without
-// regard to case; entries that are not files, files that cannot be deleted and folders
-// that are links are skipped. Returns the number of files deleted.
-int cleanProgramFolder(const std::filesystem::path& programDir);
-// Deletes the regular files of `folder` whose extension is `extension` (no dot, any
-// case); returns how many were deleted. A missing folder, or a folder that is a symbolic
-// link, deletes nothing.
-int deleteFilesWithExtension(const std::filesystem::path& folder, std::string_view extension);
 
 }  // namespace avizad

@@ -13,6 +13,7 @@
 #include "model/FileUtil.h"
 #include "model/IoError.h"
 #include "model/MidletSettings.h"
+#include "pipeline/GameArchive.h"
 #include "pipeline/ProcessRunner.h"
 #include "pipeline/ShellQuote.h"
 #include "vm/host/PhoneCheck.h"
@@ -28,34 +29,6 @@ constexpr int kInterpreterGone = std::numeric_limits<int>::min();
 // The exit status fail() receives when the build was stopped.
 constexpr int kStopped = kInterpreterGone + 1;
 
-// The names of all regular files of a folder, sorted.
-std::vector<std::string> allFiles(const fs::path& folder) {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        std::error_code typeError;
-        if (it->is_regular_file(typeError)) {
-            names.push_back(it->path().filename().string());
-        }
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// The regular files of a folder with their sizes, in name order.
-std::vector<std::pair<std::string, std::uintmax_t>> filesBySize(const fs::path& folder) {
-    std::vector<std::pair<std::string, std::uintmax_t>> files;
-    for (const std::string& name : allFiles(folder)) {
-        std::error_code error;
-        const std::uintmax_t size = fs::file_size(folder / name, error);
-        files.emplace_back(name, error ? 0 : size);
-    }
-    return files;
-}
-
-// Many MIDP 2.0 phones refuse to install a larger archive.
-constexpr std::uintmax_t kPhoneJarBytes = 64 * 1024;
-
 std::string randomToken() {
     std::random_device device;
     std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFFFFu);
@@ -65,6 +38,21 @@ std::string randomToken() {
 }
 
 }  // namespace
+
+BuildInputs BuildInputs::fromSettings(const Settings& settings, const fs::path& programDir,
+                                      const fs::path& projectFile) {
+    BuildInputs inputs;
+    inputs.programDir = programDir;
+    if (!projectFile.empty()) {
+        inputs.projectDir = fs::absolute(projectFile).parent_path();
+    }
+    inputs.jdkDir = settings.jdkDir;
+    inputs.wtkDir = settings.wtkDir;
+    inputs.shrink = settings.shrinkGame;
+    inputs.screenWidth = settings.screenWidth;
+    inputs.screenHeight = settings.screenHeight;
+    return inputs;
+}
 
 std::string BuildPipeline::stepName(int step) {
     switch (step) {
@@ -107,7 +95,7 @@ bool BuildPipeline::start(const Project& project, const BuildInputs& inputs,
         return true;
     }
     prepareBuildServer(inputs);
-    if (makeStagingFolder() && writeGameFiles(project, inputs) && openInterpreter()) {
+    if (makeStagingFolder() && writeGameFiles(project, inputs)) {
         planToolSteps();
         advance();
     }
@@ -183,13 +171,13 @@ bool BuildPipeline::makeStagingFolder() {
     return true;
 }
 
-bool BuildPipeline::openInterpreter() {
-    if (!console_.open) {
+bool BuildPipeline::openInterpreter(int step) {
+    if (!console_.open || opened_) {
         return true;
     }
     opened_ = true;
     if (const int error = console_.open(folders_.programDir); error != 0) {
-        fail(kCompileStep, 0,
+        fail(step, 0,
              "Не удаётся запустить командный интерпретатор: " +
                  ProcessRunner::startErrorMessage(error));
         return false;
@@ -219,7 +207,7 @@ bool BuildPipeline::writeGameFiles(const Project& project, const BuildInputs& in
             throw IoError("Не удаётся удалить «" + undeleted.front() +
                           "» из папок сборки, а в игру он попасть не должен");
         }
-        for (const auto& [name, size] : filesBySize(folders_.res())) {
+        for (const auto& [name, size] : archivedFileSizes(folders_.res())) {
             if (size > kMaxResourceBytes) {
                 throw IoError(resourceTooLarge(name, size));
             }
@@ -246,64 +234,18 @@ std::vector<std::string> BuildPipeline::keptClasses() const {
     return kept;
 }
 
-void BuildPipeline::publishArchive() {
+void BuildPipeline::putArchiveInPlace() {
     // A phone checks every class before it runs a game; a game it would refuse is no game.
     if (const auto refusal = vm::phoneRefusal(readFileBytes(partial_))) {
         throw IoError("Телефон не примет эту игру: " + *refusal);
     }
-    // The descriptor of the finished archive, made before anything is replaced.
-    std::error_code error;
-    const std::uintmax_t size = fs::file_size(partial_, error);
-    if (error) {
-        throw IoError("Не удаётся узнать размер архива «" + displayPath(partial_) +
-                      "»: " + error.message());
-    }
-    const std::string descriptor = MidletAssembly::descriptorText(
-        readFileText(folders_.manifest()), archive_.filename().string(), size);
-    // No descriptor ever claims another archive: the old one goes first, the new one
-    // follows the new archive (a build killed in between leaves an archive without one).
-    if (!fs::remove(descriptor_, error) && error) {
-        throw IoError("Не удаётся удалить «" + displayPath(descriptor_) + "»: " + error.message());
-    }
-    // The finished archive replaces the old one at once: nobody sees half a jar. (A
-    // System/bin on another file system gets a copy, which replaces the old one at once
-    // as well.)
-    fs::rename(partial_, archive_, error);
-    if (error == std::errc::cross_device_link) {
-        const std::vector<std::uint8_t> bytes = readFileBytes(partial_);
-        writeFileBytes(archive_, bytes.data(), bytes.size());
-    } else if (error) {
-        throw IoError("Не удаётся переименовать «" + displayPath(partial_) + "» в «" +
-                      displayPath(archive_) + "»: " + error.message());
-    }
-    writeFileText(descriptor_, descriptor);
+    publishArchive(partial_, archive_, descriptor_, folders_.manifest());
     print(utf8ToCp1251("Описатель игры для телефонов (JAD): ") + consoleText(descriptor_.string()) +
           "\n");
-    warnOfALargeArchive();
-}
-
-void BuildPipeline::warnOfALargeArchive() {
-    std::error_code error;
-    const std::uintmax_t size = fs::file_size(archive_, error);
-    if (error || size <= kPhoneJarBytes) {
-        return;
+    const std::string warning = largeArchiveWarning(archive_, {folders_.classes(), folders_.res()});
+    if (!warning.empty()) {
+        print(consoleText(warning) + "\n");
     }
-    std::vector<std::pair<std::string, std::uintmax_t>> files = filesBySize(folders_.classes());
-    for (auto& file : filesBySize(folders_.res())) {
-        files.push_back(std::move(file));
-    }
-    std::stable_sort(files.begin(), files.end(),
-                     [](const auto& a, const auto& b) { return a.second > b.second; });
-    std::string largest;
-    for (std::size_t i = 0; i < files.size() && i < 3; ++i) {
-        largest += (i == 0 ? "" : ", ") + files[i].first + " (" + sizeText(files[i].second) + ")";
-    }
-    print(consoleText("Внимание: архив занимает " + sizeText(size) + ", больше " +
-                      std::to_string(kPhoneJarBytes / 1024) +
-                      " КБ: многие телефоны MIDP 2.0 не установят такую игру. Больше всего места "
-                      "занимают файлы " +
-                      largest + ".") +
-          "\n");
 }
 
 void BuildPipeline::planToolSteps() {
@@ -332,7 +274,7 @@ void BuildPipeline::planToolSteps() {
                                      filesWithExtensions(folders_.classes(), {"class"}),
                                      archivedResources(folders_.res()));
          }},
-        {kArchiveStep, {}, [this] { publishArchive(); }, {}},
+        {kArchiveStep, {}, [this] { putArchiveInPlace(); }, {}},
     };
 }
 
@@ -356,6 +298,9 @@ void BuildPipeline::advance() {
                 }
             }
             ++next_;
+            if (!openInterpreter(stage.step)) {
+                return;
+            }
             const std::string line = stage.command() + " </dev/null";
             ++commandCount_;
             const std::optional<std::string> echo = console_.send(line);

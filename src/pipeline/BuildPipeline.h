@@ -16,8 +16,10 @@
 // makes them all on its user-interface thread, BuildSession on the thread that builds);
 // the build process's reports reach the pipeline on that thread through Console::post.
 //
-// Processes. Each build has an interpreter of its own (Console::open), started in a
-// process group of its own; the tools it runs stay in that group. When the build ends,
+// Processes. A build that runs a step as a command line has an interpreter of its own
+// (Console::open), started for its first command line in a process group of its own; the
+// tools it runs stay in that group. A build whose steps all run in the build process (below)
+// starts none. When the build ends,
 // however it ends (finished, failed, stopped with stop(), or the pipeline destroyed),
 // Console::close ends the interpreter and every process of its group (SIGKILL), so no
 // tool of the build runs on. Only a program killed with SIGKILL leaves its tools running;
@@ -39,8 +41,7 @@
 //        classes, resources, MIDlet class, manifest and fixed files, and copy the
 //        project's own sound files and icon from its folder "res" (the SourceWriter);
 //        only files whose real path lies inside the real project folder are taken
-//        (findProjectResources), the console names the others; open the build's
-//        interpreter;
+//        (findProjectResources), the console names the others;
 //   4    compile src/*.java into tmpclasses ("-encoding Cp1251");
 //   5    preverify into classes; when shrinking, the same pass shrinks the game and
 //        shortens its names, keeping the classes the manifest names;
@@ -87,6 +88,7 @@
 #include "generator/BuildFolders.h"
 #include "generator/GameSources.h"
 #include "model/Project.h"
+#include "model/Settings.h"
 #include "pipeline/BuildCommands.h"
 #include "pipeline/BuildLock.h"
 #include "pipeline/BuildServerClient.h"
@@ -96,6 +98,12 @@ namespace avizad {
 
 // What a build reads besides the project.
 struct BuildInputs {
+    // The inputs of a build in `programDir` with the environment settings, of the project
+    // saved as `projectFile` (empty: never saved).
+    static BuildInputs fromSettings(const Settings& settings,
+                                    const std::filesystem::path& programDir,
+                                    const std::filesystem::path& projectFile);
+
     std::filesystem::path programDir;  // holds System/
     // The folder of the project file, whose "res" folder holds the sound files the
     // events play; empty for a project never saved (then no sound files are copied).
@@ -131,9 +139,9 @@ public:
         // Empties the text area before a build; may be left empty.
         std::function<void()> clear;
         // Starts a new interpreter for this build, in a process group of its own, with
-        // `workingDir` (the program folder) as its current folder, before the first
-        // command; returns 0 or the system error code. May be left empty: then `send`
-        // writes into whatever interpreter the console has.
+        // `workingDir` (the program folder) as its current folder, before its first command
+        // line (a build that sends none starts none); returns 0 or the system error code.
+        // May be left empty: then `send` writes into whatever interpreter the console has.
         std::function<int(const std::filesystem::path& workingDir)> open;
         // Ends the interpreter `open` started and every process of its group. Called once
         // the build has ended, however it ended, before `onFinished`; may run on any
@@ -213,12 +221,15 @@ private:
     void prepareBuildServer(const BuildInputs& inputs);
     bool makeStagingFolder();
     bool writeGameFiles(const Project& project, const BuildInputs& inputs);
-    bool openInterpreter();
+    // The build's interpreter, opened for its first command line (Console::open); fails the
+    // build at `step` when it cannot be started.
+    bool openInterpreter(int step);
     void planToolSteps();
     // What the tool steps need: the classes a shrinking preverifier keeps, the file step.
     std::vector<std::string> keptClasses() const;
-    void publishArchive();
-    void warnOfALargeArchive();
+    // The archive step's file step: the archive and its descriptor published (GameArchive),
+    // a large archive named.
+    void putArchiveInPlace();
 
     // Sends the stage's command to the build process; false when that process does not
     // run its tool or takes no request.

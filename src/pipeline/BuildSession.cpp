@@ -5,35 +5,19 @@
 namespace avizad {
 
 BuildSession::BuildSession(BuildPipeline::SourceWriter writeSources) {
-    pipeline_ = std::make_unique<BuildPipeline>(
-        BuildPipeline::Console{
-            .send =
-                [this](std::string_view line) {
-                    return interpreter_ ? interpreter_->sendCommand(line) : std::nullopt;
-                },
-            .print =
-                [this](std::string_view text) {
-                    if (print_) {
-                        print_(text);
-                    }
-                },
-            .clear = {},
-            .open = [this](const std::filesystem::path& dir) { return openInterpreter(dir); },
-            // Ends the interpreter's process group at once; the next build collects it.
-            .close =
-                [this] {
-                    if (interpreter_) {
-                        interpreter_->kill();
-                    }
-                },
-            .post = [this](std::function<void()> task) { post(std::move(task)); },
-        },
-        std::move(writeSources));
+    runner_ = std::make_unique<BuildRunner>(
+        BuildRunner::View{.print =
+                              [this](std::string_view text) {
+                                  if (print_) {
+                                      print_(text);
+                                  }
+                              },
+                          .clear = {}},
+        [this](std::function<void()> task) { post(std::move(task)); }, std::move(writeSources));
 }
 
 BuildSession::~BuildSession() {
-    pipeline_.reset();     // stops a running build, ends the build process
-    interpreter_.reset();  // collects the interpreter and its threads
+    runner_.reset();  // stops a running build, ends the build process and the interpreter
 }
 
 void BuildSession::post(std::function<void()> task) {
@@ -58,38 +42,11 @@ void BuildSession::runTasks(bool wait) {
     }
 }
 
-int BuildSession::openInterpreter(const std::filesystem::path& workingDir) {
-    interpreter_.reset();
-    const std::uint64_t generation = ++interpreterGeneration_;
-    interpreter_ = std::make_unique<ProcessRunner>();
-    ProcessRunner::Options options;
-    options.workingDir = workingDir;
-    options.onOutput = [this, generation](const std::string& chunk) {
-        post([this, generation, chunk] {
-            if (generation == interpreterGeneration_) {
-                pipeline_->feedOutput(chunk);
-            }
-        });
-    };
-    options.onEnded = [this, generation](int) {
-        post([this, generation] {
-            if (generation == interpreterGeneration_) {
-                pipeline_->interpreterEnded();
-            }
-        });
-    };
-    const int error = interpreter_->start(std::move(options));
-    if (error != 0) {
-        interpreter_.reset();
-    }
-    return error;
-}
-
 void BuildSession::requestStop() {
     stopRequested_ = true;
     post([this] {
-        if (pipeline_->running() && stopRequested_.exchange(false)) {
-            pipeline_->stop();
+        if (pipeline().running() && stopRequested_.exchange(false)) {
+            pipeline().stop();
         }
     });
 }
@@ -99,10 +56,10 @@ BuildResult BuildSession::build(const Project& project, const BuildInputs& input
     print_ = std::move(print);
     runTasks(false);  // what an earlier build's tools still reported
     std::optional<BuildResult> result;
-    pipeline_->start(project, inputs,
+    pipeline().start(project, inputs,
                      [&result](const BuildResult& finished) { result = finished; });
-    if (pipeline_->running() && stopRequested_.exchange(false)) {
-        pipeline_->stop();
+    if (pipeline().running() && stopRequested_.exchange(false)) {
+        pipeline().stop();
     }
     while (!result) {
         runTasks(true);

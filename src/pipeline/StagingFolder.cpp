@@ -31,18 +31,22 @@ fs::path StagingFolder::lastBuild(const BuildFolders& folders) {
     return folders.system() / "build";
 }
 
-StagingFolder::StagingFolder(const BuildFolders& folders) : last_(lastBuild(folders)) {
-    refuseLinkedFolder(last_);
+std::vector<fs::path> StagingFolder::leftovers(const BuildFolders& folders) {
     std::error_code error;
-    std::vector<fs::path> stale;
+    std::vector<fs::path> found;
     for (fs::directory_iterator it(folders.system(), error), end; !error && it != end;
          it.increment(error)) {
         const std::string name = it->path().filename().string();
         if (name.size() == kPrefix.size() + kRandomLength && name.starts_with(kPrefix)) {
-            stale.push_back(it->path());
+            found.push_back(it->path());
         }
     }
-    for (const fs::path& path : stale) {
+    return found;
+}
+
+StagingFolder::StagingFolder(const BuildFolders& folders) : last_(lastBuild(folders)) {
+    refuseLinkedFolder(last_);
+    for (const fs::path& path : leftovers(folders)) {
         removeQuietly(path);
     }
     std::string pattern = (folders.system() / kPrefix).string() + "XXXXXX";

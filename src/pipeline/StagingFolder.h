@@ -7,6 +7,7 @@
 // build's files stay to be looked at until the next build replaces them.
 
 #include <filesystem>
+#include <vector>
 
 #include "generator/BuildFolders.h"
 
@@ -32,6 +33,9 @@ public:
 
     // System/build: the files of the last build.
     static std::filesystem::path lastBuild(const BuildFolders& folders);
+    // The staging folders of builds that ended without renaming theirs (System/build.XXXXXX,
+    // left by a killed build; while a build runs, its own is among them).
+    static std::vector<std::filesystem::path> leftovers(const BuildFolders& folders);
 
 private:
     std::filesystem::path last_;

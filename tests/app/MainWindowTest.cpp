@@ -35,7 +35,8 @@
 #include "model/FileUtil.h"
 #include "model/ProjectFile.h"
 #include "model/ui/QtText.h"
-#include "pipeline/BuildPipeline.h"
+#include "pipeline/BuildLock.h"
+#include "pipeline/BuildRunner.h"
 #include "pipeline/ui/ConsoleWindow.h"
 
 namespace avizad {
@@ -115,7 +116,7 @@ TEST_F(MainWindowTest, StartsUnlockedWithAnEmptyProjectOfOneLevel) {
     EXPECT_EQ(p.midletVendor, "tulvask");
     EXPECT_EQ(window->catalogue()->kindLabelText(), QStringLiteral("Фоновые объекты"));
     EXPECT_EQ(window->settings().gridWidth, 16);
-    EXPECT_EQ(window->toolbarAction(Command::Save)->toolTip(), QStringLiteral(" Сохранить проект"));
+    EXPECT_EQ(window->action(Command::Save)->toolTip(), QStringLiteral(" Сохранить проект"));
     EXPECT_TRUE(user.errors.isEmpty());
 }
 
@@ -125,7 +126,7 @@ TEST_F(MainWindowTest, MissingSettingsFileLocksTheWindowAndNamesTheFile) {
     EXPECT_FALSE(window->settingsLoaded());
     EXPECT_FALSE(window->upperBar()->isEnabled());
     EXPECT_FALSE(window->lowerBar()->isEnabled());
-    EXPECT_FALSE(window->toolbarAction(Command::Save)->isEnabled());
+    EXPECT_FALSE(window->action(Command::Save)->isEnabled());
     EXPECT_FALSE(window->levelsPanel()->isEnabled());
     EXPECT_EQ(title(), QStringLiteral("RORAvizad - Редактор сценария"));
     ASSERT_EQ(user.errors.size(), 1);
@@ -134,7 +135,7 @@ TEST_F(MainWindowTest, MissingSettingsFileLocksTheWindowAndNamesTheFile) {
 
 TEST_F(MainWindowTest, SaveOfANeverSavedProjectAsksAndCancelWritesNothing) {
     start();
-    window->toolbarAction(Command::Save)->trigger();
+    window->action(Command::Save)->trigger();
     EXPECT_EQ(user.saveAsked, 1);
     EXPECT_EQ(title(), "ROR Avizad - [untitled]");
     EXPECT_TRUE(window->values().projectFile.empty());
@@ -155,7 +156,7 @@ TEST_F(MainWindowTest, SaveAddsTheExtensionSetsTheTitleAndThenSavesWithoutAsking
     EXPECT_EQ(reread.midletName, "changed");
 
     user.saveAnswers << path("other.yrk");
-    window->menuAction(Command::SaveAs)->trigger();
+    window->action(Command::SaveAs)->trigger();
     EXPECT_EQ(user.saveAsked, 2);
     EXPECT_EQ(title(), "ROR Avizad - [other]");
     EXPECT_TRUE(fs::exists(program.dir() / "other.yrk"));
@@ -164,7 +165,7 @@ TEST_F(MainWindowTest, SaveAddsTheExtensionSetsTheTitleAndThenSavesWithoutAsking
 TEST_F(MainWindowTest, OpenReplacesTheProjectAndSetsTheTitle) {
     start();
     user.openAnswers << projectFile("three.yrk", 3);
-    window->menuAction(Command::OpenProject)->trigger();
+    window->action(Command::OpenProject)->trigger();
     EXPECT_EQ(title(), "ROR Avizad - [three]");
     EXPECT_EQ(window->project().levelCount, 3);
     EXPECT_EQ(window->project().currentLevel, 3);
@@ -242,7 +243,7 @@ TEST_F(MainWindowTest, CreateProjectButtonStartsAnUntitledProject1) {
     start();
     user.openAnswers << projectFile("three.yrk", 3);
     window->run(Command::OpenProject);
-    window->toolbarAction(Command::NewProject)->trigger();
+    window->action(Command::NewProject)->trigger();
     EXPECT_EQ(title(), "ROR Avizad - [untitled]");
     EXPECT_EQ(window->project().midletName, "Project1");
     EXPECT_EQ(window->project().midletVendor, "tulvask");
@@ -259,7 +260,7 @@ TEST_F(MainWindowTest, CreateMenuItemClearsTheScenarioAndKeepsTheFileAndTitle) {
     window->run(Command::OpenProject);
     giveEventAndActivePlacement();
     change([](Project& p) { p.levels[1].backgroundPlacements.add(Placement{}); });
-    window->menuAction(Command::NewProjectMenu)->trigger();
+    window->action(Command::NewProjectMenu)->trigger();
     EXPECT_EQ(title(), "ROR Avizad - [three]");
     const Project& p = window->project();
     EXPECT_EQ(p.eventCount(), 0);
@@ -280,7 +281,7 @@ TEST_F(MainWindowTest, AnUnchangedProjectClosesWithoutAQuestion) {
     user.openAnswers << projectFile("three.yrk", 3);
     window->run(Command::OpenProject);
     change([](Project& p) { p.midletName = "changed"; });
-    window->menuAction(Command::Undo)->trigger();  // back to the file: nothing to save
+    window->action(Command::Undo)->trigger();  // back to the file: nothing to save
     user.saveChoice = Prompts::SaveChoice::Cancel;
     EXPECT_TRUE(window->close());
     EXPECT_EQ(user.exitAsked, 0);
@@ -303,7 +304,7 @@ TEST_F(MainWindowTest, ExitWithTheFirstButtonSavesToTheProjectFile) {
     window->run(Command::OpenProject);
     change([](Project& p) { p.midletName = "at exit"; });
     user.saveChoice = Prompts::SaveChoice::Save;
-    window->menuAction(Command::Exit)->trigger();
+    window->action(Command::Exit)->trigger();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(user.saveAsked, 0);
     Project reread;
@@ -410,8 +411,8 @@ TEST_F(MainWindowTest, TitleMarksUnsavedChangesUntilSavedOrUndone) {
     user.saveAnswers << path("game");
     window->run(Command::Save);
     EXPECT_EQ(title(), "ROR Avizad - [game]");
-    QAction* undo = window->toolbarAction(Command::Undo);
-    QAction* redo = window->menuAction(Command::Redo);
+    QAction* undo = window->action(Command::Undo);
+    QAction* redo = window->action(Command::Redo);
     ASSERT_NE(undo, nullptr);
     ASSERT_NE(redo, nullptr);
     EXPECT_FALSE(undo->isEnabled());
@@ -452,19 +453,28 @@ TEST_F(MainWindowTest, ExitKeepsTheWindowWhenTheProjectCannotBeWritten) {
     EXPECT_TRUE(user.errors[0].contains("game.yrk"));
 }
 
-TEST_F(MainWindowTest, CleanDeletesLeftoversAndNothingElse) {
+TEST_F(MainWindowTest, CleanDeletesWhatBuildsLeftAndNothingElse) {
     start();
-    testing::touch(program.dir() / "Etap1.class");
-    testing::touch(program.dir() / "fon1-1.txt");
+    const fs::path built = program.dir() / "System" / "build" / "classes" / "Etap1.class";
+    const fs::path game = program.dir() / "System" / "bin" / "syrk.jar";
+    testing::touch(built);
+    testing::touch(game);
     testing::touch(program.dir() / "game.yrk");
-    window->menuAction(Command::Clean)->trigger();
-    EXPECT_FALSE(fs::exists(program.dir() / "Etap1.class"));
-    EXPECT_FALSE(fs::exists(program.dir() / "fon1-1.txt"));
+    window->action(Command::Clean)->trigger();
+    EXPECT_FALSE(fs::exists(built));
+    EXPECT_FALSE(fs::exists(game));
     EXPECT_TRUE(fs::exists(program.dir() / "game.yrk"));
     EXPECT_TRUE(fs::exists(program.options()));
-    window->run(Command::Clean);  // nothing left to delete
-    EXPECT_TRUE(fs::exists(program.dir() / "game.yrk"));
+    EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Очистка: удалено файлов: 2"));
     EXPECT_TRUE(user.errors.isEmpty());
+    // While a build runs in the program folder nothing is deleted, and the author is told.
+    testing::touch(game);
+    const BuildLock build(BuildFolders{program.dir()});
+    window->run(Command::Clean);
+    EXPECT_TRUE(fs::exists(game));
+    ASSERT_EQ(user.errors.size(), 1);
+    EXPECT_TRUE(user.errors[0].contains(QStringLiteral("идёт сборка")))
+        << user.errors[0].toStdString();
 }
 
 TEST_F(MainWindowTest, NewLevelDialogCreatesLevelsUpToTen) {
@@ -477,13 +487,13 @@ TEST_F(MainWindowTest, NewLevelDialogCreatesLevelsUpToTen) {
         dialog.accept();
     };
     for (int i = 0; i < 9; ++i) {
-        window->toolbarAction(Command::NewLevel)->trigger();
+        window->action(Command::NewLevel)->trigger();
     }
     EXPECT_EQ(window->project().levelCount, 10);
     EXPECT_EQ(window->project().levels[10].name, utf8ToCp1251("Уровень 9"));
     EXPECT_EQ(window->project().levels[10].width, 309);
     EXPECT_TRUE(user.infos.isEmpty());
-    window->menuAction(Command::NewLevel)->trigger();
+    window->action(Command::NewLevel)->trigger();
     EXPECT_EQ(user.dialogsShown, 9);
     EXPECT_EQ(window->project().levelCount, 10);
     ASSERT_EQ(user.infos.size(), 1);
@@ -555,7 +565,7 @@ TEST_F(MainWindowTest, LevelsPanelChoosesMovesAndDeletes) {
 TEST_F(MainWindowTest, CreateCommandsShowEditorsAndChoosingAKindHidesThem) {
     start();
     window->levelsPanel()->openLevel(1);
-    window->toolbarAction(Command::NewActive)->trigger();
+    window->action(Command::NewActive)->trigger();
     EXPECT_EQ(window->centralArea()->current(), CentralPanel::ActiveEditor);
     window->catalogue()->kindButton(ObjectKind::Text)->click();
     EXPECT_EQ(window->values().currentKind, ObjectKind::Text);
@@ -570,10 +580,9 @@ TEST_F(MainWindowTest, CompileRunsTheBuildInTheConsoleAndEndsWithItsResult) {
         fs::create_directories(program.dir() / "System" / folder);
     }
     start();
-    ASSERT_EQ(window->console()->start(program.dir()), 0);
     std::optional<bool> made;
     QObject::connect(window.get(), &MainWindow::buildFinished, [&](bool m) { made = m; });
-    window->menuAction(Command::Compile)->trigger();
+    window->action(Command::Compile)->trigger();
     EXPECT_TRUE(window->console()->isVisible());
     ASSERT_TRUE(testing::waitUntil([&] { return made.has_value(); }, 30000));
     // The stage class was written; the program folder has no JDK, so compiling fails
@@ -583,6 +592,8 @@ TEST_F(MainWindowTest, CompileRunsTheBuildInTheConsoleAndEndsWithItsResult) {
     const QString text = window->console()->text();
     EXPECT_TRUE(text.contains(QStringLiteral("Архив не создан"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("«компиляция»"))) << text.toStdString();
+    // Without the toolkit's build process the compiler ran as a command line.
+    EXPECT_EQ(window->buildRunner().interpretersStarted(), 1);
     EXPECT_TRUE(user.errors.isEmpty());
 }
 
@@ -598,13 +609,12 @@ TEST_F(MainWindowTest, CompileKeepsOneBuildProcessFromBuildToBuild) {
     }
     fs::create_directory_symlink(toolkit, program.dir() / "System" / "toolkit");
     start();
-    ASSERT_EQ(window->console()->start(program.dir()), 0);
     std::vector<pid_t> processes;
     for (int build = 0; build < 2; ++build) {
         std::optional<bool> made;
         const auto connection =
             QObject::connect(window.get(), &MainWindow::buildFinished, [&](bool m) { made = m; });
-        window->menuAction(Command::Compile)->trigger();
+        window->action(Command::Compile)->trigger();
         ASSERT_TRUE(testing::waitUntil([&] { return made.has_value(); }, 120000));
         QObject::disconnect(connection);
         const QString text = window->console()->text();
@@ -612,10 +622,12 @@ TEST_F(MainWindowTest, CompileKeepsOneBuildProcessFromBuildToBuild) {
         // The steps ran in the build process, the console shows them as before.
         EXPECT_TRUE(text.contains(QStringLiteral("--engine-cache"))) << text.toStdString();
         EXPECT_TRUE(text.contains(QStringLiteral("Архив создан"))) << text.toStdString();
-        ASSERT_NE(window->buildPipeline().buildServer(), nullptr);
-        processes.push_back(window->buildPipeline().buildServer()->pid());
+        ASSERT_NE(window->buildRunner().pipeline().buildServer(), nullptr);
+        processes.push_back(window->buildRunner().pipeline().buildServer()->pid());
     }
     EXPECT_EQ(processes[0], processes[1]);
+    // Every step ran in the build process: no command interpreter was started.
+    EXPECT_EQ(window->buildRunner().interpretersStarted(), 0);
     EXPECT_TRUE(user.errors.isEmpty());
 }
 
@@ -623,7 +635,7 @@ TEST_F(MainWindowTest, CompileThatCannotWriteTheGameFilesShowsTheError) {
     start();  // the program folder has no game templates
     std::optional<bool> made;
     QObject::connect(window.get(), &MainWindow::buildFinished, [&](bool m) { made = m; });
-    window->toolbarAction(Command::Compile)->trigger();
+    window->action(Command::Compile)->trigger();
     ASSERT_TRUE(made.has_value());
     EXPECT_FALSE(*made);
     EXPECT_EQ(user.errors.size(), 1);
@@ -631,7 +643,7 @@ TEST_F(MainWindowTest, CompileThatCannotWriteTheGameFilesShowsTheError) {
 
 TEST_F(MainWindowTest, HelpShowsThePagesAndEveryLinkLeadsToOne) {
     start();
-    window->menuAction(Command::Help)->trigger();
+    window->action(Command::Help)->trigger();
     HelpWindow* help = window->helpWindow();
     ASSERT_TRUE(help->isVisible());
     EXPECT_TRUE(help->browser()->toPlainText().contains(QStringLiteral("Содержание")));
@@ -674,7 +686,7 @@ TEST_F(MainWindowTest, AboutBoxNamesTheProgramAndItsVersion) {
     user.inDialog = [&](QDialog& dialog) {
         shown = dialog.windowTitle() + "|" + dynamic_cast<QMessageBox&>(dialog).text();
     };
-    window->menuAction(Command::About)->trigger();
+    window->action(Command::About)->trigger();
     EXPECT_TRUE(shown.startsWith(QStringLiteral("О нас|")));
     EXPECT_TRUE(shown.contains("ROR Avizad"));
     EXPECT_TRUE(shown.contains(QStringLiteral("конструктор мобильных игр")));
@@ -683,7 +695,7 @@ TEST_F(MainWindowTest, AboutBoxNamesTheProgramAndItsVersion) {
 
 TEST_F(MainWindowTest, RunGameBeforeAnyBuildSaysWhatIsMissing) {
     start();
-    window->toolbarAction(Command::RunGame)->trigger();
+    window->action(Command::RunGame)->trigger();
     EXPECT_TRUE(window->statusBar()->currentMessage().contains(QStringLiteral("Компиляция")));
     EXPECT_TRUE(user.errors.isEmpty());
 }
@@ -694,7 +706,7 @@ TEST_F(MainWindowTest, InstalledEditorTakesItsPlaceAndStartsNewObjects) {
     int started = 0;
     window->installObjectEditor(ObjectKind::Indicator, editor, [&] { ++started; });
     EXPECT_EQ(window->centralArea()->panel(CentralPanel::IndicatorEditor), editor);
-    window->menuAction(Command::NewIndicator)->trigger();
+    window->action(Command::NewIndicator)->trigger();
     EXPECT_EQ(window->centralArea()->currentWidget(), editor);
     EXPECT_EQ(started, 1);
     window->centralArea()->closeEditors();

@@ -1,4 +1,4 @@
-// Window title, save-dialog extension, dialog folders and the clean command.
+// Window title, save-dialog extension and dialog folders.
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,6 @@ namespace avizad {
 namespace {
 
 using testing::ProgramFolder;
-using testing::touch;
 namespace fs = std::filesystem;
 
 TEST(WindowTitle, NameWithoutFolderAndExtension) {
@@ -49,61 +48,6 @@ TEST(ProjectDialogs, StartInProjectsFolderCreatedWhenMissingOrInTheProjectsFolde
     fs::create_directories(program.dir() / "mine");
     EXPECT_EQ(projectDialogFolder(program.dir(), program.dir() / "mine" / "g.yrk"),
               program.dir() / "mine");
-}
-
-std::set<std::string> filesBelow(const fs::path& dir) {
-    std::set<std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(dir)) {
-        files.insert(fs::relative(entry.path(), dir).string());
-    }
-    return files;
-}
-
-TEST(Clean, DeletesBuildLeftoversOnly) {
-    ProgramFolder program;
-    const fs::path& p = program.dir();
-    for (const char* name :
-         {"a.txt", "b.PNG", "c.class", "d.mid", "e.jar", "e.JAD", "keep.yrk", "keep.java",
-          "tmpclasses/t.class", "classes/u.class", "System/classes/v.class",
-          "System/tmpclasses/w.class", "System/classes/keep.txt", "System/bin/keep.png"}) {
-        touch(p / name);
-    }
-    fs::create_directories(p / "folder.txt");  // not a file: stays
-    EXPECT_EQ(cleanProgramFolder(p), 10);
-    const std::set<std::string> expected = {"System",
-                                            "System/options.ini",
-                                            "System/classes",
-                                            "System/classes/keep.txt",
-                                            "System/tmpclasses",
-                                            "System/bin",
-                                            "System/bin/keep.png",
-                                            "tmpclasses",
-                                            "classes",
-                                            "keep.yrk",
-                                            "keep.java",
-                                            "folder.txt"};
-    EXPECT_EQ(filesBelow(p), expected);
-}
-
-TEST(Clean, NeverDeletesThroughALinkedFolder) {
-    ProgramFolder program;
-    const fs::path& p = program.dir();
-    const fs::path outside = p.parent_path() / (p.filename().string() + "-outside");
-    touch(outside / "elsewhere.class");
-    fs::create_directories(p / "System");
-    fs::create_directory_symlink(outside, p / "System" / "classes");
-    fs::create_directory_symlink(outside, p / "classes");
-    EXPECT_EQ(cleanProgramFolder(p), 0);
-    EXPECT_TRUE(fs::exists(outside / "elsewhere.class"));
-    fs::remove_all(outside);
-}
-
-TEST(Clean, FolderWithoutMatchingFilesStaysAsItIs) {
-    ProgramFolder program;
-    touch(program.dir() / "game.yrk");
-    const std::set<std::string> before = filesBelow(program.dir());
-    EXPECT_EQ(cleanProgramFolder(program.dir()), 0);
-    EXPECT_EQ(filesBelow(program.dir()), before);
 }
 
 }  // namespace

@@ -111,11 +111,11 @@ TEST_F(WindowEditsTest, EachEditUndoesAndRedoesToTheSameFileText) {
         const std::string after = fileText();
         ASSERT_NE(after, before);
 
-        window->menuAction(Command::Undo)->trigger();
+        window->action(Command::Undo)->trigger();
         EXPECT_EQ(fileText(), before);
-        window->menuAction(Command::Redo)->trigger();
+        window->action(Command::Redo)->trigger();
         EXPECT_EQ(fileText(), after);
-        window->menuAction(Command::Undo)->trigger();
+        window->action(Command::Undo)->trigger();
         EXPECT_EQ(fileText(), before);
     }
 }

@@ -1,7 +1,6 @@
 // The indicator's draft, its two files, and the bitmap encoder.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <random>
@@ -106,17 +105,28 @@ TEST(IndicatorDraftTest, WriteFailuresAndUnfitNamesThrowNamingTheFile) {
         EXPECT_THROW(writeIndicatorFiles(temp.dir(), draft), IoError) << name;
     }
     EXPECT_FALSE(fs::exists(temp.dir() / "a"));
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root writes into read-only folders";
-    }
+    // Paths no one can write, root neither: the folder is a file, the picture a folder.
     draft.name = "bar";
-    fs::create_directories(temp.dir() / "objects");
-    fs::permissions(temp.dir() / "objects", fs::perms::owner_read | fs::perms::owner_exec);
-    try {
-        writeIndicatorFiles(temp.dir(), draft);
-        FAIL() << "no error";
-    } catch (const IoError& error) {
-        EXPECT_NE(std::string(error.what()).find("bar.png"), std::string::npos) << error.what();
+    struct Case {
+        const char* blocked;
+        bool isFolder;
+        const char* named;
+    };
+    for (const Case c :
+         {Case{"objects", false, "objects"}, Case{"objects/bar.png", true, "bar.png"}}) {
+        SCOPED_TRACE(c.blocked);
+        fs::remove_all(temp.dir() / "objects");
+        if (c.isFolder) {
+            fs::create_directories(temp.dir() / c.blocked);
+        } else {
+            writeFileText(temp.dir() / c.blocked, "x");
+        }
+        try {
+            writeIndicatorFiles(temp.dir(), draft);
+            ADD_FAILURE() << "no error";
+        } catch (const IoError& error) {
+            EXPECT_NE(std::string(error.what()).find(c.named), std::string::npos) << error.what();
+        }
     }
 }
 

@@ -139,13 +139,13 @@ TEST(ActiveDraftTest, AssignsPickedFramesToTheEditedStateAndDirection) {
     // A new object inherits nothing of the one before.
     draft.moveSpeed = 7;
     draft.acceleration = 5;
-    draft.controlType = 2;
+    draft.controlType = static_cast<int>(ControlType::PersonSide);
     draft.startNew("active2");
     EXPECT_EQ(draft.name, "active2");
     EXPECT_EQ(draft.acceleration, 1);
     EXPECT_EQ(draft.moveSpeed, 1);
     EXPECT_EQ(draft.frameCount, 2);
-    EXPECT_EQ(draft.controlType, 0);
+    EXPECT_EQ(draft.controlType, static_cast<int>(ControlType::None));
     EXPECT_FALSE(draft.transparentBackground);
     EXPECT_FALSE(draft.hasImage());
     EXPECT_EQ(draft.pickedFrame, 0);
@@ -154,7 +154,7 @@ TEST(ActiveDraftTest, AssignsPickedFramesToTheEditedStateAndDirection) {
 
     ActiveDraft opened;
     opened.open(object, 2);
-    EXPECT_EQ(opened.controlType, 2);
+    EXPECT_EQ(opened.controlType, static_cast<int>(ControlType::PersonSide));
     EXPECT_EQ(opened.frameCount, 3);
     EXPECT_EQ(opened.animation[6][4][4], 3);
     EXPECT_TRUE(opened.transparentBackground);

@@ -27,15 +27,15 @@ TEST(ObjectNamesTest, ACopyTakesEverythingUnderANewNameAndItsControlTypes) {
     p.actives[1].moveSpeed = 7;
     p.actives[1].strip = Image(4, 2, rgb(1, 2, 3));
     p.actives[2].name = "hero2";
-    p.levels[1].controlType[1] = 2;
-    p.levels[3].controlType[1] = 3;
+    p.levels[1].controlType[1] = static_cast<int>(ControlType::PersonSide);
+    p.levels[3].controlType[1] = static_cast<int>(ControlType::Vehicle);
     ASSERT_EQ(duplicateObjectType(p, ObjectKind::Active, 1), 3);
     EXPECT_EQ(p.activeCount, 3);
     EXPECT_EQ(p.actives[3].name, "hero3");
     EXPECT_EQ(p.actives[3].moveSpeed, 7);
     EXPECT_TRUE(p.actives[3].strip.sharesPixelsWith(p.actives[1].strip));
-    EXPECT_EQ(p.levels[1].controlType[3], 2);
-    EXPECT_EQ(p.levels[3].controlType[3], 3);
+    EXPECT_EQ(p.levels[1].controlType[3], static_cast<int>(ControlType::PersonSide));
+    EXPECT_EQ(p.levels[3].controlType[3], static_cast<int>(ControlType::Vehicle));
     EXPECT_EQ(duplicateObjectType(p, ObjectKind::Active, 3), 4);
     EXPECT_EQ(p.actives[4].name, "hero4");
 

@@ -12,6 +12,7 @@
 
 #include "EngineScenarios.h"
 #include "GameToolchain.h"
+#include "TraceLines.h"
 #include "model/Png.h"
 
 namespace avizad {
@@ -20,62 +21,8 @@ namespace {
 namespace fs = std::filesystem;
 using namespace testing::engine;
 using testing::GameToolchain;
-
-// One sprite in one trace line.
-struct SpriteState {
-    int x = 0;
-    int y = 0;
-    int mode = 0;
-    bool visible = false;
-    int damage = 0;
-    int direction = 0;
-    int animation = 0;  // 0 idle, 1 move, 2 destroy
-    int frame = 0;      // the frame of the strip shown, from 0
-};
-
-// One trace line: "trace L F obtime endTime_ob pressed keeping released | glob[1..20] |
-// sprites | viewX,viewY".
-struct Frame {
-    int level = 0;
-    int frame = 0;
-    int obtime = 0;
-    int timer = 0;
-    int pressed = 0;
-    int keeping = 0;
-    int released = 0;
-    std::vector<int> glob;  // glob[1..20] at indices 1..20
-    std::vector<SpriteState> sprites;
-    int viewX = 0;
-    int viewY = 0;
-};
-
-bool parseFrame(const std::string& line, Frame& f) {
-    std::istringstream in(line);
-    std::string word;
-    if (!(in >> word) || word != "trace" ||
-        !(in >> f.level >> f.frame >> f.obtime >> f.timer >> f.pressed >> f.keeping >> f.released >>
-          word) ||
-        word != "|") {
-        return false;
-    }
-    f.glob.assign(21, 0);
-    for (int g = 1; g <= 20; ++g) {
-        in >> f.glob[g];
-    }
-    in >> word;
-    while (in >> word && word != "|") {
-        SpriteState s;
-        char c = 0;
-        int visible = 0;
-        std::istringstream token(word);
-        token >> s.x >> c >> s.y >> c >> s.mode >> c >> visible >> c >> s.damage >> c >>
-            s.direction >> c >> s.animation >> c >> s.frame;
-        s.visible = visible != 0;
-        f.sprites.push_back(s);
-    }
-    char comma = 0;
-    return static_cast<bool>(in >> f.viewX >> comma >> f.viewY);
-}
+using Frame = testing::TraceFrame;
+using SpriteState = testing::TracedSprite;
 
 // A played scenario: the stages' trace lines, split into the runs of the levels, and the
 // screen at the end.
@@ -173,18 +120,7 @@ protected:
             EXPECT_EQ(p.output.find("Exception"), std::string::npos) << p.output;
             EXPECT_EQ(p.output.find("event failed"), std::string::npos) << p.output;
         }
-        std::istringstream lines(p.output);
-        std::string line;
-        while (std::getline(lines, line)) {
-            Frame f;
-            if (!parseFrame(line, f)) {
-                continue;
-            }
-            if (f.frame == 0 || p.levels.empty()) {
-                p.levels.emplace_back();
-            }
-            p.levels.back().push_back(f);
-        }
+        p.levels = testing::levelRuns(testing::traceLines(p.output));
         if (fs::exists(shot)) {
             p.screen = readPng(shot);
         }

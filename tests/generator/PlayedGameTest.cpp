@@ -12,6 +12,7 @@
 #include "EngineScenarios.h"
 #include "GameToolchain.h"
 #include "ToolkitRequired.h"
+#include "TraceLines.h"
 #include "editors/ObjectLook.h"
 #include "events/ActionCatalogue.h"
 #include "events/ConditionCatalogue.h"
@@ -27,40 +28,8 @@ namespace fs = std::filesystem;
 using namespace testing::engine;
 using testing::GameToolchain;
 using testing::place;
-
-// One line of the trace mode: the level, the frame, the keys and glob[1..20].
-struct Traced {
-    int level = 0;
-    int frame = 0;
-    int pressed = 0;
-    int released = 0;
-    std::vector<int> glob;  // glob[1..20] at 1..20
-};
-
-std::vector<Traced> traceLines(const std::string& output) {
-    std::vector<Traced> frames;
-    std::istringstream lines(output);
-    std::string line;
-    while (std::getline(lines, line)) {
-        std::istringstream in(line);
-        std::string word;
-        Traced t;
-        int obtime = 0;
-        int timer = 0;
-        int keeping = 0;
-        if (!(in >> word) || word != "trace" ||
-            !(in >> t.level >> t.frame >> obtime >> timer >> t.pressed >> keeping >> t.released >>
-              word)) {
-            continue;
-        }
-        t.glob.assign(21, 0);
-        for (int g = 1; g <= 20; ++g) {
-            in >> t.glob[g];
-        }
-        frames.push_back(t);
-    }
-    return frames;
-}
+using testing::traceLines;
+using Traced = testing::TraceFrame;
 
 class PlayedGame : public ::testing::Test {
 protected:

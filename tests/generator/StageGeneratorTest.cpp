@@ -100,9 +100,9 @@ Project placedProject() {
     text.lines[1] = utf8ToCp1251("Счёт: \"10\"");
     text.lines[2] = "C:\\games";
     Level& level = p.levels[1];
-    level.controlType[1] = 1;
-    level.controlType[2] = 0;
-    level.controlType[3] = 3;
+    level.controlType[1] = static_cast<int>(ControlType::PersonTop);
+    level.controlType[2] = static_cast<int>(ControlType::None);
+    level.controlType[3] = static_cast<int>(ControlType::Vehicle);
     level.activePlacements.add(at(10, -5, 1));
     level.activePlacements.add(at(40, 7, 2));
     level.backgroundPlacements.add(at(0, 300, 1));

@@ -17,6 +17,7 @@
 
 #include "FirstGame.h"
 #include "ToolkitRequired.h"
+#include "TraceLines.h"
 #include "app/MainWindow.h"
 #include "model/Cp1251.h"
 #include "model/FileUtil.h"
@@ -71,57 +72,6 @@ private:
     fs::path dir_;
 };
 
-// A sprite of a trace line: "x,y,act_upr,visible,..." (docs/game-runtime.md, Trace mode).
-struct Sprite {
-    int x = 0;
-    int y = 0;
-    bool visible = false;
-};
-struct Frame {
-    int level = 0;
-    int frame = 0;
-    int held = 0;  // keeping_code: the key held (-4 right, -3 left), 0 none
-    std::vector<Sprite> sprites;
-};
-
-std::vector<Frame> traceOf(const std::string& output) {
-    std::vector<Frame> frames;
-    std::istringstream lines(output);
-    for (std::string line; std::getline(lines, line);) {
-        if (line.rfind("trace ", 0) != 0) {
-            continue;
-        }
-        std::vector<std::string> parts;
-        std::stringstream split(line);
-        for (std::string part; std::getline(split, part, '|');) {
-            parts.push_back(part);
-        }
-        if (parts.size() < 3) {
-            continue;
-        }
-        Frame f;
-        std::string word;
-        int time = 0;
-        int pressed = 0;
-        // "trace L F obtime endTime_ob pressed keeping released"
-        std::istringstream(parts[0]) >> word >> f.level >> f.frame >> time >> time >> pressed >>
-            f.held;
-        std::istringstream sprites(parts[2]);
-        for (std::string sprite; sprites >> sprite;) {
-            std::vector<int> values;
-            std::stringstream fields(sprite);
-            for (std::string v; std::getline(fields, v, ',');) {
-                values.push_back(std::stoi(v));
-            }
-            if (values.size() >= 4) {
-                f.sprites.push_back({values[0], values[1], values[3] != 0});
-            }
-        }
-        frames.push_back(f);
-    }
-    return frames;
-}
-
 TEST(FirstGame, MadeThroughTheEditorsItIsBuiltAndTheHeroWalksAndPicksUpTheCoin) {
     ProgramWithToolkit program;
     const fs::path projectFile = program.dir() / "projects" / fs::u8path("Первая игра.yrk");
@@ -139,7 +89,8 @@ TEST(FirstGame, MadeThroughTheEditorsItIsBuiltAndTheHeroWalksAndPicksUpTheCoin) 
     }
     ASSERT_EQ(made.activeCount, 2);
     EXPECT_EQ(cp1251ToUtf8(made.actives[1].name), "герой");
-    EXPECT_EQ(made.levels[1].controlType[1], 2) << "Человек ВС on the level the game starts on";
+    EXPECT_EQ(made.levels[1].controlType[1], static_cast<int>(ControlType::PersonSide))
+        << "Человек ВС on the level the game starts on";
     ASSERT_EQ(made.eventTable.eventCount, 2);
     EXPECT_EQ(cp1251ToUtf8(made.eventTable.events[2].conditionCaption),
               "столкновение акт[1] с акт[2]");
@@ -169,15 +120,15 @@ TEST(FirstGame, MadeThroughTheEditorsItIsBuiltAndTheHeroWalksAndPicksUpTheCoin) 
                             output),
               0)
         << output;
-    const std::vector<Frame> frames = traceOf(output);
+    const std::vector<testing::TraceFrame> frames = testing::traceLines(output);
     ASSERT_GT(frames.size(), 200u) << output;
-    for (const Frame& f : frames) {
+    for (const testing::TraceFrame& f : frames) {
         ASSERT_EQ(f.level, 1) << output;
         ASSERT_EQ(f.sprites.size(), 2u) << output;
     }
     // The hero falls onto the ground and stands on it (his feet are the strip's lowest
     // drawn row) until an arrow is held.
-    const Sprite landed = frames[10].sprites[0];
+    const testing::TracedSprite landed = frames[10].sprites[0];
     EXPECT_EQ(landed.x, firstgame::kHeroX);
     EXPECT_GT(landed.y, firstgame::kHeroY);
     EXPECT_LE(landed.y + 24, firstgame::kGroundY + 1);
@@ -189,14 +140,14 @@ TEST(FirstGame, MadeThroughTheEditorsItIsBuiltAndTheHeroWalksAndPicksUpTheCoin) 
     int walkedLeft = 0;
     int vanished = -1;
     for (std::size_t i = 11; i < frames.size(); ++i) {
-        const Sprite& before = frames[i - 1].sprites[0];
-        const Sprite& hero = frames[i].sprites[0];
+        const testing::TracedSprite& before = frames[i - 1].sprites[0];
+        const testing::TracedSprite& hero = frames[i].sprites[0];
         SCOPED_TRACE("frame " + std::to_string(frames[i].frame));
         EXPECT_EQ(hero.y, landed.y);
-        if (frames[i].held == kRight) {
+        if (frames[i].keeping == kRight) {
             EXPECT_GT(hero.x, before.x);
             ++walkedRight;
-        } else if (frames[i].held == kLeft) {
+        } else if (frames[i].keeping == kLeft) {
             EXPECT_LT(hero.x, before.x);
             ++walkedLeft;
         } else {

@@ -60,8 +60,8 @@ TEST(CatalogueOperations, MoveUpExchangesEverythingOnEveryLevel) {
             // Placement i was made of the i-th original type and still shows it.
             EXPECT_EQ(placedName(p, l, i), std::string(1, static_cast<char>('A' + i - 1)));
         }
-        EXPECT_EQ(p.levels[l].controlType[1], 2);
-        EXPECT_EQ(p.levels[l].controlType[2], 1);
+        EXPECT_EQ(p.levels[l].controlType[1], static_cast<int>(ControlType::PersonSide));
+        EXPECT_EQ(p.levels[l].controlType[2], static_cast<int>(ControlType::PersonTop));
     }
     EXPECT_EQ(p.activeCount, 3);
 }
@@ -108,9 +108,9 @@ TEST(CatalogueOperations, DeleteFirstShiftsTheOthersDownWithTheirReferences) {
         ASSERT_EQ(p.levels[l].activePlacements.count(), 2);
         EXPECT_EQ(placedName(p, l, 1), "B");
         EXPECT_EQ(placedName(p, l, 2), "C");
-        EXPECT_EQ(p.levels[l].controlType[1], 2);
-        EXPECT_EQ(p.levels[l].controlType[2], 3);
-        EXPECT_EQ(p.levels[l].controlType[3], 0);
+        EXPECT_EQ(p.levels[l].controlType[1], static_cast<int>(ControlType::PersonSide));
+        EXPECT_EQ(p.levels[l].controlType[2], static_cast<int>(ControlType::Vehicle));
+        EXPECT_EQ(p.levels[l].controlType[3], static_cast<int>(ControlType::None));
     }
 }
 

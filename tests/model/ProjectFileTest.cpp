@@ -109,9 +109,10 @@ TEST(ProjectFile, PixelBlockIsColumnByColumnWithBorder) {
 TEST(ProjectFile, ActivePlacementsWriteOneControlTypeLineEach) {
     Project project;
     Level& level = project.levels[1];
-    level.controlType[1] = 2;
-    level.controlType[2] = 0;
-    level.controlType[3] = 3;  // not written: only two placements
+    level.controlType[1] = static_cast<int>(ControlType::PersonSide);
+    level.controlType[2] = static_cast<int>(ControlType::None);
+    level.controlType[3] =
+        static_cast<int>(ControlType::Vehicle);  // not written: only two placements
     level.activePlacements.add({5, 6, 1, "a", 7, 8});
     level.activePlacements.add({9, 10, 1, "a", 7, 8});
     const auto lines = linesOf(projectFileText(project));
@@ -156,12 +157,12 @@ TEST(ProjectFile, SecondKindValueWinsAndSeventhPlacementLineIsDiscarded) {
 
 TEST(ProjectFile, ControlTypesOfThePreviousProjectDoNotLeakIn) {
     Project project = makeFixtureProject();
-    project.levels[1].controlType[7] = 3;
+    project.levels[1].controlType[7] = static_cast<int>(ControlType::Vehicle);
     clearProject(project);
     const std::string text = projectFileText(makeFixtureProject());
     loadProjectFromMemory(project, text.data(), text.size());
-    EXPECT_EQ(project.levels[1].controlType[7], 0);
-    EXPECT_EQ(project.levels[1].controlType[1], 1);
+    EXPECT_EQ(project.levels[1].controlType[7], static_cast<int>(ControlType::None));
+    EXPECT_EQ(project.levels[1].controlType[1], static_cast<int>(ControlType::PersonTop));
 }
 
 TEST(ProjectFile, LoadSetsCurrentLevelToLevelCount) {

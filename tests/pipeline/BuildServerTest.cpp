@@ -32,8 +32,10 @@
 #include "model/Project.h"
 #include "model/ProjectFile.h"
 #include "pipeline/BuildPipeline.h"
+#include "pipeline/BuildRunner.h"
 #include "pipeline/BuildServerClient.h"
 #include "pipeline/BuildSession.h"
+#include "pipeline/ProcessRunner.h"
 #include "pipeline/ShellQuote.h"
 
 namespace avizad {
@@ -371,6 +373,8 @@ TEST_F(FakeToolkitTest, ToolStepsGoToTheBuildProcessKeptFromBuildToBuild) {
     EXPECT_NE(console_.find("/tools/jdk/bin/jar' cmf"), std::string::npos);
     EXPECT_EQ(console_.find(kFellBack), std::string::npos);
     EXPECT_EQ(console_.substr(console_.size() - first.summary.size() - 1), first.summary + "\n");
+    // Every step ran in the build process: no command interpreter was started.
+    EXPECT_EQ(session_.runner().interpretersStarted(), 0);
 
     const pid_t pid = session_.pipeline().buildServer()->pid();
     ASSERT_TRUE(build().archiveMade) << cp1251ToUtf8(console_);
@@ -396,6 +400,7 @@ TEST_F(FakeToolkitTest, AStepTheBuildProcessDoesNotFinishRunsInTheInterpreter) {
             const fs::path flag = program_ / ("server-" + misbehaviour + "-" + tool);
             writeFileText(flag, "");
             fs::remove(program_ / "tool.log");
+            const int interpreters = session_.runner().interpretersStarted();
             const BuildResult result = build();
             ASSERT_TRUE(result.archiveMade) << cp1251ToUtf8(console_);
             EXPECT_EQ(readFileText(result.archive),
@@ -407,7 +412,8 @@ TEST_F(FakeToolkitTest, AStepTheBuildProcessDoesNotFinishRunsInTheInterpreter) {
                                                  "» выполняется заново отдельной программой.\n")),
                       std::string::npos)
                 << cp1251ToUtf8(console_);
-            // The interpreter ran the step again and every step after it.
+            // An interpreter of its own ran the step again and every step after it.
+            EXPECT_EQ(session_.runner().interpretersStarted(), interpreters + 1);
             const std::string tools = log("tool.log");
             EXPECT_NE(tools.find("jar cmf"), std::string::npos) << tools;
             EXPECT_EQ(session_.pipeline().buildServer()->state(), BuildServerClient::State::Lost);
@@ -420,6 +426,7 @@ TEST_F(FakeToolkitTest, AStepTheBuildProcessDoesNotFinishRunsInTheInterpreter) {
             EXPECT_EQ(log("server.log"), "javac\npreverify\njar\n");
             EXPECT_EQ(console_.find(utf8ToCp1251(kFellBack)), std::string::npos);
             EXPECT_NE(session_.pipeline().buildServer()->pid(), lost);
+            EXPECT_EQ(session_.runner().interpretersStarted(), interpreters + 1);
         }
     }
 }
@@ -482,51 +489,66 @@ TEST_F(FakeToolkitTest, AStoppedBuildEndsTheBuildProcesssStepAndTheNextBuildHasA
     EXPECT_EQ(console_.find(utf8ToCp1251(kFellBack)), std::string::npos);
 }
 
-TEST_F(FakeToolkitTest, ABuildEndingWhileAToolRunsLeavesNothingRunningIntoTheNextBuild) {
-    // The pipeline alone, its reports queued and handled here, its interpreter a stand-in
-    // that the test ends.
-    std::mutex mutex;
-    std::condition_variable queued;
-    std::vector<std::function<void()>> tasks;
-    const auto handleTasksUntil = [&](const std::function<bool()>& done) {
-        const auto deadline = std::chrono::steady_clock::now() + 60s;
+// What a pipeline's tools report, queued and handled by the test on its own thread.
+class TaskQueue {
+public:
+    void post(std::function<void()> task) {
+        {
+            std::lock_guard lock(mutex_);
+            tasks_.push_back(std::move(task));
+        }
+        queued_.notify_one();
+    }
+    // Waits up to 60 s for a task to be queued; false when none came.
+    bool waitForTask() {
+        std::unique_lock lock(mutex_);
+        return queued_.wait_until(lock, std::chrono::steady_clock::now() + 60s,
+                                  [&] { return !tasks_.empty(); });
+    }
+    // Handles the tasks until `done`; false when none came for 60 s before.
+    bool handleUntil(const std::function<bool()>& done) {
         while (!done()) {
+            if (!waitForTask()) {
+                return false;
+            }
             std::vector<std::function<void()>> now;
             {
-                std::unique_lock lock(mutex);
-                if (!queued.wait_until(lock, deadline, [&] { return !tasks.empty(); })) {
-                    return false;
-                }
-                now.swap(tasks);
+                std::lock_guard lock(mutex_);
+                now.swap(tasks_);
             }
             for (auto& task : now) {
                 task();
             }
         }
         return true;
-    };
-    BuildPipeline pipeline(BuildPipeline::Console{
-                               .send = [](std::string_view line) -> std::optional<std::string> {
-                                   return std::string(line) + "\n";
-                               },
-                               .print = [this](std::string_view text) { console_ += text; },
-                               .clear = [this] { console_.clear(); },
-                               .open = {},
-                               .close = {},
-                               .post =
-                                   [&](std::function<void()> task) {
-                                       {
-                                           std::lock_guard lock(mutex);
-                                           tasks.push_back(std::move(task));
-                                       }
-                                       queued.notify_one();
-                                   },
-                           },
-                           writeSources);
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable queued_;
+    std::vector<std::function<void()>> tasks_;
+};
+
+TEST_F(FakeToolkitTest, ABuildEndingWhileAToolRunsLeavesNothingRunningIntoTheNextBuild) {
+    // The pipeline alone, its reports queued and handled here, its interpreter a stand-in
+    // that the test ends.
+    TaskQueue queue;
+    BuildPipeline pipeline(
+        BuildPipeline::Console{
+            .send = [](std::string_view line) -> std::optional<std::string> {
+                return std::string(line) + "\n";
+            },
+            .print = [this](std::string_view text) { console_ += text; },
+            .clear = [this] { console_.clear(); },
+            .open = {},
+            .close = {},
+            .post = [&](std::function<void()> task) { queue.post(std::move(task)); },
+        },
+        writeSources);
     writeFileText(program_ / "server-hang-javac", "");
     std::optional<BuildResult> result;
     ASSERT_TRUE(pipeline.start(project_, inputs_, [&](const BuildResult& r) { result = r; }));
-    ASSERT_TRUE(handleTasksUntil([&] { return pipeline.buildServer()->busy(); }));
+    ASSERT_TRUE(queue.handleUntil([&] { return pipeline.buildServer()->busy(); }));
     const pid_t pid = pipeline.buildServer()->pid();
 
     pipeline.interpreterEnded();  // the build fails while the build process compiles
@@ -538,8 +560,49 @@ TEST_F(FakeToolkitTest, ABuildEndingWhileAToolRunsLeavesNothingRunningIntoTheNex
     result.reset();
     ASSERT_TRUE(pipeline.start(project_, inputs_, [&](const BuildResult& r) { result = r; }));
     EXPECT_TRUE(gone(pid));
-    ASSERT_TRUE(handleTasksUntil([&] { return pipeline.buildServer()->busy(); }));
+    ASSERT_TRUE(queue.handleUntil([&] { return pipeline.buildServer()->busy(); }));
     EXPECT_NE(pipeline.buildServer()->pid(), pid);
+}
+
+// A build ends its interpreter on purpose: what that interpreter reports afterwards (its end)
+// reaches no later build, also one that runs on the build process and opens no interpreter
+// of its own.
+TEST_F(FakeToolkitTest, AnInterpreterEndedWithItsBuildReportsNothingIntoTheNext) {
+    TaskQueue queue;
+    BuildRunner runner(
+        {.print = [this](std::string_view text) { console_ += text; }, .clear = {}},
+        [&](std::function<void()> task) { queue.post(std::move(task)); }, writeSources);
+    runner.pipeline().setBuildServer(true, {.start = 10000ms, .request = 1000ms});
+    const auto build = [&] {
+        std::optional<BuildResult> result;
+        EXPECT_TRUE(
+            runner.pipeline().start(project_, inputs_, [&](const BuildResult& r) { result = r; }));
+        EXPECT_TRUE(queue.handleUntil([&] { return result.has_value(); }));
+        return result.value_or(BuildResult{});
+    };
+    // The build process hangs at the compiler: the build goes on in an interpreter, which
+    // ends with the build.
+    writeFileText(program_ / "server-hang-javac", "");
+    ASSERT_TRUE(build().archiveMade) << cp1251ToUtf8(console_);
+    EXPECT_EQ(runner.interpretersStarted(), 1);
+    fs::remove(program_ / "server-hang-javac");
+    // The interpreter's end is reported; the next build starts before it is handled.
+    ASSERT_TRUE(queue.waitForTask());
+    const BuildResult next = build();
+    EXPECT_TRUE(next.archiveMade) << cp1251ToUtf8(console_);
+    EXPECT_EQ(runner.interpretersStarted(), 1);
+}
+
+// Without the interpreter a step that needs it fails, naming the system's error.
+TEST_F(FakeToolkitTest, AMissingInterpreterFailsTheStepThatNeedsIt) {
+    session_.pipeline().setBuildServer(false);
+    session_.runner().setInterpreter("/no/such/interpreter");
+    const BuildResult result = build();
+    EXPECT_FALSE(result.archiveMade);
+    EXPECT_EQ(result.failedStep, utf8ToCp1251("компиляция"));
+    EXPECT_NE(result.error.find(ProcessRunner::startErrorMessage(ENOENT)), std::string::npos)
+        << result.error;
+    EXPECT_EQ(session_.runner().interpretersStarted(), 1);
 }
 
 // The real toolkit's build process.

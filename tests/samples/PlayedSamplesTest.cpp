@@ -12,6 +12,7 @@
 #include "GameToolchain.h"
 #include "SampleGames.h"
 #include "ToolkitRequired.h"
+#include "TraceLines.h"
 #include "model/FileUtil.h"
 #include "model/Png.h"
 #include "model/ProjectFile.h"
@@ -21,53 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::GameToolchain;
-
-// One trace line: "trace L F ... | glob[1..20] | sprites | view | line_tek of every indicator".
-struct Frame {
-    int level = 0;
-    int frame = 0;
-    std::vector<int> glob;        // glob[1..20] at 1..20
-    std::vector<int> indicators;  // line_tek of the level's indicators in placement order
-};
-
-// The runs of the levels in the order they were played: a run starts at a level's frame 0.
-std::vector<std::vector<Frame>> runs(const std::string& output) {
-    std::vector<std::vector<Frame>> found;
-    std::istringstream lines(output);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (line.rfind("trace ", 0) != 0) {
-            continue;
-        }
-        std::vector<std::string> parts;
-        std::stringstream split(line);
-        for (std::string part; std::getline(split, part, '|');) {
-            parts.push_back(part);
-        }
-        if (parts.size() < 4) {
-            continue;
-        }
-        Frame f;
-        std::istringstream head(parts[0]);
-        std::string word;
-        head >> word >> f.level >> f.frame;
-        std::istringstream globals(parts[1]);
-        f.glob.assign(21, 0);
-        for (int g = 1; g <= 20; ++g) {
-            globals >> f.glob[g];
-        }
-        // "a|" splits into one part: a level without indicators has no last part.
-        std::istringstream bars(parts.size() > 4 ? parts[4] : std::string());
-        for (int v = 0; bars >> v;) {
-            f.indicators.push_back(v);
-        }
-        if (f.frame == 0 || found.empty()) {
-            found.emplace_back();
-        }
-        found.back().push_back(f);
-    }
-    return found;
-}
+using Frame = testing::TraceFrame;
 
 // The levels of the runs, in order.
 std::vector<int> levelsOf(const std::vector<std::vector<Frame>>& played) {
@@ -149,7 +104,7 @@ protected:
         EXPECT_EQ(output_.find("Exception"), std::string::npos) << output_;
         EXPECT_EQ(output_.find("event failed"), std::string::npos) << output_;
         screen_ = fs::exists(shot) ? readPng(shot) : Image();
-        return runs(output_);
+        return testing::levelRuns(testing::traceLines(output_));
     }
 
     static void TearDownTestSuite() { built_.clear(); }

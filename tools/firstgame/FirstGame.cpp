@@ -154,15 +154,15 @@ void FirstGame::checkQuiet(const char* step) {
 }
 
 void FirstGame::newProject() {
-    window_->toolbarAction(Command::NewProject)->trigger();
-    window_->toolbarAction(Command::Save)->trigger();
+    window_->action(Command::NewProject)->trigger();
+    window_->action(Command::Save)->trigger();
     settle();
     if (window_->values().projectFile != projectFile_) {
         fail(QStringLiteral("проект не сохранён"));
     }
     // The commands of the two bars, up to "Размещение объектов".
     QToolBar* bar = window_->lowerBar();
-    const QRect last = bar->actionGeometry(window_->toolbarAction(Command::ShowLevel));
+    const QRect last = bar->actionGeometry(window_->action(Command::ShowLevel));
     const QPoint corner = bar->mapTo(window_.get(), last.bottomRight());
     picture(QStringLiteral("first-game-1-new"), *window_,
             QRect(0, 0, corner.x() + 8, corner.y() + 4));
@@ -171,7 +171,7 @@ void FirstGame::newProject() {
 
 void FirstGame::makeGround() {
     answers_->images << fromPath(images_ / "ground.png");
-    window_->toolbarAction(Command::NewBackground)->trigger();
+    window_->action(Command::NewBackground)->trigger();
     settle();
     auto* editor = qobject_cast<BackgroundEditor*>(
         window_->centralArea()->panel(CentralPanel::BackgroundEditor));
@@ -210,7 +210,7 @@ void FirstGame::makeGround() {
 
 void FirstGame::makeHero() {
     answers_->images << fromPath(images_ / "person.png");
-    window_->toolbarAction(Command::NewActive)->trigger();
+    window_->action(Command::NewActive)->trigger();
     settle();
     auto* editor =
         qobject_cast<ActiveEditor*>(window_->centralArea()->panel(CentralPanel::ActiveEditor));
@@ -257,7 +257,7 @@ void FirstGame::addControlEvent() {
 
 void FirstGame::makeCoin() {
     answers_->images << fromPath(images_ / "coin.png");
-    window_->toolbarAction(Command::NewActive)->trigger();
+    window_->action(Command::NewActive)->trigger();
     settle();
     auto* editor =
         qobject_cast<ActiveEditor*>(window_->centralArea()->panel(CentralPanel::ActiveEditor));
@@ -276,7 +276,7 @@ void FirstGame::makeCoin() {
 }
 
 void FirstGame::placeObjects() {
-    window_->toolbarAction(Command::ShowLevel)->trigger();
+    window_->action(Command::ShowLevel)->trigger();
     settle();
     auto* canvas =
         qobject_cast<LevelCanvasPanel*>(window_->centralArea()->panel(CentralPanel::LevelCanvas));
@@ -316,7 +316,7 @@ void FirstGame::placeObjects() {
 }
 
 void FirstGame::writeCollisionEvent() {
-    window_->toolbarAction(Command::ShowEvents)->trigger();
+    window_->action(Command::ShowEvents)->trigger();
     settle();
     auto* events = qobject_cast<EventsEditor*>(window_->centralArea()->panel(CentralPanel::Events));
     if (events == nullptr) {
@@ -371,20 +371,17 @@ void FirstGame::makeAll() {
     makeCoin();
     placeObjects();
     writeCollisionEvent();
-    window_->toolbarAction(Command::Save)->trigger();
+    window_->action(Command::Save)->trigger();
     settle();
     checkQuiet("Сохранить");
 }
 
 bool FirstGame::compile(int seconds) {
     ConsoleWindow* console = window_->console();
-    if (console->start(programDir_) != 0) {
-        fail(QStringLiteral("командный интерпретатор не запустился"));
-    }
     std::optional<bool> made;
     const auto connection = QObject::connect(window_.get(), &MainWindow::buildFinished,
                                              [&made](bool archive) { made = archive; });
-    window_->toolbarAction(Command::Compile)->trigger();
+    window_->action(Command::Compile)->trigger();
     QElapsedTimer timer;
     timer.start();
     while (!made.has_value() && timer.elapsed() < seconds * 1000) {

@@ -13,7 +13,6 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTextBrowser>
-#include <QThread>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -433,15 +432,13 @@ int main(int argc, char* argv[]) {
     save(question, "exit-question");
     question.close();
 
+    // The text of a build, as the console shows it.
     ConsoleWindow* console = window.console();
-    if (console->start(dir) == 0) {
-        console->sendCommand(utf8ToCp1251("echo Привет из командного интерпретатора"));
-        console->sendCommand("ls System");
-        for (int i = 0; i < 50 && console->text().count('\n') < 4; ++i) {
-            QApplication::processEvents(QEventLoop::AllEvents, 50);
-            QThread::msleep(20);
-        }
-    }
+    console->appendOutput(utf8ToCp1251(
+        "'System/toolkit/jdk/bin/javac' -source 1.3 -encoding Cp1251 -d System/build/tmpclasses "
+        "System/build/src/Etap1.java System/build/src/syrk.java\n"
+        "Описатель игры для телефонов (JAD): System/bin/syrk.jad\n"
+        "Архив создан: System/bin/syrk.jar\n"));
     save(*console, "console");
     console->hide();
 

@@ -312,7 +312,12 @@ int ActiveEditor::previewFrame() const {
     return sequence_[previewStep_];
 }
 
-void ActiveEditor::takeControls() {
+QString ActiveEditor::missingContent() const {
+    return draft_.hasImage() ? QString()
+                             : QStringLiteral("Сначала загрузите изображение с кадрами объекта.");
+}
+
+bool ActiveEditor::takeControls() {
     draft_.name = toModel(name_->text());
     draft_.moveSpeed = speeds_[0]->value();
     draft_.acceleration = speeds_[1]->value();
@@ -321,6 +326,7 @@ void ActiveEditor::takeControls() {
     draft_.controlType = std::max(0, controlGroup_->checkedId());
     draft_.propertyNames = propertyGrid()->texts(true);
     draft_.propertyValues = propertyGrid()->texts(false);
+    return true;
 }
 
 ProjectParts ActiveEditor::partsToStore() const {
@@ -329,40 +335,9 @@ ProjectParts ActiveEditor::partsToStore() const {
         .withLevel(controlTypeLevel(document().project()));
 }
 
-void ActiveEditor::storeControlType(Project& p, int index) const {
+void ActiveEditor::storeInto(Project& p, int index) const {
+    draft_.storeInto(p.actives[index]);
     p.levels[controlTypeLevel(p)].controlType[index] = draft_.controlType;
-}
-
-void ActiveEditor::create() {
-    if (!roomForNew(ObjectKind::Active)) {
-        return;
-    }
-    if (!draft_.hasImage()) {
-        showInfo(QStringLiteral("Сначала загрузите изображение с кадрами объекта."));
-        return;
-    }
-    takeControls();
-    int created = 0;
-    if (store(QStringLiteral("Создание объекта"), partsToStore(), [&](Project& p) {
-            created = ++p.activeCount;
-            draft_.storeInto(p.actives[created]);
-            storeControlType(p, created);
-        })) {
-        setCreated(created);
-    }
-}
-
-void ActiveEditor::saveChanges() {
-    const int index = editedIndex();
-    if (index < 1 || index > document().project().activeCount) {
-        showInfo(QStringLiteral("Этого объекта больше нет: сохраните его как новый."));
-        return;
-    }
-    takeControls();
-    store(QStringLiteral("Изменение объекта"), partsToStore(), [&](Project& p) {
-        draft_.storeInto(p.actives[index]);
-        storeControlType(p, index);
-    });
 }
 
 }  // namespace avizad

@@ -38,8 +38,6 @@ public:
 
     void openImage();
     void loadImageFile(const QString& file);
-    void create() override;
-    void saveChanges() override;
     // A press at x in the source view, a click on sequence cell p (1..6).
     void pickAt(int x);
     void assignCell(int position);
@@ -87,9 +85,10 @@ private:
     // Redraws the six cells and restarts the preview.
     void renewal();
     void setPickingEnabled(bool enabled);
-    void takeControls();
-    ProjectParts partsToStore() const;
-    void storeControlType(Project& p, int index) const;
+    QString missingContent() const override;
+    bool takeControls() override;
+    ProjectParts partsToStore() const override;
+    void storeInto(Project& project, int index) const override;
 
     ActiveDraft draft_;
     Image shown_;  // the strip as the game shows it

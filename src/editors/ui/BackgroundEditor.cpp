@@ -238,40 +238,20 @@ void BackgroundEditor::refreshTiles() {
     map_->refresh();
 }
 
-void BackgroundEditor::takeControls() {
+QString BackgroundEditor::missingContent() const {
+    return draft_.imageLoaded ? QString()
+                              : QStringLiteral("Сначала загрузите изображение с тайлами.");
+}
+
+void BackgroundEditor::storeInto(Project& p, int index) const {
+    draft_.storeInto(p.backgrounds[index]);
+}
+
+bool BackgroundEditor::takeControls() {
     draft_.name = toModel(name_->text());
     draft_.propertyNames = propertyGrid()->texts(true);
     draft_.propertyValues = propertyGrid()->texts(false);
-}
-
-void BackgroundEditor::create() {
-    if (!roomForNew(ObjectKind::Background)) {
-        return;
-    }
-    if (!draft_.imageLoaded) {
-        showInfo(QStringLiteral("Сначала загрузите изображение с тайлами."));
-        return;
-    }
-    takeControls();
-    int created = 0;
-    if (store(QStringLiteral("Создание объекта"), ProjectParts().withTypes(ObjectKind::Background),
-              [&](Project& p) {
-                  created = ++p.backgroundCount;
-                  draft_.storeInto(p.backgrounds[created]);
-              })) {
-        setCreated(created);
-    }
-}
-
-void BackgroundEditor::saveChanges() {
-    const int index = editedIndex();
-    if (index < 1 || index > document().project().backgroundCount) {
-        showInfo(QStringLiteral("Этого объекта больше нет: сохраните его как новый."));
-        return;
-    }
-    takeControls();
-    store(QStringLiteral("Изменение объекта"), ProjectParts().withTypes(ObjectKind::Background),
-          [&](Project& p) { draft_.storeInto(p.backgrounds[index]); });
+    return true;
 }
 
 }  // namespace avizad

@@ -28,8 +28,6 @@ public:
     // Asks for a tile set; a cancelled dialog changes nothing.
     void openImage();
     void loadImageFile(const QString& file);
-    void create() override;
-    void saveChanges() override;
 
     const BackgroundDraft& draft() const { return draft_; }
     QAction* openImageAction() const { return openImage_; }
@@ -59,7 +57,9 @@ private:
     void countsChanged();
     // Recomputes the tiles and redraws the tile list and the map.
     void refreshTiles();
-    void takeControls();
+    QString missingContent() const override;
+    bool takeControls() override;
+    void storeInto(Project& project, int index) const override;
 
     class MapStroke;
     // Puts a map of the strokes' history into the draft.

@@ -170,27 +170,56 @@ void EditorPanel::showInfo(const QString& text) {
     }
 }
 
-bool EditorPanel::roomForNew(ObjectKind kind) {
-    if (document().project().typeCount(kind) < typeCapacity(kind)) {
+bool EditorPanel::roomForNew() {
+    if (document().project().typeCount(kind_) < typeCapacity(kind_)) {
         return true;
     }
     showInfo(QStringLiteral("В игре может быть не больше %1 объектов вида «%2»: новый объект "
                             "создать нельзя.")
-                 .arg(typeCapacity(kind))
-                 .arg(fromModel(kindCaption(kind))));
+                 .arg(typeCapacity(kind_))
+                 .arg(fromModel(kindCaption(kind_))));
     return false;
 }
 
-bool EditorPanel::store(const QString& text, const ProjectParts& parts,
-                        const std::function<void(Project&)>& change) {
-    const bool stored = document().edit(text, parts, [&](Project& p) {
-        change(p);
-        return true;
-    });
-    if (stored) {
+void EditorPanel::create() {
+    if (!roomForNew()) {
+        return;
+    }
+    if (const QString missing = missingContent(); !missing.isEmpty()) {
+        showInfo(missing);
+        return;
+    }
+    if (!takeControls()) {
+        return;
+    }
+    int created = 0;
+    if (document().edit(QStringLiteral("Создание объекта"), partsToStore(), [&](Project& p) {
+            created = ++p.typeCountRef(kind_);
+            storeInto(p, created);
+            return true;
+        })) {
+        close();
+        setCreated(created);
+    }
+}
+
+void EditorPanel::saveChanges() {
+    const int index = editedIndex_;
+    if (index < 1 || index > document().project().typeCount(kind_) || !openedObjectStorable()) {
+        showInfo(QStringLiteral("Этого объекта больше нет: сохраните его как новый."));
+        return;
+    }
+    if (!takeControls()) {
+        return;
+    }
+    if (document().edit(QStringLiteral("Изменение объекта"), partsToStore(),
+                        [&](Project& p) {
+                            storeInto(p, index);
+                            return true;
+                        }) &&
+        changeStored()) {
         close();
     }
-    return stored;
 }
 
 void EditorPanel::dragEnterEvent(QDragEnterEvent* event) {

@@ -4,7 +4,7 @@
 // dropped from the file manager, the project document, prompts and program folder they
 // work with, and the protocol of every editor: startNew (fresh defaults, then the
 // picture is asked for), openObject (the object's values loaded for changing), create
-// and saveChanges.
+// and saveChanges (the panel's, through the editor's takeControls and storeInto).
 
 #include <QWidget>
 #include <functional>
@@ -38,10 +38,13 @@ public:
     void openObject(int index);
     // The object type being changed; 0 while a new one is made.
     int editedIndex() const { return editedIndex_; }
-    // "Создать объект" stores the editor's content as a new object type, "Сохранить
-    // изменения" into the opened one.
-    virtual void create() = 0;
-    virtual void saveChanges() = 0;
+    // "Создать объект" stores the editor's content as a new object type of the panel's kind,
+    // selected in the catalogue; "Сохранить изменения" stores it into the opened one. Each is
+    // one undoable edit ("Создание объекта", "Изменение объекта"), after which the panel
+    // closes. Refused with a message: a new object when the kind's table is full or the
+    // editor lacks its picture (missingContent), a change when the opened type is no more.
+    void create();
+    void saveChanges();
 
     QAction* createAction() const { return create_; }
     QAction* saveAction() const { return save_; }
@@ -57,10 +60,19 @@ protected:
     virtual void reset() = 0;
     virtual void askForPicture() {}
     virtual void load(int index) = 0;
+    // The editor's parts of storing: what a new object still lacks (the message to show;
+    // empty when nothing), whether the opened object can still be stored into, the
+    // controls taken into the editor's draft (false refuses, after a message), the parts of
+    // the project a store changes, the draft stored as object type `index`, and what a
+    // stored change writes besides the project (false keeps the panel open).
+    virtual QString missingContent() const { return {}; }
+    virtual bool openedObjectStorable() const { return true; }
+    virtual bool takeControls() = 0;
+    virtual ProjectParts partsToStore() const { return ProjectParts().withTypes(kind_); }
+    virtual void storeInto(Project& project, int index) const = 0;
+    virtual bool changeStored() { return true; }
     // Forgets the opened object: "Сохранить изменения" is off until the next openObject.
     void forgetEditedObject();
-    // A new object was stored as type `index`: the catalogue shows it, selected.
-    void setCreated(int index);
 
     ProjectDocument& document() const { return *document_; }
     EditorHost& host() const { return host_; }
@@ -77,12 +89,6 @@ protected:
     bool readImage(const QString& file, Image& image);
     void showError(const QString& text);
     void showInfo(const QString& text);
-    // Refuses a new object with a message when the kind's table is full.
-    bool roomForNew(ObjectKind kind);
-    // Stores an edit as one command of the document and hides the panel; false when
-    // the document recorded nothing.
-    bool store(const QString& text, const ProjectParts& parts,
-               const std::function<void(Project&)>& change);
     // A PNG file dropped on the panel; editors without pictures ignore it.
     virtual void imageDropped(const QString& file) { (void)file; }
 
@@ -91,6 +97,10 @@ protected:
 
 private:
     void setTitle(const QString& title);
+    // Refuses a new object with a message when the kind's table is full.
+    bool roomForNew();
+    // A new object was stored as type `index`: the catalogue shows it, selected.
+    void setCreated(int index);
 
     ProjectDocument* document_;
     EditorHost& host_;

@@ -94,46 +94,28 @@ void IndicatorEditor::loadImageFile(const QString& file) {
     }
 }
 
-void IndicatorEditor::takeControls() {
+bool IndicatorEditor::takeControls() {
     draft_.name = toModel(name_->text());
     draft_.amount = amount_->value();
     draft_.propertyNames = propertyGrid()->texts(true);
     draft_.propertyValues = propertyGrid()->texts(false);
+    return true;
 }
 
-void IndicatorEditor::create() {
-    if (!roomForNew(ObjectKind::Indicator)) {
-        return;
-    }
-    if (!draft_.hasImage()) {
-        showInfo(QStringLiteral("Сначала загрузите изображение индикатора."));
-        return;
-    }
-    takeControls();
-    int created = 0;
-    if (store(QStringLiteral("Создание объекта"), ProjectParts().withTypes(ObjectKind::Indicator),
-              [&](Project& p) {
-                  created = ++p.indicatorCount;
-                  draft_.storeInto(p.indicators[created]);
-              })) {
-        setCreated(created);
-    }
+QString IndicatorEditor::missingContent() const {
+    return draft_.hasImage() ? QString()
+                             : QStringLiteral("Сначала загрузите изображение индикатора.");
 }
 
-void IndicatorEditor::saveChanges() {
-    const int index = editedIndex();
-    if (index < 1 || index > document().project().indicatorCount || !draft_.hasImage()) {
-        showInfo(QStringLiteral("Этого объекта больше нет: сохраните его как новый."));
-        return;
-    }
-    takeControls();
-    if (!document().edit(QStringLiteral("Изменение объекта"),
-                         ProjectParts().withTypes(ObjectKind::Indicator), [&](Project& p) {
-                             draft_.storeInto(p.indicators[index]);
-                             return true;
-                         })) {
-        return;
-    }
+bool IndicatorEditor::openedObjectStorable() const {
+    return draft_.hasImage();
+}
+
+void IndicatorEditor::storeInto(Project& p, int index) const {
+    draft_.storeInto(p.indicators[index]);
+}
+
+bool IndicatorEditor::changeStored() {
     // The picture is kept beside the project as well; a project without a folder yet
     // (never saved) has nowhere to keep it.
     if (!document().values().projectFile.empty()) {
@@ -141,10 +123,10 @@ void IndicatorEditor::saveChanges() {
             writeIndicatorFiles(document().values().projectFile.parent_path(), draft_);
         } catch (const IoError& error) {
             showError(QString::fromStdString(error.what()));
-            return;  // the panel stays open with the message
+            return false;  // the panel stays open with the message
         }
     }
-    close();
+    return true;
 }
 
 }  // namespace avizad

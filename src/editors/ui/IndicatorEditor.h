@@ -23,8 +23,6 @@ public:
     // Asks for a PNG; a cancelled dialog loads the file picked before in this run again.
     void openImage();
     void loadImageFile(const QString& file);
-    void create() override;
-    void saveChanges() override;
 
     const IndicatorDraft& draft() const { return draft_; }
     QAction* openImageAction() const { return openImage_; }
@@ -40,7 +38,11 @@ protected:
     void load(int index) override;
 
 private:
-    void takeControls();
+    QString missingContent() const override;
+    bool openedObjectStorable() const override;
+    bool takeControls() override;
+    void storeInto(Project& project, int index) const override;
+    bool changeStored() override;
 
     IndicatorDraft draft_;
     QAction* openImage_ = nullptr;

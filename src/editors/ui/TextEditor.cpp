@@ -199,31 +199,8 @@ bool TextEditor::takeControls() {
     return true;
 }
 
-void TextEditor::create() {
-    if (!roomForNew(ObjectKind::Text) || !takeControls()) {
-        return;
-    }
-    int created = 0;
-    if (store(QStringLiteral("Создание объекта"), ProjectParts().withTypes(ObjectKind::Text),
-              [&](Project& p) {
-                  created = ++p.textCount;
-                  draft_.storeInto(p.texts[created]);
-              })) {
-        setCreated(created);
-    }
-}
-
-void TextEditor::saveChanges() {
-    const int index = editedIndex();
-    if (index < 1 || index > document().project().textCount) {
-        showInfo(QStringLiteral("Этого объекта больше нет: сохраните его как новый."));
-        return;
-    }
-    if (!takeControls()) {
-        return;
-    }
-    store(QStringLiteral("Изменение объекта"), ProjectParts().withTypes(ObjectKind::Text),
-          [&](Project& p) { draft_.storeInto(p.texts[index]); });
+void TextEditor::storeInto(Project& p, int index) const {
+    draft_.storeInto(p.texts[index]);
 }
 
 }  // namespace avizad

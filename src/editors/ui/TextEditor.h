@@ -25,8 +25,6 @@ class TextEditor : public EditorPanel {
 public:
     TextEditor(ProjectDocument& document, EditorHost& host, QWidget* parent = nullptr);
 
-    void create() override;
-    void saveChanges() override;
     // Opens the colour dialog for the field "Цвет:".
     void chooseColor();
 
@@ -47,7 +45,8 @@ protected:
 
 private:
     // Reads the controls into the draft; false (with a message) when the text is too long.
-    bool takeControls();
+    bool takeControls() override;
+    void storeInto(Project& project, int index) const override;
     void showControls();
     void showColor();
     void refreshPicture();

@@ -40,97 +40,6 @@ ConsoleWindow::ConsoleWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-ConsoleWindow::~ConsoleWindow() {
-    // The callbacks post to this window without waiting, so stopping cannot deadlock;
-    // whatever is still queued is dropped together with the window.
-    if (runner_) {
-        runner_->stop();
-    }
-}
-
-int ConsoleWindow::start(const std::filesystem::path& workingDir,
-                         const std::filesystem::path& interpreter) {
-    if (runner_) {
-        return 0;
-    }
-    interpreter_ = interpreter;
-    auto runner = std::make_unique<ProcessRunner>();
-    ProcessRunner::Options options;
-    options.program = interpreter;
-    options.workingDir = workingDir;
-    // The worker threads end in stop() before the window goes, so `this` stays valid for
-    // them; the queued calls run on the user-interface thread, and those of an
-    // interpreter stopped since are dropped.
-    const int generation = ++generation_;
-    options.onOutput = [this, generation](const std::string& chunk) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, generation, chunk] {
-                if (generation == generation_) {
-                    receiveOutput(chunk);
-                }
-            },
-            Qt::QueuedConnection);
-    };
-    options.onEnded = [this, generation](int status) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, generation, status] {
-                if (generation == generation_) {
-                    processEnded(status);
-                }
-            },
-            Qt::QueuedConnection);
-    };
-    const int error = runner->start(std::move(options));
-    if (error == 0) {
-        runner_ = std::move(runner);
-    }
-    return error;
-}
-
-int ConsoleWindow::restart(const std::filesystem::path& workingDir) {
-    stopInterpreter();
-    return start(workingDir, interpreter_);
-}
-
-void ConsoleWindow::stopInterpreter() {
-    ++generation_;
-    if (runner_) {
-        runner_->stop();
-        runner_.reset();
-    }
-    ended_ = false;
-}
-
-void ConsoleWindow::sendCommand(std::string_view command) {
-    if (!runner_) {
-        return;
-    }
-    if (const std::optional<std::string> echo = runner_->sendCommand(command)) {
-        appendOutput(*echo);
-    }
-}
-
-std::optional<std::string> ConsoleWindow::sendQuietly(std::string_view command) {
-    if (!runner_) {
-        return std::nullopt;
-    }
-    return runner_->sendCommand(command);
-}
-
-void ConsoleWindow::setOutputFilter(std::function<void(std::string_view chunk)> filter) {
-    filter_ = std::move(filter);
-}
-
-void ConsoleWindow::receiveOutput(const std::string& chunk) {
-    if (filter_) {
-        filter_(chunk);
-    } else {
-        appendOutput(chunk);
-    }
-}
-
 void ConsoleWindow::appendOutput(std::string_view chunk) {
     QString piece = QString::fromStdString(cp1251ToUtf8(chunk));
     piece.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -156,12 +65,6 @@ bool ConsoleWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void ConsoleWindow::processEnded(int exitStatus) {
-    ended_ = true;
-    hide();
-    emit interpreterEnded(exitStatus);
 }
 
 }  // namespace avizad

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 #include <QUndoStack>
 #include <QUrl>
@@ -191,14 +193,14 @@ TEST_F(EditorsTest, AStrokeOnTheMapPaintsEveryCellItPassesAndUndoesAsOne) {
     EXPECT_EQ(ed->draft().map.at(1, 3), 0);
     EXPECT_EQ(ed->draft().map.at(1, 5), 2);
     // Each stroke is one step of "Отменить" while the editor is shown.
-    QAction* undoAction = window->menuAction(Command::Undo);
+    QAction* undoAction = window->action(Command::Undo);
     EXPECT_EQ(undoAction->text(), QStringLiteral("Отменить рисование карты"));
     undoAction->trigger();
     EXPECT_EQ(ed->draft().map.at(1, 3), 2);
     undoAction->trigger();
     EXPECT_EQ(ed->draft().map.at(1, 1), 0);
     EXPECT_FALSE(undoAction->isEnabled());
-    window->menuAction(Command::Redo)->trigger();
+    window->action(Command::Redo)->trigger();
     EXPECT_EQ(ed->draft().map.at(1, 4), 2);
     // Closed, the editor gives "Отменить" back to the project's history.
     ed->close();
@@ -300,7 +302,7 @@ TEST_F(EditorsTest, ActiveObjectIsAnimatedCreatedReopenedAndUndone) {
     EXPECT_EQ(made.animation[3][3][2], 4);
     EXPECT_EQ(made.moveSpeed, 4);
     EXPECT_EQ(made.transparentBackground, 1);
-    EXPECT_EQ(project().levels[1].controlType[1], 2);
+    EXPECT_EQ(project().levels[1].controlType[1], static_cast<int>(ControlType::PersonSide));
     EXPECT_NE(shown(), CentralPanel::ActiveEditor);
 
     window->editObject(ObjectKind::Active, 1);
@@ -318,7 +320,7 @@ TEST_F(EditorsTest, ActiveObjectIsAnimatedCreatedReopenedAndUndone) {
     EXPECT_EQ(project().actives[1].frameWidth, 32);
     undo()->undo();
     EXPECT_EQ(project().activeCount, 0);
-    EXPECT_EQ(project().levels[1].controlType[1], 0);
+    EXPECT_EQ(project().levels[1].controlType[1], static_cast<int>(ControlType::None));
 }
 
 TEST_F(EditorsTest, AnActiveObjectsControlTypeSticksWithoutAnOpenLevel) {
@@ -334,7 +336,7 @@ TEST_F(EditorsTest, AnActiveObjectsControlTypeSticksWithoutAnOpenLevel) {
     EXPECT_FALSE(ed->addControlEventButton()->isEnabled());  // the object is not there yet
     ed->createAction()->trigger();
     ASSERT_EQ(project().activeCount, 1);
-    EXPECT_EQ(project().levels[1].controlType[1], 2);
+    EXPECT_EQ(project().levels[1].controlType[1], static_cast<int>(ControlType::PersonSide));
 
     window->editObject(ObjectKind::Active, 1);
     EXPECT_TRUE(ed->controlButton(2)->isChecked());
@@ -350,7 +352,7 @@ TEST_F(EditorsTest, AnActiveObjectsControlTypeSticksWithoutAnOpenLevel) {
     // "нет" undoes the choice.
     ed->controlButton(0)->click();
     ed->saveAction()->trigger();
-    EXPECT_EQ(project().levels[1].controlType[1], 0);
+    EXPECT_EQ(project().levels[1].controlType[1], static_cast<int>(ControlType::None));
 }
 
 TEST_F(EditorsTest, ANewActiveObjectInheritsNothingAndTheCatalogueShowsIt) {
@@ -536,16 +538,24 @@ TEST_F(EditorsTest, TextIsCreatedWithItsStyleAndTheNextOneStartsFresh) {
 TEST_F(EditorsTest, EveryCommandIsInAMenuAndEveryIconButtonHasAHint) {
     installLevelEditor(*window);
     installEventsEditor(*window);
-    for (Command command :
-         {Command::OpenProject, Command::NewProject, Command::Save, Command::Compile,
-          Command::RunGame, Command::NewBackground, Command::NewActive, Command::NewIndicator,
-          Command::NewText, Command::NewLevel, Command::Undo, Command::Redo, Command::ShowEvents,
-          Command::ShowLevel}) {
-        SCOPED_TRACE(static_cast<int>(command));
-        EXPECT_NE(window->menuAction(command), nullptr);
+    // One action per command, in a menu; the lower bar's buttons are those same actions.
+    QList<QAction*> inMenus;
+    for (const QMenu* menu : window->findChildren<QMenu*>()) {
+        inMenus += menu->actions();
     }
-    EXPECT_EQ(window->menuAction(Command::Compile)->shortcut(), QKeySequence(Qt::Key_F9));
-    EXPECT_EQ(window->menuAction(Command::RunGame)->shortcut(), QKeySequence(Qt::Key_F5));
+    for (int c = 0; c <= static_cast<int>(Command::ShowLevel); ++c) {
+        SCOPED_TRACE(c);
+        QAction* action = window->action(static_cast<Command>(c));
+        ASSERT_NE(action, nullptr);
+        EXPECT_TRUE(inMenus.contains(action));
+    }
+    for (QAction* button : window->lowerBar()->actions()) {
+        if (!button->isSeparator()) {
+            EXPECT_TRUE(inMenus.contains(button)) << button->text().toStdString();
+        }
+    }
+    EXPECT_EQ(window->action(Command::Compile)->shortcut(), QKeySequence(Qt::Key_F9));
+    EXPECT_EQ(window->action(Command::RunGame)->shortcut(), QKeySequence(Qt::Key_F5));
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
         // Qt's own "more commands" arrow of a toolbar too narrow for its buttons aside.
         if (!button->icon().isNull() && button->objectName() != "qt_toolbar_ext_button") {

@@ -508,11 +508,11 @@ TEST_F(EventsEditorTest, TheEventsEditorComesBackAfterALevelWasOpened) {
     EXPECT_EQ(window->centralArea()->panel(CentralPanel::Events), editor);
     window->levelsPanel()->openLevel(1);
     EXPECT_EQ(window->centralArea()->current(), CentralPanel::LevelCanvas);
-    EXPECT_TRUE(window->toolbarAction(Command::ShowLevel)->isChecked());
-    window->toolbarAction(Command::ShowEvents)->trigger();
+    EXPECT_TRUE(window->action(Command::ShowLevel)->isChecked());
+    window->action(Command::ShowEvents)->trigger();
     EXPECT_EQ(window->centralArea()->current(), CentralPanel::Events);
     EXPECT_TRUE(editor->isVisible());
-    window->toolbarAction(Command::ShowLevel)->trigger();
+    window->action(Command::ShowLevel)->trigger();
     EXPECT_EQ(window->centralArea()->current(), CentralPanel::LevelCanvas);
 }
 

@@ -58,7 +58,7 @@ TEST_F(CatalogueCommandsTest, ClickSelectsAndMoveUpFollowsEverywhere) {
 
 TEST_F(CatalogueCommandsTest, DuplicateCopiesTheTypeUnderANewNameAsOneEdit) {
     Project p = threeTypes();
-    p.levels[2].controlType[2] = 3;
+    p.levels[2].controlType[2] = static_cast<int>(ControlType::Vehicle);
     open(p);
     window->catalogue()->chooseKind(ObjectKind::Active);
     commands()->duplicateAction()->trigger();  // nothing selected: no copy
@@ -68,13 +68,13 @@ TEST_F(CatalogueCommandsTest, DuplicateCopiesTheTypeUnderANewNameAsOneEdit) {
     ASSERT_EQ(project().activeCount, 4);
     EXPECT_EQ(project().actives[4].name, "b2");
     EXPECT_EQ(project().actives[4].icon, project().actives[2].icon);
-    EXPECT_EQ(project().levels[2].controlType[4], 3);
+    EXPECT_EQ(project().levels[2].controlType[4], static_cast<int>(ControlType::Vehicle));
     EXPECT_EQ(window->values().selectedObject, 4);
     EXPECT_EQ(palette()->highlightSlot(), 4);
     EXPECT_EQ(undo()->undoText(), QStringLiteral("Дублирование объекта"));
     undo()->undo();
     EXPECT_EQ(project().activeCount, 3);
-    EXPECT_EQ(project().levels[2].controlType[4], 0);
+    EXPECT_EQ(project().levels[2].controlType[4], static_cast<int>(ControlType::None));
 }
 
 TEST_F(CatalogueCommandsTest, MoveDown) {
